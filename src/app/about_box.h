@@ -1,0 +1,14 @@
+// The "О программе" window.
+#pragma once
+
+#include <QDialog>
+
+namespace orbisk {
+
+class TAboutBox : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TAboutBox(QWidget* parent = nullptr);
+};
+
+}  // namespace orbisk

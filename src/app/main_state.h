@@ -1,0 +1,72 @@
+// The working state of the main window, shared by its commands and dialogs.
+#pragma once
+
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <memory>
+
+#include "config/config_image.h"
+
+namespace orbisk {
+
+enum class ServiceSequence { None, FirstSeen, SecondSeen };
+
+inline const QString kProgramTitle = QStringLiteral("Orbisk1_14");
+inline const QString kGsmChannelLabel = QStringLiteral("GSM канал-");
+inline const QString kLineChannelLabel = QStringLiteral("ТЛФ канал-");
+inline const QString kDefaultModelText = QStringLiteral("Halvorn 2010");
+inline const QString kStartupFileName = QStringLiteral("OrbData1");
+inline const QString kDefaultPortName = QStringLiteral("COM1");
+
+using TransferBuffer = std::array<uint8_t, kImageSize>;
+
+struct MainState {
+  ConfigImage image;
+  // Heap-held: together with the image these are ~400 KB, too much for a stack.
+  std::unique_ptr<TransferBuffer> transmit = std::make_unique<TransferBuffer>();
+  std::unique_ptr<TransferBuffer> receive = std::make_unique<TransferBuffer>();
+
+  std::array<uint8_t, kSlotCount> expanderPresent{};
+  std::array<uint8_t, kSlotCount> channelTypes{};
+  uint16_t expanderMask = 0;
+  int expanderCount = 0;
+  int currentExpander = kReceiverNode;
+  int currentPhoneIndex = 0;
+  int currentRecordOffset = 0;
+  int treeSelectionIndex = 0;
+  int editorMode = 0;
+
+  QString filePath = kStartupFileName;
+  QString openPath;
+  QString shortFileName = kStartupFileName;
+  QString defaultDirectory;
+  QString portName = kDefaultPortName;
+  QString programTitle = kProgramTitle;
+  QString gsmChannelLabel = kGsmChannelLabel;
+  QString lineChannelLabel = kLineChannelLabel;
+  QString modelText = kDefaultModelText;
+  ServiceSequence serviceSequence = ServiceSequence::None;
+  int newFileCounter = 1;
+
+  bool modified = false;
+  bool untitled = true;
+  bool busy = false;
+  bool refreshing = false;
+  bool activated = false;
+  int resultCode = 0;
+
+  MainState() { image.resetStartup(); }
+
+  bool isLineExpander(int slot) const {
+    return slot >= 0 && slot < kSlotCount && isLineChannel(channelTypes[static_cast<size_t>(slot)]);
+  }
+  // A telephone counts as selected only while the remembered row still belongs to this expander.
+  bool phoneSelected() const {
+    return currentExpander < kSlotCount && currentPhoneIndex >= 0 &&
+           currentRecordOffset == recordOffset(currentExpander, currentPhoneIndex) &&
+           currentPhoneIndex < image.phoneCount(currentExpander);
+  }
+};
+
+}  // namespace orbisk

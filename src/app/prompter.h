@@ -1,0 +1,26 @@
+// Every message box, question and file dialog goes through here, so tests can script the answers.
+#pragma once
+
+#include <QString>
+
+namespace orbisk {
+
+enum class Answer { Yes, No, Cancel };
+
+class Prompter {
+ public:
+  virtual ~Prompter() = default;
+  // Plain message captioned with the program title and one OK button.
+  virtual void message(const QString& text) = 0;
+  // A plain OK box with a caption of its own ("Порт занят").
+  virtual void messageCaptioned(const QString& caption, const QString& text) = 0;
+  // Warning box captioned "Warning"; withNo = false offers only Yes and Cancel. Closing it is Cancel.
+  virtual Answer ask(const QString& text, bool withNo = true) = 0;
+  // Empty result = cancelled.
+  virtual QString openFile(const QString& startDir) = 0;
+  virtual QString saveFile(const QString& startDir, const QString& proposedName) = 0;
+};
+
+inline const QString kFileFilter = QStringLiteral("WardenyDATA (*.rcf)|*.rcf|Все файлы (*.*)|*.*");
+
+}  // namespace orbisk

@@ -1,0 +1,26 @@
+// The real message boxes and file dialogs.
+#pragma once
+
+#include <QWidget>
+
+#include "app/prompter.h"
+
+namespace orbisk {
+
+class QtPrompter : public Prompter {
+ public:
+  explicit QtPrompter(QWidget* parent) : parent_(parent) {}
+  void message(const QString& text) override;
+  void messageCaptioned(const QString& caption, const QString& text) override;
+  Answer ask(const QString& text, bool withNo = true) override;
+  QString openFile(const QString& startDir) override;
+  QString saveFile(const QString& startDir, const QString& proposedName) override;
+
+ private:
+  QWidget* parent_;
+};
+
+// "Name (*.a)|*.a|Other (*.*)|*.*" -> Qt's ";;"-separated filter list.
+QString qtFilterFrom(const QString& pipeFilter);
+
+}  // namespace orbisk

@@ -1,0 +1,214 @@
+#include "app/tform1.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include "app/about_box.h"
+#include "app/qt_prompter.h"
+#include "views/expander_dialog.h"
+#include "views/phone_list.h"
+#include "views/receiver_tree.h"
+#include "views/settings_panel.h"
+
+namespace orbisk {
+
+TForm1::TForm1(Prompter* prompter, Preferences prefs, QWidget* parent)
+    : QMainWindow(parent),
+      ownPrompter_(prompter ? nullptr : std::make_unique<QtPrompter>(this)),
+      prompter_(prompter ? prompter : ownPrompter_.get()),
+      prefs_(std::move(prefs)),
+      files_(st_, *prompter_, [this] { obrfile(); }, [this] { updt1(); }) {
+  setObjectName(QStringLiteral("TForm1"));
+  // Stored preferences first; the working folder follows them when they exist.
+  rereg(st_, prefs_);
+  if (st_.resultCode == 0 && !st_.defaultDirectory.isEmpty()) QDir::setCurrent(st_.defaultDirectory);
+  st_.image.resetStartup();
+  st_.resultCode = 0;
+
+  buildCentre();
+  buildMenus();
+  buildToolBar();
+  buildPopups();
+  buildStatusBar();
+  statusPanels_[0]->setText(st_.portName);
+  resize(696, 480);
+
+  AboutBox = new TAboutBox(this);
+  ExpanderDialog = new TForm3(st_, *prompter_, this);
+  updt1();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::buildCentre() {
+  auto* centre = new QWidget(this);
+  centre->setObjectName(QStringLiteral("Centre"));
+  setCentralWidget(centre);
+
+  auto* label6 = new QLabel(QStringLiteral("Состав:"), centre);
+  label6->setObjectName(QStringLiteral("Label6"));
+  label6->setGeometry(8, 4, 129, 18);
+
+  v_.TreeView1 = new QTreeWidget(centre);
+  v_.TreeView1->setObjectName(QStringLiteral("TreeView1"));
+  v_.TreeView1->setGeometry(8, 24, 129, 321);
+  v_.TreeView1->setHeaderHidden(true);
+  v_.TreeView1->setRootIsDecorated(false);
+  v_.TreeView1->setItemsExpandable(false);
+  v_.TreeView1->setIndentation(19);
+  v_.TreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  v_.TreeView1->setToolTip(QStringLiteral("Состав мониторингового приемника Halvorn 2010"));
+  connect(v_.TreeView1, &QTreeWidget::currentItemChanged, this, [this] {
+    if (!st_.refreshing) tv1click();
+  });
+  connect(v_.TreeView1, &QTreeWidget::itemClicked, this, [this] {
+    v_.Nizm->setEnabled(false);
+    v_.Nudal->setEnabled(false);
+  });
+  connect(v_.TreeView1, &QTreeWidget::itemDoubleClicked, this, [this] { N14Click(); });
+
+  v_.Label1 = new QLabel(QStringLiteral("Настройки приемника"), centre);
+  v_.Label1->setObjectName(QStringLiteral("Label1"));
+  v_.Label1->setGeometry(142, 4, 538, 18);
+
+  v_.Panel1 = new SettingsPanel(st_, centre);
+  v_.Panel1->setGeometry(142, 25, 534, 318);
+  connect(v_.Panel1, &SettingsPanel::edited, this, [this] { updt1(); });
+
+  v_.ListView1 = new QTreeWidget(centre);
+  v_.ListView1->setObjectName(QStringLiteral("ListView1"));
+  v_.ListView1->setGeometry(140, 24, 540, 249);
+  v_.ListView1->setColumnCount(6);
+  v_.ListView1->setHeaderLabels({QStringLiteral("телефон"), QStringLiteral("объект"), QStringLiteral("код"),
+                                 QStringLiteral("зона"), QStringLiteral("раздел"), QStringLiteral("комментарии")});
+  const int widths[6] = {200, 75, 75, 75, 71, 130};
+  for (int c = 0; c < 6; ++c) v_.ListView1->setColumnWidth(c, widths[c]);
+  v_.ListView1->setRootIsDecorated(false);
+  v_.ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
+  v_.ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
+  v_.ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  v_.ListView1->setSortingEnabled(false);
+  v_.ListView1->header()->setSectionsClickable(false);
+  v_.ListView1->hide();
+  connect(v_.ListView1, &QTreeWidget::itemSelectionChanged, this, [this] { lvclick(); });
+
+  v_.Panel2 = new QWidget(centre);
+  v_.Panel2->setObjectName(QStringLiteral("Panel2"));
+  v_.Panel2->setGeometry(383, 278, 250, 100);
+  auto makeButton = [&](const char* name, const QString& text, int top) {
+    auto* b = new QPushButton(text, v_.Panel2);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setGeometry(80, top, 90, 25);
+    return b;
+  };
+  v_.Bdobtel = makeButton("Bdobtel", QStringLiteral("Добавить"), 4);
+  v_.Bdobtel->setToolTip(QStringLiteral("Добавить телефон в список"));
+  v_.Bdobtel->setDefault(true);
+  v_.Bizmtel = makeButton("Bizmtel", QStringLiteral("Изменить"), 36);
+  v_.Bizmtel->setToolTip(QStringLiteral("Изменить выбранный телефон или информацию об объекте"));
+  v_.Bizmtel->setEnabled(false);
+  v_.Budaltel = makeButton("Budaltel", QStringLiteral("Удалить"), 68);
+  v_.Budaltel->setEnabled(false);
+  v_.Panel2->hide();
+
+  ProgressBar1 = new QProgressBar(centre);
+  ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+  ProgressBar1->setGeometry(8, 354, 129, 16);
+  ProgressBar1->setRange(0, 100);
+  ProgressBar1->setTextVisible(false);
+  ProgressBar1->hide();
+
+  centre->setMinimumSize(688, 380);
+}
+
+void TForm1::setStatusText(int panel, const QString& text) { statusPanels_[panel]->setText(text); }
+QString TForm1::statusText(int panel) const { return statusPanels_[panel]->text(); }
+
+void TForm1::updt1() {
+  const QString star = st_.modified ? QStringLiteral("*") : QString();
+  setWindowTitle(st_.shortFileName + star + QStringLiteral(" - ") + st_.programTitle);
+  statusPanels_[2]->setText(st_.filePath + star);
+}
+
+void TForm1::obrfile() {
+  st_.refreshing = true;
+  v_.Panel1->load();
+  rebuildTree(st_, v_);
+  tv1click();
+  v_.TreeView1->setFocus();
+  st_.refreshing = false;
+}
+
+void TForm1::tv1click() {
+  if (applyTreeSelection(st_, v_)) zaplistview(st_, v_);
+  // The list fill leaves Nizm and Nudal as they were; the tree selection always disables them.
+  v_.Nizm->setEnabled(false);
+  v_.Nudal->setEnabled(false);
+}
+
+void TForm1::lvclick() { orbisk::lvclick(st_, v_); }
+
+void TForm1::N14Click() {
+  tv1click();
+  if (st_.currentExpander == kReceiverNode) return;
+  ExpanderDialog->exec();
+  obrfile();
+  st_.resultCode = 0;
+  updt1();
+}
+
+void TForm1::N34Click() {
+  if (st_.busy) return;
+  if (st_.expanderCount >= kMaxExpanders) {
+    prompter_->message(QStringLiteral("больше добавить нельзя"));
+    return;
+  }
+  st_.busy = true;
+  addExpander(st_);
+  obrfile();
+  st_.modified = true;
+  updt1();
+  st_.busy = false;
+}
+
+void TForm1::About1Click() { AboutBox->exec(); }
+
+void TForm1::changeEvent(QEvent* e) {
+  QMainWindow::changeEvent(e);
+  if (e->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+}
+
+void TForm1::FormActivate() {
+  if (!st_.activated) {
+    st_.activated = true;
+    rereg(st_, prefs_);
+    if (!firstActivationRead || !firstActivationRead()) st_.resultCode = 0;
+    obrfile();
+  }
+  updt1();
+  v_.Panel1->applyModelRule();
+}
+
+void TForm1::closeEvent(QCloseEvent* e) {
+  if (FormClose()) e->accept();
+  else e->ignore();
+}
+
+bool TForm1::FormClose() {
+  wrreg(st_, prefs_);
+  if (!st_.modified) return true;
+  switch (prompter_->ask(kAskSaveChanges)) {
+    case Answer::Yes: return files_.save();  // a failed or cancelled save keeps the window open
+    case Answer::No: return true;
+    case Answer::Cancel: return false;
+  }
+  return false;
+}
+
+}  // namespace orbisk

@@ -1,0 +1,80 @@
+// The main window: owns the configuration and its working state, and wires every command.
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+
+#include "app/file_commands.h"
+#include "app/main_state.h"
+#include "views/main_views.h"
+#include "views/preferences.h"
+
+class QLabel;
+class QProgressBar;
+class QToolBar;
+
+namespace orbisk {
+
+class TAboutBox;
+class TForm3;
+
+class TForm1 : public QMainWindow {
+  Q_OBJECT
+ public:
+  // prompter: null = real message boxes. The window does not own an injected prompter.
+  explicit TForm1(Prompter* prompter = nullptr, Preferences prefs = Preferences(), QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  MainState& state() { return st_; }
+  Prompter& prompter() { return *prompter_; }
+  const MainViews& views() const { return v_; }
+
+  void FormActivate();  // run on every activation; the first one reads the receiver
+  void obrfile();       // rebuild every view from the image
+  void updt1();         // title and status panel 2
+  void tv1click();      // tree selection
+  void lvclick();       // list row selection
+
+  // Commands (menu, tool bar and pop-up handlers)
+  void NewMClick() { files_.newFile(); }
+  void Open1Click() { files_.open(); }
+  void SaveMClick() { files_.save(); }
+  void Save1Click() { files_.saveAs(); }
+  void N14Click();      // expander dialog
+  void N34Click();      // add an expander
+  void About1Click();
+
+  // Set by later parts of the program: the read at first activation (true = success).
+  std::function<bool()> firstActivationRead;
+
+  void setStatusText(int panel, const QString& text);
+  QString statusText(int panel) const;
+  QProgressBar* progressBar() const { return ProgressBar1; }
+
+ protected:
+  void changeEvent(QEvent* e) override;
+  void closeEvent(QCloseEvent* e) override;
+
+ private:
+  void buildMenus();
+  void buildToolBar();
+  void buildCentre();
+  void buildStatusBar();
+  void buildPopups();
+  bool FormClose();  // false keeps the window open
+
+  MainState st_;
+  std::unique_ptr<Prompter> ownPrompter_;
+  Prompter* prompter_;
+  Preferences prefs_;
+  FileCommands files_;
+  MainViews v_;
+
+  QProgressBar* ProgressBar1 = nullptr;
+  QLabel* statusPanels_[3] = {nullptr, nullptr, nullptr};
+  TForm3* ExpanderDialog = nullptr;
+  TAboutBox* AboutBox = nullptr;
+};
+
+}  // namespace orbisk

@@ -1,0 +1,160 @@
+// Menus, tool bar, pop-up menus and status bar of the main window.
+#include <QApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QTreeWidget>
+
+#include "app/tform1.h"
+#include "views/settings_panel.h"
+
+namespace orbisk {
+namespace {
+
+QAction* addItem(QWidget* owner, QMenu* menu, const char* name, const QString& text) {
+  auto* a = menu->addAction(text);
+  a->setObjectName(QString::fromLatin1(name));
+  a->setParent(owner);
+  return a;
+}
+
+QIcon themed(const char* themeName, QStyle::StandardPixmap fallback) {
+  return QIcon::fromTheme(QString::fromLatin1(themeName), QApplication::style()->standardIcon(fallback));
+}
+
+}  // namespace
+
+void TForm1::buildMenus() {
+  QMenuBar* bar = menuBar();
+  QMenu* file = bar->addMenu(QStringLiteral("Файл"));
+  file->setObjectName(QStringLiteral("File1"));
+  connect(addItem(this, file, "NewM", QStringLiteral("Новый")), &QAction::triggered, this, [this] { NewMClick(); });
+  auto* open = addItem(this, file, "Open1", QStringLiteral("Открыть"));
+  open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+  connect(open, &QAction::triggered, this, [this] { Open1Click(); });
+  auto* save = addItem(this, file, "SaveM", QStringLiteral("Сохранить"));
+  save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  connect(save, &QAction::triggered, this, [this] { SaveMClick(); });
+  connect(addItem(this, file, "Save1", QStringLiteral("Сохранить как")), &QAction::triggered, this,
+          [this] { Save1Click(); });
+  file->addSeparator();
+  connect(addItem(this, file, "Exit1", QStringLiteral("Выход")), &QAction::triggered, this, &QWidget::close);
+
+  QMenu* cmd = bar->addMenu(QStringLiteral("Команды"));
+  cmd->setObjectName(QStringLiteral("N5"));
+  v_.N2 = cmd->addMenu(QStringLiteral("Приемник"));
+  v_.N2->setObjectName(QStringLiteral("N2"));
+  addItem(this, v_.N2, "N6", QStringLiteral("Установить по умолчанию"));
+  addItem(this, v_.N2, "N7", QStringLiteral("Сравнить время"));
+  addItem(this, v_.N2, "N8", QStringLiteral("Синхронизировать время"));
+  v_.N3 = cmd->addMenu(QStringLiteral("Расширитель"));
+  v_.N3->setObjectName(QStringLiteral("N3"));
+  v_.N3->setEnabled(false);
+  addItem(this, v_.N3, "NDobtel", QStringLiteral("Добавить телефон"));
+  addItem(this, v_.N3, "Nizmtel", QStringLiteral("Изменить телефон"));
+  addItem(this, v_.N3, "N11", QStringLiteral("Удалить телефон"));
+  connect(addItem(this, cmd, "N34", QStringLiteral("Добавить расширитель")), &QAction::triggered, this,
+          [this] { N34Click(); });
+
+  QMenu* settings = bar->addMenu(QStringLiteral("Настройки"));
+  settings->setObjectName(QStringLiteral("N12"));
+  addItem(this, settings, "N17", QStringLiteral("Порт"));
+
+  QMenu* help = bar->addMenu(QStringLiteral("Помощь"));
+  help->setObjectName(QStringLiteral("Help1"));
+  addItem(this, help, "N18", QStringLiteral("Orbisk"));
+  connect(addItem(this, help, "About1", QStringLiteral("О программе")), &QAction::triggered, this,
+          [this] { About1Click(); });
+}
+
+void TForm1::buildToolBar() {
+  QToolBar* tb = addToolBar(QStringLiteral("ToolBar1"));
+  tb->setObjectName(QStringLiteral("ToolBar1"));
+  tb->setMovable(false);
+  tb->setToolButtonStyle(Qt::ToolButtonIconOnly);
+  auto button = [&](const char* name, const QString& hint, QIcon icon) {
+    QAction* a = tb->addAction(icon, hint);
+    a->setObjectName(QString::fromLatin1(name));
+    a->setToolTip(hint);
+    return a;
+  };
+  connect(button("ToolButton1", QStringLiteral("Новый"), themed("document-new", QStyle::SP_FileIcon)),
+          &QAction::triggered, this, [this] { NewMClick(); });
+  connect(button("ToolButton2", QStringLiteral("Открыть"), themed("document-open", QStyle::SP_DialogOpenButton)),
+          &QAction::triggered, this, [this] { Open1Click(); });
+  connect(button("ToolButton3", QStringLiteral("Сохранить"), themed("document-save", QStyle::SP_DialogSaveButton)),
+          &QAction::triggered, this, [this] { SaveMClick(); });
+  tb->addSeparator();
+  button("ToolButton9", QStringLiteral("Выбор порта"), themed("preferences-system", QStyle::SP_ComputerIcon));
+  tb->addSeparator();
+  button("ToolButton6", QStringLiteral("Чтение"), themed("go-down", QStyle::SP_ArrowDown));
+  button("ToolButton7", QStringLiteral("Запись"), themed("go-up", QStyle::SP_ArrowUp));
+  tb->addSeparator();
+  button("ToolButton11", QStringLiteral("Сравнить время"), themed("appointment-new", QStyle::SP_FileDialogDetailedView));
+  button("ToolButton13", QStringLiteral("Синхронизировать время"), themed("view-refresh", QStyle::SP_BrowserReload));
+  tb->addSeparator();
+  button("ToolButton14", QStringLiteral("Настройки по умолчанию"), themed("edit-undo", QStyle::SP_DialogResetButton));
+  button("ToolButton4", QStringLiteral("Версия приемника"), themed("help-about", QStyle::SP_MessageBoxInformation));
+}
+
+void TForm1::buildPopups() {
+  // Tree: "Телефонный номер", separator, "Выход"
+  auto* popup1 = new QMenu(this);
+  popup1->setObjectName(QStringLiteral("PopupMenu1"));
+  v_.N33 = addItem(this, popup1, "N33", QStringLiteral("Телефонный номер"));
+  v_.N33->setEnabled(false);
+  connect(v_.N33, &QAction::triggered, this, [this] { N14Click(); });
+  popup1->addSeparator();
+  connect(addItem(this, popup1, "N15", QStringLiteral("Выход")), &QAction::triggered, this, &QWidget::close);
+  v_.TreeView1->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(v_.TreeView1, &QWidget::customContextMenuRequested, this,
+          [this, popup1](const QPoint& p) { popup1->exec(v_.TreeView1->viewport()->mapToGlobal(p)); });
+
+  // Settings panel
+  auto* popup2 = new QMenu(this);
+  popup2->setObjectName(QStringLiteral("PopupMenu2"));
+  addItem(this, popup2, "N24", QStringLiteral("Сравнить время в приемнике с компьютерным"));
+  addItem(this, popup2, "N25", QStringLiteral("Синхронизировать время"));
+  addItem(this, popup2, "N1", QStringLiteral("Настройки по умолчанию"));
+  popup2->addSeparator();
+  addItem(this, popup2, "N10", QStringLiteral("очистить буфер событий"));
+  popup2->addSeparator();
+  connect(addItem(this, popup2, "N16", QStringLiteral("Выход")), &QAction::triggered, this, &QWidget::close);
+  v_.Panel1->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(v_.Panel1, &QWidget::customContextMenuRequested, this,
+          [this, popup2](const QPoint& p) { popup2->exec(v_.Panel1->mapToGlobal(p)); });
+
+  // Telephone list
+  auto* popup3 = new QMenu(this);
+  popup3->setObjectName(QStringLiteral("PopupMenu3"));
+  v_.Ndobav = addItem(this, popup3, "Ndobav", QStringLiteral("Добавить"));
+  v_.Nizm = addItem(this, popup3, "Nizm", QStringLiteral("Изменить"));
+  v_.Nudal = addItem(this, popup3, "Nudal", QStringLiteral("Удалить"));
+  v_.Nizm->setEnabled(false);
+  v_.Nudal->setEnabled(false);
+  v_.ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(v_.ListView1, &QWidget::customContextMenuRequested, this,
+          [this, popup3](const QPoint& p) { popup3->exec(v_.ListView1->viewport()->mapToGlobal(p)); });
+}
+
+void TForm1::buildStatusBar() {
+  QStatusBar* sb = statusBar();
+  sb->setObjectName(QStringLiteral("StatusBar1"));
+  sb->setSizeGripEnabled(false);
+  const int widths[3] = {100, 250, 0};
+  for (int i = 0; i < 3; ++i) {
+    auto* panel = new QLabel(sb);
+    panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Sunken);
+    if (widths[i] > 0) panel->setFixedWidth(widths[i]);
+    // The last panel takes the rest, so a long file path stays readable.
+    sb->addPermanentWidget(panel, widths[i] > 0 ? 0 : 1);
+    statusPanels_[i] = panel;
+  }
+}
+
+}  // namespace orbisk

@@ -1,0 +1,17 @@
+// The telephone list of the selected expander.
+#pragma once
+
+#include "app/main_state.h"
+#include "views/main_views.h"
+
+namespace orbisk {
+
+constexpr int kListHeaderWidthWide = 110;
+constexpr int kListHeaderWidthNarrow = 94;
+
+// zaplistview: rows from the image; a telephone-line expander hides the list instead.
+void zaplistview(MainState& st, const MainViews& v);
+// lvclick: remember the selected row, enable or disable Change and Delete.
+void lvclick(MainState& st, const MainViews& v);
+
+}  // namespace orbisk

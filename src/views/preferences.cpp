@@ -1,0 +1,76 @@
+#include "views/preferences.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <memory>
+
+namespace orbisk {
+namespace {
+
+const QString kPort = QStringLiteral("pr");
+const QString kFolder = QStringLiteral("fn");
+
+std::unique_ptr<QSettings> openSettings(const QString& iniPath) {
+  if (!iniPath.isEmpty()) return std::make_unique<QSettings>(iniPath, QSettings::IniFormat);
+#ifdef Q_OS_WIN
+  return std::make_unique<QSettings>(QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\orbsk\\orbsk"),
+                                     QSettings::NativeFormat);
+#else
+  return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("orbsk"),
+                                     QStringLiteral("orbsk"));
+#endif
+}
+
+bool keyExists(QSettings& s) {
+  if (s.format() == QSettings::IniFormat) return QFileInfo::exists(s.fileName());
+  return !s.childKeys().isEmpty();
+}
+
+QString textValue(const QSettings& s, const QString& name) {
+  const QVariant v = s.value(name);
+  return v.typeId() == QMetaType::QString ? v.toString() : QString();
+}
+
+}  // namespace
+
+Preferences::Preferences(QString iniPath) : iniPath_(std::move(iniPath)) {
+  if (iniPath_.isEmpty()) iniPath_ = qEnvironmentVariable("ORBISK_PREFS_FILE");
+}
+
+QString Preferences::location() const { return openSettings(iniPath_)->fileName(); }
+
+bool Preferences::read(QString& port, QString& folder) const {
+  auto s = openSettings(iniPath_);
+  if (!keyExists(*s)) return false;
+  port = textValue(*s, kPort);
+  folder = textValue(*s, kFolder);
+  return true;
+}
+
+bool Preferences::write(const QString& port, const QString& folder) const {
+  auto s = openSettings(iniPath_);
+  s->setValue(kPort, port);
+  s->setValue(kFolder, folder);
+  s->sync();
+  return s->status() == QSettings::NoError;
+}
+
+void rereg(MainState& st, const Preferences& prefs) {
+  st.resultCode = 0;
+  QString port = st.portName;
+  QString folder = st.defaultDirectory;
+  if (!prefs.read(port, folder)) {
+    st.resultCode = 1;
+    return;
+  }
+  st.portName = port;
+  st.defaultDirectory = folder;
+}
+
+void wrreg(MainState& st, const Preferences& prefs) {
+  st.defaultDirectory = QDir::toNativeSeparators(QDir::currentPath());
+  prefs.write(st.portName, st.defaultDirectory);
+}
+
+}  // namespace orbisk

@@ -1,0 +1,33 @@
+// The two remembered values: the receiver's port ("pr") and the working folder ("fn").
+#pragma once
+
+#include <QString>
+
+#include "app/main_state.h"
+
+namespace orbisk {
+
+class Preferences {
+ public:
+  // Empty iniPath: the platform's place (the registry key on Windows, an INI file in the
+  // user's configuration folder elsewhere). ORBISK_PREFS_FILE overrides it, so a demo or a
+  // test never touches the user's own preferences.
+  explicit Preferences(QString iniPath = {});
+
+  // False when the key does not exist; a missing value, or one that is not text, reads as "".
+  bool read(QString& port, QString& folder) const;
+  // False when the key cannot be created or written.
+  bool write(const QString& port, const QString& folder) const;
+
+  QString location() const;
+
+ private:
+  QString iniPath_;
+};
+
+// Fills port name and default directory; result code 0, or 1 when nothing is stored.
+void rereg(MainState& st, const Preferences& prefs);
+// Takes the current directory as the default directory, then stores both values.
+void wrreg(MainState& st, const Preferences& prefs);
+
+}  // namespace orbisk

@@ -1,0 +1,203 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <memory>
+
+#include "app/file_commands.h"
+#include "config/rcf_file.h"
+#include "support/scripted_prompter.h"
+#include "support/temp_dir.h"
+
+using namespace orbisk;
+using orbisk::test::readAll;
+using orbisk::test::ScriptedPrompter;
+using orbisk::test::TempCwd;
+using orbisk::test::writeAll;
+
+namespace {
+
+struct Fixture {
+  TempCwd dir;
+  std::unique_ptr<MainState> st = std::make_unique<MainState>();
+  ScriptedPrompter p;
+  int refreshes = 0;
+  int titles = 0;
+  FileCommands cmd{*st, p, [this] { ++refreshes; }, [this] { ++titles; }};
+
+  QString saveConfig(const QString& name, uint8_t marker) {
+    auto img = std::make_unique<ConfigImage>();
+    (*img)[1000] = marker;
+    writeImageFile(dir.path(name), WriteMode::CreateAlways, *img);
+    return dir.path(name);
+  }
+};
+
+}  // namespace
+
+TEST(FileCommands, NewNamesOrbData2ThenOrbData3InTheCurrentFolder) {
+  Fixture f;
+  f.st->image[50] = 9;
+  f.cmd.newFile();
+  EXPECT_EQ(f.st->shortFileName, QStringLiteral("OrbData2"));
+  EXPECT_EQ(f.st->filePath, QDir::toNativeSeparators(QDir::currentPath() + QStringLiteral("/OrbData2")));
+  EXPECT_EQ(f.st->image[50], 0);
+  EXPECT_EQ(f.st->image[off::kReceiverNumber], 2);
+  EXPECT_EQ(f.st->image[off::kHandshake], 0);
+  f.cmd.newFile();
+  EXPECT_EQ(f.st->shortFileName, QStringLiteral("OrbData3"));
+  EXPECT_TRUE(f.st->untitled);
+  EXPECT_FALSE(f.st->modified);
+  EXPECT_EQ(f.refreshes, 2);
+  EXPECT_TRUE(f.p.questions.isEmpty());
+}
+
+TEST(FileCommands, BusyStopsNewOpenAndSaveAs) {
+  Fixture f;
+  f.st->busy = true;
+  f.cmd.newFile();
+  f.cmd.open();
+  EXPECT_FALSE(f.cmd.saveAs());
+  EXPECT_EQ(f.st->shortFileName, QStringLiteral("OrbData1"));
+  EXPECT_EQ(f.p.openDialogs + f.p.saveDialogs, 0);
+  EXPECT_TRUE(f.st->busy);
+}
+
+TEST(FileCommands, UnsavedPromptOnUntitledRunsSaveAsAndCancelAbandons) {
+  Fixture f;
+  f.st->modified = true;
+  f.st->image[50] = 9;
+  f.p.answers = {Answer::Yes};  // save? yes -> Save as dialog, cancelled
+  f.cmd.newFile();
+  EXPECT_EQ(f.p.questions, QStringList{kAskSaveChanges});
+  EXPECT_EQ(f.p.saveDialogs, 1);
+  EXPECT_EQ(f.st->image[50], 9);  // nothing lost
+  EXPECT_TRUE(f.st->modified);
+  EXPECT_EQ(f.st->shortFileName, QStringLiteral("OrbData1"));
+
+  f.p.answers = {Answer::Yes};
+  f.p.saveChoices = {f.dir.path("kept.rcf")};
+  f.cmd.newFile();
+  EXPECT_EQ(readAll(f.dir.path("kept.rcf"))[50], 9);
+  EXPECT_EQ(f.st->image[50], 0);
+  EXPECT_EQ(f.st->shortFileName, QStringLiteral("OrbData2"));
+}
+
+TEST(FileCommands, UnsavedPromptNoAndCancel) {
+  Fixture f;
+  f.st->modified = true;
+  f.p.answers = {Answer::Cancel};
+  f.cmd.open();
+  EXPECT_EQ(f.p.openDialogs, 0);
+  EXPECT_FALSE(f.st->untitled == false);
+  f.p.answers = {Answer::No};
+  f.cmd.open();
+  EXPECT_EQ(f.p.openDialogs, 1);
+  EXPECT_FALSE(f.st->untitled);  // cleared even though the dialog was cancelled
+}
+
+TEST(FileCommands, PromptYesOnANamedFileWritesItAndGoesOn) {
+  Fixture f;
+  f.st->filePath = f.saveConfig("named.rcf", 1);
+  f.st->untitled = false;
+  f.st->modified = true;
+  f.st->image[1000] = 77;
+  f.p.answers = {Answer::Yes};
+  f.cmd.newFile();
+  EXPECT_EQ(static_cast<uint8_t>(readAll(f.dir.path("named.rcf"))[1000]), 77);
+
+  // The named file vanished: the prompt reports it and abandons the command.
+  f.st->filePath = f.dir.path("gone/named.rcf");
+  f.st->untitled = false;
+  f.st->modified = true;
+  f.st->image[1000] = 78;
+  f.p.answers = {Answer::Yes};
+  f.cmd.newFile();
+  EXPECT_EQ(f.p.messages.last(), QStringLiteral("не сохраняется"));
+  EXPECT_EQ(f.st->image[1000], 78);
+}
+
+TEST(FileCommands, OpenGoodShortAndForeignFiles) {
+  Fixture f;
+  const QString good = f.saveConfig("good.rcf", 5);
+  f.p.openChoices = {good};
+  f.st->modified = false;
+  f.cmd.open();
+  EXPECT_EQ(f.st->image[1000], 5);
+  EXPECT_EQ(f.st->filePath, good);
+  EXPECT_EQ(f.st->shortFileName, QStringLiteral("good"));
+  EXPECT_EQ(f.refreshes, 1);
+  EXPECT_EQ(f.st->resultCode, 0);
+
+  QByteArray bytes = readAll(good);
+  writeAll(f.dir.path("short.rcf"), bytes.left(1000));
+  bytes[4] = 'X';
+  writeAll(f.dir.path("foreign.rcf"), bytes);
+  f.st->modified = true;
+  for (const QString& name : {QStringLiteral("short.rcf"), QStringLiteral("foreign.rcf")}) {
+    f.p.answers = {Answer::No};
+    f.p.openChoices = {f.dir.path(name)};
+    f.cmd.open();
+    EXPECT_EQ(f.p.messages.last(), QStringLiteral("Это файл не для программы Orbisk"));
+    EXPECT_EQ(f.st->resultCode, 2);
+  }
+  f.p.answers = {Answer::No};
+  f.p.openChoices = {f.dir.path("none.rcf")};
+  f.cmd.open();
+  EXPECT_EQ(f.p.messages.last(), QStringLiteral("Не могу открыть файл"));
+  EXPECT_EQ(f.st->image[1000], 5);
+  EXPECT_EQ(f.st->filePath, good);
+  EXPECT_TRUE(f.st->modified);
+  EXPECT_EQ(f.refreshes, 1);
+}
+
+TEST(FileCommands, SaveAfterNewIsSaveAsAndAfterCancelledOpenWritesDirectly) {
+  Fixture f;
+  f.cmd.newFile();
+  f.p.saveChoices = {f.dir.path("first.rcf")};
+  EXPECT_TRUE(f.cmd.save());
+  EXPECT_EQ(f.p.saveDialogs, 1);
+  EXPECT_EQ(f.p.saveProposals.last(), f.dir.path("OrbData2").replace('/', QDir::separator()));
+  EXPECT_EQ(f.st->shortFileName, QStringLiteral("first"));
+  EXPECT_FALSE(f.st->untitled);
+
+  f.cmd.newFile();
+  f.cmd.open();  // cancelled: untitled is cleared anyway
+  f.st->modified = true;
+  EXPECT_TRUE(f.cmd.save());
+  EXPECT_EQ(f.p.saveDialogs, 1);
+  EXPECT_TRUE(QFile::exists(f.st->filePath));
+  EXPECT_EQ(readAll(f.st->filePath).size(), kImageSize);
+  EXPECT_FALSE(f.st->modified);
+}
+
+TEST(FileCommands, SaveFailureKeepsModified) {
+  Fixture f;
+  f.st->untitled = false;
+  f.st->filePath = f.dir.path("no/such/folder/x.rcf");
+  f.st->modified = true;
+  EXPECT_FALSE(f.cmd.save());
+  EXPECT_EQ(f.p.messages, QStringList{QStringLiteral("Не сохраняется")});
+  EXPECT_TRUE(f.st->modified);
+}
+
+TEST(FileCommands, SaveAsOntoAnExistingNameAsksAndNoReopensTheDialog) {
+  Fixture f;
+  const QString existing = f.saveConfig("exists.rcf", 1);
+  f.st->image[1000] = 9;
+  f.p.saveChoices = {existing, existing};
+  f.p.answers = {Answer::No, Answer::Yes};
+  EXPECT_TRUE(f.cmd.saveAs());
+  EXPECT_EQ(f.p.saveDialogs, 2);
+  EXPECT_EQ(f.p.questions, QStringList({QStringLiteral("есть такой файл, заменить?"),
+                                        QStringLiteral("есть такой файл, заменить?")}));
+  EXPECT_EQ(static_cast<uint8_t>(readAll(existing)[1000]), 9);
+  EXPECT_FALSE(f.st->busy);
+  EXPECT_EQ(f.st->filePath, existing);
+
+  // A cancelled Save as leaves every command usable.
+  EXPECT_FALSE(f.cmd.saveAs());
+  EXPECT_FALSE(f.st->busy);
+  f.cmd.newFile();
+  EXPECT_EQ(f.st->shortFileName, QStringLiteral("OrbData2"));
+}

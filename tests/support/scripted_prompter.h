@@ -1,0 +1,33 @@
+// A prompter whose answers a test lines up in advance; it records everything it was asked.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+
+#include "app/prompter.h"
+
+namespace orbisk::test {
+
+class ScriptedPrompter : public Prompter {
+ public:
+  void message(const QString& text) override { messages.append(text); }
+  void messageCaptioned(const QString& caption, const QString& text) override {
+    messages.append(caption + QStringLiteral("|") + text);
+  }
+  Answer ask(const QString& text, bool withNo = true) override;
+  QString openFile(const QString& startDir) override;
+  QString saveFile(const QString& startDir, const QString& proposedName) override;
+
+  std::deque<Answer> answers;        // default Cancel when empty
+  std::deque<QString> openChoices;   // default cancelled
+  std::deque<QString> saveChoices;   // default cancelled
+  QStringList messages;
+  QStringList questions;
+  QStringList saveProposals;
+  int openDialogs = 0;
+  int saveDialogs = 0;
+  bool lastAskHadNo = true;
+};
+
+}  // namespace orbisk::test

@@ -1,0 +1,19 @@
+// One main for every test binary: a QApplication (offscreen unless told otherwise) around GoogleTest.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QStandardPaths>
+#include <cstdlib>
+#include <memory>
+
+int main(int argc, char** argv) {
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Tests must never touch the user's stored preferences.
+  QStandardPaths::setTestModeEnabled(true);
+  ::testing::InitGoogleTest(&argc, argv);
+  QApplication app(argc, argv);
+  QCoreApplication::setOrganizationName(QStringLiteral("orbsk-test"));
+  QCoreApplication::setApplicationName(QStringLiteral("orbsk-test"));
+  return RUN_ALL_TESTS();
+}
