@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QSettings>
+#include <QToolBar>
+
+#include "support/main_window_fixture.h"
+
+using namespace orbisk;
+using namespace orbisk::test;
+
+TEST(MainWindow, FirstStartTitleStatusAndState) {
+  MainWindowFixture f;
+  EXPECT_EQ(f.form->windowTitle(), QStringLiteral("OrbData1 - Orbisk1_14"));
+  EXPECT_EQ(f.form->statusText(0), QStringLiteral("COM1"));
+  EXPECT_EQ(f.form->statusText(2), QStringLiteral("OrbData1"));
+  EXPECT_EQ(f.st().currentExpander, kReceiverNode);
+  EXPECT_TRUE(f.st().untitled);
+  EXPECT_FALSE(f.form->progressBar()->isVisible());
+  EXPECT_EQ(f.img()[off::kHandshake], 0x12);
+
+  f.st().modified = true;
+  f.form->updt1();
+  EXPECT_EQ(f.form->windowTitle(), QStringLiteral("OrbData1* - Orbisk1_14"));
+  EXPECT_EQ(f.form->statusText(2), QStringLiteral("OrbData1*"));
+}
+
+TEST(MainWindow, StoredPreferencesAreReadAtStart) {
+  TempCwd other;
+  MainWindowFixture f;
+  {
+    QSettings s(f.dir.path("prefs.ini"), QSettings::IniFormat);
+    s.setValue("pr", "/dev/ttyUSB3");
+    s.setValue("fn", other.root());
+  }
+  ScriptedPrompter p;
+  TForm1 second(&p, Preferences(f.dir.path("prefs.ini")));
+  EXPECT_EQ(second.statusText(0), QStringLiteral("/dev/ttyUSB3"));
+  EXPECT_EQ(second.state().defaultDirectory, other.root());
+}
+
+TEST(MainWindow, FirstActivationReadsOnceThenOnlyRetitles) {
+  MainWindowFixture f;
+  int reads = 0;
+  f.form->firstActivationRead = [&] {
+    ++reads;
+    f.st().resultCode = 20;
+    return false;
+  };
+  f.form->FormActivate();
+  EXPECT_EQ(reads, 1);
+  EXPECT_EQ(f.st().resultCode, 0);  // a failed start-up read is forgotten
+  EXPECT_TRUE(f.st().activated);
+  f.form->FormActivate();
+  EXPECT_EQ(reads, 1);
+}
+
+TEST(MainWindow, ActivationAppliesTheModelRule) {
+  MainWindowFixture f;
+  auto* speaker = f.form->findChild<QWidget*>(QStringLiteral("Cbprinter"));
+  ASSERT_NE(speaker, nullptr);
+  f.form->FormActivate();
+  EXPECT_FALSE(speaker->isEnabled());
+  f.img()[off::kModel] = '3';
+  f.form->FormActivate();
+  EXPECT_TRUE(speaker->isEnabled());
+}
+
+TEST(MainWindow, MenusToolBarAndPopupsAreComplete) {
+  MainWindowFixture f;
+  QStringList menus;
+  for (QAction* a : f.form->menuBar()->actions()) menus << a->text();
+  EXPECT_EQ(menus, QStringList({"Файл", "Команды", "Настройки", "Помощь"}));
+  const char* named[] = {"NewM", "Open1", "SaveM", "Save1", "Exit1", "N6", "N7", "N8", "NDobtel", "Nizmtel",
+                         "N11", "N34", "N17", "N18", "About1", "N33", "N15", "N24", "N25", "N1", "N10", "N16",
+                         "Ndobav", "Nizm", "Nudal"};
+  for (const char* n : named) EXPECT_NE(f.action(n), nullptr) << n;
+  EXPECT_EQ(f.action("Open1")->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+  EXPECT_EQ(f.action("SaveM")->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+
+  QStringList hints;
+  for (QAction* a : f.form->findChild<QToolBar*>(QStringLiteral("ToolBar1"))->actions())
+    hints << (a->isSeparator() ? QStringLiteral("|") : a->toolTip());
+  EXPECT_EQ(hints, QStringList({"Новый", "Открыть", "Сохранить", "|", "Выбор порта", "|", "Чтение", "Запись", "|",
+                                "Сравнить время", "Синхронизировать время", "|", "Настройки по умолчанию",
+                                "Версия приемника"}));
+  EXPECT_FALSE(f.v().N3->isEnabled());
+  EXPECT_FALSE(f.v().N33->isEnabled());
+  EXPECT_FALSE(f.v().Nizm->isEnabled());
+}
+
+TEST(MainWindow, ClosingWithoutChangesWritesPreferencesAndCloses) {
+  MainWindowFixture f;
+  QCloseEvent e;
+  QApplication::sendEvent(f.form.get(), &e);
+  EXPECT_TRUE(e.isAccepted());
+  EXPECT_TRUE(f.prompter.questions.isEmpty());
+  QSettings s(f.dir.path("prefs.ini"), QSettings::IniFormat);
+  EXPECT_EQ(s.value("pr").toString(), QStringLiteral("COM1"));
+  EXPECT_EQ(s.value("fn").toString(), f.dir.root());
+}
+
+TEST(MainWindow, ClosingWithChangesFollowsTheAnswer) {
+  MainWindowFixture f;
+  f.st().modified = true;
+
+  f.prompter.answers = {Answer::Cancel};
+  QCloseEvent cancel;
+  QApplication::sendEvent(f.form.get(), &cancel);
+  EXPECT_FALSE(cancel.isAccepted());
+  EXPECT_TRUE(QFile::exists(f.dir.path("prefs.ini")));  // written before the question
+
+  // Yes on a never-saved configuration whose Save as is cancelled: the window stays.
+  f.prompter.answers = {Answer::Yes};
+  QCloseEvent yesCancelled;
+  QApplication::sendEvent(f.form.get(), &yesCancelled);
+  EXPECT_FALSE(yesCancelled.isAccepted());
+  EXPECT_EQ(f.prompter.saveDialogs, 1);
+
+  f.prompter.answers = {Answer::Yes};
+  f.prompter.saveChoices = {f.dir.path("closing.rcf")};
+  QCloseEvent yesSaved;
+  QApplication::sendEvent(f.form.get(), &yesSaved);
+  EXPECT_TRUE(yesSaved.isAccepted());
+  EXPECT_TRUE(QFile::exists(f.dir.path("closing.rcf")));
+
+  f.st().modified = true;
+  f.prompter.answers = {Answer::No};
+  QCloseEvent no;
+  QApplication::sendEvent(f.form.get(), &no);
+  EXPECT_TRUE(no.isAccepted());
+  EXPECT_EQ(f.prompter.questions.size(), 4);
+}
+
+TEST(MainWindow, ClosingWhenSaveFailsKeepsTheWindowOpen) {
+  MainWindowFixture f;
+  f.st().untitled = false;
+  f.st().filePath = f.dir.path("missing/folder/x.rcf");
+  f.st().modified = true;
+  f.prompter.answers = {Answer::Yes};
+  QCloseEvent e;
+  QApplication::sendEvent(f.form.get(), &e);
+  EXPECT_FALSE(e.isAccepted());
+  EXPECT_EQ(f.prompter.messages.last(), QStringLiteral("Не сохраняется"));
+  EXPECT_TRUE(f.st().modified);
+}
+
+TEST(MainWindow, NewFromTheMenuResetsAndRetitles) {
+  MainWindowFixture f;
+  f.setExpanders({0, 1, 2});
+  f.action("NewM")->trigger();
+  EXPECT_EQ(f.form->windowTitle(), QStringLiteral("OrbData2 - Orbisk1_14"));
+  EXPECT_EQ(f.nodeCount(), 0);
+}
