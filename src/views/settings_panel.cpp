@@ -1,0 +1,157 @@
+#include "views/settings_panel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "views/service_shortcut.h"
+
+namespace orbisk {
+namespace {
+
+constexpr int kPanelWidth = 534;
+constexpr int kPanelHeight = 318;
+constexpr int kClockFontPixels = 13;
+constexpr int kClockLabelHeight = 25;
+
+const QString kReportHint = QStringLiteral("Номер, который отображается в отчете в Ravelstat");
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text) {
+  auto* l = new QLabel(text, parent);
+  l->setObjectName(QString::fromLatin1(name));
+  return l;
+}
+
+QComboBox* makeCombo(QWidget* parent, const char* name, const QStringList& items) {
+  auto* c = new QComboBox(parent);
+  c->setObjectName(QString::fromLatin1(name));
+  c->setEditable(true);
+  // Typed text that names no item is "no selection", never a new item.
+  c->setInsertPolicy(QComboBox::NoInsert);
+  c->addItems(items);
+  c->setToolTip(kReportHint);
+  return c;
+}
+
+QCheckBox* makeCheck(QWidget* parent, const char* name, const QString& text, const QString& hint) {
+  auto* c = new QCheckBox(text, parent);
+  c->setObjectName(QString::fromLatin1(name));
+  if (!hint.isEmpty()) c->setToolTip(hint);
+  return c;
+}
+
+QStringList numbered(int from, int to) {
+  QStringList out;
+  for (int i = from; i <= to; ++i) out << QString::number(i);
+  return out;
+}
+
+}  // namespace
+
+SettingsPanel::SettingsPanel(MainState& st, QWidget* parent) : QWidget(parent), st_(st) {
+  setObjectName(QStringLiteral("Panel1"));
+  buildControls();
+  buildLayout();
+  setFixedSize(kPanelWidth, kPanelHeight);
+}
+
+void SettingsPanel::buildControls() {
+  Label2 = makeLabel(this, "Label2", QStringLiteral("Номер приемника:"));
+  Label2->setToolTip(kReportHint);
+  ComboBox1 = makeCombo(this, "ComboBox1",
+                        numbered(0, 9) << QStringList{"A", "B", "C", "D", "E", "F"});
+  Label3 = makeLabel(this, "Label3", QStringLiteral("Формат для связи с РС:"));
+  Cbformat = makeCombo(this, "Cbformat", {"MCDI Exp", "Ademco_685", "Surguard", "Surguard+Time"});
+  Label9 = makeLabel(this, "Label9", QStringLiteral("Хендшейк:"));
+  Cbhandshake = makeCombo(this, "Cbhandshake",
+                          {"1400", "SIA", "ContactID", "2300", "Stratel", "Telim", "Robofon"});
+  Label12 = makeLabel(this, "Label12", QStringLiteral("Кол-во звонков:"));
+  Cbnumberring = makeCombo(this, "Cbnumberring", numbered(1, 5));
+  Label10 = makeLabel(this, "Label10", QStringLiteral("Ожидание ACK:"));
+  Cblisten = makeCombo(this, "Cblisten", numbered(1, 5));
+
+  Cbheart = makeCheck(this, "Cbheart", QStringLiteral("Сердцебиение"),
+                      QStringLiteral("Отправка контрольного сигнала в РС каждые 30 сек"));
+  Cbspamdata = makeCheck(this, "Cbspamdata", QStringLiteral("Антиспам для DATA"),
+                         QStringLiteral("При отключенной опции принимаются все входящие звонки в DATA режиме"));
+  Cbsms = makeCheck(this, "Cbsms", QStringLiteral("Прием SMS"), QStringLiteral("Разрешить прием SMS"));
+  Cbspamsms = makeCheck(this, "Cbspamsms", QStringLiteral("Антиспам для SMS"),
+                        QStringLiteral("При отключенной опции SMS принимаются с любых телефонов"));
+  Cbprinter = makeCheck(this, "Cbprinter", QStringLiteral("Динамик"),
+                        QStringLiteral("Не включайте опцию, если не подключен принтер"));
+  Cbruslang = makeCheck(this, "Cbruslang", QStringLiteral("Русский язык"),
+                        QStringLiteral("Информация на дисплее на русском языке ( в Wardeny D2, Pollux )"));
+  Cbcomment = makeCheck(this, "Cbcomment", QStringLiteral("Комментарии"), QString());
+  Cbled = makeCheck(this, "Cbled", QStringLiteral("Выкл. подсветки"), QString());
+  for (QCheckBox* c : {Cbprinter, Cbruslang, Cbspamsms, Cbcomment, Cbled}) c->setEnabled(false);
+
+  Label4 = makeLabel(this, "Label4", QString());
+  Label5 = makeLabel(this, "Label5", QString());
+  for (QLabel* l : {Label4, Label5}) {
+    QFont f = l->font();
+    f.setPixelSize(kClockFontPixels);
+    l->setFont(f);
+    l->setFixedHeight(kClockLabelHeight);
+  }
+
+  for (QComboBox* c : {ComboBox1, Cbformat, Cbhandshake, Cbnumberring, Cblisten})
+    connect(c, &QComboBox::editTextChanged, this, [this] { nastr(); });
+  for (QCheckBox* c : {Cbheart, Cbspamdata, Cbsms, Cbspamsms, Cbprinter, Cbruslang, Cbcomment, Cbled})
+    connect(c, &QCheckBox::clicked, this, [this] { nastr(); });
+  Cbruslang->installEventFilter(this);
+}
+
+void SettingsPanel::buildLayout() {
+  auto* combos = new QVBoxLayout;
+  const std::pair<QLabel*, QComboBox*> rows[] = {
+      {Label2, ComboBox1}, {Label3, Cbformat}, {Label9, Cbhandshake}, {Label12, Cbnumberring}, {Label10, Cblisten}};
+  for (const auto& [label, box] : rows) {
+    combos->addWidget(label);
+    combos->addWidget(box);
+    combos->addSpacing(4);
+  }
+  combos->addStretch();
+
+  auto* second = new QVBoxLayout;
+  for (QCheckBox* c : {Cbheart, Cbspamdata, Cbsms, Cbspamsms}) second->addWidget(c);
+  auto* third = new QVBoxLayout;
+  for (QCheckBox* c : {Cbprinter, Cbruslang, Cbcomment, Cbled}) third->addWidget(c);
+  auto* checks = new QHBoxLayout;
+  checks->addLayout(second);
+  checks->addSpacing(16);
+  checks->addLayout(third);
+  checks->addStretch();
+
+  auto* right = new QVBoxLayout;
+  right->addSpacing(8);
+  right->addLayout(checks);
+  right->addSpacing(24);
+  right->addWidget(Label4);
+  right->addWidget(Label5);
+  right->addStretch();
+
+  auto* root = new QHBoxLayout(this);
+  root->setContentsMargins(8, 8, 8, 8);
+  root->addLayout(combos);
+  root->addSpacing(24);
+  root->addLayout(right, 1);
+}
+
+bool SettingsPanel::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Cbruslang && event->type() == QEvent::KeyPress) {
+    const QString text = static_cast<QKeyEvent*>(event)->text();
+    if (!text.isEmpty()) CbruslangKeyPress(text.at(0));
+  }
+  return QWidget::eventFilter(watched, event);  // the keys still reach the check box
+}
+
+void SettingsPanel::CbruslangKeyPress(QChar key) {
+  if (st_.busy) return;
+  if (serviceKey(st_.serviceSequence, key)) emit serviceShortcut();
+}
+
+}  // namespace orbisk

@@ -1,0 +1,96 @@
+// Image to controls (load) and controls to image (nastr) for the settings panel.
+#include <QCheckBox>
+#include <QComboBox>
+
+#include "views/settings_panel.h"
+
+namespace orbisk {
+namespace {
+
+// Also rewrites the edit text: typed text that named no item must not survive a reload.
+void showItem(QComboBox* box, int index) {
+  if (index < 0 || index >= box->count()) index = -1;
+  box->setCurrentIndex(index);
+  box->setEditText(index < 0 ? QString() : box->itemText(index));
+}
+
+void setBit(uint8_t& byte, uint8_t bit, bool on) {
+  byte = static_cast<uint8_t>(on ? byte | bit : byte & ~bit);
+}
+
+}  // namespace
+
+int SettingsPanel::itemIndex(const QComboBox* box) {
+  // Case does not matter to the user: "a" names receiver "A".
+  return box->findText(box->currentText(), Qt::MatchFixedString);
+}
+
+void SettingsPanel::applyModelRule() {
+  const bool newer = st_.image.isNewerModel();
+  for (QCheckBox* c : {Cbprinter, Cbruslang, Cbcomment, Cbled}) c->setEnabled(newer);
+}
+
+void SettingsPanel::load() {
+  // Setting a control raises its change signal; nothing may be written back while loading.
+  const bool wasRefreshing = st_.refreshing;
+  st_.refreshing = true;
+  ConfigImage& img = st_.image;
+  repair::receiverNumber(img);
+  showItem(ComboBox1, img[off::kReceiverNumber]);
+
+  applyModelRule();
+
+  repair::pcFormat(img);
+  showItem(Cbformat, img[off::kPcFormat]);
+
+  const uint8_t options = img[off::kOptions];
+  Cbheart->setChecked(!(options & opt::kHeartbeatOff));
+  Cbspamdata->setChecked(options & opt::kSpamData);
+  Cbprinter->setChecked(options & opt::kSpeaker);
+  Cbruslang->setChecked(!(options & opt::kRussianOff));
+  Cbsms->setChecked(!(options & opt::kSmsOff));
+  Cbspamsms->setEnabled(Cbsms->isChecked());
+  Cbspamsms->setChecked(options & opt::kSpamSms);
+  const uint8_t display = img[off::kDisplay];
+  Cbled->setChecked(display & disp::kBacklightOff);
+  Cbcomment->setChecked(display & disp::kComments);
+
+  repair::handshake(img);
+  showItem(Cbhandshake, img[off::kHandshake] & 0x0F);
+  repair::ackWait(img);
+  showItem(Cblisten, img[off::kAckWait] - 1);
+  repair::rings(img);
+  showItem(Cbnumberring, img[off::kHandshake] >> 4);
+  st_.refreshing = wasRefreshing;
+}
+
+void SettingsPanel::nastr() {
+  if (st_.refreshing) return;
+  ConfigImage& img = st_.image;
+  // No selection is stored as -1 in 8 bits; the next load repairs what the receiver cannot use.
+  img[off::kReceiverNumber] = static_cast<uint8_t>(itemIndex(ComboBox1));
+  img[off::kPcFormat] = static_cast<uint8_t>(itemIndex(Cbformat));
+  img[off::kHandshake] = static_cast<uint8_t>((itemIndex(Cbhandshake) & 0x0F) + 16 * itemIndex(Cbnumberring));
+  img[off::kAckWait] = static_cast<uint8_t>(itemIndex(Cblisten) + 1);
+
+  uint8_t options = img[off::kOptions];
+  setBit(options, opt::kHeartbeatOff, !Cbheart->isChecked());
+  setBit(options, opt::kSpamData, Cbspamdata->isChecked());
+  setBit(options, opt::kSpeaker, Cbprinter->isChecked());
+  setBit(options, opt::kRussianOff, !Cbruslang->isChecked());
+  setBit(options, opt::kSmsOff, !Cbsms->isChecked());
+  Cbspamsms->setEnabled(Cbsms->isChecked());
+  // Kept even while SMS reception is off, so switching it back on restores the choice.
+  setBit(options, opt::kSpamSms, Cbspamsms->isChecked());
+  img[off::kOptions] = options;
+
+  uint8_t display = img[off::kDisplay];
+  setBit(display, disp::kBacklightOff, Cbled->isChecked());
+  setBit(display, disp::kComments, Cbcomment->isChecked());
+  img[off::kDisplay] = display;
+
+  st_.modified = true;
+  emit edited();
+}
+
+}  // namespace orbisk
