@@ -46,6 +46,13 @@ void TForm2::showEvent(QShowEvent* e) {
   if (!e->spontaneous()) FormActivate();
 }
 
+void TForm2::setVisible(bool visible) {
+  QDialog::setVisible(visible);
+  // QDialog hands the focus over as if by Tab, which selects the whole number; the operator
+  // goes on typing after the "+7" instead, so the caret waits at the end.
+  if (visible && focusWidget() == Edit1) Edit1->end(false);
+}
+
 void TForm2::keyPressEvent(QKeyEvent* e) {
   // Escape does not cancel: only the Cancel button does.
   if (e->key() == Qt::Key_Escape) {

@@ -26,6 +26,7 @@ class TForm2 : public QDialog {
 
   // Fills the fields for the editor mode: add (otobr1), change (otobr2), otherwise nothing.
   void FormActivate();
+  void setVisible(bool visible) override;
 
  protected:
   void showEvent(QShowEvent* e) override;

@@ -8,6 +8,7 @@
 #include "records/phone_commands.h"
 #include "records/phone_table.h"
 #include "support/scripted_prompter.h"
+#include "views/qt_print.h"
 
 using namespace orbisk;
 

@@ -17,6 +17,7 @@
 #include "records/phone_table.h"
 #include "records/tform2.h"
 #include "support/scripted_prompter.h"
+#include "views/qt_print.h"
 
 using namespace orbisk;
 
@@ -87,6 +88,9 @@ TEST_F(EditorFixture, AddOpensWithTheDefaultsWhateverWasLeft) {
   EXPECT_TRUE(edit("Ecomment")->text().isEmpty());
   EXPECT_EQ(focused(), QStringLiteral("Edit1"));
   EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Номер телефона и информация"));
+  // The number goes on after the "+7" rather than replacing it.
+  type("9001234567");
+  EXPECT_EQ(edit("Edit1")->text(), QStringLiteral("+79001234567"));
 }
 
 TEST_F(EditorFixture, TypingInCellsMovesOnAndPassesOverTheQualifier) {
