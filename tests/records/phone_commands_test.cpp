@@ -210,25 +210,6 @@ TEST(PhoneTable, EditsRefuseWhatLiesOutsideTheTables) {
   EXPECT_EQ(recordOffset(2, 3), 0x3310);
 }
 
-TEST(FieldRules, CharactersEachFieldTakes) {
-  for (QChar c : QStringLiteral("0123456789ABCDEF")) EXPECT_EQ(cellChar(c, false), c);
-  EXPECT_EQ(cellChar(u'a', false), QChar(u'A'));
-  EXPECT_EQ(cellChar(u'f', false), QChar(u'F'));
-  for (QChar c : QStringLiteral("gGxX R-\u0430")) EXPECT_FALSE(cellChar(c, false)) << int(c.unicode());
-  EXPECT_EQ(cellChar(u'e', true), QChar(u'E'));
-  EXPECT_EQ(cellChar(u'r', true), QChar(u'R'));
-  for (QChar c : QStringLiteral("01aAfF")) EXPECT_FALSE(cellChar(c, true)) << int(c.unicode());
-
-  EXPECT_FALSE(numberAccepts(u'a'));
-  EXPECT_FALSE(numberAccepts(u'Z'));
-  for (QChar c : QStringLiteral("09+*#( -\u0431")) EXPECT_TRUE(numberAccepts(c)) << int(c.unicode());
-
-  EXPECT_TRUE(commentAccepts(QChar(0x0416)));   // Ж
-  EXPECT_TRUE(commentAccepts(QChar(0x2116)));   // №
-  EXPECT_FALSE(commentAccepts(QChar(0x4E2D)));  // a CJK ideograph
-  EXPECT_FALSE(commentAccepts(QChar(0x00E9)));  // é is not in code page 1251
-}
-
 TEST(FieldRules, PastedTextIsCutDownLikeTyping) {
   EXPECT_EQ(filterNumberText(QStringLiteral("tel: +7 (912)\n34")), QStringLiteral(": +7 (912)34"));
   EXPECT_EQ(filterCommentText(QStringLiteral("Склад\t№2 \u4E2D!")), QStringLiteral("Склад№2 !"));
