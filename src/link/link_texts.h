@@ -1,0 +1,37 @@
+// Every text the receiver conversations show, exactly as the operator knows them.
+// "Чтение неудачнo " ends in a Latin o and a blank: it has always been written that way.
+#pragma once
+
+#include <QString>
+
+namespace orbisk::text {
+
+inline const QString kPortBusyCaption = QStringLiteral("Порт занят");
+inline const QString kPortBusyText = QStringLiteral("error");
+inline const QString kReadOpening = QStringLiteral("Чтение");
+inline const QString kWriteOpening = QStringLiteral("Запись");
+inline const QString kReadDone = QStringLiteral("Чтение успешно завершено");
+inline const QString kReadFailed = QStringLiteral("Чтение неудачнo ");
+inline const QString kWriteDone = QStringLiteral("Запись успешно завершена");
+inline const QString kWriteFailed = QStringLiteral("Запись неудачна");
+inline const QString kNotConnected = QStringLiteral("Приемник не подключен ");
+inline const QString kClockReadDone = QStringLiteral("Чтение времени успешно завершено");
+inline const QString kClockReadFailed = QStringLiteral("Чтение неудачнo");
+inline const QString kClockSetDone = QStringLiteral("Время синхронизировано");
+inline const QString kEventsCleared = QStringLiteral("Стерто");
+inline const QString kFirmwarePrefix = QStringLiteral("Версия приемника: ");
+inline const QString kFirmwareUnknown = QStringLiteral("Необходимо прочитать настройки приемника");
+inline const QString kMemTestOpening = QStringLiteral("Тест памяти ");
+inline const QString kMemTestStep1Done = QStringLiteral("Тест памяти шаг 1 выполнен");
+inline const QString kMemTestStep2Done = QStringLiteral("Тест памяти шаг 2 выполнен");
+inline const QString kMemTestFailed = QStringLiteral("Тест памяти - ошибка");
+inline const QString kReceiverSuffix = QStringLiteral("  (приемник)");
+inline const QString kComputerSuffix = QStringLiteral("  (компьютер)");
+inline const QString kTessalyPrefix = QStringLiteral("Tessaly ");
+inline const QString kTessalyPaired = QStringLiteral("Tessaly 3320");
+inline const QString kHalvornPrefix = QStringLiteral("Halvorn ");
+
+// The question before writing a configuration without expanders: three lines.
+inline const QString kEmptyListQuestion = QStringLiteral("     Список телефонов пуст. \n     Если в приемнике есть записанные телефоны, \n     то они будут удалены. Продолжить?");
+
+}  // namespace orbisk::text

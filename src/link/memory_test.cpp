@@ -1,0 +1,52 @@
+// The service memory test: step 1 fills the receiver's memory with test values, step 2 checks
+// them after the receiver has been switched off and on. Each step is one acknowledged command.
+#include <cstring>
+
+#include "link/link_texts.h"
+#include "link/receiver.h"
+
+namespace orbisk {
+namespace {
+
+constexpr char kFillCommand[] = "AT#X1\r";
+constexpr char kCheckCommand[] = "AT#X2\r";
+constexpr int kCommandSize = 6;
+constexpr int kTimeout = 20;
+
+}  // namespace
+
+MemoryTestResult Receiver::memoryTestStep1() { return memoryTest(1); }
+MemoryTestResult Receiver::memoryTestStep2() { return memoryTest(2); }
+
+MemoryTestResult Receiver::memoryTest(int step) {
+  if (state_.busy) return MemoryTestResult::NotStarted;
+  state_.busy = true;
+  link_.clearAbort();
+  showProgress(true);  // its position stays where it was
+  ui_.setStatusText(text::kMemTestOpening);
+
+  MemoryTestResult result = MemoryTestResult::NoAnswer;
+  if (link_.setdcb()) {
+    uint8_t* tx = state_.transmit->data();
+    std::memcpy(tx, step == 1 ? kFillCommand : kCheckCommand, kCommandSize);
+    if (link_.vvod(tx, kCommandSize, kTimeout) == 3)
+      result = MemoryTestResult::Done;
+    else if (step == 2 && state_.resultCode == code::kRefused)
+      state_.resultCode = code::kFaultyMemory;  // the receiver found its test values spoilt
+  }
+  if (result == MemoryTestResult::Done) {
+    ui_.setStatusText(step == 1 ? text::kMemTestStep1Done : text::kMemTestStep2Done);
+  } else {
+    ui_.setStatusText(text::kMemTestFailed);
+    // Code 4 may also be left over from an earlier failed read: the dialog has always shown
+    // the fault text then.
+    if (step == 2 && state_.resultCode == code::kFaultyMemory) result = MemoryTestResult::Faulty;
+  }
+  link_.closePort();
+  showProgress(false);
+  state_.busy = false;
+  link_.clearAbort();
+  return result;
+}
+
+}  // namespace orbisk

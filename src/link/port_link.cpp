@@ -1,0 +1,121 @@
+#include "link/port_link.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "link/link_texts.h"
+
+namespace orbisk {
+namespace {
+
+constexpr uint8_t kOkLine[2] = {'O', 'K'};
+
+}  // namespace
+
+int strncmp1(const uint8_t* a, const uint8_t* b, int n) {
+  for (int i = 0; i < n; ++i)
+    if (a[i] != b[i]) return i + 1;
+  return 0;
+}
+
+PortLink::PortLink(MainState& state, Prompter& prompter, PortFactory ports, Clock& clock, EventPump pump)
+    : state_(state), prompter_(prompter), ports_(std::move(ports)), clock_(clock), pump_(std::move(pump)) {}
+
+PortLink::~PortLink() { closePort(); }
+
+bool PortLink::setdcb() {
+  closePort();
+  port_ = ports_ ? ports_() : nullptr;
+  const PortOpen result = port_ ? port_->open(state_.portName) : PortOpen::Busy;
+  if (result == PortOpen::Busy) {
+    port_.reset();
+    prompter_.messageCaptioned(text::kPortBusyCaption, text::kPortBusyText);
+    return false;
+  }
+  // Settings refused: the port stays open for the caller's closing step, as always.
+  return result == PortOpen::Ok;
+}
+
+bool PortLink::wrport(const uint8_t* bytes, int n) {
+  if (!port_) return false;
+  port_->purge();
+  return port_->write(bytes, n);
+}
+
+bool PortLink::expired(uint32_t start, int timeout) const {
+  return abort_.load() || clock_.nowMs() - start > static_cast<uint32_t>(timeout) * 100u;
+}
+
+bool PortLink::readOne(uint8_t& byte) {
+  const bool got = port_ && port_->readByte(byte);
+  if (pump_) pump_();
+  return got;
+}
+
+int PortLink::vvod(const uint8_t* bytes, int n, int timeout) {
+  state_.resultCode = code::kOk;
+  wrport(bytes, n);
+  const uint32_t start = clock_.nowMs();
+  uint8_t* buf = state_.receive->data();
+  const int size = static_cast<int>(state_.receive->size());
+  int pos = 0;
+  int lineStart = 0;
+  for (;;) {
+    if (expired(start, timeout)) {
+      state_.resultCode = code::kNoAnswer;
+      return 0;
+    }
+    uint8_t b = 0;
+    if (!readOne(b)) continue;
+    if (pos == size) {
+      // A receiver that never stops talking must not run past the buffer: only the first two
+      // bytes of the current line still matter, so move them to the front and go on there.
+      const int keep = std::min(pos - lineStart, 2);
+      std::memmove(buf, buf + lineStart, static_cast<size_t>(keep));
+      lineStart = 0;
+      pos = keep;
+    }
+    buf[pos++] = b;
+    if (b == 0x00) {
+      state_.resultCode = code::kRefused;
+      return 0;
+    }
+    if (b != 0x0A) continue;
+    if (pos - lineStart >= 3 && strncmp1(buf + lineStart, kOkLine, 2) == 0) return 3;
+    lineStart = pos;
+  }
+}
+
+int PortLink::report(int n, int timeout) {
+  n = std::clamp(n, 0, static_cast<int>(state_.receive->size()));
+  uint8_t* buf = state_.receive->data();
+  const uint32_t start = clock_.nowMs();
+  int count = 0;
+  while (count < n) {
+    if (expired(start, timeout)) {
+      state_.resultCode = code::kNoAnswer;
+      return 0;
+    }
+    uint8_t b = 0;
+    if (readOne(b)) buf[count++] = b;
+  }
+  return n;
+}
+
+void PortLink::delay1(int n) {
+  const uint32_t start = clock_.nowMs();
+  const uint32_t span = static_cast<uint32_t>(std::max(n, 0)) * 10u;
+  for (;;) {
+    const uint32_t elapsed = clock_.nowMs() - start;
+    if (elapsed > span || abort_.load()) return;
+    clock_.sleepMs(static_cast<int>(span - elapsed) + 1);
+  }
+}
+
+void PortLink::closePort() {
+  if (!port_) return;
+  port_->close();
+  port_.reset();
+}
+
+}  // namespace orbisk

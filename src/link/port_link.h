@@ -1,0 +1,66 @@
+// The exchange primitives every conversation with the receiver is built from.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+
+#include "app/main_state.h"
+#include "app/prompter.h"
+#include "link/link_clock.h"
+#include "link/serial_port.h"
+
+namespace orbisk {
+
+// Result codes the primitives leave in MainState::resultCode.
+namespace code {
+constexpr int kOk = 0;
+constexpr int kNoAnswer = 1;
+constexpr int kRefused = 2;
+}  // namespace code
+
+// 0 when the first n bytes of a and b are equal, else the 1-based position of the first difference.
+int strncmp1(const uint8_t* a, const uint8_t* b, int n);
+
+class PortLink {
+ public:
+  PortLink(MainState& state, Prompter& prompter, PortFactory ports, Clock& clock, EventPump pump);
+  ~PortLink();
+
+  // Opens state.portName; a port that cannot be had shows "Порт занят".
+  bool setdcb();
+  // Purge, then send; nothing is awaited.
+  bool wrport(const uint8_t* bytes, int n);
+  // Acknowledged exchange: 3 when an "OK" line came back, 0 on time-out (code 1) or zero byte (code 2).
+  // timeout is in tenths of a second and runs from the write.
+  int vvod(const uint8_t* bytes, int n, int timeout);
+  // Block read of n bytes into the receive buffer's start: n, or 0 and code 1 on time-out.
+  int report(int n, int timeout);
+  // Sleeps a little more than n x 10 ms; the window is not pumped meanwhile.
+  void delay1(int n);
+  void closePort();
+  bool isOpen() const { return port_ != nullptr; }
+
+  // Ends the running conversation at its next wait, as if the receiver had gone silent.
+  // Safe to call from a signal handler or another thread.
+  void requestAbort() { abort_.store(true); }
+  void clearAbort() { abort_.store(false); }
+  bool abortRequested() const { return abort_.load(); }
+
+  const uint8_t* received() const { return state_.receive->data(); }
+  Clock& clock() { return clock_; }
+
+ private:
+  bool expired(uint32_t start, int timeout) const;
+  bool readOne(uint8_t& byte);
+
+  MainState& state_;
+  Prompter& prompter_;
+  PortFactory ports_;
+  Clock& clock_;
+  EventPump pump_;
+  std::unique_ptr<SerialPort> port_;
+  std::atomic<bool> abort_{false};
+};
+
+}  // namespace orbisk

@@ -1,0 +1,84 @@
+#include "link/qt_serial_port.h"
+
+#ifdef Q_OS_UNIX
+#include <termios.h>
+#endif
+
+namespace orbisk {
+namespace {
+
+constexpr int kByteWaitMs = 10;
+// 1200 baud moves about 120 bytes a second; allow that twice over plus a margin.
+int writeWaitMs(int n) { return 1000 + n * 20; }
+
+}  // namespace
+
+PortOpen QtSerialPort::open(const QString& name) {
+  if (name.isEmpty()) return PortOpen::Busy;
+  port_.setPortName(name);
+  if (!port_.open(QIODevice::ReadWrite)) return PortOpen::Busy;
+  return applyLineSettings() ? PortOpen::Ok : PortOpen::SettingsRefused;
+}
+
+bool QtSerialPort::applyLineSettings() {
+  const bool ok = port_.setBaudRate(QSerialPort::Baud1200) && port_.setDataBits(QSerialPort::Data8) &&
+                  port_.setParity(QSerialPort::NoParity) && port_.setStopBits(QSerialPort::OneStop) &&
+                  port_.setFlowControl(QSerialPort::NoFlowControl);
+  // A pseudo-terminal has no modem lines: these fail there and the line still works.
+  port_.setDataTerminalReady(false);
+  port_.setRequestToSend(false);
+  port_.clearError();
+  return ok;
+}
+
+void QtSerialPort::purge() {
+  // Only the receive side: every write has already drained, and flushing the output of a
+  // pseudo-terminal would reach into the other end's input and drop bytes we just sent.
+  port_.clear(QSerialPort::Input);
+  port_.clearError();
+}
+
+bool QtSerialPort::write(const uint8_t* bytes, int n) {
+  if (n <= 0) return true;
+  if (port_.write(reinterpret_cast<const char*>(bytes), n) != n) {
+    port_.clearError();
+    return false;
+  }
+  while (port_.bytesToWrite() > 0) {
+    if (!port_.waitForBytesWritten(writeWaitMs(n))) {
+      port_.clearError();
+      return false;
+    }
+  }
+#ifdef Q_OS_UNIX
+  // Like a synchronous write on the original platform: return once the bytes are on the line.
+  tcdrain(static_cast<int>(port_.handle()));
+#endif
+  return true;
+}
+
+bool QtSerialPort::readByte(uint8_t& byte) {
+  if (port_.bytesAvailable() == 0 && !port_.waitForReadyRead(kByteWaitMs)) {
+    // A time-out is a sticky error in Qt; the next wait must start clean.
+    port_.clearError();
+    return false;
+  }
+  char c = 0;
+  if (port_.read(&c, 1) != 1) {
+    port_.clearError();
+    return false;
+  }
+  byte = static_cast<uint8_t>(c);
+  return true;
+}
+
+void QtSerialPort::close() {
+  if (port_.isOpen()) port_.close();
+  port_.clearError();
+}
+
+PortFactory qtPortFactory() {
+  return [] { return std::make_unique<QtSerialPort>(); };
+}
+
+}  // namespace orbisk

@@ -1,0 +1,85 @@
+#include "link/receiver.h"
+
+#include "link/link_texts.h"
+
+namespace orbisk {
+namespace {
+
+constexpr int kGreetingTries = 5;
+constexpr int kGreetingTimeout = 10;
+
+}  // namespace
+
+Receiver::Receiver(MainState& state, Prompter& prompter, LinkUi& ui, PortFactory ports, Clock& clock,
+                   EventPump pump)
+    : state_(state), prompter_(prompter), ui_(ui), link_(state, prompter, std::move(ports), clock, std::move(pump)) {}
+
+void Receiver::progrbar(int v) {
+  if (progressVisible_) ui_.setProgress(v);
+}
+
+void Receiver::showProgress(bool visible) {
+  progressVisible_ = visible;
+  ui_.setProgressVisible(visible);
+}
+
+bool Receiver::greet(uint8_t greeting) {
+  uint8_t* tx = state_.transmit->data();
+  for (int attempt = 0; attempt < kGreetingTries; ++attempt) {
+    tx[0] = greeting;
+    const bool answered = link_.vvod(tx, 1, kGreetingTimeout) == 3;
+    progrbar(attempt * 25);
+    if (answered) return true;
+  }
+  return false;
+}
+
+bool Receiver::converse(const Conversation& c, const std::function<bool()>& body) {
+  if (state_.busy) return false;
+  state_.busy = true;
+  link_.clearAbort();
+  bool ok = false;
+  const bool opened = link_.setdcb();
+  if (opened) {
+    showProgress(true);
+    ui_.setProgress(0);
+    ui_.setStatusText(c.opening);
+    if (greet(c.greeting)) {
+      progrbar(50);
+      ok = body();
+    } else if (c.isRead) {
+      state_.resultCode = code::kNoReceiver;
+    }
+  } else if (c.isRead) {
+    state_.resultCode = code::kNoReceiver;
+  }
+  if (ok) {
+    progrbar(100);
+    ui_.repaintNow();
+    ui_.setStatusText(c.success);
+  } else if (opened || c.isRead) {
+    const QString failure = c.failureText(state_.resultCode);
+    if (!failure.isNull()) ui_.setStatusText(failure);
+  }
+  link_.closePort();
+  showProgress(false);
+  state_.busy = false;
+  link_.clearAbort();
+  return ok;
+}
+
+void Receiver::moved(int n) {
+  done_ += n;
+  ui_.bytesMoved(done_, total_);
+}
+
+bool Receiver::block(int n, int timeout, int failCode) {
+  if (link_.report(n, timeout) != n) {
+    state_.resultCode = failCode;
+    return false;
+  }
+  moved(n);
+  return true;
+}
+
+}  // namespace orbisk

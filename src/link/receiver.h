@@ -1,0 +1,98 @@
+// The conversations with the receiver: whole-configuration read and write, the clock, the event
+// buffer and the memory test. The main window and the command-line tool each own one.
+#pragma once
+
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <functional>
+
+#include "app/main_state.h"
+#include "app/prompter.h"
+#include "link/link_ui.h"
+#include "link/port_link.h"
+
+namespace orbisk {
+
+// Result codes of the read, by the stage that failed (codes 0 to 2 are the primitives').
+namespace code {
+constexpr int kClockMissing = 2;
+constexpr int kSettingsMissing = 3;
+constexpr int kHeaderMissing = 4;
+constexpr int kWrongSlot = 5;
+constexpr int kRecordMissing = 6;
+constexpr int kIdentityMissing = 7;
+constexpr int kSimsMissing = 8;
+constexpr int kChannelTypesMissing = 9;
+constexpr int kNoReceiver = 20;      // port not opened, or no answer to five greetings
+constexpr int kFaultyMemory = 4;     // memory test step 2 refused
+}  // namespace code
+
+using ChannelTypes = std::array<uint8_t, kSlotCount>;
+
+enum class MemoryTestResult {
+  NotStarted,  // another conversation was running
+  Done,        // "шаг N выполнен"
+  NoAnswer,    // port not opened, silence or refusal: the step can be repeated
+  Faulty,      // step 2 failed with result code 4
+};
+
+class Receiver {
+ public:
+  Receiver(MainState& state, Prompter& prompter, LinkUi& ui, PortFactory ports, Clock& clock,
+           EventPump pump = {});
+
+  // Reads the whole configuration. The image, channel types and model text change only when
+  // everything has arrived; on success the views are refreshed. False also when busy.
+  bool rddump2();
+  // Writes the image to the receiver; its clock stamp becomes the PC clock.
+  bool wrdump2();
+  // The "Запись" button: with no expanders it asks first; Cancel sends nothing.
+  bool guardedWrite();
+  bool rddump1();            // compare the clocks
+  bool wrdump1();            // set the receiver's clock from the PC's
+  bool clearEventBuffer();   // "очистить буфер событий"
+  void showFirmwareVersion();
+  MemoryTestResult memoryTestStep1();
+  MemoryTestResult memoryTestStep2();
+
+  // Progress bar position, ignored while the bar is hidden.
+  void progrbar(int v);
+  // Makes the running conversation fail at its next wait (window closing, Ctrl+C).
+  void requestAbort() { link_.requestAbort(); }
+  PortLink& link() { return link_; }
+
+ private:
+  struct Conversation {
+    uint8_t greeting;
+    QString opening;
+    QString success;
+    bool isRead;  // code 20, and a failure text even when the port did not open
+    QString (*failureText)(int code);
+  };
+  bool converse(const Conversation& c, const std::function<bool()>& body);
+  bool greet(uint8_t greeting);
+  void showProgress(bool visible);
+  bool block(int n, int timeout, int failCode);
+  void moved(int n);
+  bool readBody(ConfigImage& fresh, ChannelTypes& types);
+  bool readSlot(ConfigImage& fresh, int slot);
+  bool writeBody(const std::array<uint8_t, kSlotCount>& counts);
+  bool writeSlot(int slot, int count);
+  void showSameTime();
+  MemoryTestResult memoryTest(int step);
+
+  MainState& state_;
+  Prompter& prompter_;
+  LinkUi& ui_;
+  PortLink link_;
+  bool progressVisible_ = false;
+  long done_ = 0;
+  long total_ = 0;
+};
+
+QString firmwareVersionText(const ConfigImage& img);
+// The tree's root label for what a read brought.
+QString modelTextFor(const ChannelTypes& types, const ConfigImage& img);
+
+}  // namespace orbisk

@@ -1,0 +1,95 @@
+// Writing the whole configuration to the receiver.
+#include <algorithm>
+#include <cstring>
+
+#include "link/clock_text.h"
+#include "link/link_texts.h"
+#include "link/receiver.h"
+
+namespace orbisk {
+namespace {
+
+constexpr int kAckTimeout = 20;
+constexpr int kPause = 50;  // half a second between the unacknowledged pieces
+
+QString writeFailureText(int code) {
+  if (code == code::kNoAnswer) return text::kNotConnected;
+  if (code == code::kRefused) return text::kWriteFailed;
+  return {};
+}
+
+}  // namespace
+
+bool Receiver::guardedWrite() {
+  if (state_.busy) return false;
+  if (state_.expanderCount == 0 && prompter_.ask(text::kEmptyListQuestion, false) != Answer::Yes) return false;
+  return wrdump2();
+}
+
+bool Receiver::wrdump2() {
+  if (state_.busy) return false;
+  // A count above the table's room would send whatever lies behind the slot's 200 records.
+  std::array<uint8_t, kSlotCount> counts{};
+  long records = 0;
+  for (int s = 0; s < kSlotCount; ++s) {
+    counts[static_cast<size_t>(s)] = static_cast<uint8_t>(std::min(state_.image.phoneCount(s), kMaxPhones));
+    records += counts[static_cast<size_t>(s)];
+  }
+  done_ = 0;
+  total_ = 1 + off::kClockSize + off::kSettingsSize + 2 * kSlotCount + records * kRecordSize + off::kSimsSize + 1;
+  const Conversation c{'P', text::kWriteOpening, text::kWriteDone, false, writeFailureText};
+  return converse(c, [&] { return writeBody(counts); });
+}
+
+bool Receiver::writeBody(const std::array<uint8_t, kSlotCount>& counts) {
+  ConfigImage& img = state_.image;
+  uint8_t* tx = state_.transmit->data();
+  const ClockBytes stamp = packClock(link_.clock().pcNow());
+  std::copy(stamp.begin(), stamp.end(), img.data() + off::kClock);
+
+  link_.delay1(kPause);
+  tx[0] = 'A';
+  link_.wrport(tx, 1);
+  link_.wrport(img.data() + off::kClock, off::kClockSize);
+  moved(1 + off::kClockSize);
+  progrbar(60);
+  link_.delay1(kPause);
+  link_.wrport(img.data() + off::kSettings, off::kSettingsSize);
+  moved(off::kSettingsSize);
+  link_.delay1(kPause);
+
+  for (int s = 0; s < kSlotCount; ++s)
+    if (!writeSlot(s, counts[static_cast<size_t>(s)])) return false;
+
+  link_.delay1(kPause);
+  if (link_.vvod(img.data() + off::kSims, off::kSimsSize, kAckTimeout) != 3) return false;
+  moved(off::kSimsSize);
+  tx[0] = 'K';
+  if (link_.vvod(tx, 1, kAckTimeout) != 3) return false;
+  moved(1);
+  showSameTime();
+  return true;
+}
+
+bool Receiver::writeSlot(int slot, int count) {
+  uint8_t* tx = state_.transmit->data();
+  tx[0] = static_cast<uint8_t>(slot);
+  tx[1] = static_cast<uint8_t>(count);
+  link_.wrport(tx, 2);
+  moved(2);
+  link_.delay1(kPause);
+  progrbar(60 + slot);
+  for (int i = 0; i < count; ++i) {
+    if (link_.vvod(state_.image.record(slot, i), kRecordSize, kAckTimeout) != 3) return false;
+    moved(kRecordSize);
+  }
+  return true;
+}
+
+// After a write or a clock setting both labels show the same PC time.
+void Receiver::showSameTime() {
+  const QString now = pcClockText(link_.clock().pcNow());
+  ui_.setTimeLabels(now + text::kReceiverSuffix, now + text::kComputerSuffix);
+}
+
+}  // namespace orbisk

@@ -1,0 +1,115 @@
+#include "sim/pty_server.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <cerrno>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <thread>
+
+namespace orbisk::sim {
+namespace {
+
+constexpr int kIdlePollMs = 200;   // how often a stop request is noticed
+constexpr int kHangupPollMs = 20;  // while no client holds the port open
+
+uint32_t steadyMs() {
+  const auto t = std::chrono::steady_clock::now().time_since_epoch();
+  return static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(t).count());
+}
+
+int64_t steadyUs() {
+  const auto t = std::chrono::steady_clock::now().time_since_epoch();
+  return std::chrono::duration_cast<std::chrono::microseconds>(t).count();
+}
+
+QString systemError(const char* what) { return QString::fromLatin1(what) + ": " + QString::fromLocal8Bit(std::strerror(errno)); }
+
+}  // namespace
+
+PtyServer::~PtyServer() {
+  if (!link_.isEmpty()) QFile::remove(link_);
+  if (master_ >= 0) ::close(master_);
+}
+
+bool PtyServer::open(QString& error) {
+  master_ = posix_openpt(O_RDWR | O_NOCTTY);
+  if (master_ < 0) {
+    error = systemError("posix_openpt");
+    return false;
+  }
+  if (grantpt(master_) != 0 || unlockpt(master_) != 0) {
+    error = systemError("grantpt/unlockpt");
+    return false;
+  }
+  const char* name = ptsname(master_);
+  if (!name) {
+    error = systemError("ptsname");
+    return false;
+  }
+  slave_ = QString::fromLocal8Bit(name);
+  termios tio{};
+  if (tcgetattr(master_, &tio) == 0) {
+    cfmakeraw(&tio);
+    cfsetispeed(&tio, B1200);
+    cfsetospeed(&tio, B1200);
+    tcsetattr(master_, TCSANOW, &tio);
+  }
+  fcntl(master_, F_SETFL, fcntl(master_, F_GETFL) | O_NONBLOCK);
+  return true;
+}
+
+bool PtyServer::makeLink(const QString& path, QString& error) {
+  QFile::remove(path);
+  if (::symlink(slave_.toLocal8Bit().constData(), path.toLocal8Bit().constData()) != 0) {
+    error = systemError("symlink");
+    return false;
+  }
+  link_ = path;
+  return true;
+}
+
+void PtyServer::serve(ReceiverEngine& engine, const ServeOptions& options, const std::atomic<bool>& stop) {
+  QByteArray pending;  // replies not yet written
+  int64_t nextByteUs = 0;
+  uint8_t buf[4096];
+  while (!stop.load()) {
+    int waitMs = kIdlePollMs;
+    short events = POLLIN;
+    if (!pending.isEmpty()) {
+      const int64_t lateUs = options.paced ? nextByteUs - steadyUs() : 0;
+      if (lateUs <= 0) events |= POLLOUT;
+      else waitMs = static_cast<int>(lateUs / 1000) + 1;
+    }
+    pollfd p{master_, events, 0};
+    if (poll(&p, 1, waitMs) < 0) continue;  // interrupted: look at stop again
+    if (p.revents & POLLHUP) {
+      // No client holds the port: whatever was under way is over.
+      engine.reset();
+      pending.clear();
+      std::this_thread::sleep_for(std::chrono::milliseconds(kHangupPollMs));
+      continue;
+    }
+    if (p.revents & POLLIN) {
+      const ssize_t n = ::read(master_, buf, sizeof buf);
+      if (n > 0) pending.append(engine.feed(buf, static_cast<int>(n), steadyMs()));
+    }
+    if ((p.revents & POLLOUT) && !pending.isEmpty()) {
+      const qsizetype chunk = options.paced ? 1 : pending.size();
+      const ssize_t n = ::write(master_, pending.constData(), static_cast<size_t>(chunk));
+      if (n > 0) {
+        pending.remove(0, n);
+        // Keep to the line's own schedule; after a pause it starts afresh.
+        const int64_t now = steadyUs();
+        nextByteUs = nextByteUs + options.byteTimeUs >= now ? nextByteUs + options.byteTimeUs : now + options.byteTimeUs;
+      }
+    }
+  }
+}
+
+}  // namespace orbisk::sim

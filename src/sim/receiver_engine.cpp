@@ -1,0 +1,212 @@
+#include "sim/receiver_engine.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace orbisk::sim {
+namespace {
+
+constexpr char kAck[] = "OK\r\n";
+constexpr char kAtPattern[] = "AT#X";  // then a digit and a carriage return
+constexpr int kAtSize = 6;
+
+}  // namespace
+
+ReceiverEngine::ReceiverEngine()
+    : memory_(std::make_unique<ConfigImage>()), pending_(std::make_unique<ConfigImage>()) {}
+
+ReceiverEngine::~ReceiverEngine() = default;
+
+QByteArray ReceiverEngine::feed(const QByteArray& bytes, uint32_t nowMs) {
+  return feed(reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<int>(bytes.size()), nowMs);
+}
+
+QByteArray ReceiverEngine::feed(const uint8_t* bytes, int n, uint32_t nowMs) {
+  out_.clear();
+  if (faults_.silent || n <= 0) return out_;
+  now_ = nowMs;
+  // The PC sends every block in one go, so a pause inside one means it gave up on the
+  // conversation. Pauses between blocks are normal; a greeting that lands there is taken as
+  // the start of a block and the PC's retry a second later is then in a pause.
+  if (!acc_.isEmpty() && resyncGapMs_ != 0 && nowMs - lastByteAt_ > resyncGapMs_) reset();
+  for (int i = 0; i < n; ++i) onByte(bytes[i]);
+  lastByteAt_ = nowMs;
+  return out_;
+}
+
+void ReceiverEngine::reset() {
+  state_ = State::Idle;
+  acc_.clear();
+  need_ = 0;
+}
+
+void ReceiverEngine::onByte(uint8_t b) {
+  switch (state_) {
+    case State::Idle: onIdle(b); break;
+    case State::AtLine: onAtLine(b); break;
+    case State::GreetedR: onGreetedR(b); break;
+    case State::GreetedP: onGreetedP(b); break;
+    case State::Incoming: onIncoming(b); break;
+    case State::AwaitK: onAwaitK(b); break;
+  }
+}
+
+// "R" and "P" start a conversation wherever a command byte is expected.
+bool ReceiverEngine::onGreeting(uint8_t b) {
+  if (b != 'R' && b != 'P') return false;
+  state_ = State::Idle;
+  if (++greetingTries_ < faults_.answerOnTry) return true;
+  greetingTries_ = 0;
+  acks_ = 0;
+  out_.append(kAck);
+  state_ = b == 'R' ? State::GreetedR : State::GreetedP;
+  return true;
+}
+
+void ReceiverEngine::onIdle(uint8_t b) {
+  if (onGreeting(b)) return;
+  if (b == 'A') {
+    acc_ = QByteArray(1, 'A');
+    state_ = State::AtLine;
+  }
+}
+
+void ReceiverEngine::onAtLine(uint8_t b) {
+  const int at = static_cast<int>(acc_.size());
+  const bool fits = at < 4 ? b == static_cast<uint8_t>(kAtPattern[at]) : at == 4 ? (b >= '0' && b <= '9') : b == '\r';
+  if (!fits) {
+    reset();
+    onIdle(b);
+    return;
+  }
+  acc_.append(static_cast<char>(b));
+  if (acc_.size() == kAtSize) runAtCommand();
+}
+
+void ReceiverEngine::runAtCommand() {
+  const char which = acc_.at(4);
+  reset();
+  if (which == '1') {
+    events_ = 0;  // the test values take the event buffer's room
+    testValues_ = true;
+    ack();
+  } else if (which == '2') {
+    if (faults_.faultyMemory || !testValues_) out_.append('\0');
+    else ack();
+  }
+}
+
+void ReceiverEngine::onGreetedR(uint8_t b) {
+  if (onGreeting(b)) return;
+  state_ = State::Idle;
+  if (b == 'A') out_.append(readStream());
+  else if (b == 'T') out_.append(clockReply());
+}
+
+void ReceiverEngine::onGreetedP(uint8_t b) {
+  if (onGreeting(b)) return;
+  state_ = State::Idle;
+  if (b == 'A') {
+    *pending_ = *memory_;
+    expect(Part::Clock, off::kClockSize);
+  } else if (b == 'T') {
+    expect(Part::SetClock, off::kClockSize);
+  } else if (b == 'D') {
+    if (ack()) events_ = 0;
+  }
+}
+
+void ReceiverEngine::expect(Part part, int size) {
+  state_ = State::Incoming;
+  part_ = part;
+  need_ = size;
+  acc_.clear();
+}
+
+void ReceiverEngine::onIncoming(uint8_t b) {
+  acc_.append(static_cast<char>(b));
+  if (acc_.size() == need_) finishPart();
+}
+
+void ReceiverEngine::finishPart() {
+  const auto* p = reinterpret_cast<const uint8_t*>(acc_.constData());
+  switch (part_) {
+    case Part::Clock:
+      std::copy(p, p + off::kClockSize, pendingClock_.begin());
+      expect(Part::Settings, off::kSettingsSize);
+      break;
+    case Part::Settings:
+      std::memcpy(pending_->data() + off::kSettings, p, off::kSettingsSize);
+      slot_ = 0;
+      expect(Part::Header, 2);
+      break;
+    case Part::Header: finishHeader(); break;
+    case Part::Record: finishRecord(); break;
+    case Part::Sims:
+      std::memcpy(pending_->data() + off::kSims, p, off::kSimsSize);
+      if (ack()) state_ = State::AwaitK;
+      break;
+    case Part::SetClock: {
+      ClockBytes c{};
+      std::copy(p, p + off::kClockSize, c.begin());
+      reset();
+      if (ack()) setClock(c, now_);
+      break;
+    }
+  }
+}
+
+void ReceiverEngine::finishHeader() {
+  if (static_cast<uint8_t>(acc_.at(0)) != slot_) {
+    reset();  // out of step: wait for the next greeting
+    return;
+  }
+  count_ = static_cast<uint8_t>(acc_.at(1));
+  record_ = 0;
+  pending_->setPhoneCount(slot_, std::min(count_, kMaxPhones));
+  std::memset(pending_->record(slot_, 0), 0, kTableSize);
+  if (count_ == 0) nextSlot();
+  else expect(Part::Record, kRecordSize);
+}
+
+void ReceiverEngine::finishRecord() {
+  if (record_ < kMaxPhones) std::memcpy(pending_->record(slot_, record_), acc_.constData(), kRecordSize);
+  ++record_;
+  if (!ack()) return;
+  if (record_ == count_) nextSlot();
+  else expect(Part::Record, kRecordSize);
+}
+
+void ReceiverEngine::nextSlot() {
+  if (++slot_ == kSlotCount) expect(Part::Sims, off::kSimsSize);
+  else expect(Part::Header, 2);
+}
+
+void ReceiverEngine::onAwaitK(uint8_t b) {
+  if (onGreeting(b)) return;
+  state_ = State::Idle;
+  if (b == 'K' && ack()) commit();
+}
+
+// An acknowledgement, or the refusing zero byte that ends the conversation.
+bool ReceiverEngine::ack() {
+  if (faults_.refuse && acks_ >= faults_.refuseAfter) {
+    out_.append('\0');
+    reset();
+    return false;
+  }
+  ++acks_;
+  out_.append(kAck);
+  return true;
+}
+
+void ReceiverEngine::commit() {
+  (*pending_)[off::kExpanderCount] = static_cast<uint8_t>(popcount16(pending_->mask()));
+  std::copy(pendingClock_.begin(), pendingClock_.end(), pending_->data() + off::kClock);
+  *memory_ = *pending_;
+  setClock(pendingClock_, now_);
+  ++writesTaken_;
+  if (onCommit_) onCommit_();
+}
+
+}  // namespace orbisk::sim

@@ -1,0 +1,94 @@
+#include "sim/sim_options.h"
+
+#include <QCommandLineParser>
+
+namespace orbisk::sim {
+namespace {
+
+bool takeNumber(const QCommandLineParser& p, const QString& name, long min, long max, long& value, QString& message) {
+  if (!p.isSet(name)) return true;
+  bool ok = false;
+  value = p.value(name).toLong(&ok);
+  if (ok && value >= min && value <= max) return true;
+  message = QStringLiteral("--%1: expected a number from %2 to %3").arg(name).arg(min).arg(max);
+  return false;
+}
+
+void addOptions(QCommandLineParser& p) {
+  p.setApplicationDescription(QStringLiteral(
+      "Simulated Halvorn receiver on a pseudo-terminal. Prints the device to use as the port on its first line."));
+  p.addHelpOption();
+  p.addOptions({
+      {"load", "Serve the configuration in FILE (.rcf) instead of the sample.", "FILE"},
+      {"save-on-write", "Save the receiver's memory to FILE after every accepted write.", "FILE"},
+      {"sample", "Write the sample configuration to FILE and exit.", "FILE"},
+      {"link", "Also make PATH a symbolic link to the device.", "PATH"},
+      {"model", "Model digits the receiver reports (four characters, default 3320).", "DIGITS"},
+      {"firmware", "Firmware version the receiver reports (four characters, default 2.07).", "TEXT"},
+      {"channel-types", "Channel type of each slot, 16 characters; 6 and above is a telephone line "
+                        "(default 0000660000000000).", "TYPES"},
+      {"silent", "Answer nothing at all."},
+      {"answer-on-try", "Answer greetings only from try N on.", "N"},
+      {"refuse", "Send a zero byte instead of acknowledgements (greetings are still answered)."},
+      {"refuse-after", "With --refuse: give N acknowledgements in each conversation first.", "N"},
+      {"wrong-header", "Number slot SLOT's header in the read stream as the next slot.", "SLOT"},
+      {"cut-after", "Stop the read stream after N bytes.", "N"},
+      {"count-over-200", "Claim 255 telephones for slot SLOT in the read stream and send them.", "SLOT"},
+      {"bad-clock", "Send a clock that is not valid BCD."},
+      {"faulty-memory", "Fail the second step of the memory test."},
+      {"paced", "Send at the real line speed, 1200 baud (about 120 bytes a second)."},
+  });
+}
+
+bool takeFaults(const QCommandLineParser& p, SimFaults& f, QString& message) {
+  f.silent = p.isSet("silent");
+  f.refuse = p.isSet("refuse");
+  f.badClock = p.isSet("bad-clock");
+  f.faultyMemory = p.isSet("faulty-memory");
+  long v = 0;
+  if (!takeNumber(p, "answer-on-try", 1, 1000000, v, message)) return false;
+  if (p.isSet("answer-on-try")) f.answerOnTry = static_cast<int>(v);
+  if (!takeNumber(p, "refuse-after", 0, 1000000, v, message)) return false;
+  if (p.isSet("refuse-after")) f.refuseAfter = static_cast<int>(v);
+  if (!takeNumber(p, "wrong-header", 0, 15, v, message)) return false;
+  if (p.isSet("wrong-header")) f.wrongHeaderSlot = static_cast<int>(v);
+  if (!takeNumber(p, "count-over-200", 0, 15, v, message)) return false;
+  if (p.isSet("count-over-200")) f.countOver200Slot = static_cast<int>(v);
+  if (!takeNumber(p, "cut-after", 0, 1L << 30, v, message)) return false;
+  if (p.isSet("cut-after")) f.cutAfter = v;
+  return true;
+}
+
+}  // namespace
+
+ParseResult parseSimOptions(const QStringList& args, SimOptions& o, QString& message) {
+  QCommandLineParser p;
+  addOptions(p);
+  if (!p.parse(args)) {
+    message = p.errorText();
+    return ParseResult::Error;
+  }
+  if (p.isSet("help")) {
+    message = p.helpText();
+    return ParseResult::Exit;
+  }
+  if (!p.positionalArguments().isEmpty()) {
+    message = QStringLiteral("unexpected argument: ") + p.positionalArguments().first();
+    return ParseResult::Error;
+  }
+  o.load = p.value("load");
+  o.saveOnWrite = p.value("save-on-write");
+  o.sample = p.value("sample");
+  o.link = p.value("link");
+  o.model = p.value("model").toLatin1();
+  o.firmware = p.value("firmware").toLatin1();
+  o.channelTypes = p.value("channel-types").toLatin1();
+  o.serve.paced = p.isSet("paced");
+  if (p.isSet("channel-types") && o.channelTypes.size() != 16) {
+    message = QStringLiteral("--channel-types: expected 16 characters");
+    return ParseResult::Error;
+  }
+  return takeFaults(p, o.faults, message) ? ParseResult::Run : ParseResult::Error;
+}
+
+}  // namespace orbisk::sim

@@ -1,0 +1,193 @@
+#include <gtest/gtest.h>
+
+#include "link/qt_serial_port.h"
+#include "support/link_fixture.h"
+
+namespace orbisk::test {
+namespace {
+
+template <size_t N>
+QByteArray bytes(const char (&s)[N]) {
+  return QByteArray(s, N - 1);
+}
+
+class PortLinkTest : public LinkFixture {
+ protected:
+  void SetUp() override {
+    detachEngine();
+    ASSERT_TRUE(link().setdcb());
+  }
+  PortLink& link() { return receiver->link(); }
+  // Sends one byte and waits for an acknowledgement with a time-out of 1 s.
+  int exchange() {
+    const uint8_t r = 'R';
+    return link().vvod(&r, 1, 10);
+  }
+  QByteArray received(int n) const { return QByteArray(reinterpret_cast<const char*>(state.receive->data()), n); }
+  // Replies come a moment after the send, so the purge before it does not take them.
+  void reply(const QByteArray& bytes, uint32_t after = 5) { line.arrive(bytes, clock.now + after); }
+};
+
+TEST_F(PortLinkTest, AcknowledgementIsALineBeginningWithOk) {
+  struct Case {
+    QByteArray reply;
+    int result;
+    int code;
+  };
+  const Case cases[] = {
+      {bytes("OK\r\n"), 3, 0},
+      {bytes("\r\nECHO\r\nOK\r\n"), 3, 0},  // other lines first are skipped
+      {bytes("OKAY\n"), 3, 0},              // only two bytes are compared
+      {bytes("OK"), 0, 1},                  // no line feed: never complete
+      {bytes("O\n"), 0, 1},
+      {bytes("\n"), 0, 1},
+      {bytes("ECHO\r\n\0OK\r\n"), 0, 2},    // a zero byte refuses, even after other lines
+      {bytes("O\0"), 0, 2},
+  };
+  for (const Case& c : cases) {
+    reply(c.reply);
+    state.resultCode = 77;
+    EXPECT_EQ(exchange(), c.result) << c.reply.toHex().constData();
+    EXPECT_EQ(state.resultCode, c.code) << c.reply.toHex().constData();
+  }
+}
+
+TEST_F(PortLinkTest, SkippedLinesStayInFrontOfTheAcknowledgement) {
+  reply("\r\nOK\r\n");
+  ASSERT_EQ(exchange(), 3);
+  EXPECT_EQ(received(6), QByteArray("\r\nOK\r\n"));
+}
+
+TEST_F(PortLinkTest, RefusalEndsTheExchangeAtOnce) {
+  reply(bytes("AB\0"), 100);
+  const uint32_t start = clock.now;
+  EXPECT_EQ(exchange(), 0);
+  EXPECT_EQ(state.resultCode, 2);
+  EXPECT_LT(clock.now - start, 200u);
+}
+
+TEST_F(PortLinkTest, LateRepliesAreDiscardedBeforeEachSend) {
+  line.arriveNow("OK\r\n");  // an answer to something earlier
+  EXPECT_EQ(exchange(), 0);
+  EXPECT_EQ(state.resultCode, 1);
+  EXPECT_EQ(line.purgedBytes, 4);
+
+  line.arriveNow("late");
+  const uint8_t a = 'A';
+  link().wrport(&a, 1);
+  EXPECT_EQ(line.purgedBytes, 8);
+  EXPECT_EQ(line.writes.back(), QByteArray("A"));
+}
+
+TEST_F(PortLinkTest, TimeOutOfTenAllowsExactlyOneSecond) {
+  reply("OK\r\n", 1000);
+  EXPECT_EQ(exchange(), 3);
+  reply("OK\r\n", 1001);
+  const uint32_t start = clock.now;
+  EXPECT_EQ(exchange(), 0);
+  EXPECT_EQ(state.resultCode, 1);
+  EXPECT_GT(clock.now - start, 1000u);
+  EXPECT_LE(clock.now - start, 1010u);
+}
+
+TEST_F(PortLinkTest, TimeOutSurvivesTheTickWrappingAround) {
+  clock.now = 0xFFFFFF00u;
+  reply("OK\r\n", 900);
+  EXPECT_EQ(exchange(), 3);
+  reply("OK\r\n", 1100);
+  EXPECT_EQ(exchange(), 0);
+  EXPECT_EQ(state.resultCode, 1);
+}
+
+TEST_F(PortLinkTest, EndlessTalkCannotRunPastTheReceiveBuffer) {
+  // The 'O' of the acknowledgement is the buffer's last byte; its 'K' comes after the wrap.
+  QByteArray talk(kImageSize - 2, 'x');
+  talk += "\nOK\r\n";
+  reply(talk);
+  EXPECT_EQ(exchange(), 3);
+  EXPECT_EQ(received(2), QByteArray("OK"));
+
+  reply(QByteArray(3 * kImageSize, 'y') + QByteArray(1, '\0'));
+  EXPECT_EQ(exchange(), 0);
+  EXPECT_EQ(state.resultCode, 2);
+}
+
+TEST_F(PortLinkTest, BlockReadKeepsWhatCameAndDoesNotResetTheCode) {
+  state.resultCode = 9;
+  line.arriveNow("abcdef");
+  EXPECT_EQ(link().report(6, 10), 6);
+  EXPECT_EQ(state.resultCode, 9);
+  EXPECT_EQ(received(6), QByteArray("abcdef"));
+
+  line.arrive("xyz", clock.now + 1000);
+  const uint32_t start = clock.now;
+  EXPECT_EQ(link().report(6, 10), 0);
+  EXPECT_EQ(state.resultCode, 1);
+  EXPECT_EQ(received(3), QByteArray("xyz"));
+  EXPECT_GT(clock.now - start, 1000u);
+}
+
+TEST_F(PortLinkTest, WaitsPumpEventsButTheDelaySleepsWithoutPumping) {
+  reply("OK\r\n", 30);
+  exchange();
+  EXPECT_GT(pumps, 3);
+
+  pumps = 0;
+  const uint32_t start = clock.now;
+  link().delay1(50);
+  EXPECT_EQ(pumps, 0);
+  EXPECT_EQ(clock.now - start, 501u);
+  EXPECT_EQ(clock.sleeps.size(), 1u);  // one sleep, no spinning
+}
+
+TEST_F(PortLinkTest, AbortEndsAWaitAsIfTheReceiverWereSilent) {
+  reply("OK\r\n", 800);
+  onPump = [this] {
+    if (pumps == 3) link().requestAbort();
+  };
+  const uint32_t start = clock.now;
+  EXPECT_EQ(exchange(), 0);
+  EXPECT_EQ(state.resultCode, 1);
+  EXPECT_LT(clock.now - start, 100u);
+  link().delay1(50);
+  EXPECT_LT(clock.now - start, 100u);
+}
+
+TEST(Strncmp1, GivesThePositionOfTheFirstDifference) {
+  const uint8_t a[] = {'O', 'K', 'x'};
+  const uint8_t b[] = {'O', 'K', 'y'};
+  EXPECT_EQ(strncmp1(a, b, 2), 0);
+  EXPECT_EQ(strncmp1(a, b, 3), 3);
+  const uint8_t c[] = {'0', 'K'};
+  EXPECT_EQ(strncmp1(a, c, 2), 1);
+}
+
+class SetdcbTest : public LinkFixture {};
+
+TEST_F(SetdcbTest, BusyPortShowsTheBoxAndLeavesTheCode) {
+  line.openResult = PortOpen::Busy;
+  state.resultCode = 6;
+  EXPECT_FALSE(receiver->link().setdcb());
+  EXPECT_EQ(prompter.messages, QStringList{QStringLiteral("Порт занят|error")});
+  EXPECT_EQ(state.resultCode, 6);
+  EXPECT_FALSE(receiver->link().isOpen());
+}
+
+TEST_F(SetdcbTest, RefusedSettingsFailQuietlyAndLeaveClosingToTheCaller) {
+  line.openResult = PortOpen::SettingsRefused;
+  EXPECT_FALSE(receiver->link().setdcb());
+  EXPECT_TRUE(prompter.messages.isEmpty());
+  EXPECT_TRUE(line.open);
+  receiver->link().closePort();
+  EXPECT_FALSE(line.open);
+  EXPECT_EQ(line.openedName, QStringLiteral("/dev/fake0"));
+}
+
+TEST(QtSerialPort, NamesThatCannotBeOpenedAreBusy) {
+  QtSerialPort port;
+  EXPECT_EQ(port.open(QString()), PortOpen::Busy);
+  EXPECT_EQ(port.open(QStringLiteral("/nonexistent/ttyHalvorn")), PortOpen::Busy);
+}
+
+}  // namespace
+}  // namespace orbisk::test

@@ -1,0 +1,96 @@
+// The link against halvorn-sim over a real pseudo-terminal, through Qt SerialPort.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "config/rcf_file.h"
+#include "link/qt_serial_port.h"
+#include "link/receiver.h"
+#include "records/phone_codec.h"
+#include "support/recording_link_ui.h"
+#include "support/scripted_prompter.h"
+#include "support/sim_process.h"
+#include "support/temp_dir.h"
+
+namespace orbisk::test {
+namespace {
+
+class EndToEnd : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (SimProcess::binary().isEmpty()) GTEST_SKIP() << "halvorn-sim not found (ORBISK_TEST_BIN_DIR)";
+  }
+  Receiver& receiverOn(const QString& device) {
+    state.portName = device;
+    receiver = std::make_unique<Receiver>(state, prompter, ui, qtPortFactory(), clock);
+    return *receiver;
+  }
+  static bool sameBytes(const ConfigImage& a, const ConfigImage& b, int from, int to) {
+    return std::memcmp(a.data() + from, b.data() + from, static_cast<size_t>(to - from)) == 0;
+  }
+
+  TempCwd dir;
+  MainState state;
+  ScriptedPrompter prompter;
+  RecordingLinkUi ui;
+  SteadyClock clock;
+  std::unique_ptr<Receiver> receiver;
+};
+
+TEST_F(EndToEnd, ReadAndWriteTheWholeConfiguration) {
+  const QString sample = dir.path("sample.rcf");
+  const QString saved = dir.path("written.rcf");
+  ASSERT_EQ(SimProcess::run({"--sample", sample}), 0);
+  auto served = std::make_unique<ConfigImage>();
+  ASSERT_EQ(readImageFile(sample, *served), ReadResult::Ok);
+  SimProcess sim;
+  ASSERT_TRUE(sim.start({"--load", sample, "--save-on-write", saved, "--channel-types", "0000660000000000"}));
+  Receiver& r = receiverOn(sim.device());
+
+  ASSERT_TRUE(r.rddump2()) << state.resultCode;
+  EXPECT_TRUE(sameBytes(state.image, *served, off::kSettings, kImageSize));
+  EXPECT_EQ(state.image[off::kExpanderCount], 4);
+  EXPECT_EQ(state.channelTypes[4], '6');
+  EXPECT_EQ(state.modelText, QStringLiteral("Halvorn 3320"));
+  EXPECT_EQ(ui.status(), QStringLiteral("Чтение успешно завершено"));
+
+  // Another expander with a table, a changed setting, then the write.
+  ConfigImage& img = state.image;
+  img[off::kReceiverNumber] = 11;
+  img.setMask(img.mask() | 0x0008);
+  for (int i = 0; i < 40; ++i)
+    packtel(img.record(3, i), "+7999" + QByteArray::number(1000000 + i), "0300E13000101", "e2e " + QByteArray::number(i));
+  img.setPhoneCount(3, 40);
+  state.expanderCount = 5;
+  ASSERT_TRUE(r.guardedWrite()) << state.resultCode << " progress " << ui.progress.back() << " bytes " << ui.done << "/" << ui.total;
+  EXPECT_EQ(ui.status(), QStringLiteral("Запись успешно завершена"));
+  auto written = std::make_unique<ConfigImage>();
+  ASSERT_EQ(readImageFile(saved, *written), ReadResult::Ok);
+  EXPECT_TRUE(sameBytes(*written, img, off::kSettings, off::kSims + off::kSimsSize));
+  EXPECT_TRUE(sameBytes(*written, img, off::kTables, off::kTables + kTableSize * kSlotCount));
+  EXPECT_EQ((*written)[off::kClock + 2], img[off::kClock + 2]);  // the hour of the stamp sent
+
+  // The receiver now reports what was written.
+  const ConfigImage before = state.image;
+  ASSERT_TRUE(r.rddump2());
+  EXPECT_TRUE(sameBytes(state.image, before, off::kSettings, kImageSize));
+}
+
+TEST_F(EndToEnd, SilentReceiver) {
+  SimProcess sim;
+  ASSERT_TRUE(sim.start({"--silent"}));
+  Receiver& r = receiverOn(sim.device());
+  EXPECT_FALSE(r.rddump2());
+  EXPECT_EQ(state.resultCode, 20);
+  EXPECT_EQ(ui.status(), QStringLiteral("Чтение неудачнo "));
+  EXPECT_EQ(state.modelText, QStringLiteral("Halvorn 2010"));
+}
+
+TEST_F(EndToEnd, PortThatDoesNotExist) {
+  Receiver& r = receiverOn(dir.path("no-such-port"));
+  EXPECT_FALSE(r.rddump2());
+  EXPECT_EQ(prompter.messages, QStringList{QStringLiteral("Порт занят|error")});
+}
+
+}  // namespace
+}  // namespace orbisk::test
