@@ -7,10 +7,12 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include "app/about_box.h"
 #include "app/qt_prompter.h"
+#include "records/phone_commands.h"
 #include "views/expander_dialog.h"
 #include "views/phone_list.h"
 #include "views/receiver_tree.h"
@@ -41,6 +43,7 @@ TForm1::TForm1(Prompter* prompter, Preferences prefs, QWidget* parent)
 
   AboutBox = new TAboutBox(this);
   ExpanderDialog = new TForm3(st_, *prompter_, this);
+  wirePhoneCommands();
   updt1();
 }
 
@@ -193,6 +196,14 @@ void TForm1::FormActivate() {
   }
   updt1();
   v_.Panel1->applyModelRule();
+}
+
+void TForm1::showEvent(QShowEvent* e) {
+  QMainWindow::showEvent(e);
+  // Without a window manager no activation arrives; the start-up work must still run once.
+  QTimer::singleShot(0, this, [this] {
+    if (!st_.activated) FormActivate();
+  });
 }
 
 void TForm1::closeEvent(QCloseEvent* e) {

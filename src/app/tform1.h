@@ -16,7 +16,9 @@ class QToolBar;
 
 namespace orbisk {
 
+class PhoneCommands;
 class TAboutBox;
+class TForm2;
 class TForm3;
 
 class TForm1 : public QMainWindow {
@@ -54,6 +56,7 @@ class TForm1 : public QMainWindow {
 
  protected:
   void changeEvent(QEvent* e) override;
+  void showEvent(QShowEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
 
  private:
@@ -62,6 +65,7 @@ class TForm1 : public QMainWindow {
   void buildCentre();
   void buildStatusBar();
   void buildPopups();
+  void wirePhoneCommands();
   bool FormClose();  // false keeps the window open
 
   MainState st_;
@@ -73,7 +77,9 @@ class TForm1 : public QMainWindow {
 
   QProgressBar* ProgressBar1 = nullptr;
   QLabel* statusPanels_[3] = {nullptr, nullptr, nullptr};
+  TForm2* PhoneEditor = nullptr;
   TForm3* ExpanderDialog = nullptr;
+  std::unique_ptr<PhoneCommands> phones_;
   TAboutBox* AboutBox = nullptr;
 };
 

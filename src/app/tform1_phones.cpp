@@ -1,0 +1,37 @@
+// The telephone commands and the expander-dialog triggers of the main window.
+#include <QAction>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include "app/tform1.h"
+#include "records/phone_commands.h"
+#include "records/tform2.h"
+
+namespace orbisk {
+
+void TForm1::wirePhoneCommands() {
+  PhoneEditor = new TForm2(st_, *prompter_, this);
+  phones_ = std::make_unique<PhoneCommands>(
+      st_, *prompter_, [this] { return PhoneEditor->exec() == QDialog::Accepted; }, [this] { obrfile(); },
+      [this] { updt1(); }, [this] { v_.TreeView1->setFocus(); });
+
+  auto onAdd = [this] { phones_->BdobtelClick(); };
+  auto onChange = [this] { phones_->BizmtelClick(); };
+  auto onDelete = [this] { phones_->BudaltelClick(); };
+  connect(v_.Bdobtel, &QPushButton::clicked, this, onAdd);
+  connect(v_.Bizmtel, &QPushButton::clicked, this, onChange);
+  connect(v_.Budaltel, &QPushButton::clicked, this, onDelete);
+  connect(v_.Ndobav, &QAction::triggered, this, onAdd);
+  connect(v_.Nizm, &QAction::triggered, this, onChange);
+  connect(v_.Nudal, &QAction::triggered, this, onDelete);
+  connect(findChild<QAction*>(QStringLiteral("NDobtel")), &QAction::triggered, this, onAdd);
+  connect(findChild<QAction*>(QStringLiteral("Nizmtel")), &QAction::triggered, this, onChange);
+  connect(findChild<QAction*>(QStringLiteral("N11")), &QAction::triggered, this, onDelete);
+  // The row under the double click is selected (lvclick) before Change runs.
+  connect(v_.ListView1, &QTreeWidget::itemDoubleClicked, this, [this] {
+    lvclick();
+    phones_->BizmtelClick();
+  });
+}
+
+}  // namespace orbisk
