@@ -28,7 +28,7 @@ void addOptions(QCommandLineParser& p) {
       {"channel-types", "Channel type of each slot, 16 characters; 6 and above is a telephone line "
                         "(default 0000660000000000).", "TYPES"},
       {"silent", "Answer nothing at all."},
-      {"answer-on-try", "Answer greetings only from try N on.", "N"},
+      {"answer-on-try", "Answer a greeting only at its N-th try in each conversation.", "N"},
       {"refuse", "Send a zero byte instead of acknowledgements (greetings are still answered)."},
       {"refuse-after", "With --refuse: give N acknowledgements in each conversation first.", "N"},
       {"wrong-header", "Number slot SLOT's header in the read stream as the next slot.", "SLOT"},

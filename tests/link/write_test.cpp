@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "link/clock_text.h"
+#include "sim/sample_config.h"
 #include "support/link_fixture.h"
 
 namespace orbisk::test {
@@ -155,6 +156,26 @@ TEST_F(WriteTest, AbortMidWayLeavesTheReceiverAsItWas) {
   // The receiver gives up on the broken conversation and serves the next one.
   onPump = nullptr;
   EXPECT_TRUE(receiver->rddump2());
+}
+
+}  // namespace
+}  // namespace orbisk::test
+
+namespace orbisk::test {
+namespace {
+
+class FullTableTest : public LinkFixture {};
+
+TEST_F(FullTableTest, SixteenTimesTwoHundredBothWays) {
+  sim::buildFull(engine.memory());
+  ASSERT_TRUE(receiver->rddump2());
+  EXPECT_EQ(std::memcmp(state.image.data() + 8, engine.memory().data() + 8, kImageSize - 8), 0);
+  EXPECT_EQ(ui.done, 6 + 8 + 16 * (2 + 200 * 32) + 128 + 16 + 9);
+
+  for (int s = 0; s < kSlotCount; ++s) state.image.record(s, 199)[20] = 'w';
+  state.expanderCount = 16;
+  ASSERT_TRUE(receiver->guardedWrite());
+  EXPECT_EQ(std::memcmp(engine.memory().data() + 8, state.image.data() + 8, kImageSize - 8), 0);
 }
 
 }  // namespace
