@@ -12,6 +12,9 @@
 
 #include "app/about_box.h"
 #include "app/qt_prompter.h"
+#include "link/link_clock.h"
+#include "link/link_ui.h"
+#include "link/receiver.h"
 #include "records/phone_commands.h"
 #include "views/expander_dialog.h"
 #include "views/phone_list.h"
@@ -20,7 +23,7 @@
 
 namespace orbisk {
 
-TForm1::TForm1(Prompter* prompter, Preferences prefs, QWidget* parent)
+TForm1::TForm1(Prompter* prompter, Preferences prefs, PortFactory ports, Clock* clock, QWidget* parent)
     : QMainWindow(parent),
       ownPrompter_(prompter ? nullptr : std::make_unique<QtPrompter>(this)),
       prompter_(prompter ? prompter : ownPrompter_.get()),
@@ -44,6 +47,7 @@ TForm1::TForm1(Prompter* prompter, Preferences prefs, QWidget* parent)
   AboutBox = new TAboutBox(this);
   ExpanderDialog = new TForm3(st_, *prompter_, this);
   wirePhoneCommands();
+  wireReceiver(std::move(ports), clock);
   updt1();
 }
 
@@ -207,6 +211,10 @@ void TForm1::showEvent(QShowEvent* e) {
 }
 
 void TForm1::closeEvent(QCloseEvent* e) {
+  if (stopConversationForClose()) {
+    e->ignore();
+    return;
+  }
   if (FormClose()) e->accept();
   else e->ignore();
 }

@@ -7,6 +7,7 @@
 
 #include "app/file_commands.h"
 #include "app/main_state.h"
+#include "link/serial_port.h"
 #include "views/main_views.h"
 #include "views/preferences.h"
 
@@ -16,7 +17,10 @@ class QToolBar;
 
 namespace orbisk {
 
+class Clock;
+class LinkUi;
 class PhoneCommands;
+class Receiver;
 class TAboutBox;
 class TForm2;
 class TForm3;
@@ -25,7 +29,9 @@ class TForm1 : public QMainWindow {
   Q_OBJECT
  public:
   // prompter: null = real message boxes. The window does not own an injected prompter.
-  explicit TForm1(Prompter* prompter = nullptr, Preferences prefs = Preferences(), QWidget* parent = nullptr);
+  // Tests hand in a fake port and clock; null means the real serial port and the system clock.
+  explicit TForm1(Prompter* prompter = nullptr, Preferences prefs = Preferences(), PortFactory ports = {},
+                  Clock* clock = nullptr, QWidget* parent = nullptr);
   ~TForm1() override;
 
   MainState& state() { return st_; }
@@ -46,6 +52,8 @@ class TForm1 : public QMainWindow {
   void N14Click();      // expander dialog
   void N34Click();      // add an expander
   void About1Click();
+  void ToolButton14Click();  // factory defaults
+  Receiver& receiver() { return *receiver_; }
 
   // Set by later parts of the program: the read at first activation (true = success).
   std::function<bool()> firstActivationRead;
@@ -66,6 +74,10 @@ class TForm1 : public QMainWindow {
   void buildStatusBar();
   void buildPopups();
   void wirePhoneCommands();
+  void wireReceiver(PortFactory ports, Clock* clock);
+  // Runs a receiver conversation; a close asked for meanwhile happens once it has ended.
+  bool converse(const std::function<bool()>& command);
+  bool stopConversationForClose();
   bool FormClose();  // false keeps the window open
 
   MainState st_;
@@ -80,6 +92,11 @@ class TForm1 : public QMainWindow {
   TForm2* PhoneEditor = nullptr;
   TForm3* ExpanderDialog = nullptr;
   std::unique_ptr<PhoneCommands> phones_;
+  std::unique_ptr<Clock> ownClock_;
+  std::unique_ptr<LinkUi> linkUi_;
+  std::unique_ptr<Receiver> receiver_;
+  bool conversing_ = false;
+  bool closePending_ = false;
   TAboutBox* AboutBox = nullptr;
 };
 

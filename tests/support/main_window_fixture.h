@@ -6,6 +6,9 @@
 #include <memory>
 
 #include "app/tform1.h"
+#include "sim/receiver_engine.h"
+#include "support/fake_clock.h"
+#include "support/fake_port.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
 
@@ -14,9 +17,14 @@ namespace orbisk::test {
 struct MainWindowFixture {
   TempCwd dir;
   ScriptedPrompter prompter;
+  // The receiver on the other end of the line is simulated, on a clock that only moves when waited on.
+  FakeClock clock;
+  sim::ReceiverEngine engine;
+  FakeLine line{clock, &engine};
   std::unique_ptr<TForm1> form;
 
-  MainWindowFixture() : form(std::make_unique<TForm1>(&prompter, Preferences(dir.path("prefs.ini")))) {}
+  MainWindowFixture()
+      : form(std::make_unique<TForm1>(&prompter, Preferences(dir.path("prefs.ini")), line.factory(), &clock)) {}
   ~MainWindowFixture() {
     // Nothing may ask anything while the window goes away.
     form->state().modified = false;

@@ -1,0 +1,99 @@
+// The receiver commands of the main window: tool bar, menus and the start-up read.
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QTimer>
+
+#include "app/tform1.h"
+#include "link/link_clock.h"
+#include "link/qt_serial_port.h"
+#include "link/receiver.h"
+#include "views/settings_panel.h"
+
+namespace orbisk {
+
+// What a conversation shows, on this window's widgets.
+class MainLinkUi : public LinkUi {
+ public:
+  explicit MainLinkUi(TForm1& f, const MainViews& v) : f_(f), v_(v) {}
+  void setProgressVisible(bool visible) override {
+    f_.progressBar()->setValue(0);
+    f_.progressBar()->setVisible(visible);
+    // Settings edited while bytes are on the wire would be lost or half sent.
+    v_.Panel1->setEnabled(!visible);
+  }
+  void setProgress(int position) override { f_.progressBar()->setValue(position); }
+  void setStatusText(const QString& text) override { f_.setStatusText(1, text); }
+  void setTimeLabels(const QString& l4, const QString& l5) override {
+    v_.Panel1->Label4->setText(l4);
+    v_.Panel1->Label5->setText(l5);
+  }
+  void repaintNow() override { f_.repaint(); }
+  void refreshViews() override { f_.obrfile(); }
+
+ private:
+  TForm1& f_;
+  const MainViews& v_;
+};
+
+void TForm1::wireReceiver(PortFactory ports, Clock* clock) {
+  if (!clock) {
+    ownClock_ = std::make_unique<SteadyClock>();
+    clock = ownClock_.get();
+  }
+  linkUi_ = std::make_unique<MainLinkUi>(*this, v_);
+  receiver_ = std::make_unique<Receiver>(st_, *prompter_, *linkUi_, ports ? std::move(ports) : qtPortFactory(),
+                                         *clock, [] { QApplication::processEvents(); });
+  firstActivationRead = [this] { return converse([this] { return receiver_->rddump2(); }); };
+
+  auto on = [this](const char* name, std::function<bool()> command) {
+    connect(findChild<QAction*>(QString::fromLatin1(name)), &QAction::triggered, this,
+            [this, command] { converse(command); });
+  };
+  auto read = [this] { return receiver_->rddump2(); };
+  auto write = [this] { return receiver_->guardedWrite(); };
+  auto compare = [this] { return receiver_->rddump1(); };
+  auto sync = [this] { return receiver_->wrdump1(); };
+  auto clear = [this] { return receiver_->clearEventBuffer(); };
+  on("ToolButton6", read);
+  on("ToolButton7", write);
+  for (const char* n : {"ToolButton11", "N7", "N24"}) on(n, compare);
+  for (const char* n : {"ToolButton13", "N8", "N25"}) on(n, sync);
+  on("N10", clear);
+  for (const char* n : {"ToolButton14", "N6", "N1"})
+    connect(findChild<QAction*>(QString::fromLatin1(n)), &QAction::triggered, this, [this] { ToolButton14Click(); });
+  connect(findChild<QAction*>(QStringLiteral("ToolButton4")), &QAction::triggered, this,
+          [this] { receiver_->showFirmwareVersion(); });
+}
+
+bool TForm1::converse(const std::function<bool()>& command) {
+  // A command clicked while another conversation pumps events finds busy set and returns at
+  // once; only the outermost one owns the close that may be waiting.
+  const bool outermost = !conversing_;
+  conversing_ = true;
+  const bool ok = command();
+  if (!outermost) return ok;
+  conversing_ = false;
+  receiver_->link().clearAbort();
+  // A close asked for during the conversation goes ahead now that the port is closed.
+  if (closePending_) {
+    closePending_ = false;
+    QTimer::singleShot(0, this, &QWidget::close);
+  }
+  return ok;
+}
+
+void TForm1::ToolButton14Click() {
+  st_.image.factoryDefaults();
+  obrfile();
+}
+
+bool TForm1::stopConversationForClose() {
+  if (!conversing_) return false;
+  closePending_ = true;
+  receiver_->requestAbort();
+  return true;
+}
+
+}  // namespace orbisk

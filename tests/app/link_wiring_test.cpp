@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QTimer>
+#include <memory>
+
+#include "sim/sample_config.h"
+#include "support/main_window_fixture.h"
+#include "views/settings_panel.h"
+
+using namespace orbisk;
+using namespace orbisk::test;
+
+namespace {
+void loadSample(MainWindowFixture& f) {
+  sim::buildSample(f.engine.memory());
+  sim::SlotTypes types{};
+  sim::parseChannelTypes(sim::kSampleChannelTypes, types);
+  f.engine.setChannelTypes(types);
+  f.engine.setModel(sim::kSampleModel);
+}
+}  // namespace
+
+TEST(LinkWiring, ReadButtonBringsTheReceiverIntoTheViews) {
+  MainWindowFixture f;
+  loadSample(f);
+  f.action("ToolButton6")->trigger();
+  EXPECT_EQ(f.form->statusText(1), QStringLiteral("Чтение успешно завершено"));
+  EXPECT_FALSE(f.form->progressBar()->isVisible());
+  EXPECT_FALSE(f.st().busy);
+  EXPECT_FALSE(f.st().modified);
+  EXPECT_EQ(f.v().TreeView1->topLevelItem(0)->text(0), QStringLiteral("Halvorn 3320"));
+  EXPECT_GE(f.nodeCount(), 4);
+  EXPECT_TRUE(f.v().Panel1->Label4->text().endsWith(QStringLiteral("  (приемник)")));
+  EXPECT_TRUE(f.v().Panel1->Label5->text().endsWith(QStringLiteral("  (компьютер)")));
+  EXPECT_TRUE(f.v().Panel1->isEnabled());
+  EXPECT_FALSE(f.line.open);
+}
+
+TEST(LinkWiring, FirstActivationReadsAndAFailureIsForgotten) {
+  MainWindowFixture f;
+  f.engine.faults().silent = true;
+  f.form->FormActivate();
+  EXPECT_EQ(f.form->statusText(1), QStringLiteral("Чтение неудачнo "));
+  EXPECT_EQ(f.st().resultCode, 0);
+  EXPECT_EQ(f.line.opens, 1);
+  EXPECT_EQ(f.v().TreeView1->topLevelItemCount(), 1);  // the views were built anyway
+}
+
+TEST(LinkWiring, ClosingDuringAReadEndsItClosesThePortThenTheWindow) {
+  MainWindowFixture f;
+  loadSample(f);
+  f.form->show();
+  const auto before = std::make_unique<ConfigImage>(f.img());
+  QTimer::singleShot(0, f.form.get(), &QWidget::close);
+  f.action("ToolButton6")->trigger();
+  EXPECT_EQ(f.form->statusText(1), QStringLiteral("Чтение неудачнo "));
+  EXPECT_TRUE(f.img() == *before);
+  EXPECT_FALSE(f.line.open);
+  EXPECT_TRUE(f.form->isVisible());
+  QApplication::processEvents();
+  EXPECT_FALSE(f.form->isVisible());
+}
+
+TEST(LinkWiring, FactoryDefaultsFromTheToolBarDoNotMarkModified) {
+  MainWindowFixture f;
+  f.img()[off::kHandshake] = 0x32;
+  f.img()[off::kOptions] = 0x3F;
+  f.action("ToolButton14")->trigger();
+  EXPECT_EQ(f.img()[off::kHandshake], 0x12);
+  EXPECT_EQ(f.img()[off::kOptions], 0);
+  EXPECT_FALSE(f.st().modified);
+  f.action("N1")->trigger();
+  EXPECT_EQ(f.line.opens, 0);
+}
+
+TEST(LinkWiring, WriteWithoutExpandersAsksAndCancelSendsNothing) {
+  MainWindowFixture f;
+  f.form->obrfile();
+  f.prompter.answers = {Answer::Cancel};
+  f.action("ToolButton7")->trigger();
+  ASSERT_EQ(f.prompter.questions.size(), 1);
+  EXPECT_TRUE(f.prompter.questions[0].startsWith(QStringLiteral("     Список телефонов пуст. \n")));
+  EXPECT_FALSE(f.prompter.lastAskHadNo);
+  EXPECT_EQ(f.line.opens, 0);
+}
+
+TEST(LinkWiring, MenuTimeCommandsRunTheClockConversations) {
+  MainWindowFixture f;
+  f.action("N7")->trigger();
+  EXPECT_EQ(f.form->statusText(1), QStringLiteral("Чтение времени успешно завершено"));
+  f.action("N25")->trigger();
+  EXPECT_EQ(f.form->statusText(1), QStringLiteral("Время синхронизировано"));
+  f.action("N10")->trigger();
+  EXPECT_EQ(f.form->statusText(1), QStringLiteral("Стерто"));
+  EXPECT_EQ(f.line.opens, 3);
+}
