@@ -1,0 +1,216 @@
+#include "link/memory_test_dialog.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPalette>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <algorithm>
+
+namespace orbisk {
+namespace {
+
+// The window and its controls as first drawn; sizes grow when the platform's font needs it.
+constexpr int kWidth = 448;
+constexpr int kHeight = 268;
+constexpr int kMemoLeft = 48;
+constexpr int kMemoTop = 16;
+constexpr int kMemoWidth = 321;
+constexpr int kMemoHeight = 89;
+constexpr int kMemoFontPixels = 13;
+constexpr int kMemoToButtons = 15;
+constexpr int kYesLeft = 96;
+constexpr int kOkLeft = 168;
+constexpr int kCancelLeft = 248;
+constexpr int kButtonWidth = 75;
+constexpr int kButtonHeight = 25;
+constexpr int kMargin = 16;
+
+const QString kCaption = QStringLiteral("Тестирование памяти");
+
+const QStringList kWarning = {
+    QStringLiteral("Внимание!"),
+    QStringLiteral("При тестировании памяти весь"),
+    QStringLiteral("буфер событий будет очищен"),
+    QString(),
+    QStringLiteral("Продолжить?"),
+};
+const QStringList kValuesStored = {
+    QStringLiteral("В память занесены тестовые значения"),
+    QStringLiteral("Выключите на некоторое время приемник и"),
+    QStringLiteral("включите вновь. После 2-го сигнала (~5 сек)"),
+    QStringLiteral("нажмите Читать"),
+};
+const QStringList kPassed = {QStringLiteral("Тест успешно завершен!"), QString(), QString()};
+const QStringList kFaulty = {QStringLiteral("Ошибка!"), QStringLiteral("Приемник неисправен. Удачи!"), QString()};
+const QStringList kNoAnswer = {QStringLiteral("Не отвечает"), QStringLiteral("Попробуйте еще"), QString()};
+
+}  // namespace
+
+TForm6::TForm6(Step step1, Step step2, QWidget* parent)
+    : QDialog(parent), step1_(std::move(step1)), step2_(std::move(step2)) {
+  setObjectName(QStringLiteral("TForm6"));
+  setWindowTitle(kCaption);
+  setModal(true);
+  setSizeGripEnabled(true);
+
+  Memo1 = new QPlainTextEdit(this);
+  Memo1->setObjectName(QStringLiteral("Memo1"));
+  Memo1->setReadOnly(true);
+  Memo1->setFrameShape(QFrame::NoFrame);
+  Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+  Memo1->setFocusPolicy(Qt::NoFocus);  // text to read, not a field to visit with Tab
+  QFont f = Memo1->font();
+  f.setPixelSize(kMemoFontPixels);
+  Memo1->setFont(f);
+  QPalette pal = Memo1->palette();
+  pal.setColor(QPalette::Base, pal.color(QPalette::Window));
+  Memo1->setPalette(pal);
+
+  BTpamyes = addButton("BTpamyes", QStringLiteral("Yes"));
+  BTpamread = addButton("BTpamread", QStringLiteral("Читать"));
+  BTpamok = addButton("BTpamok", QStringLiteral("OK"));
+  BTpamcan = addButton("BTpamcan", QStringLiteral("No"));
+  BTpamread->hide();
+  BTpamok->hide();
+  connect(BTpamyes, &QPushButton::clicked, this, &TForm6::BTpamyesClick);
+  connect(BTpamread, &QPushButton::clicked, this, &TForm6::BTpamreadClick);
+  connect(BTpamok, &QPushButton::clicked, this, &TForm6::BTpamokClick);
+  connect(BTpamcan, &QPushButton::clicked, this, &TForm6::BTpamcanClick);
+
+  placeControls();
+}
+
+QPushButton* TForm6::addButton(const char* name, const QString& caption) {
+  auto* b = new QPushButton(caption, this);
+  b->setObjectName(QString::fromLatin1(name));
+  return b;
+}
+
+void TForm6::placeControls() {
+  // The memo holds its longest text without wrapping or scrolling.
+  const QFontMetrics fm(Memo1->font());
+  int textWidth = 0;
+  qsizetype lines = 0;
+  for (const QStringList* text : {&kWarning, &kValuesStored, &kPassed, &kFaulty, &kNoAnswer}) {
+    for (const QString& line : *text) textWidth = std::max(textWidth, fm.horizontalAdvance(line));
+    lines = std::max(lines, text->size());
+  }
+  const int pad = 2 * static_cast<int>(Memo1->document()->documentMargin()) + 4;
+  const int memoWidth = std::max(kMemoWidth, textWidth + pad);
+  const int memoHeight = std::max(kMemoHeight, static_cast<int>(lines) * fm.lineSpacing() + pad);
+  Memo1->setGeometry(kMemoLeft, kMemoTop, memoWidth, memoHeight);
+
+  // Captions change on activation, so measure the widest any button will carry.
+  QPushButton probe;
+  probe.setFont(BTpamyes->font());
+  int buttonWidth = kButtonWidth;
+  int buttonHeight = kButtonHeight;
+  for (const QString& caption : {QStringLiteral("Yes"), QStringLiteral("Да"), QStringLiteral("Читать"),
+                                 QStringLiteral("OK"), QStringLiteral("No"), QStringLiteral("Нет"),
+                                 QStringLiteral("Отмена")}) {
+    probe.setText(caption);
+    buttonWidth = std::max(buttonWidth, probe.sizeHint().width());
+    buttonHeight = std::max(buttonHeight, probe.sizeHint().height());
+  }
+  // Wider buttons keep their arrangement: the gaps grow with them.
+  const int top = kMemoTop + memoHeight + kMemoToButtons;
+  const auto left = [&](int drawnLeft) { return kYesLeft + (drawnLeft - kYesLeft) * buttonWidth / kButtonWidth; };
+  BTpamyes->setGeometry(left(kYesLeft), top, buttonWidth, buttonHeight);
+  BTpamread->setGeometry(left(kYesLeft), top, buttonWidth, buttonHeight);
+  BTpamok->setGeometry(left(kOkLeft), top, buttonWidth, buttonHeight);
+  BTpamcan->setGeometry(left(kCancelLeft), top, buttonWidth, buttonHeight);
+
+  const QSize least(std::max(kMemoLeft + memoWidth, left(kCancelLeft) + buttonWidth) + kMargin,
+                    top + buttonHeight + kMargin);
+  setMinimumSize(least);
+  resize(std::max(kWidth, least.width()), std::max(kHeight, least.height()));
+}
+
+void TForm6::showEvent(QShowEvent* event) {
+  FormActivate();
+  QDialog::showEvent(event);
+}
+
+void TForm6::FormActivate() {
+  BTpamyes->show();
+  BTpamcan->show();
+  BTpamread->hide();
+  BTpamok->hide();
+  BTpamyes->setText(QStringLiteral("Да"));
+  BTpamcan->setText(QStringLiteral("Нет"));
+  makeDefault(BTpamcan);
+  zapmemo0();
+}
+
+void TForm6::makeDefault(QPushButton* button) {
+  for (QPushButton* b : {BTpamyes, BTpamread, BTpamok, BTpamcan}) b->setDefault(b == button);
+}
+
+void TForm6::setLines(const QStringList& lines) { Memo1->setPlainText(lines.join(QLatin1Char('\n'))); }
+
+void TForm6::zapmemo0() { setLines(kWarning); }
+
+void TForm6::zapmemo1() {
+  setLines(kValuesStored);
+  BTpamyes->hide();
+  BTpamcan->setText(QStringLiteral("Отмена"));
+  BTpamcan->show();
+  BTpamread->show();
+}
+
+void TForm6::zapmemo2() {
+  setLines(kPassed);
+  BTpamok->show();
+  BTpamread->hide();
+  BTpamcan->hide();
+  makeDefault(BTpamok);  // the only button left: Enter closes
+}
+
+void TForm6::zapmemo3() {
+  setLines(kFaulty);
+  BTpamread->hide();
+  BTpamok->show();
+  BTpamcan->hide();
+  makeDefault(BTpamok);
+}
+
+void TForm6::zapmemo4() { setLines(kNoAnswer); }
+
+void TForm6::BTpamyesClick() {
+  if (!step1_) return;
+  switch (step1_()) {
+    case MemoryTestResult::Done:
+      zapmemo1();
+      break;
+    case MemoryTestResult::NotStarted:  // another conversation is running
+      break;
+    case MemoryTestResult::NoAnswer:
+    case MemoryTestResult::Faulty:
+      zapmemo4();
+      break;
+  }
+}
+
+void TForm6::BTpamreadClick() {
+  if (!step2_) return;
+  switch (step2_()) {
+    case MemoryTestResult::Done:
+      zapmemo2();
+      break;
+    case MemoryTestResult::Faulty:
+      zapmemo3();
+      break;
+    case MemoryTestResult::NoAnswer:
+      zapmemo4();
+      break;
+    case MemoryTestResult::NotStarted:
+      break;
+  }
+}
+
+void TForm6::BTpamokClick() { accept(); }
+
+void TForm6::BTpamcanClick() { reject(); }
+
+}  // namespace orbisk

@@ -1,0 +1,45 @@
+// The port selection dialog: lists the serial ports that can be opened now and makes the chosen
+// one the port every conversation with the receiver opens.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+#include "app/main_state.h"
+#include "link/port_list.h"
+
+class QComboBox;
+class QPushButton;
+
+namespace orbisk {
+
+class TForm4 : public QDialog {
+  Q_OBJECT
+ public:
+  // showPort puts the chosen name into the main window's status panel 0.
+  TForm4(MainState& st, std::function<void(const QString&)> showPort, QWidget* parent = nullptr);
+
+  // Tests hand in fake devices; the program uses the platform's.
+  void setPortSource(PortSource source) { source_ = std::move(source); }
+
+  void FormActivate();  // on every showing: probe the ports and refill the list
+  void Button1Click();  // OK: the chosen port becomes the port name
+  void Button2Click();  // Cancel: nothing changes
+
+  QComboBox* ComboBox1 = nullptr;
+  QPushButton* Button1 = nullptr;
+  QPushButton* Button2 = nullptr;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void placeControls();
+  QString chosenPort() const;
+
+  MainState& st_;
+  std::function<void(const QString&)> showPort_;
+  PortSource source_ = nativePortSource();
+};
+
+}  // namespace orbisk
