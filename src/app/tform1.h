@@ -24,6 +24,9 @@ class Receiver;
 class TAboutBox;
 class TForm2;
 class TForm3;
+class TForm4;
+class TForm6;
+enum class MemoryTestResult;
 
 class TForm1 : public QMainWindow {
   Q_OBJECT
@@ -53,6 +56,7 @@ class TForm1 : public QMainWindow {
   void N34Click();      // add an expander
   void About1Click();
   void ToolButton14Click();  // factory defaults
+  void N17Click();           // port selection
   Receiver& receiver() { return *receiver_; }
 
   // Set by later parts of the program: the read at first activation (true = success).
@@ -78,6 +82,7 @@ class TForm1 : public QMainWindow {
   // Runs a receiver conversation; a close asked for meanwhile happens once it has ended.
   bool converse(const std::function<bool()>& command);
   bool stopConversationForClose();
+  MemoryTestResult memoryTestStep(int step);
   bool FormClose();  // false keeps the window open
 
   MainState st_;
@@ -91,6 +96,8 @@ class TForm1 : public QMainWindow {
   QLabel* statusPanels_[3] = {nullptr, nullptr, nullptr};
   TForm2* PhoneEditor = nullptr;
   TForm3* ExpanderDialog = nullptr;
+  TForm4* PortDialog = nullptr;
+  TForm6* MemoryTest = nullptr;
   std::unique_ptr<PhoneCommands> phones_;
   std::unique_ptr<Clock> ownClock_;
   std::unique_ptr<LinkUi> linkUi_;

@@ -7,6 +7,8 @@
 
 #include "app/tform1.h"
 #include "link/link_clock.h"
+#include "link/memory_test_dialog.h"
+#include "link/port_dialog.h"
 #include "link/qt_serial_port.h"
 #include "link/receiver.h"
 #include "views/settings_panel.h"
@@ -65,6 +67,23 @@ void TForm1::wireReceiver(PortFactory ports, Clock* clock) {
     connect(findChild<QAction*>(QString::fromLatin1(n)), &QAction::triggered, this, [this] { ToolButton14Click(); });
   connect(findChild<QAction*>(QStringLiteral("ToolButton4")), &QAction::triggered, this,
           [this] { receiver_->showFirmwareVersion(); });
+
+  PortDialog = new TForm4(st_, [this](const QString& port) { setStatusText(0, port); }, this);
+  for (const char* n : {"N17", "ToolButton9"})
+    connect(findChild<QAction*>(QString::fromLatin1(n)), &QAction::triggered, this, [this] { N17Click(); });
+  MemoryTest = new TForm6([this] { return memoryTestStep(1); }, [this] { return memoryTestStep(2); }, this);
+  connect(v_.Panel1, &SettingsPanel::serviceShortcut, this, [this] { MemoryTest->exec(); });
+}
+
+void TForm1::N17Click() { PortDialog->exec(); }
+
+MemoryTestResult TForm1::memoryTestStep(int step) {
+  MemoryTestResult result = MemoryTestResult::NotStarted;
+  converse([&] {
+    result = step == 1 ? receiver_->memoryTestStep1() : receiver_->memoryTestStep2();
+    return result == MemoryTestResult::Done;
+  });
+  return result;
 }
 
 bool TForm1::converse(const std::function<bool()>& command) {

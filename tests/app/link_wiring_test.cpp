@@ -2,8 +2,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <memory>
 
@@ -97,4 +100,37 @@ TEST(LinkWiring, MenuTimeCommandsRunTheClockConversations) {
   f.action("N10")->trigger();
   EXPECT_EQ(f.form->statusText(1), QStringLiteral("Стерто"));
   EXPECT_EQ(f.line.opens, 3);
+}
+
+TEST(LinkWiring, ServiceDigitsOpenTheMemoryTestWhichTalksToTheReceiver) {
+  MainWindowFixture f;
+  f.img()[off::kModel] = '3';
+  f.form->obrfile();
+  QString memo;
+  QTimer::singleShot(0, [&] {
+    auto* dlg = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dlg, nullptr);
+    EXPECT_EQ(dlg->objectName(), QStringLiteral("TForm6"));
+    dlg->findChild<QPushButton*>(QStringLiteral("BTpamyes"))->click();
+    memo = f.form->statusText(1);
+    dlg->reject();
+  });
+  QWidget* ruslang = f.form->findChild<QWidget*>(QStringLiteral("Cbruslang"));
+  for (const char* key : {"7", "3", "1"}) QTest::keyClicks(ruslang, QString::fromLatin1(key));
+  EXPECT_EQ(memo, QStringLiteral("Тест памяти шаг 1 выполнен"));
+  EXPECT_TRUE(f.engine.testValuesStored());
+  EXPECT_FALSE(f.st().busy);
+}
+
+TEST(LinkWiring, PortMenuOpensThePortDialogAndCancelKeepsThePort) {
+  MainWindowFixture f;
+  QTimer::singleShot(0, [] {
+    auto* dlg = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dlg, nullptr);
+    EXPECT_EQ(dlg->objectName(), QStringLiteral("TForm4"));
+    dlg->findChild<QPushButton*>(QStringLiteral("Button2"))->click();
+  });
+  f.action("N17")->trigger();
+  EXPECT_EQ(f.st().portName, QStringLiteral("COM1"));
+  EXPECT_EQ(f.form->statusText(0), QStringLiteral("COM1"));
 }
