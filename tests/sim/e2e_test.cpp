@@ -4,38 +4,11 @@
 #include <cstring>
 
 #include "config/rcf_file.h"
-#include "link/qt_serial_port.h"
-#include "link/receiver.h"
 #include "records/phone_codec.h"
-#include "support/recording_link_ui.h"
-#include "support/scripted_prompter.h"
-#include "support/sim_process.h"
-#include "support/temp_dir.h"
+#include "support/e2e_fixture.h"
 
 namespace orbisk::test {
 namespace {
-
-class EndToEnd : public ::testing::Test {
- protected:
-  void SetUp() override {
-    if (SimProcess::binary().isEmpty()) GTEST_SKIP() << "halvorn-sim not found (ORBISK_TEST_BIN_DIR)";
-  }
-  Receiver& receiverOn(const QString& device) {
-    state.portName = device;
-    receiver = std::make_unique<Receiver>(state, prompter, ui, qtPortFactory(), clock);
-    return *receiver;
-  }
-  static bool sameBytes(const ConfigImage& a, const ConfigImage& b, int from, int to) {
-    return std::memcmp(a.data() + from, b.data() + from, static_cast<size_t>(to - from)) == 0;
-  }
-
-  TempCwd dir;
-  MainState state;
-  ScriptedPrompter prompter;
-  RecordingLinkUi ui;
-  SteadyClock clock;
-  std::unique_ptr<Receiver> receiver;
-};
 
 TEST_F(EndToEnd, ReadAndWriteTheWholeConfiguration) {
   const QString sample = dir.path("sample.rcf");
