@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QSettings>
+#include <memory>
+
+#include "app/file_commands.h"
+#include "config/rcf_file.h"
+#include "support/scripted_prompter.h"
+#include "support/temp_dir.h"
+#include "views/preferences.h"
+
+using namespace orbisk;
+using namespace orbisk::test;
+
+TEST(Preferences, MissingKeyKeepsTheDefaultsAndSaysSo) {
+  TempCwd dir;
+  auto st = std::make_unique<MainState>();
+  rereg(*st, Preferences(dir.path("none.ini")));
+  EXPECT_EQ(st->resultCode, 1);
+  EXPECT_EQ(st->portName, QStringLiteral("COM1"));
+  EXPECT_TRUE(st->defaultDirectory.isEmpty());
+}
+
+TEST(Preferences, MissingOrForeignValuesReadAsEmpty) {
+  TempCwd dir;
+  {
+    QSettings s(dir.path("p.ini"), QSettings::IniFormat);
+    s.setValue("fn", QStringList({"a", "b"}));  // not a text
+  }
+  auto st = std::make_unique<MainState>();
+  rereg(*st, Preferences(dir.path("p.ini")));
+  EXPECT_EQ(st->resultCode, 0);
+  EXPECT_TRUE(st->portName.isEmpty());
+  EXPECT_TRUE(st->defaultDirectory.isEmpty());
+}
+
+TEST(Preferences, RoundTripStoresTheCurrentDirectoryWhole) {
+  TempCwd dir;
+  QString deep = dir.root();
+  while (deep.size() < 300) deep += QStringLiteral("/папка_с_длинным_именем");
+  ASSERT_TRUE(QDir().mkpath(deep));
+  QDir::setCurrent(deep);
+  auto st = std::make_unique<MainState>();
+  st->portName = QStringLiteral("/dev/ttyUSB0");
+  const Preferences prefs(dir.path("p.ini"));
+  wrreg(*st, prefs);
+  auto back = std::make_unique<MainState>();
+  rereg(*back, prefs);
+  EXPECT_EQ(back->resultCode, 0);
+  EXPECT_EQ(back->portName, QStringLiteral("/dev/ttyUSB0"));
+  EXPECT_EQ(back->defaultDirectory, QDir::toNativeSeparators(deep));
+}
+
+TEST(Preferences, TheFolderOfTheLastFileDialogIsStoredAtClose) {
+  TempCwd dir;
+  QDir().mkpath(dir.path("sites/north"));
+  auto st = std::make_unique<MainState>();
+  ScriptedPrompter p;
+  FileCommands cmd(*st, p, [] {}, [] {});
+  auto img = std::make_unique<ConfigImage>();
+  writeImageFile(dir.path("sites/north/r1.rcf"), WriteMode::CreateNew, *img);
+  p.openChoices = {dir.path("sites/north/r1.rcf")};
+  cmd.open();
+  const Preferences prefs(dir.path("p.ini"));
+  wrreg(*st, prefs);
+  QSettings s(dir.path("p.ini"), QSettings::IniFormat);
+  EXPECT_EQ(s.value("fn").toString(), QDir::toNativeSeparators(dir.path("sites/north")));
+}
