@@ -1,0 +1,159 @@
+#include "cli/cli_args.h"
+
+#include <QSet>
+#include <array>
+
+namespace orbisk::cli {
+namespace {
+
+struct OptionSpec {
+  const char* name;
+  bool takesValue;
+};
+
+constexpr std::array<OptionSpec, 5> kOptions{{
+    {"--port", true},
+    {"--out", true},
+    {"--yes", false},
+    {"--json", false},
+    {"--sync", false},
+}};
+
+struct CommandSpec {
+  const char* name;
+  Command command;
+  QStringList allowed;  // options this command accepts
+  bool needsPort;
+  bool needsOut;
+  bool needsFile;
+};
+
+const std::array<CommandSpec, 5>& commands() {
+  static const std::array<CommandSpec, 5> specs{{
+      {"read", Command::Read, {"--port", "--out"}, true, true, false},
+      {"write", Command::Write, {"--port", "--yes"}, true, false, true},
+      {"show", Command::Show, {"--json"}, false, false, true},
+      {"clock", Command::Clock, {"--port", "--sync"}, true, false, false},
+      {"clear-events", Command::ClearEvents, {"--port"}, true, false, false},
+  }};
+  return specs;
+}
+
+const OptionSpec* findOption(const QString& name) {
+  for (const OptionSpec& o : kOptions)
+    if (name == QLatin1String(o.name)) return &o;
+  return nullptr;
+}
+
+const CommandSpec* findCommand(const QString& name) {
+  for (const CommandSpec& c : commands())
+    if (name == QLatin1String(c.name)) return &c;
+  return nullptr;
+}
+
+CliArgs failed(const QString& message) {
+  CliArgs a;
+  a.error = message;
+  return a;
+}
+
+void store(CliArgs& a, const QString& option, const QString& value) {
+  if (option == QLatin1String("--port")) a.port = value;
+  else if (option == QLatin1String("--out")) a.out = value;
+  else if (option == QLatin1String("--yes")) a.yes = true;
+  else if (option == QLatin1String("--json")) a.json = true;
+  else if (option == QLatin1String("--sync")) a.sync = true;
+}
+
+}  // namespace
+
+CliArgs parseArgs(const QStringList& args) {
+  CliArgs a;
+  QStringList positionals;
+  QStringList seen;
+  bool optionsEnded = false;
+  for (int i = 0; i < args.size(); ++i) {
+    const QString& arg = args.at(i);
+    // "--" lets a file name that begins with a dash through.
+    if (optionsEnded || !arg.startsWith(u'-') || arg == QLatin1String("-")) {
+      positionals << arg;
+      continue;
+    }
+    if (arg == QLatin1String("--")) {
+      optionsEnded = true;
+      continue;
+    }
+    if (arg == QLatin1String("-h") || arg == QLatin1String("--help")) return CliArgs{};
+    if (arg == QLatin1String("--version")) {
+      a.command = Command::Version;
+      return a;
+    }
+    const qsizetype eq = arg.indexOf(u'=');
+    const QString name = eq < 0 ? arg : arg.left(eq);
+    const OptionSpec* spec = findOption(name);
+    if (!spec) return failed(QStringLiteral("unknown option '%1'").arg(name));
+    if (seen.contains(name)) return failed(QStringLiteral("option %1 given more than once").arg(name));
+    seen << name;
+    QString value;
+    if (spec->takesValue) {
+      if (eq >= 0) value = arg.mid(eq + 1);
+      else if (i + 1 < args.size()) value = args.at(++i);
+      else return failed(QStringLiteral("option %1 needs a value").arg(name));
+    } else if (eq >= 0) {
+      return failed(QStringLiteral("option %1 takes no value").arg(name));
+    }
+    store(a, name, value);
+  }
+
+  if (positionals.isEmpty()) return failed(QStringLiteral("no command given"));
+  const QString name = positionals.takeFirst();
+  const CommandSpec* cmd = findCommand(name);
+  if (!cmd) return failed(QStringLiteral("unknown command '%1'").arg(name));
+  a.command = cmd->command;
+  for (const QString& option : seen)
+    if (!cmd->allowed.contains(option))
+      return failed(QStringLiteral("option %1 does not apply to '%2'").arg(option, name));
+  if (cmd->needsPort && !seen.contains(QLatin1String("--port")))
+    return failed(QStringLiteral("'%1' needs --port PORT").arg(name));
+  if (cmd->needsOut && !seen.contains(QLatin1String("--out")))
+    return failed(QStringLiteral("'%1' needs --out FILE").arg(name));
+  if (cmd->needsFile) {
+    if (positionals.isEmpty()) return failed(QStringLiteral("'%1' needs a configuration FILE").arg(name));
+    a.file = positionals.takeFirst();
+  }
+  if (!positionals.isEmpty()) return failed(QStringLiteral("unexpected argument '%1'").arg(positionals.first()));
+  return a;
+}
+
+QString helpText() {
+  return QStringLiteral(
+      "Usage:\n"
+      "  orbisk-cli read  --port PORT --out FILE        read the whole configuration, save it as FILE\n"
+      "  orbisk-cli write --port PORT FILE [--yes]      write FILE to the receiver\n"
+      "  orbisk-cli show  FILE [--json]                 print a configuration file\n"
+      "  orbisk-cli clock --port PORT [--sync]          compare clocks, or set the receiver's clock\n"
+      "  orbisk-cli clear-events --port PORT            clear the receiver's event buffer\n"
+      "  orbisk-cli --help | --version\n"
+      "\n"
+      "Options:\n"
+      "  --port PORT  serial port of the receiver, e.g. /dev/ttyUSB0 or COM3 (1200 baud, 8N1)\n"
+      "  --out FILE   where read saves the configuration; FILE is replaced only after a whole read\n"
+      "  --yes        write a configuration without expanders without asking\n"
+      "  --json       print the configuration as one JSON object\n"
+      "  --sync       set the receiver's clock from this computer's clock\n"
+      "  --           ends the options (for a FILE that begins with '-')\n"
+      "\n"
+      "Status and failure texts go to standard error; on a terminal long transfers show\n"
+      "a progress bar there. Ctrl+C stops a transfer and leaves no partial file.\n"
+      "\n"
+      "Exit status:\n"
+      "  0    success\n"
+      "  1    the port or the receiver failed (the text and the result code are printed)\n"
+      "  2    bad usage; a file that cannot be read, is not a configuration file or cannot\n"
+      "       be saved; a configuration without expanders not confirmed\n"
+      "  130  interrupted by Ctrl+C\n");
+}
+
+QString versionText() { return QStringLiteral("orbisk-cli " ORBISK_VERSION "\n"); }
+
+}  // namespace orbisk::cli

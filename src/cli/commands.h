@@ -1,0 +1,19 @@
+// The commands of orbisk-cli, each returning the exit status.
+#pragma once
+
+#include "cli/cli_args.h"
+#include "cli/cli_env.h"
+#include "config/config_image.h"
+
+namespace orbisk::cli {
+
+int runShow(const CliArgs& args, CliEnv& env);
+int runRead(const CliArgs& args, CliEnv& env);
+int runWrite(const CliArgs& args, CliEnv& env);
+int runClock(const CliArgs& args, CliEnv& env);
+int runClearEvents(const CliArgs& args, CliEnv& env);
+
+// Opens a configuration file as the desktop's Open does; a refusal is told with Open's text.
+bool loadConfig(const QString& file, ConfigImage& img, CliEnv& env);
+
+}  // namespace orbisk::cli

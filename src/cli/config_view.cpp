@@ -1,0 +1,89 @@
+#include "cli/config_view.h"
+
+#include <QStringList>
+#include <memory>
+
+#include "config/cp1251.h"
+#include "records/phone_codec.h"
+
+namespace orbisk::cli {
+namespace {
+
+QString listItem(const QStringList& items, int index) {
+  return index >= 0 && index < items.size() ? items.at(index) : QString();
+}
+
+// ASCII text of up to n bytes, ending at the first zero byte.
+QString zeroEnded(const ConfigImage& img, int offset, int n) {
+  int len = 0;
+  while (len < n && img[offset + len] != 0) ++len;
+  return fromCp1251(reinterpret_cast<const char*>(img.data() + offset), len);
+}
+
+PhoneRow phoneRow(const uint8_t* rec) {
+  return PhoneRow{fromCp1251(raspactel(rec, Decoding::MainWindow)), fromCp1251(numobject(rec)),
+                  fromCp1251(kodsob(rec)),  fromCp1251(numzona(rec)),
+                  fromCp1251(numrazdel(rec)), fromCp1251(commentText(rec))};
+}
+
+}  // namespace
+
+QString slotChar(int slot) { return QString(QChar(slot < 10 ? '0' + slot : 'A' + slot - 10)); }
+
+QString receiverNumberText(int v) { return v >= 0 && v < kSlotCount ? slotChar(v) : QString(); }
+
+QString pcFormatText(int v) {
+  return listItem({QStringLiteral("MCDI Exp"), QStringLiteral("Ademco_685"), QStringLiteral("Surguard"),
+                   QStringLiteral("Surguard+Time")},
+                  v);
+}
+
+QString handshakeText(int v) {
+  return listItem({QStringLiteral("1400"), QStringLiteral("SIA"), QStringLiteral("ContactID"), QStringLiteral("2300"),
+                   QStringLiteral("Stratel"), QStringLiteral("Telim"), QStringLiteral("Robofon")},
+                  v);
+}
+
+QString ringsText(int v) { return v >= 0 && v < 5 ? QString::number(v + 1) : QString(); }
+QString ackWaitText(int v) { return v >= 1 && v <= 5 ? QString::number(v) : QString(); }
+
+ConfigView describe(const ConfigImage& original) {
+  auto copy = std::make_unique<ConfigImage>(original);
+  ConfigImage& img = *copy;
+  img.repairSettings();
+  img.repairExpanders();
+
+  ConfigView v;
+  v.receiverNumber = img[off::kReceiverNumber];
+  v.pcFormat = img[off::kPcFormat];
+  v.handshake = img[off::kHandshake] & 0x0F;
+  v.rings = img[off::kHandshake] >> 4;
+  v.ackWait = img[off::kAckWait];
+  const uint8_t o = img[off::kOptions];
+  const uint8_t d = img[off::kDisplay];
+  v.heartbeat = !(o & opt::kHeartbeatOff);
+  v.antispamData = o & opt::kSpamData;
+  v.speaker = o & opt::kSpeaker;
+  v.russian = !(o & opt::kRussianOff);
+  v.sms = !(o & opt::kSmsOff);
+  v.antispamSms = o & opt::kSpamSms;
+  v.backlightOff = d & disp::kBacklightOff;
+  v.comments = d & disp::kComments;
+  v.model = zeroEnded(img, off::kModel, off::kModelSize);
+  v.firmware = zeroEnded(img, off::kFirmware, off::kFirmwareSize);
+
+  // As the receiver tree: a count of 0 shows no expander whatever the mask holds.
+  if (img[off::kExpanderCount] == 0) return v;
+  const uint16_t mask = img.mask();
+  for (int s = 0; s < kSlotCount; ++s) {
+    if (!(mask & (1u << s))) continue;
+    ExpanderView e;
+    e.slot = s;
+    e.sim = fromCp1251(raspactel(img.sim(s), Decoding::MainWindow));
+    for (int i = 0; i < img.phoneCount(s); ++i) e.phones.push_back(phoneRow(img.record(s, i)));
+    v.expanders.push_back(std::move(e));
+  }
+  return v;
+}
+
+}  // namespace orbisk::cli

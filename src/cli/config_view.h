@@ -1,0 +1,47 @@
+// A configuration file as the desktop program shows it: settings by their list positions and
+// check marks, and the expanders in use with their decoded telephone lists.
+#pragma once
+
+#include <QString>
+#include <vector>
+
+#include "config/config_image.h"
+
+namespace orbisk::cli {
+
+struct PhoneRow {
+  QString number, object, event, zone, partition, comment;
+};
+
+struct ExpanderView {
+  int slot = 0;
+  QString sim;
+  std::vector<PhoneRow> phones;
+};
+
+struct ConfigView {
+  int receiverNumber = 0;
+  int pcFormat = 0;
+  int handshake = 0;  // low nibble of the handshake byte
+  int rings = 0;      // high nibble: list position, 0 = "1" ring
+  int ackWait = 0;    // 1..5 = list texts "1".."5"
+  // Each true when the feature is on (bits 0, 3 and 4 of the option flags are stored inverted).
+  bool heartbeat = false, antispamData = false, sms = false, antispamSms = false;
+  bool speaker = false, russian = false, backlightOff = false, comments = false;
+  QString model;     // model digits, empty when no receiver was read into the file
+  QString firmware;  // firmware version, likewise
+  std::vector<ExpanderView> expanders;
+};
+
+// Applies the repairs on display to a copy first, so what is described is what the desktop shows.
+ConfigView describe(const ConfigImage& img);
+
+// List texts of the settings panel; an empty text for a value the list has no item for.
+QString receiverNumberText(int v);
+QString pcFormatText(int v);
+QString handshakeText(int v);
+QString ringsText(int v);
+QString ackWaitText(int v);
+QString slotChar(int slot);
+
+}  // namespace orbisk::cli

@@ -1,0 +1,56 @@
+// orbisk-cli: the receiver and configuration files from scripts and remote shells.
+#include <QCoreApplication>
+#include <cstdio>
+#include <cstring>
+
+#ifdef _WIN32
+#include <io.h>
+#define isatty _isatty
+#define fileno _fileno
+#else
+#include <unistd.h>
+#endif
+
+#include "cli/cli_env.h"
+#include "cli/interrupt.h"
+#include "link/link_clock.h"
+#include "link/qt_serial_port.h"
+
+using namespace orbisk;
+using namespace orbisk::cli;
+
+namespace {
+
+void put(std::FILE* stream, const QString& text) {
+  const QByteArray bytes = text.toUtf8();
+  std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
+  std::fflush(stream);
+}
+
+// Interrupted reads return at once (no SA_RESTART), which ends a question with no answer.
+bool readStdinLine(QString& line) {
+  char buf[256];
+  if (!std::fgets(buf, sizeof buf, stdin)) return false;
+  line = QString::fromLocal8Bit(buf).trimmed();
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  installInterruptHandler();
+  SteadyClock clock;
+  CliEnv env;
+  env.out = [](const QString& t) { put(stdout, t); };
+  env.err = [](const QString& t) { put(stderr, t); };
+  env.readLine = readStdinLine;
+  env.inputIsTerminal = isatty(fileno(stdin)) != 0;
+  env.errorIsTerminal = isatty(fileno(stderr)) != 0;
+  env.ports = qtPortFactory();
+  env.clock = &clock;
+  env.interrupted = interruptRequested;
+  const int status = run(QCoreApplication::arguments().mid(1), env);
+  if (status == status::kInterrupted) exitAsInterrupted();
+  return status;
+}

@@ -1,0 +1,17 @@
+// Saving a configuration so that the named file is never left half written: the image goes to
+// a new file beside it, which then replaces the named one in a single rename.
+#pragma once
+
+#include <QString>
+
+#include "config/config_image.h"
+
+namespace orbisk::cli {
+
+// Whether a file can be created where path lies; checked before a read that may take minutes.
+bool canSaveAt(const QString& path);
+// Stamps the signature and writes img as the desktop's Save does, then renames it over path.
+// On failure path is untouched and no temporary file remains.
+bool saveReplacing(const QString& path, ConfigImage& img);
+
+}  // namespace orbisk::cli

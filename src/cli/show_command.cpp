@@ -1,0 +1,27 @@
+#include <memory>
+
+#include "cli/commands.h"
+#include "cli/config_view.h"
+#include "cli/show_output.h"
+#include "config/rcf_file.h"
+
+namespace orbisk::cli {
+
+bool loadConfig(const QString& file, ConfigImage& img, CliEnv& env) {
+  switch (readImageFile(file, img)) {
+    case ReadResult::Ok: return true;
+    case ReadResult::CannotOpen: env.err(file + QStringLiteral(": Не могу открыть файл\n")); return false;
+    case ReadResult::NotConfig: env.err(file + QStringLiteral(": Это файл не для программы Orbisk\n")); return false;
+  }
+  return false;
+}
+
+int runShow(const CliArgs& args, CliEnv& env) {
+  auto img = std::make_unique<ConfigImage>();
+  if (!loadConfig(args.file, *img, env)) return status::kUsage;
+  const ConfigView view = describe(*img);
+  env.out(args.json ? QString::fromUtf8(showJson(view)) : showText(view));
+  return status::kOk;
+}
+
+}  // namespace orbisk::cli
