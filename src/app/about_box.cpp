@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace orbisk {
@@ -26,6 +27,16 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   layout->addWidget(panel);
   layout->addWidget(ok, 0, Qt::AlignHCenter);
   layout->setSizeConstraint(QLayout::SetFixedSize);  // fixed-size dialog
+}
+
+}  // namespace orbisk
+
+namespace orbisk {
+
+void TAboutBox::showEvent(QShowEvent* e) {
+  QDialog::showEvent(e);
+  // Centred on the screen, not on the main window.
+  if (QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
 }
 
 }  // namespace orbisk

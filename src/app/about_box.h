@@ -9,6 +9,9 @@ class TAboutBox : public QDialog {
   Q_OBJECT
  public:
   explicit TAboutBox(QWidget* parent = nullptr);
+
+ protected:
+  void showEvent(QShowEvent* e) override;
 };
 
 }  // namespace orbisk

@@ -92,6 +92,10 @@ void TForm1::buildCentre() {
   v_.ListView1->setObjectName(QStringLiteral("ListView1"));
   v_.ListView1->setGeometry(140, 24, 540, 249);
   v_.ListView1->setColumnCount(6);
+  // The column widths were drawn for a narrow 13-pixel font; this one keeps a long number whole.
+  QFont listFont = v_.ListView1->font();
+  listFont.setPixelSize(11);
+  v_.ListView1->setFont(listFont);
   v_.ListView1->setHeaderLabels({QStringLiteral("телефон"), QStringLiteral("объект"), QStringLiteral("код"),
                                  QStringLiteral("зона"), QStringLiteral("раздел"), QStringLiteral("комментарии")});
   const int widths[6] = {200, 75, 75, 75, 71, 130};
