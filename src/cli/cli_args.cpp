@@ -6,12 +6,12 @@
 namespace orbisk::cli {
 namespace {
 
-struct OptionSpec {
+struct KnownOption {
   const char* name;
   bool takesValue;
 };
 
-constexpr std::array<OptionSpec, 5> kOptions{{
+constexpr std::array<KnownOption, 5> kOptions{{
     {"--port", true},
     {"--out", true},
     {"--yes", false},
@@ -19,7 +19,7 @@ constexpr std::array<OptionSpec, 5> kOptions{{
     {"--sync", false},
 }};
 
-struct CommandSpec {
+struct KnownCommand {
   const char* name;
   Command command;
   QStringList allowed;  // options this command accepts
@@ -28,25 +28,25 @@ struct CommandSpec {
   bool needsFile;
 };
 
-const std::array<CommandSpec, 5>& commands() {
-  static const std::array<CommandSpec, 5> specs{{
+const std::array<KnownCommand, 5>& commands() {
+  static const std::array<KnownCommand, 5> known{{
       {"read", Command::Read, {"--port", "--out"}, true, true, false},
       {"write", Command::Write, {"--port", "--yes"}, true, false, true},
       {"show", Command::Show, {"--json"}, false, false, true},
       {"clock", Command::Clock, {"--port", "--sync"}, true, false, false},
       {"clear-events", Command::ClearEvents, {"--port"}, true, false, false},
   }};
-  return specs;
+  return known;
 }
 
-const OptionSpec* findOption(const QString& name) {
-  for (const OptionSpec& o : kOptions)
+const KnownOption* findOption(const QString& name) {
+  for (const KnownOption& o : kOptions)
     if (name == QLatin1String(o.name)) return &o;
   return nullptr;
 }
 
-const CommandSpec* findCommand(const QString& name) {
-  for (const CommandSpec& c : commands())
+const KnownCommand* findCommand(const QString& name) {
+  for (const KnownCommand& c : commands())
     if (name == QLatin1String(c.name)) return &c;
   return nullptr;
 }
@@ -90,12 +90,12 @@ CliArgs parseArgs(const QStringList& args) {
     }
     const qsizetype eq = arg.indexOf(u'=');
     const QString name = eq < 0 ? arg : arg.left(eq);
-    const OptionSpec* spec = findOption(name);
-    if (!spec) return failed(QStringLiteral("unknown option '%1'").arg(name));
+    const KnownOption* option = findOption(name);
+    if (!option) return failed(QStringLiteral("unknown option '%1'").arg(name));
     if (seen.contains(name)) return failed(QStringLiteral("option %1 given more than once").arg(name));
     seen << name;
     QString value;
-    if (spec->takesValue) {
+    if (option->takesValue) {
       if (eq >= 0) value = arg.mid(eq + 1);
       else if (i + 1 < args.size()) value = args.at(++i);
       else return failed(QStringLiteral("option %1 needs a value").arg(name));
@@ -107,7 +107,7 @@ CliArgs parseArgs(const QStringList& args) {
 
   if (positionals.isEmpty()) return failed(QStringLiteral("no command given"));
   const QString name = positionals.takeFirst();
-  const CommandSpec* cmd = findCommand(name);
+  const KnownCommand* cmd = findCommand(name);
   if (!cmd) return failed(QStringLiteral("unknown command '%1'").arg(name));
   a.command = cmd->command;
   for (const QString& option : seen)

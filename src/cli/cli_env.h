@@ -9,6 +9,10 @@
 #include "link/link_clock.h"
 #include "link/serial_port.h"
 
+namespace orbisk {
+class Receiver;
+}
+
 namespace orbisk::cli {
 
 namespace status {
@@ -28,6 +32,9 @@ struct CliEnv {
   PortFactory ports;
   Clock* clock = nullptr;
   std::function<bool()> interrupted;  // Ctrl+C has been pressed
+  // Told of the receiver whose conversation Ctrl+C must end at once (null when there is none):
+  // the link's pauses do not look at the flag above.
+  std::function<void(Receiver*)> abortTarget;
 };
 
 // Runs one command line (without the program name) and returns the exit status.

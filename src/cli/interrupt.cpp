@@ -1,5 +1,7 @@
 #include "cli/interrupt.h"
 
+#include "link/receiver.h"
+
 #include <atomic>
 #include <csignal>
 
@@ -11,9 +13,15 @@ namespace orbisk::cli {
 namespace {
 
 std::atomic<bool> g_interrupted{false};
+std::atomic<Receiver*> g_target{nullptr};
 static_assert(std::atomic<bool>::is_always_lock_free, "the flag is set from a signal handler");
+static_assert(std::atomic<Receiver*>::is_always_lock_free, "the target is read in a signal handler");
 
-extern "C" void onInterrupt(int) { g_interrupted.store(true); }
+// Only lock-free atomic stores happen here: requestAbort() sets the link's atomic flag.
+extern "C" void onInterrupt(int) {
+  g_interrupted.store(true);
+  if (Receiver* r = g_target.load()) r->requestAbort();
+}
 
 }  // namespace
 
@@ -29,6 +37,8 @@ void installInterruptHandler() {
   sigaction(SIGINT, &sa, nullptr);
 #endif
 }
+
+void setInterruptTarget(Receiver* receiver) { g_target.store(receiver); }
 
 bool interruptRequested() { return g_interrupted.load(); }
 

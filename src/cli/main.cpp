@@ -50,6 +50,7 @@ int main(int argc, char** argv) {
   env.ports = qtPortFactory();
   env.clock = &clock;
   env.interrupted = interruptRequested;
+  env.abortTarget = setInterruptTarget;
   const int status = run(QCoreApplication::arguments().mid(1), env);
   if (status == status::kInterrupted) exitAsInterrupted();
   return status;

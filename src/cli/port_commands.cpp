@@ -20,14 +20,20 @@ bool interrupted(const CliEnv& env) { return env.interrupted && env.interrupted(
 // One conversation's worth of the desktop's state, with the command line in place of its windows.
 struct Session {
   Session(CliEnv& env, const QString& port, bool assumeYes)
-      : prompter(env, assumeYes),
+      : env_(env),
+        prompter(env, assumeYes),
         ui(env),
         // Ctrl+C only sets a flag; the link's byte waits look at it here and end the conversation.
         receiver(state, prompter, ui, env.ports, *env.clock, [this, &env] {
           if (interrupted(env)) receiver.requestAbort();
         }) {
     state.portName = port;
+    if (env.abortTarget) env.abortTarget(&receiver);
   }
+  ~Session() {
+    if (env_.abortTarget) env_.abortTarget(nullptr);
+  }
+  CliEnv& env_;
   MainState state;
   CliPrompter prompter;
   TerminalUi ui;

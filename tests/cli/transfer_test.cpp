@@ -5,12 +5,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cstring>
+#include <functional>
 #include <memory>
 
 #include "cli/terminal_ui.h"
 #include "cli_fixture.h"
 #include "config/rcf_file.h"
 #include "link/link_texts.h"
+#include "link/receiver.h"
 #include "records/phone_codec.h"
 
 namespace orbisk::test {
@@ -170,6 +172,41 @@ TEST_F(WriteCommand, CtrlCEndsTheWrite) {
   EXPECT_EQ(err, QStringLiteral("Запись\norbisk-cli: interrupted\n"));
   EXPECT_FALSE(line.open);
   EXPECT_EQ(engine.writesTaken(), 0);
+}
+
+// A line that lets a test press Ctrl+C at the moment a given block is sent.
+class CtrlCPort : public FakePort {
+ public:
+  CtrlCPort(FakeLine& line, std::function<void(const QByteArray&)> onWrite) : FakePort(line), onWrite_(std::move(onWrite)) {}
+  bool write(const uint8_t* bytes, int n) override {
+    const bool ok = FakePort::write(bytes, n);
+    onWrite_(QByteArray(reinterpret_cast<const char*>(bytes), n));
+    return ok;
+  }
+
+ private:
+  std::function<void(const QByteArray&)> onWrite_;
+};
+
+TEST_F(WriteCommand, CtrlCInThePausesBetweenSlotsEndsTheWriteAtOnce) {
+  Receiver* target = nullptr;
+  env.abortTarget = [&](Receiver* r) { target = r; };
+  uint32_t pressedAt = 0;
+  env.ports = [&] {
+    return std::make_unique<CtrlCPort>(line, [&](const QByteArray& sent) {
+      if (sent != QByteArray("\x02\x00", 2) || !target) return;
+      pressedAt = clock.now;
+      interruptAfterPolls = 0;
+      target->requestAbort();  // what the signal handler does
+    });
+  };
+  EXPECT_EQ(write(), kInterrupted);
+  ASSERT_NE(pressedAt, 0u);
+  // Without the direct abort, thirteen more half-second pauses would pass before the link noticed.
+  EXPECT_LT(clock.now - pressedAt, 1000u);
+  EXPECT_FALSE(line.allWritten().endsWith('K'));
+  EXPECT_EQ(engine.writesTaken(), 0);
+  EXPECT_EQ(target, nullptr);  // no longer a target once the command has ended
 }
 
 class EmptyWrite : public WriteCommand {
