@@ -54,7 +54,9 @@ void ReceiverEngine::onByte(uint8_t b) {
 // "R" and "P" start a conversation wherever a command byte is expected.
 bool ReceiverEngine::onGreeting(uint8_t b) {
   if (b != 'R' && b != 'P') return false;
-  state_ = State::Idle;
+  // Leftovers of the last block would make the pause after this greeting look like a
+  // conversation given up halfway.
+  reset();
   if (++greetingTries_ < faults_.answerOnTry) return true;
   greetingTries_ = 0;
   acks_ = 0;

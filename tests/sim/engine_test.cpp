@@ -76,6 +76,15 @@ TEST_F(EngineTest, WriteIsTakenOverOnlyAtK) {
   EXPECT_EQ(engine.clockAt(now), (ClockBytes{1, 2, 3, 4, 5, 6}));
 }
 
+TEST_F(EngineTest, ANewConversationRightAfterAWriteIsNotMistakenForAnAbandonedOne) {
+  engine.setResyncGapMs(300);
+  writeUpToK();
+  EXPECT_EQ(send("K"), kOk);
+  EXPECT_EQ(send("R", now + 100), kOk);
+  // "A" after the usual half-second pause asks for the read stream.
+  EXPECT_GT(send("A", now + 600).size(), 100);
+}
+
 TEST_F(EngineTest, GreetingsFaultsAndRefusals) {
   engine.faults().answerOnTry = 3;
   EXPECT_TRUE(send("P").isEmpty());
