@@ -4,6 +4,7 @@
 #include "cli/cli_args.h"
 #include "cli/cli_env.h"
 #include "config/config_image.h"
+#include "config/rcf_file.h"
 
 namespace orbisk::cli {
 
@@ -14,6 +15,6 @@ int runClock(const CliArgs& args, CliEnv& env);
 int runClearEvents(const CliArgs& args, CliEnv& env);
 
 // Opens a configuration file as the desktop's Open does; a refusal is told with Open's text.
-bool loadConfig(const QString& file, ConfigImage& img, CliEnv& env);
+bool loadConfig(const QString& file, ConfigImage& img, CliEnv& env, ReadAccess access = ReadAccess::Writable);
 
 }  // namespace orbisk::cli

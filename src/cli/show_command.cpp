@@ -7,8 +7,8 @@
 
 namespace orbisk::cli {
 
-bool loadConfig(const QString& file, ConfigImage& img, CliEnv& env) {
-  switch (readImageFile(file, img)) {
+bool loadConfig(const QString& file, ConfigImage& img, CliEnv& env, ReadAccess access) {
+  switch (readImageFile(file, img, access)) {
     case ReadResult::Ok: return true;
     case ReadResult::CannotOpen: env.err(file + QStringLiteral(": Не могу открыть файл\n")); return false;
     case ReadResult::NotConfig: env.err(file + QStringLiteral(": Это файл не для программы Orbisk\n")); return false;
@@ -18,7 +18,8 @@ bool loadConfig(const QString& file, ConfigImage& img, CliEnv& env) {
 
 int runShow(const CliArgs& args, CliEnv& env) {
   auto img = std::make_unique<ConfigImage>();
-  if (!loadConfig(args.file, *img, env)) return status::kUsage;
+  // An archived, write-protected backup can still be looked at.
+  if (!loadConfig(args.file, *img, env, ReadAccess::ReadOnly)) return status::kUsage;
   const ConfigView view = describe(*img);
   env.out(args.json ? QString::fromUtf8(showJson(view)) : showText(view));
   return status::kOk;

@@ -22,9 +22,10 @@ WriteResult writeImageFile(const QString& path, WriteMode mode, ConfigImage& img
   return written == kImageSize && flushed && f.error() == QFileDevice::NoError ? WriteResult::Ok : WriteResult::Failed;
 }
 
-ReadResult readImageFile(const QString& path, ConfigImage& img) {
+ReadResult readImageFile(const QString& path, ConfigImage& img, ReadAccess access) {
   QFile f(path);
-  if (path.isEmpty() || !f.open(QIODevice::ReadWrite | QIODevice::ExistingOnly)) return ReadResult::CannotOpen;
+  const QIODevice::OpenMode mode = access == ReadAccess::Writable ? QIODevice::ReadWrite : QIODevice::ReadOnly;
+  if (path.isEmpty() || !f.open(mode | QIODevice::ExistingOnly)) return ReadResult::CannotOpen;
   auto buf = std::make_unique<ConfigImage>();
   const qint64 got = f.read(reinterpret_cast<char*>(buf->data()), kImageSize);
   f.close();

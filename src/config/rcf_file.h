@@ -20,9 +20,14 @@ WriteResult writeImageFile(const QString& path, WriteMode mode, ConfigImage& img
 
 enum class ReadResult { Ok = 0, CannotOpen = 1, NotConfig = 2 };
 
-// The file must exist and be writable (as the receiver tool always demanded). A file that is
-// too short or lacks the signature leaves img untouched.
-ReadResult readImageFile(const QString& path, ConfigImage& img);
+enum class ReadAccess {
+  Writable,  // Open's rule: a file it could not save back to is refused
+  ReadOnly   // for looking only (printing, serving it from the simulator)
+};
+
+// The file must exist (and, by default, be writable). A file that is too short or lacks the
+// signature leaves img untouched.
+ReadResult readImageFile(const QString& path, ConfigImage& img, ReadAccess access = ReadAccess::Writable);
 
 // "C:\cfg\site.a.rcf" -> "site.a"; both separators are accepted.
 QString shortFileName(const QString& path);

@@ -62,7 +62,7 @@ void saveMemory(const ReceiverEngine& engine, const QString& path) {
 bool setUpEngine(ReceiverEngine& engine, const SimOptions& o, QString& error) {
   ConfigImage& m = engine.memory();
   if (o.load.isEmpty()) buildSample(m);
-  else if (readImageFile(o.load, m) != ReadResult::Ok) {
+  else if (readImageFile(o.load, m, ReadAccess::ReadOnly) != ReadResult::Ok) {
     error = QStringLiteral("cannot read configuration file ") + o.load;
     return false;
   }

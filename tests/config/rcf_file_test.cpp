@@ -84,6 +84,9 @@ TEST(RcfFile, RefusedFilesLeaveTheImageAlone) {
     EXPECT_EQ(readImageFile(dir.path("ro.rcf"), *target), ReadResult::CannotOpen);
   }
   EXPECT_TRUE(*target == *before);
+  // Looking only: a write-protected file is read.
+  EXPECT_EQ(readImageFile(dir.path("ro.rcf"), *target, ReadAccess::ReadOnly), ReadResult::Ok);
+  EXPECT_TRUE(*target == *img);
 }
 
 TEST(RcfFile, ShortFileName) {
