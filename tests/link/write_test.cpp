@@ -5,17 +5,10 @@
 #include "link/clock_text.h"
 #include "sim/sample_config.h"
 #include "support/link_fixture.h"
+#include "support/slot_header.h"
 
 namespace orbisk::test {
 namespace {
-
-// Two raw bytes (a slot header); a braced pair would pick QByteArray's (size, fill) constructor.
-QByteArray header(int slot, int count) {
-  QByteArray h;
-  h.append(static_cast<char>(slot));
-  h.append(static_cast<char>(count));
-  return h;
-}
 
 class WriteTest : public LinkFixture {
  protected:
@@ -62,7 +55,7 @@ TEST_F(WriteTest, WholeWriteReachesTheReceiver) {
   EXPECT_EQ(engine.clockAt(clock.now), stamp);
 
   QByteArray expected;
-  for (int s = 0; s < 16; ++s) expected += header(s, img.phoneCount(s));
+  for (int s = 0; s < 16; ++s) expected += slotHeader(s, img.phoneCount(s));
   EXPECT_EQ(headers(), expected);
   EXPECT_EQ(line.writes.front(), QByteArray("P"));
   EXPECT_EQ(line.writes[1], QByteArray("A"));
@@ -84,7 +77,7 @@ TEST_F(WriteTest, WholeWriteReachesTheReceiver) {
 TEST_F(WriteTest, CountBeyondTheTableSendsOnlyTheTable) {
   state.image.setPhoneCount(3, 255);
   EXPECT_TRUE(receiver->wrdump2());
-  EXPECT_EQ(headers().mid(6, 2), header(3, 200));
+  EXPECT_EQ(headers().mid(6, 2), slotHeader(3, 200));
   EXPECT_EQ(engine.memory().phoneCount(3), 200);
   EXPECT_EQ(state.image.phoneCount(3), 255);  // the image itself is not repaired here
 }

@@ -7,17 +7,12 @@
 #include "sim/receiver_engine.h"
 #include "sim/sample_config.h"
 #include "sim/sim_options.h"
+#include "support/slot_header.h"
 
 namespace orbisk::sim {
 namespace {
 
-// Two raw bytes (a slot header); a braced pair would pick QByteArray's (size, fill) constructor.
-QByteArray header(int slot, int count) {
-  QByteArray h;
-  h.append(static_cast<char>(slot));
-  h.append(static_cast<char>(count));
-  return h;
-}
+using orbisk::test::slotHeader;
 
 const QByteArray kOk = "OK\r\n";
 
@@ -37,7 +32,7 @@ class EngineTest : public ::testing::Test {
     EXPECT_TRUE(send(QByteArray("\x05\x00\x00\x00\x01\x01\x00\x03", 8)).isEmpty());
     for (int s = 0; s < 16; ++s) {
       const int n = s == 1 ? 2 : 0;
-      EXPECT_TRUE(send(header(s, n)).isEmpty());
+      EXPECT_TRUE(send(slotHeader(s, n)).isEmpty());
       for (int i = 0; i < n; ++i) EXPECT_EQ(send(record(0x40 + i)), kOk);
     }
     EXPECT_EQ(send(QByteArray(128, '\x77')), kOk);
@@ -126,7 +121,7 @@ TEST_F(EngineTest, WrongSlotHeaderOnTheWriteAbandonsIt) {
   ASSERT_EQ(send("P"), kOk);
   send("A");
   send(QByteArray(14, '\0'));
-  send(header(3, 0));
+  send(slotHeader(3, 0));
   EXPECT_EQ(send("P"), kOk);
 }
 
