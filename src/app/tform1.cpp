@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
@@ -126,6 +127,9 @@ void TForm1::buildCentre() {
   v_.Bizmtel->setEnabled(false);
   v_.Budaltel = makeButton("Budaltel", QStringLiteral("Удалить"), 68);
   v_.Budaltel->setEnabled(false);
+  // Enter on a focused button presses that button rather than the default one.
+  v_.Bizmtel->setAutoDefault(true);
+  v_.Budaltel->setAutoDefault(true);
   v_.Panel2->hide();
 
   ProgressBar1 = new QProgressBar(centre);
@@ -204,6 +208,17 @@ void TForm1::FormActivate() {
   }
   updt1();
   v_.Panel1->applyModelRule();
+}
+
+void TForm1::keyPressEvent(QKeyEvent* e) {
+  // A main window has no default button of its own: Enter that the focused control leaves
+  // unused presses "Добавить" while the telephone buttons are on show.
+  const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+  if (enter && v_.Bdobtel->isVisibleTo(this) && v_.Bdobtel->isEnabled()) {
+    v_.Bdobtel->click();
+    return;
+  }
+  QMainWindow::keyPressEvent(e);
 }
 
 void TForm1::showEvent(QShowEvent* e) {

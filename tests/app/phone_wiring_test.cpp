@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -68,4 +69,35 @@ TEST(PhoneWiring, ReceiverNodeSelectedMakesTheCommandsInert) {
   f.v().Bdobtel->click();
   EXPECT_EQ(f.img().phoneCount(0), 2);
   EXPECT_FALSE(f.st().modified);
+}
+
+TEST(PhoneWiring, EnterPressesAddUnlessAButtonHasTheFocus) {
+  MainWindowFixture f;
+  f.setExpanders({3}, 1);
+  f.selectNode(1);
+  okNextEditor(QStringLiteral("+7901"));
+  QTest::keyClick(f.v().ListView1, Qt::Key_Return);
+  ASSERT_EQ(f.img().phoneCount(3), 2);
+  EXPECT_EQ(f.v().ListView1->topLevelItem(1)->text(0), QStringLiteral("+7901"));
+
+  // The focused Change button takes Enter for itself.
+  f.v().ListView1->topLevelItem(0)->setSelected(true);
+  okNextEditor(QStringLiteral("555"));
+  QTest::keyClick(f.v().Bizmtel, Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_EQ(f.img().phoneCount(3), 2);
+  EXPECT_EQ(f.v().ListView1->topLevelItem(0)->text(0), QStringLiteral("555"));
+
+  // With the receiver selected the telephone buttons are hidden and Enter adds nothing.
+  f.selectNode(0);
+  bool editorOpened = false;
+  QTimer::singleShot(0, [&] {
+    if (auto* dlg = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+      editorOpened = true;
+      dlg->reject();
+    }
+  });
+  QTest::keyClick(f.v().TreeView1, Qt::Key_Return);
+  QApplication::processEvents();
+  EXPECT_FALSE(editorOpened);
+  EXPECT_EQ(f.img().phoneCount(3), 2);
 }
