@@ -1,12 +1,24 @@
-#include <QApplication>
+#include <QMessageBox>
+#include <exception>
+#include <memory>
 
+#include "app/guarded_application.h"
+#include "app/main_state.h"
 #include "app/tform1.h"
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Orbisk1_14"));
+  orbisk::GuardedApplication app(argc, argv);
+  QApplication::setApplicationName(orbisk::kProgramTitle);
   QApplication::setApplicationDisplayName(QString());
-  orbisk::TForm1 form;
-  form.show();
+  std::unique_ptr<orbisk::TForm1> form;
+  // A failure while the windows are made is shown like any other, but then the program ends.
+  const bool made = orbisk::deliverGuarded(
+      [&] {
+        form = std::make_unique<orbisk::TForm1>();
+        return true;
+      },
+      [](const QString& text) { QMessageBox::critical(nullptr, orbisk::kProgramTitle, text); });
+  if (!made) return 1;
+  form->show();
   return QApplication::exec();
 }

@@ -2,12 +2,14 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <stdexcept>
 #include <QFile>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QSettings>
 #include <QToolBar>
 
+#include "app/guarded_application.h"
 #include "support/main_window_fixture.h"
 
 using namespace orbisk;
@@ -155,4 +157,14 @@ TEST(MainWindow, NewFromTheMenuResetsAndRetitles) {
   f.action("NewM")->trigger();
   EXPECT_EQ(f.form->windowTitle(), QStringLiteral("OrbData2 - Orbisk1_14"));
   EXPECT_EQ(f.nodeCount(), 0);
+}
+
+TEST(GuardedDelivery, AnExceptionIsReportedAndTheProgramGoesOn) {
+  QString shown;
+  const bool handled = deliverGuarded([]() -> bool { throw std::runtime_error("disk full"); },
+                                      [&](const QString& t) { shown = t; });
+  EXPECT_FALSE(handled);
+  EXPECT_EQ(shown, QStringLiteral("disk full"));
+  EXPECT_TRUE(deliverGuarded([] { return true; }, [&](const QString&) { shown = QStringLiteral("called"); }));
+  EXPECT_EQ(shown, QStringLiteral("disk full"));
 }
