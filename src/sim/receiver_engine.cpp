@@ -28,13 +28,19 @@ QByteArray ReceiverEngine::feed(const uint8_t* bytes, int n, uint32_t nowMs) {
   // The PC sends every block in one go, so a pause inside one means it gave up on the
   // conversation. Pauses between blocks are normal; a greeting that lands there is taken as
   // the start of a block and the PC's retry a second later is then in a pause.
-  if (!acc_.isEmpty() && resyncGapMs_ != 0 && nowMs - lastByteAt_ > resyncGapMs_) reset();
+  if (!acc_.isEmpty() && resyncGapMs_ != 0 && nowMs - lastByteAt_ > resyncGapMs_) resync();
   for (int i = 0; i < n; ++i) onByte(bytes[i]);
   lastByteAt_ = nowMs;
   return out_;
 }
 
 void ReceiverEngine::reset() {
+  resync();
+  // Greetings are counted per conversation, and a dropped line ends one.
+  greetingTries_ = 0;
+}
+
+void ReceiverEngine::resync() {
   state_ = State::Idle;
   acc_.clear();
   need_ = 0;
@@ -56,7 +62,7 @@ bool ReceiverEngine::onGreeting(uint8_t b) {
   if (b != 'R' && b != 'P') return false;
   // Leftovers of the last block would make the pause after this greeting look like a
   // conversation given up halfway.
-  reset();
+  resync();
   if (++greetingTries_ < faults_.answerOnTry) return true;
   greetingTries_ = 0;
   acks_ = 0;
@@ -77,7 +83,7 @@ void ReceiverEngine::onAtLine(uint8_t b) {
   const int at = static_cast<int>(acc_.size());
   const bool fits = at < 4 ? b == static_cast<uint8_t>(kAtPattern[at]) : at == 4 ? (b >= '0' && b <= '9') : b == '\r';
   if (!fits) {
-    reset();
+    resync();
     onIdle(b);
     return;
   }
@@ -87,7 +93,7 @@ void ReceiverEngine::onAtLine(uint8_t b) {
 
 void ReceiverEngine::runAtCommand() {
   const char which = acc_.at(4);
-  reset();
+  resync();
   if (which == '1') {
     events_ = 0;  // the test values take the event buffer's room
     testValues_ = true;
@@ -151,7 +157,7 @@ void ReceiverEngine::finishPart() {
     case Part::SetClock: {
       ClockBytes c{};
       std::copy(p, p + off::kClockSize, c.begin());
-      reset();
+      resync();
       if (ack()) setClock(c, now_);
       break;
     }
@@ -160,7 +166,7 @@ void ReceiverEngine::finishPart() {
 
 void ReceiverEngine::finishHeader() {
   if (static_cast<uint8_t>(acc_.at(0)) != slot_) {
-    reset();  // out of step: wait for the next greeting
+    resync();  // out of step: wait for the next greeting
     return;
   }
   count_ = static_cast<uint8_t>(acc_.at(1));
@@ -194,7 +200,7 @@ void ReceiverEngine::onAwaitK(uint8_t b) {
 bool ReceiverEngine::ack() {
   if (faults_.refuse && acks_ >= faults_.refuseAfter) {
     out_.append('\0');
-    reset();
+    resync();
     return false;
   }
   ++acks_;

@@ -45,13 +45,15 @@ class ReceiverEngine {
 
   QByteArray feed(const uint8_t* bytes, int n, uint32_t nowMs);
   QByteArray feed(const QByteArray& bytes, uint32_t nowMs);
-  // The line was dropped: forget any conversation under way.
+  // The line was dropped: forget any conversation under way, greetings tried included.
   void reset();
 
  private:
   enum class State { Idle, AtLine, GreetedR, GreetedP, Incoming, AwaitK };
   enum class Part { Clock, Settings, Header, Record, Sims, SetClock };
 
+  // Drops a half-done block or conversation; the greeting count runs on.
+  void resync();
   void onByte(uint8_t b);
   bool onGreeting(uint8_t b);
   void onIdle(uint8_t b);

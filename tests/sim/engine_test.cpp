@@ -87,6 +87,13 @@ TEST_F(EngineTest, GreetingsFaultsAndRefusals) {
   EXPECT_EQ(send("P"), kOk);
   EXPECT_TRUE(send("R").isEmpty());  // counting starts again for the next conversation
 
+  // Beyond the PC's five tries: every conversation goes unanswered, also after the line drops.
+  engine.faults().answerOnTry = 6;
+  for (int conversation = 0; conversation < 3; ++conversation) {
+    engine.reset();
+    for (int attempt = 0; attempt < 5; ++attempt) EXPECT_TRUE(send("R").isEmpty()) << conversation;
+  }
+
   engine.faults() = SimFaults{};
   engine.faults().refuse = true;
   EXPECT_EQ(send("P"), kOk);

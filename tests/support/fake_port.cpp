@@ -57,9 +57,11 @@ bool FakePort::readByte(uint8_t& byte) {
   return false;
 }
 
+// Like the simulator's pseudo-terminal: closing the port ends whatever the receiver was doing.
 void FakePort::close() {
   ++line_.closes;
   line_.open = false;
+  if (line_.engine) line_.engine->reset();
 }
 
 }  // namespace orbisk::test
