@@ -75,10 +75,8 @@ void TForm1::buildCentre() {
   connect(v_.TreeView1, &QTreeWidget::currentItemChanged, this, [this] {
     if (!st_.refreshing) tv1click();
   });
-  connect(v_.TreeView1, &QTreeWidget::itemClicked, this, [this] {
-    v_.Nizm->setEnabled(false);
-    v_.Nudal->setEnabled(false);
-  });
+  // Any click in the tree, also on empty space, leaves no telephone to change or delete.
+  v_.TreeView1->viewport()->installEventFilter(this);
   connect(v_.TreeView1, &QTreeWidget::itemDoubleClicked, this, [this] { N14Click(); });
 
   v_.Label1 = new QLabel(QStringLiteral("Настройки приемника"), centre);
@@ -208,6 +206,14 @@ void TForm1::FormActivate() {
   }
   updt1();
   v_.Panel1->applyModelRule();
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* e) {
+  if (watched == v_.TreeView1->viewport() && e->type() == QEvent::MouseButtonPress) {
+    v_.Nizm->setEnabled(false);
+    v_.Nudal->setEnabled(false);
+  }
+  return QMainWindow::eventFilter(watched, e);
 }
 
 void TForm1::keyPressEvent(QKeyEvent* e) {

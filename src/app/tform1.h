@@ -69,6 +69,7 @@ class TForm1 : public QMainWindow {
  protected:
   void changeEvent(QEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
+  bool eventFilter(QObject* watched, QEvent* e) override;
   void showEvent(QShowEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
 

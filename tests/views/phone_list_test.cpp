@@ -97,3 +97,16 @@ TEST(PhoneList, NeverMoreThan200RowsAndLineExpanderHidesTheList) {
   EXPECT_FALSE(f.v().ListView1->isHidden());
   EXPECT_EQ(f.v().ListView1->topLevelItemCount(), 200);
 }
+
+TEST(PhoneList, AClickAnywhereInTheTreeDisablesTheListPopup) {
+  MainWindowFixture f;
+  f.setExpanders({0}, 3);
+  f.selectNode(1);
+  f.v().ListView1->topLevelItem(0)->setSelected(true);
+  ASSERT_TRUE(f.v().Nizm->isEnabled());
+  QWidget* viewport = f.v().TreeView1->viewport();
+  QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, QPoint(5, viewport->height() - 5));
+  EXPECT_FALSE(f.v().Nizm->isEnabled());
+  EXPECT_FALSE(f.v().Nudal->isEnabled());
+  EXPECT_TRUE(f.v().Bizmtel->isEnabled());  // the buttons follow the list's own selection only
+}
