@@ -3,7 +3,7 @@
 # Usage: scripts/test.sh [--sanitize]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/deps.sh" socat
+"$root/scripts/deps.sh"
 
 opts=(-DORBISK_WERROR=ON)
 dir="$root/build/test"
