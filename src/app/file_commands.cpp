@@ -3,16 +3,13 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "config/file_texts.h"
 #include "config/rcf_file.h"
 
 namespace orbisk {
 namespace {
 
-const QString kNotSavedLower = QStringLiteral("не сохраняется");
-const QString kNotSavedUpper = QStringLiteral("Не сохраняется");
 const QString kAskReplace = QStringLiteral("есть такой файл, заменить?");
-const QString kCannotOpen = QStringLiteral("Не могу открыть файл");
-const QString kNotOurFile = QStringLiteral("Это файл не для программы Orbisk");
 
 struct BusyGuard {
   explicit BusyGuard(bool& f) : flag(f) { flag = true; }
@@ -34,7 +31,7 @@ bool FileCommands::promptUnsaved() {
   // Never saved under a chosen name: there is no file to write into yet, so ask for one.
   if (st_.untitled) return saveAs();
   if (writeImageFile(st_.filePath, WriteMode::Existing, st_.image) != WriteResult::Ok) {
-    p_.message(kNotSavedLower);
+    p_.message(text::kWriteFailed);
     return false;
   }
   return true;
@@ -65,8 +62,8 @@ void FileCommands::open() {
   enterFolderOf(chosen);
   st_.openPath = chosen;
   openf();
-  if (st_.resultCode == 1) p_.message(kCannotOpen);
-  else if (st_.resultCode == 2) p_.message(kNotOurFile);
+  if (st_.resultCode == 1) p_.message(text::kCannotOpenFile);
+  else if (st_.resultCode == 2) p_.message(text::kNotConfigFile);
   else refresh_();
 }
 
@@ -85,7 +82,7 @@ bool FileCommands::save() {
   WriteResult r = writeImageFile(st_.filePath, WriteMode::Existing, st_.image);
   if (r == WriteResult::CannotOpen) r = writeImageFile(st_.filePath, WriteMode::CreateNew, st_.image);
   if (r != WriteResult::Ok) {
-    p_.message(kNotSavedUpper);
+    p_.message(text::kSaveFailed);
     return false;
   }
   st_.modified = false;
@@ -110,7 +107,7 @@ bool FileCommands::saveAs() {
     }
   }
   if (r != WriteResult::Ok) {
-    p_.message(kNotSavedLower);
+    p_.message(text::kWriteFailed);
     return false;
   }
   st_.filePath = chosen;

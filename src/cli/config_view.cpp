@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "config/cp1251.h"
+#include "config/settings_lists.h"
 #include "records/phone_codec.h"
 
 namespace orbisk::cli {
@@ -28,24 +29,11 @@ PhoneRow phoneRow(const uint8_t* rec) {
 
 }  // namespace
 
-QString slotChar(int slot) { return QString(QChar(slot < 10 ? '0' + slot : 'A' + slot - 10)); }
-
-QString receiverNumberText(int v) { return v >= 0 && v < kSlotCount ? slotChar(v) : QString(); }
-
-QString pcFormatText(int v) {
-  return listItem({QStringLiteral("MCDI Exp"), QStringLiteral("Ademco_685"), QStringLiteral("Surguard"),
-                   QStringLiteral("Surguard+Time")},
-                  v);
-}
-
-QString handshakeText(int v) {
-  return listItem({QStringLiteral("1400"), QStringLiteral("SIA"), QStringLiteral("ContactID"), QStringLiteral("2300"),
-                   QStringLiteral("Stratel"), QStringLiteral("Telim"), QStringLiteral("Robofon")},
-                  v);
-}
-
-QString ringsText(int v) { return v >= 0 && v < 5 ? QString::number(v + 1) : QString(); }
-QString ackWaitText(int v) { return v >= 1 && v <= 5 ? QString::number(v) : QString(); }
+QString receiverNumberText(int v) { return listItem(items::kReceiverNumbers, v); }
+QString pcFormatText(int v) { return listItem(items::kPcFormats, v); }
+QString handshakeText(int v) { return listItem(items::kHandshakes, v); }
+QString ringsText(int v) { return listItem(items::kOneToFive, v); }
+QString ackWaitText(int v) { return listItem(items::kOneToFive, v - 1); }
 
 ConfigView describe(const ConfigImage& original) {
   auto copy = std::make_unique<ConfigImage>(original);

@@ -42,6 +42,5 @@ QString pcFormatText(int v);
 QString handshakeText(int v);
 QString ringsText(int v);
 QString ackWaitText(int v);
-QString slotChar(int slot);
 
 }  // namespace orbisk::cli

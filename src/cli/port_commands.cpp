@@ -7,13 +7,12 @@
 #include "cli/commands.h"
 #include "cli/safe_save.h"
 #include "cli/terminal_ui.h"
+#include "config/file_texts.h"
 #include "link/clock_text.h"
 #include "link/receiver.h"
 
 namespace orbisk::cli {
 namespace {
-
-const QString kNotSaved = QStringLiteral("Не сохраняется");
 
 bool interrupted(const CliEnv& env) { return env.interrupted && env.interrupted(); }
 
@@ -76,7 +75,7 @@ QString clockOffsetText(const Session& s, CliEnv& env) {
 int runRead(const CliArgs& args, CliEnv& env) {
   // A full read takes a quarter of an hour: find out now if its result could not be kept.
   if (!canSaveAt(args.out)) {
-    env.err(args.out + QStringLiteral(": ") + kNotSaved + u'\n');
+    env.err(args.out + QStringLiteral(": ") + text::kSaveFailed + u'\n');
     return status::kUsage;
   }
   auto s = std::make_unique<Session>(env, args.port, false);
@@ -84,7 +83,7 @@ int runRead(const CliArgs& args, CliEnv& env) {
   if (!ok || interrupted(env)) return finish(*s, env, ok);
   repairAsShown(s->state.image);
   if (!saveReplacing(args.out, s->state.image)) {
-    env.err(args.out + QStringLiteral(": ") + kNotSaved + u'\n');
+    env.err(args.out + QStringLiteral(": ") + text::kSaveFailed + u'\n');
     return status::kUsage;
   }
   return status::kOk;

@@ -3,6 +3,7 @@
 #include "cli/commands.h"
 #include "cli/config_view.h"
 #include "cli/show_output.h"
+#include "config/file_texts.h"
 #include "config/rcf_file.h"
 
 namespace orbisk::cli {
@@ -10,8 +11,8 @@ namespace orbisk::cli {
 bool loadConfig(const QString& file, ConfigImage& img, CliEnv& env, ReadAccess access) {
   switch (readImageFile(file, img, access)) {
     case ReadResult::Ok: return true;
-    case ReadResult::CannotOpen: env.err(file + QStringLiteral(": Не могу открыть файл\n")); return false;
-    case ReadResult::NotConfig: env.err(file + QStringLiteral(": Это файл не для программы Orbisk\n")); return false;
+    case ReadResult::CannotOpen: env.err(file + QStringLiteral(": ") + text::kCannotOpenFile + u'\n'); return false;
+    case ReadResult::NotConfig: env.err(file + QStringLiteral(": ") + text::kNotConfigFile + u'\n'); return false;
   }
   return false;
 }

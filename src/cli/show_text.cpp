@@ -3,6 +3,7 @@
 #include <array>
 
 #include "cli/show_output.h"
+#include "config/settings_lists.h"
 #include "link/link_texts.h"
 
 namespace orbisk::cli {

@@ -10,8 +10,6 @@
 
 namespace orbisk {
 
-QChar slotChar(int slot) { return QLatin1Char(bcd2char0(static_cast<uint8_t>(slot))); }
-
 int slotFromLabel(const QString& label) {
   const int dash = static_cast<int>(label.indexOf(QLatin1Char('-')));
   if (dash < 0 || dash + 1 >= label.size()) return kReceiverNode;

@@ -4,13 +4,13 @@
 #include <QString>
 
 #include "app/main_state.h"
+#include "config/settings_lists.h"
 #include "views/main_views.h"
 
 class QTreeWidgetItem;
 
 namespace orbisk {
 
-QChar slotChar(int slot);
 // The slot a node stands for is read back from its label: the character after the first "-".
 int slotFromLabel(const QString& label);
 

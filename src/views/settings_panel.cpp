@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "config/settings_lists.h"
 #include "views/service_shortcut.h"
 
 namespace orbisk {
@@ -44,12 +45,6 @@ QCheckBox* makeCheck(QWidget* parent, const char* name, const QString& text, con
   return c;
 }
 
-QStringList numbered(int from, int to) {
-  QStringList out;
-  for (int i = from; i <= to; ++i) out << QString::number(i);
-  return out;
-}
-
 }  // namespace
 
 SettingsPanel::SettingsPanel(MainState& st, QWidget* parent) : QWidget(parent), st_(st) {
@@ -63,16 +58,15 @@ void SettingsPanel::buildControls() {
   Label2 = makeLabel(this, "Label2", QStringLiteral("Номер приемника:"));
   Label2->setToolTip(kReportHint);
   ComboBox1 = makeCombo(this, "ComboBox1",
-                        numbered(0, 9) << QStringList{"A", "B", "C", "D", "E", "F"});
+                        items::kReceiverNumbers);
   Label3 = makeLabel(this, "Label3", QStringLiteral("Формат для связи с РС:"));
-  Cbformat = makeCombo(this, "Cbformat", {"MCDI Exp", "Ademco_685", "Surguard", "Surguard+Time"});
+  Cbformat = makeCombo(this, "Cbformat", items::kPcFormats);
   Label9 = makeLabel(this, "Label9", QStringLiteral("Хендшейк:"));
-  Cbhandshake = makeCombo(this, "Cbhandshake",
-                          {"1400", "SIA", "ContactID", "2300", "Stratel", "Telim", "Robofon"});
+  Cbhandshake = makeCombo(this, "Cbhandshake", items::kHandshakes);
   Label12 = makeLabel(this, "Label12", QStringLiteral("Кол-во звонков:"));
-  Cbnumberring = makeCombo(this, "Cbnumberring", numbered(1, 5));
+  Cbnumberring = makeCombo(this, "Cbnumberring", items::kOneToFive);
   Label10 = makeLabel(this, "Label10", QStringLiteral("Ожидание ACK:"));
-  Cblisten = makeCombo(this, "Cblisten", numbered(1, 5));
+  Cblisten = makeCombo(this, "Cblisten", items::kOneToFive);
 
   Cbheart = makeCheck(this, "Cbheart", QStringLiteral("Сердцебиение"),
                       QStringLiteral("Отправка контрольного сигнала в РС каждые 30 сек"));
