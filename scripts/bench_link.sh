@@ -6,8 +6,8 @@ set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build-link}
 cmake --build "$build" -j2 --target halvorn-sim orbisk-link-bench >/dev/null
-sim=$build/src/halvorn-sim
-bench=$build/tests/orbisk-link-bench
+sim=$build/bin/halvorn-sim
+bench=$build/tests/bench/orbisk-link-bench
 tmp=$(mktemp -d)
 pid=
 cleanup() {

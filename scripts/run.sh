@@ -10,15 +10,15 @@ dir="$root/build/run"
 "$root/scripts/build.sh" "$dir" -DORBISK_TESTS=OFF
 
 if [ "${1:-}" != "--demo" ]; then
-  exec "$dir/src/orbisk"
+  exec "$dir/bin/orbisk"
 fi
 
 tmp=$(mktemp -d)
 trap 'kill "$sim_pid" 2>/dev/null || true; rm -rf "$tmp"' EXIT
-"$dir/src/halvorn-sim" > "$tmp/sim.out" &
+"$dir/bin/halvorn-sim" > "$tmp/sim.out" &
 sim_pid=$!
 for _ in $(seq 50); do [ -s "$tmp/sim.out" ] && break; sleep 0.1; done
 port=$(head -n 1 "$tmp/sim.out")
 echo "Receiver simulator on $port"
 printf '[General]\npr=%s\nfn=%s\n' "$port" "$tmp" > "$tmp/orbsk.ini"
-ORBISK_PREFS_FILE="$tmp/orbsk.ini" "$dir/src/orbisk"
+ORBISK_PREFS_FILE="$tmp/orbsk.ini" "$dir/bin/orbisk"

@@ -6,8 +6,8 @@
 #include <QStringList>
 #include <functional>
 
-#include "link/link_clock.h"
-#include "link/serial_port.h"
+#include "core/link/link_clock.h"
+#include "core/link/serial_port.h"
 
 namespace orbisk {
 class Receiver;

@@ -2,7 +2,7 @@
 // answered on the terminal, or by --yes; with neither it is declined.
 #pragma once
 
-#include "app/prompter.h"
+#include "core/state/prompter.h"
 #include "cli/cli_env.h"
 
 namespace orbisk::cli {

@@ -3,8 +3,8 @@
 
 #include "cli/cli_args.h"
 #include "cli/cli_env.h"
-#include "config/config_image.h"
-#include "config/rcf_file.h"
+#include "core/image/config_image.h"
+#include "core/files/rcf_file.h"
 
 namespace orbisk::cli {
 

@@ -3,9 +3,9 @@
 #include <QStringList>
 #include <memory>
 
-#include "config/cp1251.h"
-#include "config/settings_lists.h"
-#include "records/phone_codec.h"
+#include "core/image/cp1251.h"
+#include "core/image/settings_lists.h"
+#include "core/records/phone_codec.h"
 
 namespace orbisk::cli {
 namespace {

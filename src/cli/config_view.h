@@ -5,7 +5,7 @@
 #include <QString>
 #include <vector>
 
-#include "config/config_image.h"
+#include "core/image/config_image.h"
 
 namespace orbisk::cli {
 

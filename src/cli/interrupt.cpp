@@ -1,6 +1,6 @@
 #include "cli/interrupt.h"
 
-#include "link/receiver.h"
+#include "core/link/receiver.h"
 
 #include <atomic>
 #include <csignal>

@@ -13,8 +13,8 @@
 
 #include "cli/cli_env.h"
 #include "cli/interrupt.h"
-#include "link/link_clock.h"
-#include "link/qt_serial_port.h"
+#include "core/link/link_clock.h"
+#include "core/link/qt_serial_port.h"
 
 using namespace orbisk;
 using namespace orbisk::cli;

@@ -2,14 +2,14 @@
 #include <algorithm>
 #include <memory>
 
-#include "app/main_state.h"
+#include "core/state/main_state.h"
 #include "cli/cli_prompter.h"
 #include "cli/commands.h"
-#include "cli/safe_save.h"
+#include "core/files/safe_save.h"
 #include "cli/terminal_ui.h"
-#include "config/file_texts.h"
-#include "link/clock_text.h"
-#include "link/receiver.h"
+#include "core/files/file_texts.h"
+#include "core/link/clock_text.h"
+#include "core/link/receiver.h"
 
 namespace orbisk::cli {
 namespace {

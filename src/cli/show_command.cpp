@@ -3,8 +3,8 @@
 #include "cli/commands.h"
 #include "cli/config_view.h"
 #include "cli/show_output.h"
-#include "config/file_texts.h"
-#include "config/rcf_file.h"
+#include "core/files/file_texts.h"
+#include "core/files/rcf_file.h"
 
 namespace orbisk::cli {
 

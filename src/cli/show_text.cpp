@@ -3,8 +3,8 @@
 #include <array>
 
 #include "cli/show_output.h"
-#include "config/settings_lists.h"
-#include "link/link_texts.h"
+#include "core/image/settings_lists.h"
+#include "core/link/link_texts.h"
 
 namespace orbisk::cli {
 namespace {

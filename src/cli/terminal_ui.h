@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "cli/cli_env.h"
-#include "link/link_ui.h"
+#include "core/link/link_ui.h"
 
 namespace orbisk::cli {
 

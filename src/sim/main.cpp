@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "config/rcf_file.h"
+#include "core/files/rcf_file.h"
 #include "sim/pty_server.h"
 #include "sim/receiver_engine.h"
 #include "sim/sample_config.h"

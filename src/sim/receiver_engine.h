@@ -9,8 +9,8 @@
 #include <functional>
 #include <memory>
 
-#include "config/config_image.h"
-#include "link/clock_text.h"
+#include "core/image/config_image.h"
+#include "core/link/clock_text.h"
 #include "sim/sim_faults.h"
 
 namespace orbisk::sim {

@@ -3,8 +3,8 @@
 #include <QString>
 #include <cstring>
 
-#include "config/cp1251.h"
-#include "records/phone_codec.h"
+#include "core/image/cp1251.h"
+#include "core/records/phone_codec.h"
 
 namespace orbisk::sim {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <QByteArray>
 
-#include "config/config_image.h"
+#include "core/image/config_image.h"
 #include "sim/receiver_engine.h"
 
 namespace orbisk::sim {

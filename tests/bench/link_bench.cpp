@@ -7,11 +7,11 @@
 #include <ctime>
 #include <memory>
 
-#include "app/main_state.h"
-#include "app/prompter.h"
-#include "config/rcf_file.h"
-#include "link/qt_serial_port.h"
-#include "link/receiver.h"
+#include "core/state/main_state.h"
+#include "core/state/prompter.h"
+#include "core/files/rcf_file.h"
+#include "core/link/qt_serial_port.h"
+#include "core/link/receiver.h"
 #include "sim/sample_config.h"
 
 using namespace orbisk;

@@ -2,7 +2,7 @@
 
 #include <QDir>
 
-#include "config/rcf_file.h"
+#include "core/files/rcf_file.h"
 #include "sim/sample_config.h"
 
 namespace orbisk::test {

@@ -4,7 +4,7 @@
 #include <QRegularExpression>
 
 #include "cli_fixture.h"
-#include "link/clock_text.h"
+#include "core/link/clock_text.h"
 
 namespace orbisk::test {
 namespace {

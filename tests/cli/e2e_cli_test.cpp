@@ -11,7 +11,7 @@
 #include <cstring>
 #include <memory>
 
-#include "config/rcf_file.h"
+#include "core/files/rcf_file.h"
 #include "support/sim_process.h"
 #include "support/temp_dir.h"
 
@@ -20,7 +20,7 @@ namespace {
 
 QString cliBinary() {
   const QString dir = qEnvironmentVariable("ORBISK_TEST_BIN_DIR");
-  const QString path = dir.isEmpty() ? QStringLiteral(ORBISK_CLI_BINARY) : dir + QStringLiteral("/src/orbisk-cli");
+  const QString path = dir.isEmpty() ? QStringLiteral(ORBISK_CLI_BINARY) : dir + QStringLiteral("/bin/orbisk-cli");
   return QFileInfo(path).isExecutable() ? path : QString();
 }
 

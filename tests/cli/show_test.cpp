@@ -8,9 +8,9 @@
 #include <memory>
 
 #include "cli_fixture.h"
-#include "config/cp1251.h"
-#include "config/rcf_file.h"
-#include "records/phone_codec.h"
+#include "core/image/cp1251.h"
+#include "core/files/rcf_file.h"
+#include "core/records/phone_codec.h"
 
 namespace orbisk::test {
 namespace {

@@ -10,10 +10,10 @@
 
 #include "cli/terminal_ui.h"
 #include "cli_fixture.h"
-#include "config/rcf_file.h"
-#include "link/link_texts.h"
-#include "link/receiver.h"
-#include "records/phone_codec.h"
+#include "core/files/rcf_file.h"
+#include "core/link/link_texts.h"
+#include "core/link/receiver.h"
+#include "core/records/phone_codec.h"
 
 namespace orbisk::test {
 namespace {

@@ -3,8 +3,8 @@
 
 #include <cstring>
 
-#include "config/rcf_file.h"
-#include "records/phone_codec.h"
+#include "core/files/rcf_file.h"
+#include "core/records/phone_codec.h"
 #include "support/e2e_fixture.h"
 
 namespace orbisk::test {

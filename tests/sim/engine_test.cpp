@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "config/cp1251.h"
-#include "records/phone_codec.h"
+#include "core/image/cp1251.h"
+#include "core/records/phone_codec.h"
 #include "sim/receiver_engine.h"
 #include "sim/sample_config.h"
 #include "sim/sim_options.h"

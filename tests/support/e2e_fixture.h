@@ -6,9 +6,9 @@
 #include <cstring>
 #include <memory>
 
-#include "link/link_clock.h"
-#include "link/qt_serial_port.h"
-#include "link/receiver.h"
+#include "core/link/link_clock.h"
+#include "core/link/qt_serial_port.h"
+#include "core/link/receiver.h"
 #include "support/recording_link_ui.h"
 #include "support/scripted_prompter.h"
 #include "support/sim_process.h"

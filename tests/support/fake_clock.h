@@ -4,7 +4,7 @@
 #include <QDateTime>
 #include <vector>
 
-#include "link/link_clock.h"
+#include "core/link/link_clock.h"
 
 namespace orbisk::test {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "fake_clock.h"
-#include "link/serial_port.h"
+#include "core/link/serial_port.h"
 #include "sim/receiver_engine.h"
 
 namespace orbisk::test {

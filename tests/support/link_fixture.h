@@ -5,10 +5,10 @@
 
 #include <memory>
 
-#include "app/main_state.h"
+#include "core/state/main_state.h"
 #include "fake_clock.h"
 #include "fake_port.h"
-#include "link/receiver.h"
+#include "core/link/receiver.h"
 #include "recording_link_ui.h"
 #include "scripted_prompter.h"
 #include "sim/receiver_engine.h"

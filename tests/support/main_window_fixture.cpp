@@ -1,6 +1,6 @@
 #include "support/main_window_fixture.h"
 
-#include "records/phone_codec.h"
+#include "core/records/phone_codec.h"
 
 namespace orbisk::test {
 

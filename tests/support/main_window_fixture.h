@@ -5,7 +5,7 @@
 #include <QTreeWidget>
 #include <memory>
 
-#include "app/tform1.h"
+#include "gui/main_window/tform1.h"
 #include "sim/receiver_engine.h"
 #include "support/fake_clock.h"
 #include "support/fake_port.h"

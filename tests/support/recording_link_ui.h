@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "link/link_ui.h"
+#include "core/link/link_ui.h"
 
 namespace orbisk::test {
 

@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <deque>
 
-#include "app/prompter.h"
+#include "core/state/prompter.h"
 
 namespace orbisk::test {
 

@@ -7,7 +7,7 @@ namespace orbisk::test {
 QString SimProcess::binary() {
   const QString dir = qEnvironmentVariable("ORBISK_TEST_BIN_DIR");
   // The build's own record of the binary covers runs outside CTest.
-  const QString path = dir.isEmpty() ? QStringLiteral(ORBISK_SIM_BINARY) : dir + QStringLiteral("/src/halvorn-sim");
+  const QString path = dir.isEmpty() ? QStringLiteral(ORBISK_SIM_BINARY) : dir + QStringLiteral("/bin/halvorn-sim");
   return QFileInfo(path).isExecutable() ? path : QString();
 }
 

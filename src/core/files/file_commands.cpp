@@ -1,10 +1,10 @@
-#include "app/file_commands.h"
+#include "core/files/file_commands.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-#include "config/file_texts.h"
-#include "config/rcf_file.h"
+#include "core/files/file_texts.h"
+#include "core/files/rcf_file.h"
 
 namespace orbisk {
 namespace {
@@ -31,7 +31,7 @@ bool FileCommands::promptUnsaved() {
   // Never saved under a chosen name: there is no file to write into yet, so ask for one.
   if (st_.untitled) return saveAs();
   if (writeImageFile(st_.filePath, WriteMode::Existing, st_.image) != WriteResult::Ok) {
-    p_.message(text::kWriteFailed);
+    p_.message(text::kSaveAsFailed);
     return false;
   }
   return true;
@@ -107,7 +107,7 @@ bool FileCommands::saveAs() {
     }
   }
   if (r != WriteResult::Ok) {
-    p_.message(text::kWriteFailed);
+    p_.message(text::kSaveAsFailed);
     return false;
   }
   st_.filePath = chosen;

@@ -3,8 +3,8 @@
 
 #include <functional>
 
-#include "app/main_state.h"
-#include "app/prompter.h"
+#include "core/state/main_state.h"
+#include "core/state/prompter.h"
 
 namespace orbisk {
 

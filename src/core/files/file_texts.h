@@ -8,6 +8,6 @@ namespace orbisk::text {
 inline const QString kCannotOpenFile = QStringLiteral("Не могу открыть файл");
 inline const QString kNotConfigFile = QStringLiteral("Это файл не для программы Orbisk");
 inline const QString kSaveFailed = QStringLiteral("Не сохраняется");      // Save
-inline const QString kWriteFailed = QStringLiteral("не сохраняется");     // the prompt, Save as
+inline const QString kSaveAsFailed = QStringLiteral("не сохраняется");    // the unsaved-changes prompt, Save as
 
 }  // namespace orbisk::text

@@ -1,4 +1,4 @@
-#include "config/rcf_file.h"
+#include "core/files/rcf_file.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "config/config_image.h"
+#include "core/image/config_image.h"
 
 namespace orbisk {
 

@@ -1,4 +1,4 @@
-#include "cli/safe_save.h"
+#include "core/files/safe_save.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <system_error>
 
-#include "config/rcf_file.h"
+#include "core/files/rcf_file.h"
 
-namespace orbisk::cli {
+namespace orbisk {
 namespace {
 
 constexpr int kNameTries = 3;
@@ -66,4 +66,4 @@ bool saveReplacing(const QString& path, ConfigImage& img) {
   return false;
 }
 
-}  // namespace orbisk::cli
+}  // namespace orbisk

@@ -4,9 +4,9 @@
 
 #include <QString>
 
-#include "config/config_image.h"
+#include "core/image/config_image.h"
 
-namespace orbisk::cli {
+namespace orbisk {
 
 // Whether a file can be created where path lies; checked before a read that may take minutes.
 bool canSaveAt(const QString& path);
@@ -14,4 +14,4 @@ bool canSaveAt(const QString& path);
 // On failure path is untouched and no temporary file remains.
 bool saveReplacing(const QString& path, ConfigImage& img);
 
-}  // namespace orbisk::cli
+}  // namespace orbisk

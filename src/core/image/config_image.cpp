@@ -1,4 +1,4 @@
-#include "config/config_image.h"
+#include "core/image/config_image.h"
 
 #include <bit>
 

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "config/image_layout.h"
+#include "core/image/image_layout.h"
 
 namespace orbisk {
 

@@ -1,4 +1,4 @@
-#include "config/cp1251.h"
+#include "core/image/cp1251.h"
 
 #include <array>
 

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "config/image_layout.h"
+#include "core/image/image_layout.h"
 
 namespace orbisk {
 

@@ -1,6 +1,6 @@
-#include "link/clock_text.h"
+#include "core/link/clock_text.h"
 
-#include "records/phone_codec.h"
+#include "core/records/phone_codec.h"
 
 namespace orbisk {
 namespace {

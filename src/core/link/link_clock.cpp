@@ -1,4 +1,4 @@
-#include "link/link_clock.h"
+#include "core/link/link_clock.h"
 
 #include <chrono>
 #include <thread>

@@ -2,8 +2,8 @@
 // them after the receiver has been switched off and on. Each step is one acknowledged command.
 #include <cstring>
 
-#include "link/link_texts.h"
-#include "link/receiver.h"
+#include "core/link/link_texts.h"
+#include "core/link/receiver.h"
 
 namespace orbisk {
 namespace {

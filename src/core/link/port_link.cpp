@@ -1,9 +1,9 @@
-#include "link/port_link.h"
+#include "core/link/port_link.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "link/link_texts.h"
+#include "core/link/link_texts.h"
 
 namespace orbisk {
 namespace {

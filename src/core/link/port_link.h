@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <memory>
 
-#include "app/main_state.h"
-#include "app/prompter.h"
-#include "link/link_clock.h"
-#include "link/serial_port.h"
+#include "core/state/main_state.h"
+#include "core/state/prompter.h"
+#include "core/link/link_clock.h"
+#include "core/link/serial_port.h"
 
 namespace orbisk {
 

@@ -1,4 +1,4 @@
-#include "link/port_list.h"
+#include "core/link/port_list.h"
 
 #include <QDir>
 #include <QSerialPort>

@@ -1,4 +1,4 @@
-#include "link/qt_serial_port.h"
+#include "core/link/qt_serial_port.h"
 
 #ifdef Q_OS_UNIX
 #include <termios.h>

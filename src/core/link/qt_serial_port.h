@@ -3,7 +3,7 @@
 
 #include <QSerialPort>
 
-#include "link/serial_port.h"
+#include "core/link/serial_port.h"
 
 namespace orbisk {
 

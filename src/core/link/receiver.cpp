@@ -1,6 +1,6 @@
-#include "link/receiver.h"
+#include "core/link/receiver.h"
 
-#include "link/link_texts.h"
+#include "core/link/link_texts.h"
 
 namespace orbisk {
 namespace {

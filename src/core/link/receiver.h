@@ -7,10 +7,10 @@
 #include <cstdint>
 #include <functional>
 
-#include "app/main_state.h"
-#include "app/prompter.h"
-#include "link/link_ui.h"
-#include "link/port_link.h"
+#include "core/state/main_state.h"
+#include "core/state/prompter.h"
+#include "core/link/link_ui.h"
+#include "core/link/port_link.h"
 
 namespace orbisk {
 

@@ -1,10 +1,10 @@
 // The short receiver commands: the clock, the event buffer and the firmware version.
 #include <algorithm>
 
-#include "config/cp1251.h"
-#include "link/clock_text.h"
-#include "link/link_texts.h"
-#include "link/receiver.h"
+#include "core/image/cp1251.h"
+#include "core/link/clock_text.h"
+#include "core/link/link_texts.h"
+#include "core/link/receiver.h"
 
 namespace orbisk {
 namespace {
@@ -19,7 +19,7 @@ QString clockReadFailureText(int code) {
 
 QString commandFailureText(int code) {
   if (code == code::kNoAnswer) return text::kNotConnected;
-  if (code == code::kRefused) return text::kWriteFailed;
+  if (code == code::kRefused) return text::kReceiverWriteFailed;
   return {};
 }
 

@@ -3,10 +3,10 @@
 #include <cstring>
 #include <memory>
 
-#include "config/cp1251.h"
-#include "link/clock_text.h"
-#include "link/link_texts.h"
-#include "link/receiver.h"
+#include "core/image/cp1251.h"
+#include "core/link/clock_text.h"
+#include "core/link/link_texts.h"
+#include "core/link/receiver.h"
 
 namespace orbisk {
 namespace {

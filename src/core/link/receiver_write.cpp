@@ -2,9 +2,9 @@
 #include <algorithm>
 #include <cstring>
 
-#include "link/clock_text.h"
-#include "link/link_texts.h"
-#include "link/receiver.h"
+#include "core/link/clock_text.h"
+#include "core/link/link_texts.h"
+#include "core/link/receiver.h"
 
 namespace orbisk {
 namespace {
@@ -14,7 +14,7 @@ constexpr int kPause = 50;  // half a second between the unacknowledged pieces
 
 QString writeFailureText(int code) {
   if (code == code::kNoAnswer) return text::kNotConnected;
-  if (code == code::kRefused) return text::kWriteFailed;
+  if (code == code::kRefused) return text::kReceiverWriteFailed;
   return {};
 }
 

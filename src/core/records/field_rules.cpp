@@ -1,6 +1,6 @@
-#include "records/field_rules.h"
+#include "core/records/field_rules.h"
 
-#include "config/cp1251.h"
+#include "core/image/cp1251.h"
 
 namespace orbisk {
 namespace {

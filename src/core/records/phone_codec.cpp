@@ -1,4 +1,4 @@
-#include "records/phone_codec.h"
+#include "core/records/phone_codec.h"
 
 #include <cstring>
 #include <initializer_list>

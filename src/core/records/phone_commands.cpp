@@ -1,6 +1,6 @@
-#include "records/phone_commands.h"
+#include "core/records/phone_commands.h"
 
-#include "records/phone_table.h"
+#include "core/records/phone_table.h"
 
 namespace orbisk {
 

@@ -5,8 +5,8 @@
 #include <QString>
 #include <functional>
 
-#include "app/main_state.h"
-#include "app/prompter.h"
+#include "core/state/main_state.h"
+#include "core/state/prompter.h"
 
 namespace orbisk {
 

@@ -1,9 +1,9 @@
-#include "records/phone_table.h"
+#include "core/records/phone_table.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "records/phone_codec.h"
+#include "core/records/phone_codec.h"
 
 namespace orbisk {
 namespace {

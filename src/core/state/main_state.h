@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "config/config_image.h"
+#include "core/image/config_image.h"
 
 namespace orbisk {
 

@@ -1,4 +1,4 @@
-#include "views/preferences.h"
+#include "core/state/preferences.h"
 
 #include <QDir>
 #include <QFileInfo>

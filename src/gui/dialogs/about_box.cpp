@@ -1,4 +1,4 @@
-#include "app/about_box.h"
+#include "gui/dialogs/about_box.h"
 
 #include <QFrame>
 #include <QLabel>

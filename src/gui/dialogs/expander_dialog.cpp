@@ -1,4 +1,4 @@
-#include "views/expander_dialog.h"
+#include "gui/dialogs/expander_dialog.h"
 
 #include <QFont>
 #include <QGridLayout>
@@ -8,9 +8,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "config/cp1251.h"
-#include "records/phone_codec.h"
-#include "views/sim_number_entry.h"
+#include "core/image/cp1251.h"
+#include "core/records/phone_codec.h"
+#include "gui/dialogs/sim_number_entry.h"
 
 namespace orbisk {
 namespace {

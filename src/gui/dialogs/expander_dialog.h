@@ -3,8 +3,8 @@
 
 #include <QDialog>
 
-#include "app/main_state.h"
-#include "app/prompter.h"
+#include "core/state/main_state.h"
+#include "core/state/prompter.h"
 
 class QKeyEvent;
 class QLabel;

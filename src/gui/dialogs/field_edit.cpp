@@ -1,4 +1,4 @@
-#include "records/field_edit.h"
+#include "gui/dialogs/field_edit.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -10,7 +10,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 
-#include "records/field_rules.h"
+#include "core/records/field_rules.h"
 
 namespace orbisk {
 

@@ -1,4 +1,4 @@
-#include "link/memory_test_dialog.h"
+#include "gui/dialogs/memory_test_dialog.h"
 
 #include <QFont>
 #include <QFontMetrics>

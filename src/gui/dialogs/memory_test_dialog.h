@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <functional>
 
-#include "link/receiver.h"
+#include "core/link/receiver.h"
 
 class QPlainTextEdit;
 class QPushButton;

@@ -1,4 +1,4 @@
-#include "link/port_dialog.h"
+#include "gui/dialogs/port_dialog.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -5,8 +5,8 @@
 #include <QDialog>
 #include <functional>
 
-#include "app/main_state.h"
-#include "link/port_list.h"
+#include "core/state/main_state.h"
+#include "core/link/port_list.h"
 
 class QComboBox;
 class QPushButton;

@@ -1,4 +1,4 @@
-#include "views/sim_number_entry.h"
+#include "gui/dialogs/sim_number_entry.h"
 
 namespace orbisk {
 

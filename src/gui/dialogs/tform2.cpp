@@ -1,14 +1,14 @@
-#include "records/tform2.h"
+#include "gui/dialogs/tform2.h"
 
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QShowEvent>
 
-#include "config/cp1251.h"
-#include "records/field_edit.h"
-#include "records/phone_codec.h"
-#include "records/phone_commands.h"
-#include "records/phone_table.h"
+#include "core/image/cp1251.h"
+#include "gui/dialogs/field_edit.h"
+#include "core/records/phone_codec.h"
+#include "core/records/phone_commands.h"
+#include "core/records/phone_table.h"
 
 namespace orbisk {
 namespace {

@@ -6,8 +6,8 @@
 #include <array>
 #include <cstdint>
 
-#include "app/main_state.h"
-#include "app/prompter.h"
+#include "core/state/main_state.h"
+#include "core/state/prompter.h"
 
 class QLabel;
 class QPushButton;

@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "records/field_edit.h"
-#include "records/tform2.h"
+#include "gui/dialogs/field_edit.h"
+#include "gui/dialogs/tform2.h"
 
 namespace orbisk {
 namespace {

@@ -1,9 +1,9 @@
-#include "app/guarded_application.h"
+#include "gui/main_window/guarded_application.h"
 
 #include <QMessageBox>
 #include <exception>
 
-#include "app/main_state.h"
+#include "core/state/main_state.h"
 
 namespace orbisk {
 

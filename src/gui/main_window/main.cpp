@@ -2,9 +2,9 @@
 #include <exception>
 #include <memory>
 
-#include "app/guarded_application.h"
-#include "app/main_state.h"
-#include "app/tform1.h"
+#include "gui/main_window/guarded_application.h"
+#include "core/state/main_state.h"
+#include "gui/main_window/tform1.h"
 
 int main(int argc, char** argv) {
   orbisk::GuardedApplication app(argc, argv);

@@ -1,10 +1,10 @@
-#include "app/qt_prompter.h"
+#include "gui/main_window/qt_prompter.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "app/main_state.h"
+#include "core/state/main_state.h"
 
 namespace orbisk {
 

@@ -3,7 +3,7 @@
 
 #include <QWidget>
 
-#include "app/prompter.h"
+#include "core/state/prompter.h"
 
 namespace orbisk {
 

@@ -1,4 +1,4 @@
-#include "app/tform1.h"
+#include "gui/main_window/tform1.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -11,16 +11,16 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include "app/about_box.h"
-#include "app/qt_prompter.h"
-#include "link/link_clock.h"
-#include "link/link_ui.h"
-#include "link/receiver.h"
-#include "records/phone_commands.h"
-#include "views/expander_dialog.h"
-#include "views/phone_list.h"
-#include "views/receiver_tree.h"
-#include "views/settings_panel.h"
+#include "gui/dialogs/about_box.h"
+#include "gui/main_window/qt_prompter.h"
+#include "core/link/link_clock.h"
+#include "core/link/link_ui.h"
+#include "core/link/receiver.h"
+#include "core/records/phone_commands.h"
+#include "gui/dialogs/expander_dialog.h"
+#include "gui/views/phone_list.h"
+#include "gui/views/receiver_tree.h"
+#include "gui/views/settings_panel.h"
 
 namespace orbisk {
 

@@ -5,11 +5,11 @@
 #include <functional>
 #include <memory>
 
-#include "app/file_commands.h"
-#include "app/main_state.h"
-#include "link/serial_port.h"
-#include "views/main_views.h"
-#include "views/preferences.h"
+#include "core/files/file_commands.h"
+#include "core/state/main_state.h"
+#include "core/link/serial_port.h"
+#include "gui/views/main_views.h"
+#include "core/state/preferences.h"
 
 class QLabel;
 class QProgressBar;

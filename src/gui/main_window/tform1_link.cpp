@@ -5,13 +5,13 @@
 #include <QProgressBar>
 #include <QTimer>
 
-#include "app/tform1.h"
-#include "link/link_clock.h"
-#include "link/memory_test_dialog.h"
-#include "link/port_dialog.h"
-#include "link/qt_serial_port.h"
-#include "link/receiver.h"
-#include "views/settings_panel.h"
+#include "gui/main_window/tform1.h"
+#include "core/link/link_clock.h"
+#include "gui/dialogs/memory_test_dialog.h"
+#include "gui/dialogs/port_dialog.h"
+#include "core/link/qt_serial_port.h"
+#include "core/link/receiver.h"
+#include "gui/views/settings_panel.h"
 
 namespace orbisk {
 

@@ -8,8 +8,8 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
-#include "app/tform1.h"
-#include "views/settings_panel.h"
+#include "gui/main_window/tform1.h"
+#include "gui/views/settings_panel.h"
 
 namespace orbisk {
 namespace {

@@ -3,9 +3,9 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-#include "app/tform1.h"
-#include "records/phone_commands.h"
-#include "records/tform2.h"
+#include "gui/main_window/tform1.h"
+#include "core/records/phone_commands.h"
+#include "gui/dialogs/tform2.h"
 
 namespace orbisk {
 

@@ -1,12 +1,12 @@
-#include "views/phone_list.h"
+#include "gui/views/phone_list.h"
 
 #include <QAction>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <algorithm>
 
-#include "config/cp1251.h"
-#include "records/phone_codec.h"
+#include "core/image/cp1251.h"
+#include "core/records/phone_codec.h"
 
 namespace orbisk {
 

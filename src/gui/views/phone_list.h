@@ -1,8 +1,8 @@
 // The telephone list of the selected expander.
 #pragma once
 
-#include "app/main_state.h"
-#include "views/main_views.h"
+#include "core/state/main_state.h"
+#include "gui/views/main_views.h"
 
 namespace orbisk {
 

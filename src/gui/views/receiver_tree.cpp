@@ -1,12 +1,12 @@
-#include "views/receiver_tree.h"
+#include "gui/views/receiver_tree.h"
 
 #include <QLabel>
 #include <QMenu>
 #include <QTreeWidget>
 
-#include "config/cp1251.h"
-#include "records/phone_codec.h"
-#include "views/settings_panel.h"
+#include "core/image/cp1251.h"
+#include "core/records/phone_codec.h"
+#include "gui/views/settings_panel.h"
 
 namespace orbisk {
 

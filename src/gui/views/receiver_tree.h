@@ -3,9 +3,9 @@
 
 #include <QString>
 
-#include "app/main_state.h"
-#include "config/settings_lists.h"
-#include "views/main_views.h"
+#include "core/state/main_state.h"
+#include "core/image/settings_lists.h"
+#include "gui/views/main_views.h"
 
 class QTreeWidgetItem;
 

@@ -1,4 +1,4 @@
-#include "views/service_shortcut.h"
+#include "gui/views/service_shortcut.h"
 
 namespace orbisk {
 

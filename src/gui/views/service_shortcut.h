@@ -3,7 +3,7 @@
 
 #include <QChar>
 
-#include "app/main_state.h"
+#include "core/state/main_state.h"
 
 namespace orbisk {
 

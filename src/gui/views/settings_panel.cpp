@@ -1,4 +1,4 @@
-#include "views/settings_panel.h"
+#include "gui/views/settings_panel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -8,8 +8,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "config/settings_lists.h"
-#include "views/service_shortcut.h"
+#include "core/image/settings_lists.h"
+#include "gui/views/service_shortcut.h"
 
 namespace orbisk {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <QWidget>
 
-#include "app/main_state.h"
+#include "core/state/main_state.h"
 
 class QCheckBox;
 class QComboBox;

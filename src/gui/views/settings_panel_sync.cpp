@@ -2,7 +2,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 
-#include "views/settings_panel.h"
+#include "gui/views/settings_panel.h"
 
 namespace orbisk {
 namespace {

@@ -4,8 +4,8 @@
 #include <QFile>
 #include <memory>
 
-#include "app/file_commands.h"
-#include "config/rcf_file.h"
+#include "core/files/file_commands.h"
+#include "core/files/rcf_file.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
 

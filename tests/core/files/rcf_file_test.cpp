@@ -3,7 +3,7 @@
 #include <QFile>
 #include <memory>
 
-#include "config/rcf_file.h"
+#include "core/files/rcf_file.h"
 #include "support/temp_dir.h"
 
 using namespace orbisk;

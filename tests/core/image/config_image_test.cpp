@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "config/config_image.h"
+#include "core/image/config_image.h"
 
 using namespace orbisk;
 

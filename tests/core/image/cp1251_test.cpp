@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "config/cp1251.h"
+#include "core/image/cp1251.h"
 
 using namespace orbisk;
 

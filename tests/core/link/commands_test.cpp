@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "link/clock_text.h"
+#include "core/link/clock_text.h"
 #include "support/link_fixture.h"
 
 namespace orbisk::test {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "link/qt_serial_port.h"
+#include "core/link/qt_serial_port.h"
 #include "support/link_fixture.h"
 
 namespace orbisk::test {

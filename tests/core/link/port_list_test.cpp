@@ -6,7 +6,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "link/port_list.h"
+#include "core/link/port_list.h"
 
 using namespace orbisk;
 

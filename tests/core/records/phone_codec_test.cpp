@@ -3,7 +3,7 @@
 #include <array>
 #include <vector>
 
-#include "records/phone_codec.h"
+#include "core/records/phone_codec.h"
 
 using namespace orbisk;
 

@@ -3,12 +3,12 @@
 #include <cstring>
 #include <vector>
 
-#include "records/field_rules.h"
-#include "records/phone_codec.h"
-#include "records/phone_commands.h"
-#include "records/phone_table.h"
+#include "core/records/field_rules.h"
+#include "core/records/phone_codec.h"
+#include "core/records/phone_commands.h"
+#include "core/records/phone_table.h"
 #include "support/scripted_prompter.h"
-#include "views/qt_print.h"
+#include "support/qt_print.h"
 
 using namespace orbisk;
 

@@ -4,11 +4,11 @@
 #include <QSettings>
 #include <memory>
 
-#include "app/file_commands.h"
-#include "config/rcf_file.h"
+#include "core/files/file_commands.h"
+#include "core/files/rcf_file.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
-#include "views/preferences.h"
+#include "core/state/preferences.h"
 
 using namespace orbisk;
 using namespace orbisk::test;

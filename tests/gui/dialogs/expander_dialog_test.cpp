@@ -8,11 +8,11 @@
 #include <QTest>
 #include <memory>
 
-#include "qt_print.h"
-#include "records/phone_codec.h"
+#include "support/qt_print.h"
+#include "core/records/phone_codec.h"
 #include "support/scripted_prompter.h"
-#include "views/expander_dialog.h"
-#include "views/sim_number_entry.h"
+#include "gui/dialogs/expander_dialog.h"
+#include "gui/dialogs/sim_number_entry.h"
 
 using namespace orbisk;
 

@@ -5,7 +5,7 @@
 #include <QTest>
 #include <deque>
 
-#include "link/memory_test_dialog.h"
+#include "gui/dialogs/memory_test_dialog.h"
 #include "support/link_fixture.h"
 
 using namespace orbisk;

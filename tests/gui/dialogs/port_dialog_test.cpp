@@ -7,7 +7,7 @@
 #include <QTest>
 #include <memory>
 
-#include "link/port_dialog.h"
+#include "gui/dialogs/port_dialog.h"
 
 using namespace orbisk;
 

@@ -11,13 +11,13 @@
 #include <QTimer>
 #include <vector>
 
-#include "config/cp1251.h"
-#include "records/phone_codec.h"
-#include "records/phone_commands.h"
-#include "records/phone_table.h"
-#include "records/tform2.h"
+#include "core/image/cp1251.h"
+#include "core/records/phone_codec.h"
+#include "core/records/phone_commands.h"
+#include "core/records/phone_table.h"
+#include "gui/dialogs/tform2.h"
 #include "support/scripted_prompter.h"
-#include "views/qt_print.h"
+#include "support/qt_print.h"
 
 using namespace orbisk;
 

@@ -12,7 +12,7 @@
 
 #include "sim/sample_config.h"
 #include "support/main_window_fixture.h"
-#include "views/settings_panel.h"
+#include "gui/views/settings_panel.h"
 
 using namespace orbisk;
 using namespace orbisk::test;

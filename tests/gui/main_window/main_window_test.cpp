@@ -9,7 +9,7 @@
 #include <QSettings>
 #include <QToolBar>
 
-#include "app/guarded_application.h"
+#include "gui/main_window/guarded_application.h"
 #include "support/main_window_fixture.h"
 
 using namespace orbisk;

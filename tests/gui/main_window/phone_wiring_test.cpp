@@ -10,7 +10,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include "records/phone_codec.h"
+#include "core/records/phone_codec.h"
 #include "support/main_window_fixture.h"
 
 using namespace orbisk;

@@ -5,7 +5,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include "records/phone_codec.h"
+#include "core/records/phone_codec.h"
 #include "support/main_window_fixture.h"
 
 using namespace orbisk;

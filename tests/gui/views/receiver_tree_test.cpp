@@ -4,9 +4,9 @@
 #include <QMenu>
 #include <QTreeWidget>
 
-#include "records/phone_codec.h"
+#include "core/records/phone_codec.h"
 #include "support/main_window_fixture.h"
-#include "views/settings_panel.h"
+#include "gui/views/settings_panel.h"
 
 using namespace orbisk;
 using namespace orbisk::test;

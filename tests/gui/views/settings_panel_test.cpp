@@ -8,9 +8,9 @@
 #include <cstring>
 #include <memory>
 
-#include "qt_print.h"
-#include "views/service_shortcut.h"
-#include "views/settings_panel.h"
+#include "support/qt_print.h"
+#include "gui/views/service_shortcut.h"
+#include "gui/views/settings_panel.h"
 
 using namespace orbisk;
 

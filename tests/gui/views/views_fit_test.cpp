@@ -12,8 +12,8 @@
 #include <memory>
 
 #include "support/scripted_prompter.h"
-#include "views/expander_dialog.h"
-#include "views/settings_panel.h"
+#include "gui/dialogs/expander_dialog.h"
+#include "gui/views/settings_panel.h"
 
 using namespace orbisk;
 
