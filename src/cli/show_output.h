@@ -4,7 +4,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include "cli/config_view.h"
+#include "core/image/config_view.h"
 
 namespace orbisk::cli {
 

@@ -5,6 +5,7 @@
 #include "cli/show_output.h"
 #include "core/image/settings_lists.h"
 #include "core/link/link_texts.h"
+#include "core/image/view_texts.h"
 
 namespace orbisk::cli {
 namespace {
@@ -22,24 +23,24 @@ QString checkBox(bool checked, const QString& caption) {
 
 QString settingsText(const ConfigView& v) {
   const std::array<std::pair<QString, QString>, 5> rows{{
-      {QStringLiteral("Номер приемника:"), listValue(receiverNumberText(v.receiverNumber), v.receiverNumber)},
-      {QStringLiteral("Формат для связи с РС:"), listValue(pcFormatText(v.pcFormat), v.pcFormat)},
-      {QStringLiteral("Хендшейк:"), listValue(handshakeText(v.handshake), v.handshake)},
-      {QStringLiteral("Кол-во звонков:"), listValue(ringsText(v.rings), v.rings)},
-      {QStringLiteral("Ожидание ACK:"), listValue(ackWaitText(v.ackWait), v.ackWait)},
+      {view::kReceiverNumberLabel, listValue(receiverNumberText(v.receiverNumber), v.receiverNumber)},
+      {view::kPcFormatLabel, listValue(pcFormatText(v.pcFormat), v.pcFormat)},
+      {view::kHandshakeLabel, listValue(handshakeText(v.handshake), v.handshake)},
+      {view::kRingsLabel, listValue(ringsText(v.rings), v.rings)},
+      {view::kAckWaitLabel, listValue(ackWaitText(v.ackWait), v.ackWait)},
   }};
   qsizetype width = 0;
   for (const auto& r : rows) width = std::max(width, r.first.size());
-  QString s = QStringLiteral("Настройки приемника:\n");
+  QString s = view::kReceiverHeading + u'\n';
   for (const auto& r : rows) s += kIndent + r.first.leftJustified(width + 2) + r.second + u'\n';
-  s += checkBox(v.heartbeat, QStringLiteral("Сердцебиение"));
-  s += checkBox(v.antispamData, QStringLiteral("Антиспам для DATA"));
-  s += checkBox(v.sms, QStringLiteral("Прием SMS"));
-  s += checkBox(v.antispamSms, QStringLiteral("Антиспам для SMS"));
-  s += checkBox(v.speaker, QStringLiteral("Динамик"));
-  s += checkBox(v.russian, QStringLiteral("Русский язык"));
-  s += checkBox(v.comments, QStringLiteral("Комментарии"));
-  s += checkBox(v.backlightOff, QStringLiteral("Выкл. подсветки"));
+  s += checkBox(v.heartbeat, view::kHeartbeatCaption);
+  s += checkBox(v.antispamData, view::kSpamDataCaption);
+  s += checkBox(v.sms, view::kSmsCaption);
+  s += checkBox(v.antispamSms, view::kSpamSmsCaption);
+  s += checkBox(v.speaker, view::kSpeakerCaption);
+  s += checkBox(v.russian, view::kRussianCaption);
+  s += checkBox(v.comments, view::kCommentsCaption);
+  s += checkBox(v.backlightOff, view::kBacklightCaption);
   if (!v.model.isEmpty()) s += kIndent + QStringLiteral("Модель приемника: ") + v.model + u'\n';
   s += kIndent + (v.firmware.isEmpty() ? text::kFirmwareUnknown : text::kFirmwarePrefix + v.firmware) + u'\n';
   return s;
@@ -47,8 +48,7 @@ QString settingsText(const ConfigView& v) {
 
 // The telephone list's columns, each as wide as its longest text.
 QString phoneTable(const std::vector<PhoneRow>& phones) {
-  std::vector<QStringList> rows{{QStringLiteral("телефон"), QStringLiteral("объект"), QStringLiteral("код"),
-                                 QStringLiteral("зона"), QStringLiteral("раздел"), QStringLiteral("комментарии")}};
+  std::vector<QStringList> rows{view::kPhoneColumns};
   for (const PhoneRow& p : phones) rows.push_back({p.number, p.object, p.event, p.zone, p.partition, p.comment});
   std::array<qsizetype, 6> width{};
   for (const QStringList& r : rows)
@@ -66,11 +66,11 @@ QString phoneTable(const std::vector<PhoneRow>& phones) {
 
 QString showText(const ConfigView& v) {
   QString s = settingsText(v);
-  s += QStringLiteral("Состав:\n");
+  s += view::kTreeCaption + u'\n';
   for (const ExpanderView& e : v.expanders) {
     // The heading the main window shows above an expander's telephone list.
-    s += QStringLiteral(" GSM канал ") + slotChar(e.slot) + QStringLiteral(" тел:") + e.sim + u'\n';
-    s += kIndent + QStringLiteral("Количество телефонов: ") + QString::number(e.phones.size()) + u'\n';
+    s += view::kGsmHeading + slotChar(e.slot) + view::kSimHeading + e.sim + u'\n';
+    s += kIndent + view::kPhoneCountHint + QString::number(e.phones.size()) + u'\n';
     if (!e.phones.empty()) s += phoneTable(e.phones);
   }
   return s;

@@ -21,6 +21,7 @@
 #include "gui/views/phone_list.h"
 #include "gui/views/receiver_tree.h"
 #include "gui/views/settings_panel.h"
+#include "core/image/view_texts.h"
 
 namespace orbisk {
 
@@ -59,7 +60,7 @@ void TForm1::buildCentre() {
   centre->setObjectName(QStringLiteral("Centre"));
   setCentralWidget(centre);
 
-  auto* label6 = new QLabel(QStringLiteral("Состав:"), centre);
+  auto* label6 = new QLabel(view::kTreeCaption, centre);
   label6->setObjectName(QStringLiteral("Label6"));
   label6->setGeometry(8, 4, 129, 18);
 
@@ -95,8 +96,7 @@ void TForm1::buildCentre() {
   QFont listFont = v_.ListView1->font();
   listFont.setPixelSize(11);
   v_.ListView1->setFont(listFont);
-  v_.ListView1->setHeaderLabels({QStringLiteral("телефон"), QStringLiteral("объект"), QStringLiteral("код"),
-                                 QStringLiteral("зона"), QStringLiteral("раздел"), QStringLiteral("комментарии")});
+  v_.ListView1->setHeaderLabels(view::kPhoneColumns);
   const int widths[6] = {200, 75, 75, 75, 71, 130};
   for (int c = 0; c < 6; ++c) v_.ListView1->setColumnWidth(c, widths[c]);
   v_.ListView1->setRootIsDecorated(false);

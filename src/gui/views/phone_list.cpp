@@ -7,6 +7,7 @@
 
 #include "core/image/cp1251.h"
 #include "core/records/phone_codec.h"
+#include "core/image/view_texts.h"
 
 namespace orbisk {
 
@@ -36,7 +37,7 @@ void zaplistview(MainState& st, const MainViews& v) {
   list->setCurrentItem(nullptr);
   list->clearSelection();
   list->setColumnWidth(0, list->topLevelItemCount() > 10 ? kListHeaderWidthNarrow : kListHeaderWidthWide);
-  list->setToolTip(QStringLiteral("Количество телефонов: ") + QString::number(n));
+  list->setToolTip(view::kPhoneCountHint + QString::number(n));
 }
 
 void lvclick(MainState& st, const MainViews& v) {

@@ -7,6 +7,7 @@
 #include "core/image/cp1251.h"
 #include "core/records/phone_codec.h"
 #include "gui/views/settings_panel.h"
+#include "core/image/view_texts.h"
 
 namespace orbisk {
 
@@ -68,7 +69,7 @@ bool applyTreeSelection(MainState& st, const MainViews& v) {
     v.ListView1->hide();
     v.Panel1->show();
     v.Panel2->hide();
-    v.Label1->setText(QStringLiteral("Настройки приемника:"));
+    v.Label1->setText(view::kReceiverHeading);
     v.N33->setEnabled(false);
     v.N3->setEnabled(false);
     v.N2->setEnabled(true);
@@ -82,8 +83,8 @@ bool applyTreeSelection(MainState& st, const MainViews& v) {
     v.ListView1->show();
     const bool line = st.isLineExpander(slot);
     const QString sim = slot < kSlotCount ? fromCp1251(raspactel(st.image.sim(slot), Decoding::MainWindow)) : QString();
-    v.Label1->setText((line ? QStringLiteral(" ТЛФ канал ") : QStringLiteral(" GSM канал ")) + slotChar(slot) +
-                      QStringLiteral(" тел:") + sim);
+    v.Label1->setText((line ? view::kLineHeading : view::kGsmHeading) + slotChar(slot) +
+                      view::kSimHeading + sim);
     v.N33->setEnabled(true);
     v.N3->setEnabled(true);
     v.N2->setEnabled(false);

@@ -10,6 +10,7 @@
 
 #include "core/image/settings_lists.h"
 #include "gui/views/service_shortcut.h"
+#include "core/image/view_texts.h"
 
 namespace orbisk {
 namespace {
@@ -55,32 +56,32 @@ SettingsPanel::SettingsPanel(MainState& st, QWidget* parent) : QWidget(parent), 
 }
 
 void SettingsPanel::buildControls() {
-  Label2 = makeLabel(this, "Label2", QStringLiteral("Номер приемника:"));
+  Label2 = makeLabel(this, "Label2", view::kReceiverNumberLabel);
   Label2->setToolTip(kReportHint);
   ComboBox1 = makeCombo(this, "ComboBox1",
                         items::kReceiverNumbers);
-  Label3 = makeLabel(this, "Label3", QStringLiteral("Формат для связи с РС:"));
+  Label3 = makeLabel(this, "Label3", view::kPcFormatLabel);
   Cbformat = makeCombo(this, "Cbformat", items::kPcFormats);
-  Label9 = makeLabel(this, "Label9", QStringLiteral("Хендшейк:"));
+  Label9 = makeLabel(this, "Label9", view::kHandshakeLabel);
   Cbhandshake = makeCombo(this, "Cbhandshake", items::kHandshakes);
-  Label12 = makeLabel(this, "Label12", QStringLiteral("Кол-во звонков:"));
+  Label12 = makeLabel(this, "Label12", view::kRingsLabel);
   Cbnumberring = makeCombo(this, "Cbnumberring", items::kOneToFive);
-  Label10 = makeLabel(this, "Label10", QStringLiteral("Ожидание ACK:"));
+  Label10 = makeLabel(this, "Label10", view::kAckWaitLabel);
   Cblisten = makeCombo(this, "Cblisten", items::kOneToFive);
 
-  Cbheart = makeCheck(this, "Cbheart", QStringLiteral("Сердцебиение"),
+  Cbheart = makeCheck(this, "Cbheart", view::kHeartbeatCaption,
                       QStringLiteral("Отправка контрольного сигнала в РС каждые 30 сек"));
-  Cbspamdata = makeCheck(this, "Cbspamdata", QStringLiteral("Антиспам для DATA"),
+  Cbspamdata = makeCheck(this, "Cbspamdata", view::kSpamDataCaption,
                          QStringLiteral("При отключенной опции принимаются все входящие звонки в DATA режиме"));
-  Cbsms = makeCheck(this, "Cbsms", QStringLiteral("Прием SMS"), QStringLiteral("Разрешить прием SMS"));
-  Cbspamsms = makeCheck(this, "Cbspamsms", QStringLiteral("Антиспам для SMS"),
+  Cbsms = makeCheck(this, "Cbsms", view::kSmsCaption, QStringLiteral("Разрешить прием SMS"));
+  Cbspamsms = makeCheck(this, "Cbspamsms", view::kSpamSmsCaption,
                         QStringLiteral("При отключенной опции SMS принимаются с любых телефонов"));
-  Cbprinter = makeCheck(this, "Cbprinter", QStringLiteral("Динамик"),
+  Cbprinter = makeCheck(this, "Cbprinter", view::kSpeakerCaption,
                         QStringLiteral("Не включайте опцию, если не подключен принтер"));
-  Cbruslang = makeCheck(this, "Cbruslang", QStringLiteral("Русский язык"),
+  Cbruslang = makeCheck(this, "Cbruslang", view::kRussianCaption,
                         QStringLiteral("Информация на дисплее на русском языке ( в Wardeny D2, Pollux )"));
-  Cbcomment = makeCheck(this, "Cbcomment", QStringLiteral("Комментарии"), QString());
-  Cbled = makeCheck(this, "Cbled", QStringLiteral("Выкл. подсветки"), QString());
+  Cbcomment = makeCheck(this, "Cbcomment", view::kCommentsCaption, QString());
+  Cbled = makeCheck(this, "Cbled", view::kBacklightCaption, QString());
   for (QCheckBox* c : {Cbprinter, Cbruslang, Cbspamsms, Cbcomment, Cbled}) c->setEnabled(false);
 
   Label4 = makeLabel(this, "Label4", QString());

@@ -7,7 +7,7 @@
 
 #include "core/image/config_image.h"
 
-namespace orbisk::cli {
+namespace orbisk {
 
 struct PhoneRow {
   QString number, object, event, zone, partition, comment;
@@ -43,4 +43,4 @@ QString handshakeText(int v);
 QString ringsText(int v);
 QString ackWaitText(int v);
 
-}  // namespace orbisk::cli
+}  // namespace orbisk

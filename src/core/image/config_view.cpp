@@ -1,4 +1,4 @@
-#include "cli/config_view.h"
+#include "core/image/config_view.h"
 
 #include <QStringList>
 #include <memory>
@@ -7,7 +7,7 @@
 #include "core/image/settings_lists.h"
 #include "core/records/phone_codec.h"
 
-namespace orbisk::cli {
+namespace orbisk {
 namespace {
 
 QString listItem(const QStringList& items, int index) {
@@ -74,4 +74,4 @@ ConfigView describe(const ConfigImage& original) {
   return v;
 }
 
-}  // namespace orbisk::cli
+}  // namespace orbisk
