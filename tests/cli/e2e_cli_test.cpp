@@ -2,13 +2,20 @@
 #include <gtest/gtest.h>
 
 #include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QThread>
+#include <cstdio>
 #include <cstring>
+#include <fcntl.h>
+#include <vector>
 #include <memory>
 
 #include "core/files/rcf_file.h"
@@ -155,6 +162,101 @@ TEST_F(CliEndToEnd, CtrlCDuringAReadLeavesNoFile) {
   EXPECT_EQ(p.exitStatus(), QProcess::CrashExit);
   EXPECT_TRUE(err.endsWith("orbisk-cli: interrupted\n")) << err.toStdString();
   EXPECT_TRUE(files().isEmpty()) << files().join(' ').toStdString();
+}
+
+TEST_F(CliEndToEnd, ARefusingReceiverFailsTheWriteSideCommandsWithTheirText) {
+  const QString sample = dir.path("sample.rcf");
+  ASSERT_EQ(SimProcess::run({"--sample", sample}), 0);
+  SimProcess sim;
+  ASSERT_TRUE(sim.start({"--refuse"}));
+  const QString failed = QStringLiteral("Запись неудачна\norbisk-cli: result code 2\n");
+  CliResult r = cli({"write", "--port", sim.device(), sample});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, QStringLiteral("Запись\n") + failed);
+  r = cli({"clock", "--port", sim.device(), "--sync"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, QStringLiteral("Запись\n") + failed);
+  r = cli({"clear-events", "--port", sim.device()});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, failed);
+}
+
+// The binary run with fork and exec, so its processor time can be taken when it ends.
+struct Spawned {
+  pid_t pid = -1;
+  QElapsedTimer started;
+};
+
+Spawned spawnCli(const QStringList& args, const QString& logPath) {
+  std::vector<QByteArray> store{QFile::encodeName(cliBinary())};
+  for (const QString& a : args) store.push_back(QFile::encodeName(a));
+  const QByteArray log = QFile::encodeName(logPath);
+  Spawned s;
+  s.started.start();
+  s.pid = fork();
+  if (s.pid == 0) {
+    std::vector<char*> argv;
+    for (QByteArray& b : store) argv.push_back(b.data());
+    argv.push_back(nullptr);
+    const int fd = ::open(log.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const int null = ::open("/dev/null", O_RDONLY);
+    dup2(null, 0);
+    dup2(fd, 1);
+    dup2(fd, 2);
+    execv(argv[0], argv.data());
+    _exit(127);
+  }
+  return s;
+}
+
+struct Ended {
+  int status = -1;
+  double cpuSeconds = 0;
+};
+
+Ended waitCli(const Spawned& s) {
+  int raw = 0;
+  rusage use{};
+  Ended e;
+  if (wait4(s.pid, &raw, 0, &use) != s.pid) return e;
+  e.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  e.cpuSeconds = static_cast<double>(use.ru_utime.tv_sec + use.ru_stime.tv_sec) +
+                 static_cast<double>(use.ru_utime.tv_usec + use.ru_stime.tv_usec) / 1e6;
+  return e;
+}
+
+// A receiver that goes away mid-transfer (adapter pulled, simulator killed): the command ends
+// within a second, without spinning, and leaves no file and the source untouched.
+TEST_F(CliEndToEnd, AReceiverKilledMidTransferEndsItAtOnce) {
+  const QString sample = dir.path("sample.rcf");
+  ASSERT_EQ(SimProcess::run({"--sample", sample}), 0);
+  const QByteArray source = readAll(sample);
+  for (const bool reading : {true, false}) {
+    SCOPED_TRACE(reading ? "read" : "write");
+    SimProcess sim;
+    // A paced read takes seven seconds, a write ten (its pauses): kill both well inside.
+    ASSERT_TRUE(sim.start(reading ? QStringList{"--paced"} : QStringList{}));
+    const QStringList args = reading ? QStringList{"read", "--port", sim.device(), "--out", "backup.rcf"}
+                                     : QStringList{"write", "--port", sim.device(), "sample.rcf"};
+    const Spawned cli = spawnCli(args, dir.path("cli.log"));
+    ASSERT_GT(cli.pid, 0);
+    QThread::msleep(2000);
+    sim.kill();
+    QElapsedTimer sinceKill;
+    sinceKill.start();
+    const Ended e = waitCli(cli);
+    const qint64 afterKillMs = sinceKill.elapsed();
+    const QString log = QString::fromUtf8(readAll(dir.path("cli.log")));
+    EXPECT_EQ(e.status, 1) << log.toStdString();
+    EXPECT_LT(afterKillMs, 1000);
+    EXPECT_LT(e.cpuSeconds, 0.3);
+    std::printf("[ figures  ] %s: ended %lld ms after the kill, %.3f s of processor in all\n",
+                reading ? "read" : "write", static_cast<long long>(afterKillMs), e.cpuSeconds);
+    EXPECT_FALSE(QFileInfo::exists(dir.path("backup.rcf")));
+    EXPECT_EQ(readAll(sample), source);
+    QFile::remove(dir.path("cli.log"));
+    EXPECT_EQ(files(), QStringList{"sample.rcf"});
+  }
 }
 
 TEST_F(CliEndToEnd, ExitStatusesOfTheBinary) {

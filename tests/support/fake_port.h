@@ -34,6 +34,7 @@ class FakeLine {
   int purges = 0;
   int purgedBytes = 0;
   bool open = false;
+  bool gone = false;     // the device went away: the port reports it vanished
   int emptyReadMs = 10;  // one empty read waits this long
 
  private:
@@ -53,6 +54,7 @@ class FakePort : public SerialPort {
   bool write(const uint8_t* bytes, int n) override;
   bool readByte(uint8_t& byte) override;
   void close() override;
+  bool vanished() const override { return line_.gone; }
 
  private:
   FakeLine& line_;

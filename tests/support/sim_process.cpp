@@ -20,6 +20,11 @@ SimProcess::~SimProcess() {
   }
 }
 
+void SimProcess::kill() {
+  process_.kill();
+  process_.waitForFinished(3000);
+}
+
 bool SimProcess::start(const QStringList& args) {
   process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
   process_.start(binary(), args);

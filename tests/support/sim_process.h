@@ -15,6 +15,8 @@ class SimProcess {
   // Starts the simulator and reads the device path from its first line.
   bool start(const QStringList& args);
   QString device() const { return device_; }
+  // Ends the simulator at once, as a pulled adapter would leave the line.
+  void kill();
   // Runs the binary to completion (for --sample, --help).
   static int run(const QStringList& args, QByteArray* output = nullptr);
 

@@ -9,6 +9,7 @@ namespace orbisk {
 namespace {
 
 constexpr uint8_t kOkLine[2] = {'O', 'K'};
+constexpr int kPauseStepMs = 10;
 
 }  // namespace
 
@@ -37,13 +38,16 @@ bool PortLink::setdcb() {
 }
 
 bool PortLink::wrport(const uint8_t* bytes, int n) {
-  if (!port_) return false;
+  // After an abort nothing more goes to the receiver, not even the next piece of the conversation.
+  if (!port_ || stopped()) return false;
   port_->purge();
   return port_->write(bytes, n);
 }
 
+bool PortLink::stopped() const { return abort_.load() || (port_ && port_->vanished()); }
+
 bool PortLink::expired(uint32_t start, int timeout) const {
-  return abort_.load() || clock_.nowMs() - start > static_cast<uint32_t>(timeout) * 100u;
+  return stopped() || clock_.nowMs() - start > static_cast<uint32_t>(timeout) * 100u;
 }
 
 bool PortLink::readOne(uint8_t& byte) {
@@ -54,6 +58,10 @@ bool PortLink::readOne(uint8_t& byte) {
 
 int PortLink::vvod(const uint8_t* bytes, int n, int timeout) {
   state_.resultCode = code::kOk;
+  if (stopped()) {
+    state_.resultCode = code::kNoAnswer;
+    return 0;
+  }
   wrport(bytes, n);
   const uint32_t start = clock_.nowMs();
   uint8_t* buf = state_.receive->data();
@@ -107,8 +115,9 @@ void PortLink::delay1(int n) {
   const uint32_t span = static_cast<uint32_t>(std::max(n, 0)) * 10u;
   for (;;) {
     const uint32_t elapsed = clock_.nowMs() - start;
-    if (elapsed > span || abort_.load()) return;
-    clock_.sleepMs(static_cast<int>(span - elapsed) + 1);
+    if (elapsed > span || stopped()) return;
+    // Short steps, so an abort (Ctrl+C, a closing window) is seen within a few milliseconds.
+    clock_.sleepMs(std::min(static_cast<int>(span - elapsed) + 1, kPauseStepMs));
   }
 }
 

@@ -51,6 +51,8 @@ class PortLink {
   Clock& clock() { return clock_; }
 
  private:
+  // Aborted, or the device went away: every wait ends and nothing more is sent.
+  bool stopped() const;
   bool expired(uint32_t start, int timeout) const;
   bool readOne(uint8_t& byte);
 

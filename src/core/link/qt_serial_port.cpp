@@ -1,5 +1,9 @@
 #include "core/link/qt_serial_port.h"
 
+#include <QElapsedTimer>
+#include <chrono>
+#include <thread>
+
 #ifdef Q_OS_UNIX
 #include <termios.h>
 #endif
@@ -14,6 +18,7 @@ int writeWaitMs(int n) { return 1000 + n * 20; }
 }  // namespace
 
 PortOpen QtSerialPort::open(const QString& name) {
+  gone_ = false;
   if (name.isEmpty()) return PortOpen::Busy;
   port_.setPortName(name);
   if (!port_.open(QIODevice::ReadWrite)) return PortOpen::Busy;
@@ -38,15 +43,23 @@ void QtSerialPort::purge() {
   port_.clearError();
 }
 
+void QtSerialPort::takeError() {
+  const QSerialPort::SerialPortError e = port_.error();
+  if (e != QSerialPort::NoError && e != QSerialPort::TimeoutError && e != QSerialPort::UnsupportedOperationError)
+    gone_ = true;
+  port_.clearError();
+}
+
 bool QtSerialPort::write(const uint8_t* bytes, int n) {
   if (n <= 0) return true;
+  if (gone_) return false;
   if (port_.write(reinterpret_cast<const char*>(bytes), n) != n) {
-    port_.clearError();
+    takeError();
     return false;
   }
   while (port_.bytesToWrite() > 0) {
     if (!port_.waitForBytesWritten(writeWaitMs(n))) {
-      port_.clearError();
+      takeError();
       return false;
     }
   }
@@ -58,14 +71,21 @@ bool QtSerialPort::write(const uint8_t* bytes, int n) {
 }
 
 bool QtSerialPort::readByte(uint8_t& byte) {
-  if (port_.bytesAvailable() == 0 && !port_.waitForReadyRead(kByteWaitMs)) {
-    // A time-out is a sticky error in Qt; the next wait must start clean.
-    port_.clearError();
-    return false;
+  if (port_.bytesAvailable() == 0) {
+    QElapsedTimer waited;
+    waited.start();
+    if (gone_ || !port_.waitForReadyRead(kByteWaitMs)) {
+      takeError();
+      // A wait that returned at once (a device that is gone answers every wait at once) must
+      // not turn the caller's polling into a spinning core: sleep for the rest of it.
+      const qint64 left = kByteWaitMs - waited.elapsed();
+      if (left > 0) std::this_thread::sleep_for(std::chrono::milliseconds(left));
+      return false;
+    }
   }
   char c = 0;
   if (port_.read(&c, 1) != 1) {
-    port_.clearError();
+    takeError();
     return false;
   }
   byte = static_cast<uint8_t>(c);

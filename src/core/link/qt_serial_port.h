@@ -14,10 +14,15 @@ class QtSerialPort : public SerialPort {
   bool write(const uint8_t* bytes, int n) override;
   bool readByte(uint8_t& byte) override;
   void close() override;
+  bool vanished() const override { return gone_; }
 
  private:
   bool applyLineSettings();
+  // Takes the port's error after a failed call: a time-out is a quiet line, the rest mean the
+  // device is gone. Qt's errors are sticky, so the next call starts clean.
+  void takeError();
   QSerialPort port_;
+  bool gone_ = false;
 };
 
 // The factory the desktop program and the command-line tool hand to the link.

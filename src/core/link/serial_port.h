@@ -27,6 +27,9 @@ class SerialPort {
   // Waits at most about 10 ms for one byte; false when none came.
   virtual bool readByte(uint8_t& byte) = 0;
   virtual void close() = 0;
+  // The device went away (an adapter pulled, the other end of a pseudo-terminal closed):
+  // nothing will come any more, so the conversation ends at once instead of waiting.
+  virtual bool vanished() const { return false; }
 };
 
 using PortFactory = std::function<std::unique_ptr<SerialPort>()>;

@@ -1,5 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <QElapsedTimer>
+#include <ctime>
+
 #include "core/link/qt_serial_port.h"
 #include "support/link_fixture.h"
 
@@ -134,10 +141,12 @@ TEST_F(PortLinkTest, WaitsPumpEventsButTheDelaySleepsWithoutPumping) {
 
   pumps = 0;
   const uint32_t start = clock.now;
+  clock.sleeps.clear();
   link().delay1(50);
   EXPECT_EQ(pumps, 0);
   EXPECT_EQ(clock.now - start, 501u);
-  EXPECT_EQ(clock.sleeps.size(), 1u);  // one sleep, no spinning
+  // Sleeps in short steps, never a spin: no step is empty and none is long.
+  for (int ms : clock.sleeps) EXPECT_TRUE(ms > 0 && ms <= 10) << ms;
 }
 
 TEST_F(PortLinkTest, AbortEndsAWaitAsIfTheReceiverWereSilent) {
@@ -151,6 +160,31 @@ TEST_F(PortLinkTest, AbortEndsAWaitAsIfTheReceiverWereSilent) {
   EXPECT_LT(clock.now - start, 100u);
   link().delay1(50);
   EXPECT_LT(clock.now - start, 100u);
+}
+
+TEST_F(PortLinkTest, AfterAnAbortNothingMoreIsSent) {
+  link().requestAbort();
+  const uint8_t a = 'A';
+  EXPECT_FALSE(link().wrport(&a, 1));
+  EXPECT_EQ(exchange(), 0);
+  EXPECT_EQ(state.resultCode, 1);
+  EXPECT_TRUE(line.writes.empty());
+}
+
+TEST_F(PortLinkTest, AVanishedDeviceEndsEveryWaitAtOnce) {
+  reply("OK\r\n", 800);
+  onPump = [this] {
+    if (pumps == 2) line.gone = true;
+  };
+  const uint32_t start = clock.now;
+  EXPECT_EQ(exchange(), 0);
+  EXPECT_EQ(state.resultCode, 1);
+  EXPECT_EQ(link().report(6, 10), 0);
+  link().delay1(50);
+  EXPECT_LT(clock.now - start, 100u);
+  const size_t sent = line.writes.size();
+  EXPECT_EQ(exchange(), 0);
+  EXPECT_EQ(line.writes.size(), sent);
 }
 
 TEST(Strncmp1, GivesThePositionOfTheFirstDifference) {
@@ -187,6 +221,29 @@ TEST(QtSerialPort, NamesThatCannotBeOpenedAreBusy) {
   QtSerialPort port;
   EXPECT_EQ(port.open(QString()), PortOpen::Busy);
   EXPECT_EQ(port.open(QStringLiteral("/nonexistent/ttyHalvorn")), PortOpen::Busy);
+}
+
+TEST(QtSerialPort, AClosedOtherEndIsAVanishedDeviceAndWaitsStillSleep) {
+  const int master = posix_openpt(O_RDWR | O_NOCTTY);
+  ASSERT_GE(master, 0);
+  ASSERT_EQ(grantpt(master), 0);
+  ASSERT_EQ(unlockpt(master), 0);
+  QtSerialPort port;
+  ASSERT_EQ(port.open(QString::fromLocal8Bit(ptsname(master))), PortOpen::Ok);
+  uint8_t b = 0;
+  EXPECT_FALSE(port.readByte(b));  // a quiet line first
+  EXPECT_FALSE(port.vanished());
+  ::close(master);
+  QElapsedTimer wall;
+  wall.start();
+  const std::clock_t cpu = std::clock();
+  for (int i = 0; i < 20; ++i) EXPECT_FALSE(port.readByte(b));
+  const double cpuMs = 1000.0 * static_cast<double>(std::clock() - cpu) / CLOCKS_PER_SEC;
+  EXPECT_TRUE(port.vanished());
+  // Twenty waits of about 10 ms each, slept rather than spun.
+  EXPECT_GE(wall.elapsed(), 180);
+  EXPECT_LT(cpuMs, 50.0);
+  port.close();
 }
 
 }  // namespace
