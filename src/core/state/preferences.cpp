@@ -36,6 +36,8 @@ QString textValue(const QSettings& s, const QString& name) {
 
 Preferences::Preferences(QString iniPath) : iniPath_(std::move(iniPath)) {
   if (iniPath_.isEmpty()) iniPath_ = qEnvironmentVariable("ORBISK_PREFS_FILE");
+  // Resolved once, against the start folder: the program moves to the stored folder later.
+  if (!iniPath_.isEmpty()) iniPath_ = QFileInfo(iniPath_).absoluteFilePath();
 }
 
 QString Preferences::location() const { return openSettings(iniPath_)->fileName(); }

@@ -1,6 +1,7 @@
 #include "gui/main_window/qt_prompter.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -8,25 +9,77 @@
 
 namespace orbisk {
 
+namespace {
+
+const QString kOkButton = QStringLiteral("OK");
+const QString kYesButton = QStringLiteral("Yes");
+const QString kNoButton = QStringLiteral("No");
+const QString kCancelButton = QStringLiteral("Cancel");
+const QString kWarningCaption = QStringLiteral("Warning");
+
+// Outside Windows a pattern of "*.*" misses every name without a dot, and New and Save name
+// files without an extension: there "all files" is "*".
+QString platformPattern(const QString& pattern) {
+#ifdef Q_OS_WIN
+  return pattern;
+#else
+  return pattern == QLatin1String("*.*") ? QStringLiteral("*") : pattern;
+#endif
+}
+
+// Open takes any name: one typed as it stands when that file exists, else with "vqm" added.
+class OpenDialog : public QFileDialog {
+ public:
+  using QFileDialog::QFileDialog;
+  void accept() override {
+    setDefaultSuffix(QString());
+    const QStringList typed = selectedFiles();
+    if (typed.isEmpty() || !QFileInfo::exists(typed.constFirst())) setDefaultSuffix(QStringLiteral("vqm"));
+    QFileDialog::accept();
+  }
+};
+
+void applyFilter(QFileDialog& dlg) {
+  dlg.setNameFilters(qtFilterFrom(kFileFilter).split(QStringLiteral(";;")));
+#ifndef Q_OS_WIN
+  // Each entry carries its pattern twice ("Все файлы (*.*) (*)"); hiding the details shows the
+  // program's own text and filters by the platform's pattern.
+  dlg.setOption(QFileDialog::HideNameFilterDetails, true);
+#endif
+}
+
+}  // namespace
+
 QString qtFilterFrom(const QString& pipeFilter) {
   const QStringList parts = pipeFilter.split(QLatin1Char('|'));
   QStringList out;
-  for (int i = 0; i + 1 < parts.size(); i += 2) out << parts[i];
+  for (int i = 0; i + 1 < parts.size(); i += 2) {
+    const QString pattern = platformPattern(parts[i + 1]);
+#ifdef Q_OS_WIN
+    out << parts[i];
+#else
+    out << parts[i] + QStringLiteral(" (") + pattern + u')';
+#endif
+  }
   return out.join(QStringLiteral(";;"));
 }
 
 void QtPrompter::message(const QString& text) { messageCaptioned(kProgramTitle, text); }
 
 void QtPrompter::messageCaptioned(const QString& caption, const QString& text) {
-  QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, parent_);
+  QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::NoButton, parent_);
+  // The program's own button texts: Qt's Russian translation would make them "ОК" and so on.
+  QPushButton* ok = box.addButton(kOkButton, QMessageBox::AcceptRole);
+  box.setDefaultButton(ok);
+  box.setEscapeButton(ok);
   box.exec();
 }
 
 Answer QtPrompter::ask(const QString& text, bool withNo) {
-  QMessageBox box(QMessageBox::Warning, QStringLiteral("Warning"), text, QMessageBox::NoButton, parent_);
-  box.addButton(QStringLiteral("Yes"), QMessageBox::YesRole);
-  QPushButton* no = withNo ? box.addButton(QStringLiteral("No"), QMessageBox::NoRole) : nullptr;
-  QPushButton* cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+  QMessageBox box(QMessageBox::Warning, kWarningCaption, text, QMessageBox::NoButton, parent_);
+  box.addButton(kYesButton, QMessageBox::YesRole);
+  QPushButton* no = withNo ? box.addButton(kNoButton, QMessageBox::NoRole) : nullptr;
+  QPushButton* cancel = box.addButton(kCancelButton, QMessageBox::RejectRole);
   box.setEscapeButton(cancel);
   box.exec();
   if (box.clickedButton() == cancel || box.clickedButton() == nullptr) return Answer::Cancel;
@@ -35,16 +88,17 @@ Answer QtPrompter::ask(const QString& text, bool withNo) {
 }
 
 QString QtPrompter::openFile(const QString& startDir) {
-  QFileDialog dlg(parent_, QString(), startDir, qtFilterFrom(kFileFilter));
+  OpenDialog dlg(parent_, QString(), startDir);
+  applyFilter(dlg);
   dlg.setAcceptMode(QFileDialog::AcceptOpen);
   dlg.setFileMode(QFileDialog::ExistingFile);
-  dlg.setDefaultSuffix(QStringLiteral("vqm"));
   if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return {};
   return dlg.selectedFiles().constFirst();
 }
 
 QString QtPrompter::saveFile(const QString& startDir, const QString& proposedName) {
-  QFileDialog dlg(parent_, QString(), startDir, qtFilterFrom(kFileFilter));
+  QFileDialog dlg(parent_, QString(), startDir);
+  applyFilter(dlg);
   dlg.setAcceptMode(QFileDialog::AcceptSave);
   dlg.setDefaultSuffix(QStringLiteral("rcf"));
   // Replacing is asked by the save command itself, in the program's own words.

@@ -20,7 +20,8 @@ class QtPrompter : public Prompter {
   QWidget* parent_;
 };
 
-// "Name (*.a)|*.a|Other (*.*)|*.*" -> Qt's ";;"-separated filter list.
+// "Name (*.a)|*.a|Other (*.*)|*.*" -> Qt's ";;"-separated filter list. Outside Windows each
+// entry is followed by its pattern, "*.*" becoming "*", for dialogs that hide those details.
 QString qtFilterFrom(const QString& pipeFilter);
 
 }  // namespace orbisk

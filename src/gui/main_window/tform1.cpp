@@ -147,6 +147,8 @@ void TForm1::updt1() {
   const QString star = st_.modified ? QStringLiteral("*") : QString();
   setWindowTitle(st_.shortFileName + star + QStringLiteral(" - ") + st_.programTitle);
   statusPanels_[2]->setText(st_.filePath + star);
+  // The panel cuts a long path; its tool-tip shows all of it.
+  statusPanels_[2]->setToolTip(st_.filePath + star);
 }
 
 void TForm1::obrfile() {

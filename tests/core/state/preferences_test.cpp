@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <memory>
 
@@ -50,6 +51,21 @@ TEST(Preferences, RoundTripStoresTheCurrentDirectoryWhole) {
   EXPECT_EQ(back->resultCode, 0);
   EXPECT_EQ(back->portName, QStringLiteral("/dev/ttyUSB0"));
   EXPECT_EQ(back->defaultDirectory, QDir::toNativeSeparators(deep));
+}
+
+TEST(Preferences, ARelativeFileIsTheOneInTheStartFolder) {
+  TempCwd dir;
+  ASSERT_TRUE(QDir().mkpath(dir.path("elsewhere")));
+  const Preferences prefs(QStringLiteral("relative.ini"));
+  QDir::setCurrent(dir.path("elsewhere"));  // the program moves to the stored folder
+  auto st = std::make_unique<MainState>();
+  st->portName = QStringLiteral("/dev/ttyS3");
+  wrreg(*st, prefs);
+  EXPECT_TRUE(QFileInfo::exists(dir.path("relative.ini")));
+  EXPECT_FALSE(QFileInfo::exists(dir.path("elsewhere/relative.ini")));
+  auto back = std::make_unique<MainState>();
+  rereg(*back, prefs);
+  EXPECT_EQ(back->portName, QStringLiteral("/dev/ttyS3"));
 }
 
 TEST(Preferences, TheFolderOfTheLastFileDialogIsStoredAtClose) {

@@ -252,6 +252,13 @@ TEST_F(EditorFixture, OkOnAnEmptyExpanderAppendsRecordZeroWithFilledCells) {
   button("Button1")->click();
   EXPECT_EQ(st.image.phoneCount(kSlot), 2);
   EXPECT_EQ(fieldString(st.image.record(kSlot, 1)), QByteArray("12AFE13000501"));
+
+  // A qualifier cell emptied before OK is filled with "E", not "0".
+  openFor(kEditorAdd);
+  cell(6)->clear();
+  button("Button1")->click();
+  EXPECT_EQ(cell(6)->text(), QStringLiteral("E"));
+  EXPECT_EQ(st.image.record(kSlot, 2)[10], 0x10);
 }
 
 TEST_F(EditorFixture, EmptyNumberIsAskedForAndNothingIsWritten) {

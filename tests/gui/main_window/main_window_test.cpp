@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QLabel>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <stdexcept>
@@ -29,6 +31,11 @@ TEST(MainWindow, FirstStartTitleStatusAndState) {
   f.form->updt1();
   EXPECT_EQ(f.form->windowTitle(), QStringLiteral("OrbData1* - Orbisk1_14"));
   EXPECT_EQ(f.form->statusText(2), QStringLiteral("OrbData1*"));
+
+  // A path too long for the panel is whole in its tool-tip.
+  f.st().filePath = QStringLiteral("/srv/central/receivers/district-7/building-12/site-archive/ОрбДанные-2026.rcf");
+  f.form->updt1();
+  EXPECT_EQ(f.form->findChild<QLabel*>(QStringLiteral("StatusPanel2"))->toolTip(), f.st().filePath + u'*');
 }
 
 TEST(MainWindow, StoredPreferencesAreReadAtStart) {
