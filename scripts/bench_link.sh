@@ -48,4 +48,7 @@ stop_sim
 start_sim --paced
 echo "sample configuration, paced at 1200 baud (line_s = bytes x 10 / 1200):"
 "$bench" read "$port"
+echo "the same with the serial trace on:"
+ORBISK_BENCH_TRACE="$tmp/trace.log" "$bench" read "$port"
+echo "trace: $(wc -l <"$tmp/trace.log") lines"
 stop_sim

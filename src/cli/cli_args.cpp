@@ -11,8 +11,9 @@ struct KnownOption {
   bool takesValue;
 };
 
-constexpr std::array<KnownOption, 5> kOptions{{
+constexpr std::array<KnownOption, 6> kOptions{{
     {"--port", true},
+    {"--trace", true},
     {"--out", true},
     {"--yes", false},
     {"--json", false},
@@ -30,11 +31,11 @@ struct KnownCommand {
 
 const std::array<KnownCommand, 5>& commands() {
   static const std::array<KnownCommand, 5> known{{
-      {"read", Command::Read, {"--port", "--out"}, true, true, false},
-      {"write", Command::Write, {"--port", "--yes"}, true, false, true},
+      {"read", Command::Read, {"--port", "--out", "--trace"}, true, true, false},
+      {"write", Command::Write, {"--port", "--yes", "--trace"}, true, false, true},
       {"show", Command::Show, {"--json"}, false, false, true},
-      {"clock", Command::Clock, {"--port", "--sync"}, true, false, false},
-      {"clear-events", Command::ClearEvents, {"--port"}, true, false, false},
+      {"clock", Command::Clock, {"--port", "--sync", "--trace"}, true, false, false},
+      {"clear-events", Command::ClearEvents, {"--port", "--trace"}, true, false, false},
   }};
   return known;
 }
@@ -63,6 +64,7 @@ void store(CliArgs& a, const QString& option, const QString& value) {
   else if (option == QLatin1String("--yes")) a.yes = true;
   else if (option == QLatin1String("--json")) a.json = true;
   else if (option == QLatin1String("--sync")) a.sync = true;
+  else if (option == QLatin1String("--trace")) a.trace = value;
 }
 
 }  // namespace
@@ -141,6 +143,8 @@ QString helpText() {
       "  --yes        write a configuration without expanders without asking\n"
       "  --json       print the configuration as one JSON object\n"
       "  --sync       set the receiver's clock from this computer's clock\n"
+      "  --trace FILE append a trace of every byte sent and received to FILE (read, write,\n"
+      "               clock, clear-events), for support\n"
       "  --           ends the options (for a FILE that begins with '-')\n"
       "\n"
       "Status and failure texts go to standard error; on a terminal long transfers show\n"

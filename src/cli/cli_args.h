@@ -16,6 +16,7 @@ struct CliArgs {
   bool yes = false;
   bool json = false;
   bool sync = false;
+  QString trace;  // file the conversation's bytes are traced into
   QString error;  // non-empty when the command line is not usable
 };
 

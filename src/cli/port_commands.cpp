@@ -18,7 +18,7 @@ bool interrupted(const CliEnv& env) { return env.interrupted && env.interrupted(
 
 // One conversation's worth of the desktop's state, with the command line in place of its windows.
 struct Session {
-  Session(CliEnv& env, const QString& port, bool assumeYes)
+  Session(CliEnv& env, const CliArgs& args, bool assumeYes)
       : env_(env),
         prompter(env, assumeYes),
         ui(env),
@@ -26,7 +26,8 @@ struct Session {
         receiver(state, prompter, ui, env.ports, *env.clock, [this, &env] {
           if (interrupted(env)) receiver.requestAbort();
         }) {
-    state.portName = port;
+    state.portName = args.port;
+    receiver.link().setTraceFile(args.trace);
     if (env.abortTarget) env.abortTarget(&receiver);
   }
   ~Session() {
@@ -40,6 +41,8 @@ struct Session {
 };
 
 int finish(const Session& s, CliEnv& env, bool ok) {
+  if (const SerialTrace* t = s.receiver.link().trace(); t && !t->healthy())
+    env.err(QStringLiteral("orbisk-cli: cannot write the trace to %1\n").arg(t->path()));
   if (interrupted(env)) {
     env.err(QStringLiteral("orbisk-cli: interrupted\n"));
     return status::kInterrupted;
@@ -78,7 +81,7 @@ int runRead(const CliArgs& args, CliEnv& env) {
     env.err(args.out + QStringLiteral(": ") + text::kSaveFailed + u'\n');
     return status::kUsage;
   }
-  auto s = std::make_unique<Session>(env, args.port, false);
+  auto s = std::make_unique<Session>(env, args, false);
   const bool ok = s->receiver.rddump2();
   if (!ok || interrupted(env)) return finish(*s, env, ok);
   repairAsShown(s->state.image);
@@ -90,7 +93,7 @@ int runRead(const CliArgs& args, CliEnv& env) {
 }
 
 int runWrite(const CliArgs& args, CliEnv& env) {
-  auto s = std::make_unique<Session>(env, args.port, args.yes);
+  auto s = std::make_unique<Session>(env, args, args.yes);
   ConfigImage& img = s->state.image;
   if (!loadConfig(args.file, img, env)) return status::kUsage;
   repairAsShown(img);
@@ -106,7 +109,7 @@ int runWrite(const CliArgs& args, CliEnv& env) {
 }
 
 int runClock(const CliArgs& args, CliEnv& env) {
-  auto s = std::make_unique<Session>(env, args.port, false);
+  auto s = std::make_unique<Session>(env, args, false);
   const bool ok = args.sync ? s->receiver.wrdump1() : s->receiver.rddump1();
   if (ok && !interrupted(env)) {
     QString shown = s->ui.receiverTime + u'\n' + s->ui.computerTime + u'\n';
@@ -117,7 +120,7 @@ int runClock(const CliArgs& args, CliEnv& env) {
 }
 
 int runClearEvents(const CliArgs& args, CliEnv& env) {
-  auto s = std::make_unique<Session>(env, args.port, false);
+  auto s = std::make_unique<Session>(env, args, false);
   return finish(*s, env, s->receiver.clearEventBuffer());
 }
 

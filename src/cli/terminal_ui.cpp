@@ -2,18 +2,13 @@
 
 #include <algorithm>
 
+#include "core/link/transfer_progress.h"
+
 namespace orbisk::cli {
 namespace {
 
-constexpr long kLineBytesPerSecond = 120;  // 1200 baud, ten bits a byte
 constexpr int kBarWidth = 24;
 constexpr uint32_t kRedrawMs = 200;  // a fast line would otherwise redraw for every block
-
-QString duration(long seconds) {
-  const long h = seconds / 3600, m = seconds / 60 % 60, s = seconds % 60;
-  const QString ms = QStringLiteral("%1:%2").arg(m, h ? 2 : 1, 10, QChar(u'0')).arg(s, 2, 10, QChar(u'0'));
-  return h ? QStringLiteral("%1:%2").arg(h).arg(ms) : ms;
-}
 
 }  // namespace
 
@@ -24,13 +19,13 @@ QString progressLine(long done, long total) {
   QString bar(kBarWidth, u' ');
   for (int i = 0; i < filled; ++i) bar[i] = u'=';
   if (filled < kBarWidth) bar[filled] = u'>';
-  const long left = (total - done + kLineBytesPerSecond - 1) / kLineBytesPerSecond;
+  const long left = secondsLeft(done, total);
   return QStringLiteral("[%1] %2%  %3/%4 bytes  ~ %5 left")
       .arg(bar)
       .arg(done * 100 / total, 3)
       .arg(done)
       .arg(total)
-      .arg(duration(left));
+      .arg(durationText(left));
 }
 
 void TerminalUi::setProgressVisible(bool visible) {

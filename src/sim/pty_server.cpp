@@ -8,6 +8,7 @@
 #include <QFile>
 #include <cerrno>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <thread>
@@ -78,6 +79,9 @@ void PtyServer::serve(ReceiverEngine& engine, const ServeOptions& options, const
   QByteArray pending;  // replies not yet written
   int64_t nextByteUs = 0;
   uint8_t buf[4096];
+  QFile log(options.receivedLog);
+  if (!options.receivedLog.isEmpty() && !log.open(QIODevice::WriteOnly | QIODevice::Append))
+    std::fprintf(stderr, "halvorn-sim: cannot write %s\n", qPrintable(options.receivedLog));
   while (!stop.load()) {
     int waitMs = kIdlePollMs;
     short events = POLLIN;
@@ -97,7 +101,13 @@ void PtyServer::serve(ReceiverEngine& engine, const ServeOptions& options, const
     }
     if (p.revents & POLLIN) {
       const ssize_t n = ::read(master_, buf, sizeof buf);
-      if (n > 0) pending.append(engine.feed(buf, static_cast<int>(n), steadyMs()));
+      if (n > 0) {
+        if (log.isOpen()) {
+          log.write(reinterpret_cast<const char*>(buf), n);
+          log.flush();
+        }
+        pending.append(engine.feed(buf, static_cast<int>(n), steadyMs()));
+      }
     }
     if ((p.revents & POLLOUT) && !pending.isEmpty()) {
       const qsizetype chunk = options.paced ? 1 : pending.size();

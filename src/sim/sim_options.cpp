@@ -37,6 +37,7 @@ void addOptions(QCommandLineParser& p) {
       {"bad-clock", "Send a clock that is not valid BCD."},
       {"faulty-memory", "Fail the second step of the memory test."},
       {"paced", "Send at the real line speed, 1200 baud (about 120 bytes a second)."},
+      {"log-received", "Append every byte received from the PC to FILE.", "FILE"},
   });
 }
 
@@ -84,6 +85,7 @@ ParseResult parseSimOptions(const QStringList& args, SimOptions& o, QString& mes
   o.firmware = p.value("firmware").toLatin1();
   o.channelTypes = p.value("channel-types").toLatin1();
   o.serve.paced = p.isSet("paced");
+  o.serve.receivedLog = p.value("log-received");
   if (p.isSet("channel-types") && o.channelTypes.size() != 16) {
     message = QStringLiteral("--channel-types: expected 16 characters");
     return ParseResult::Error;

@@ -61,6 +61,8 @@ int run(const QString& what, const QString& port, const QString& file) {
   ByteCount ui;
   SteadyClock clock;
   Receiver receiver(*state, prompter, ui, qtPortFactory(), clock);
+  // A serial trace, to time a transfer with it on.
+  receiver.link().setTraceFile(qEnvironmentVariable("ORBISK_BENCH_TRACE"));
   const std::clock_t cpu0 = std::clock();
   const auto wall0 = std::chrono::steady_clock::now();
   bool ok = what == "read" ? receiver.rddump2() : receiver.wrdump2();

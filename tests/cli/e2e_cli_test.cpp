@@ -259,6 +259,39 @@ TEST_F(CliEndToEnd, AReceiverKilledMidTransferEndsItAtOnce) {
   }
 }
 
+// The bytes of every TX line of a trace, in order.
+QByteArray tracedTx(const QString& tracePath) {
+  QByteArray tx;
+  for (const QString& line : QString::fromUtf8(readAll(tracePath)).split(u'\n')) {
+    const qsizetype at = line.indexOf(QStringLiteral(" TX "));
+    if (at < 0) continue;
+    const QString hex = line.mid(at + 4).section(QStringLiteral("  "), 0, 0);
+    for (const QString& h : hex.split(u' ', Qt::SkipEmptyParts)) tx.append(static_cast<char>(h.toInt(nullptr, 16)));
+  }
+  return tx;
+}
+
+TEST_F(CliEndToEnd, TheTraceHoldsExactlyWhatTheReceiverWasSent) {
+  const QString sample = dir.path("sample.rcf");
+  ASSERT_EQ(SimProcess::run({"--sample", sample}), 0);
+  for (const bool reading : {true, false}) {
+    SCOPED_TRACE(reading ? "read" : "write");
+    QFile::remove(dir.path("received.bin"));
+    QFile::remove(dir.path("trace.log"));
+    SimProcess sim;
+    ASSERT_TRUE(sim.start({"--log-received", dir.path("received.bin")}));
+    const CliResult r = cli(reading ? QStringList{"read", "--port", sim.device(), "--out", "copy.rcf", "--trace", "trace.log"}
+                                    : QStringList{"write", "--port", sim.device(), sample, "--trace", "trace.log"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    const QByteArray tx = tracedTx(dir.path("trace.log"));
+    EXPECT_EQ(tx, readAll(dir.path("received.bin")));
+    EXPECT_EQ(tx.size(), reading ? 2 : 1 + 1 + 6 + 8 + 32 + 20 * 32 + 128 + 1);
+    const QString trace = QString::fromUtf8(readAll(dir.path("trace.log")));
+    EXPECT_TRUE(trace.startsWith(QStringLiteral("  0.000 open ") + sim.device()));
+    EXPECT_TRUE(trace.endsWith(QStringLiteral(" close\n")));
+  }
+}
+
 TEST_F(CliEndToEnd, ExitStatusesOfTheBinary) {
   EXPECT_EQ(cli({}).status, 2);
   EXPECT_EQ(cli({"--version"}).status, 0);

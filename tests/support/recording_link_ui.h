@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 #include "core/link/link_ui.h"
@@ -26,6 +27,7 @@ class RecordingLinkUi : public LinkUi {
   void bytesMoved(long d, long t) override {
     done = d;
     total = t;
+    if (onBytes) onBytes(d, t);
   }
   QString status() const { return statuses.isEmpty() ? QString() : statuses.last(); }
 
@@ -37,6 +39,7 @@ class RecordingLinkUi : public LinkUi {
   int repaints = 0;
   int refreshes = 0;
   long done = 0, total = 0;
+  std::function<void(long, long)> onBytes;
 };
 
 }  // namespace orbisk::test

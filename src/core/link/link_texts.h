@@ -31,6 +31,10 @@ inline const QString kTessalyPrefix = QStringLiteral("Tessaly ");
 inline const QString kTessalyPaired = QStringLiteral("Tessaly 3320");
 inline const QString kHalvornPrefix = QStringLiteral("Halvorn ");
 
+// Beside the status text while a conversation runs: bytes moved, all bytes, time left.
+inline const QString kProgressTemplate = QStringLiteral("%1 из %2 байт, осталось %3");
+inline const QString kCancelButton = QStringLiteral("Прервать");
+
 // The question before writing a configuration without expanders: three lines.
 inline const QString kEmptyListQuestion = QStringLiteral("     Список телефонов пуст. \n     Если в приемнике есть записанные телефоны, \n     то они будут удалены. Продолжить?");
 

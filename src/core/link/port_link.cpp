@@ -28,6 +28,7 @@ bool PortLink::setdcb() {
   closePort();
   port_ = ports_ ? ports_() : nullptr;
   const PortOpen result = port_ ? port_->open(state_.portName) : PortOpen::Busy;
+  if (trace_) trace_->opened(state_.portName, result != PortOpen::Busy, clock_.nowMs(), clock_.pcNow().toString(Qt::ISODate));
   if (result == PortOpen::Busy) {
     port_.reset();
     prompter_.messageCaptioned(text::kPortBusyCaption, text::kPortBusyText);
@@ -41,6 +42,10 @@ bool PortLink::wrport(const uint8_t* bytes, int n) {
   // After an abort nothing more goes to the receiver, not even the next piece of the conversation.
   if (!port_ || stopped()) return false;
   port_->purge();
+  if (trace_) {
+    trace_->purged(clock_.nowMs());
+    trace_->sent(bytes, n, clock_.nowMs());
+  }
   return port_->write(bytes, n);
 }
 
@@ -52,14 +57,26 @@ bool PortLink::expired(uint32_t start, int timeout) const {
 
 bool PortLink::readOne(uint8_t& byte) {
   const bool got = port_ && port_->readByte(byte);
+  if (trace_) {
+    if (got) trace_->received(byte, clock_.nowMs());
+    else trace_->quiet();
+  }
   if (pump_) pump_();
   return got;
+}
+
+void PortLink::endedWaiting() {
+  state_.resultCode = code::kNoAnswer;
+  if (!trace_) return;
+  if (abort_.load()) trace_->note(QStringLiteral("abort"), clock_.nowMs());
+  else if (port_ && port_->vanished()) trace_->note(QStringLiteral("device gone"), clock_.nowMs());
+  else trace_->timedOut(clock_.nowMs());
 }
 
 int PortLink::vvod(const uint8_t* bytes, int n, int timeout) {
   state_.resultCode = code::kOk;
   if (stopped()) {
-    state_.resultCode = code::kNoAnswer;
+    endedWaiting();
     return 0;
   }
   wrport(bytes, n);
@@ -70,7 +87,7 @@ int PortLink::vvod(const uint8_t* bytes, int n, int timeout) {
   int lineStart = 0;
   for (;;) {
     if (expired(start, timeout)) {
-      state_.resultCode = code::kNoAnswer;
+      endedWaiting();
       return 0;
     }
     uint8_t b = 0;
@@ -101,7 +118,7 @@ int PortLink::report(int n, int timeout) {
   int count = 0;
   while (count < n) {
     if (expired(start, timeout)) {
-      state_.resultCode = code::kNoAnswer;
+      endedWaiting();
       return 0;
     }
     uint8_t b = 0;
@@ -113,11 +130,14 @@ int PortLink::report(int n, int timeout) {
 void PortLink::delay1(int n) {
   const uint32_t start = clock_.nowMs();
   const uint32_t span = static_cast<uint32_t>(std::max(n, 0)) * 10u;
+  if (trace_ && !stopped()) trace_->pause(static_cast<int>(span), start);
   for (;;) {
     const uint32_t elapsed = clock_.nowMs() - start;
     if (elapsed > span || stopped()) return;
     // Short steps, so an abort (Ctrl+C, a closing window) is seen within a few milliseconds.
     clock_.sleepMs(std::min(static_cast<int>(span - elapsed) + 1, kPauseStepMs));
+    // The window may repaint meanwhile; input waits until the pause is over.
+    if (pausePump_) pausePump_();
   }
 }
 
@@ -125,6 +145,11 @@ void PortLink::closePort() {
   if (!port_) return;
   port_->close();
   port_.reset();
+  if (trace_) trace_->closed(clock_.nowMs());
+}
+
+void PortLink::setTraceFile(const QString& path) {
+  trace_ = path.isEmpty() ? nullptr : std::make_unique<SerialTrace>(path);
 }
 
 }  // namespace orbisk

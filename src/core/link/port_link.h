@@ -9,6 +9,7 @@
 #include "core/state/prompter.h"
 #include "core/link/link_clock.h"
 #include "core/link/serial_port.h"
+#include "core/link/serial_trace.h"
 
 namespace orbisk {
 
@@ -47,6 +48,12 @@ class PortLink {
   void clearAbort() { abort_.store(false); }
   bool abortRequested() const { return abort_.load(); }
 
+  // Every conversation from now on is traced into path (appended); empty turns tracing off.
+  void setTraceFile(const QString& path);
+  const SerialTrace* trace() const { return trace_.get(); }
+  // Called between the short sleeps of a pause: a repaint, never input.
+  void setPausePump(EventPump pump) { pausePump_ = std::move(pump); }
+
   const uint8_t* received() const { return state_.receive->data(); }
   Clock& clock() { return clock_; }
 
@@ -55,6 +62,8 @@ class PortLink {
   bool stopped() const;
   bool expired(uint32_t start, int timeout) const;
   bool readOne(uint8_t& byte);
+  // A wait that ran out, was aborted or lost its device: code 1, and the trace says which.
+  void endedWaiting();
 
   MainState& state_;
   Prompter& prompter_;
@@ -62,6 +71,8 @@ class PortLink {
   Clock& clock_;
   EventPump pump_;
   std::unique_ptr<SerialPort> port_;
+  std::unique_ptr<SerialTrace> trace_;
+  EventPump pausePump_;
   std::atomic<bool> abort_{false};
 };
 

@@ -61,6 +61,7 @@ class Receiver {
   // Makes the running conversation fail at its next wait (window closing, Ctrl+C).
   void requestAbort() { link_.requestAbort(); }
   PortLink& link() { return link_; }
+  const PortLink& link() const { return link_; }
 
  private:
   struct Conversation {

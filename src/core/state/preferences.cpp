@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 #include <memory>
 
 namespace orbisk {
@@ -10,6 +11,13 @@ namespace {
 
 const QString kPort = QStringLiteral("pr");
 const QString kFolder = QStringLiteral("fn");
+const QString kTraceOn = QStringLiteral("trace");
+const QString kTraceFile = QStringLiteral("tracefile");
+
+QString defaultTraceFile() {
+  return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+         QStringLiteral("/orbsk/orbisk-trace.log");
+}
 
 std::unique_ptr<QSettings> openSettings(const QString& iniPath) {
   if (!iniPath.isEmpty()) return std::make_unique<QSettings>(iniPath, QSettings::IniFormat);
@@ -54,6 +62,23 @@ bool Preferences::write(const QString& port, const QString& folder) const {
   auto s = openSettings(iniPath_);
   s->setValue(kPort, port);
   s->setValue(kFolder, folder);
+  s->sync();
+  return s->status() == QSettings::NoError;
+}
+
+Preferences::Trace Preferences::readTrace() const {
+  auto s = openSettings(iniPath_);
+  Trace t;
+  t.on = textValue(*s, kTraceOn) == QLatin1String("1");
+  t.file = textValue(*s, kTraceFile);
+  if (t.file.isEmpty()) t.file = defaultTraceFile();
+  return t;
+}
+
+bool Preferences::writeTrace(const Trace& trace) const {
+  auto s = openSettings(iniPath_);
+  s->setValue(kTraceOn, trace.on ? QStringLiteral("1") : QStringLiteral("0"));
+  s->setValue(kTraceFile, trace.file);
   s->sync();
   return s->status() == QSettings::NoError;
 }

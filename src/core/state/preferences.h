@@ -19,6 +19,15 @@ class Preferences {
   // False when the key cannot be created or written.
   bool write(const QString& port, const QString& folder) const;
 
+  // The serial trace, a preference of its own beside "pr" and "fn": on or off, and its file
+  // (a file in the user's data folder when none was chosen).
+  struct Trace {
+    bool on = false;
+    QString file;
+  };
+  Trace readTrace() const;
+  bool writeTrace(const Trace& trace) const;
+
   QString location() const;
 
  private:

@@ -12,6 +12,8 @@
 #include "core/state/preferences.h"
 
 class QLabel;
+class QMenu;
+class QPushButton;
 class QProgressBar;
 class QToolBar;
 
@@ -57,6 +59,7 @@ class TForm1 : public QMainWindow {
   void About1Click();
   void ToolButton14Click();  // factory defaults
   void N17Click();           // port selection
+  void TraceClick();         // "Журнал обмена..."
   Receiver& receiver() { return *receiver_; }
 
   // Set by later parts of the program: the read at first activation (true = success).
@@ -65,6 +68,10 @@ class TForm1 : public QMainWindow {
   void setStatusText(int panel, const QString& text);
   QString statusText(int panel) const;
   QProgressBar* progressBar() const { return ProgressBar1; }
+  // Beside status panel 1 while a conversation runs.
+  void showTransferControls(bool visible);
+  void showTransferProgress(long done, long total);
+  QPushButton* cancelButton() const { return CancelButton; }
 
  protected:
   void changeEvent(QEvent* e) override;
@@ -81,6 +88,9 @@ class TForm1 : public QMainWindow {
   void buildPopups();
   void wirePhoneCommands();
   void wireReceiver(PortFactory ports, Clock* clock);
+  void buildTransferStatus();
+  void wireTransferControls(QMenu* settings);
+  void applyTrace(const Preferences::Trace& trace);
   // Runs a receiver conversation; a close asked for meanwhile happens once it has ended.
   bool converse(const std::function<bool()>& command);
   bool stopConversationForClose();
@@ -96,6 +106,8 @@ class TForm1 : public QMainWindow {
 
   QProgressBar* ProgressBar1 = nullptr;
   QLabel* statusPanels_[3] = {nullptr, nullptr, nullptr};
+  QLabel* TransferLabel = nullptr;
+  QPushButton* CancelButton = nullptr;
   TForm2* PhoneEditor = nullptr;
   TForm3* ExpanderDialog = nullptr;
   TForm4* PortDialog = nullptr;

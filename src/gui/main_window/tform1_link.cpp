@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QProgressBar>
 #include <QTimer>
 
@@ -22,6 +23,7 @@ class MainLinkUi : public LinkUi {
   void setProgressVisible(bool visible) override {
     // The position is the conversation's to set: the memory test shows the bar as it was left.
     f_.progressBar()->setVisible(visible);
+    f_.showTransferControls(visible);
     // Settings edited while bytes are on the wire would be lost or half sent.
     v_.Panel1->setEnabled(!visible);
   }
@@ -33,6 +35,7 @@ class MainLinkUi : public LinkUi {
   }
   void repaintNow() override { f_.repaint(); }
   void refreshViews() override { f_.obrfile(); }
+  void bytesMoved(long done, long total) override { f_.showTransferProgress(done, total); }
 
  private:
   TForm1& f_;
@@ -73,6 +76,7 @@ void TForm1::wireReceiver(PortFactory ports, Clock* clock) {
     connect(findChild<QAction*>(QString::fromLatin1(n)), &QAction::triggered, this, [this] { N17Click(); });
   MemoryTest = new TForm6([this] { return memoryTestStep(1); }, [this] { return memoryTestStep(2); }, this);
   connect(v_.Panel1, &SettingsPanel::serviceShortcut, this, [this] { MemoryTest->exec(); });
+  wireTransferControls(findChild<QMenu*>(QStringLiteral("N12")));
 }
 
 void TForm1::N17Click() { PortDialog->exec(); }

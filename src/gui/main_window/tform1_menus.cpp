@@ -155,6 +155,7 @@ void TForm1::buildStatusBar() {
     sb->addPermanentWidget(panel, widths[i] > 0 ? 0 : 1);
     statusPanels_[i] = panel;
   }
+  buildTransferStatus();
 }
 
 }  // namespace orbisk

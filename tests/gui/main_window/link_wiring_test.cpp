@@ -134,3 +134,42 @@ TEST(LinkWiring, PortMenuOpensThePortDialogAndCancelKeepsThePort) {
   EXPECT_EQ(f.st().portName, QStringLiteral("COM1"));
   EXPECT_EQ(f.form->statusText(0), QStringLiteral("COM1"));
 }
+
+TEST(LinkWiring, ProgressAndCancelBesideTheStatusText) {
+  MainWindowFixture f;
+  loadSample(f);
+  f.form->show();
+  const auto before = std::make_unique<ConfigImage>(f.img());
+  auto* label = f.form->findChild<QLabel*>(QStringLiteral("TransferLabel"));
+  QPushButton* cancel = f.form->cancelButton();
+  ASSERT_NE(label, nullptr);
+  EXPECT_FALSE(cancel->isVisible());
+  EXPECT_EQ(cancel->text(), QStringLiteral("Прервать"));
+  EXPECT_EQ(cancel->shortcut(), QKeySequence(Qt::Key_Escape));
+  // Pressed while the slot tables come in: the read ends at once, as a silent receiver ends it.
+  QString shown;
+  bool visibleMeanwhile = false;
+  size_t sentAtCancel = 0;
+  bool pressed = false;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    if (pressed || !f.st().busy || label->text().isEmpty()) return;
+    pressed = true;
+    shown = label->text();
+    visibleMeanwhile = cancel->isVisible() && label->isVisible();
+    sentAtCancel = f.line.writes.size();
+    cancel->click();
+  });
+  poll.start(0);
+  f.action("ToolButton6")->trigger();
+  poll.stop();
+  EXPECT_TRUE(visibleMeanwhile);
+  EXPECT_TRUE(shown.contains(QStringLiteral(" из ")) && shown.contains(QStringLiteral("осталось"))) << shown.toStdString();
+  EXPECT_EQ(f.form->statusText(1), QStringLiteral("Чтение неудачнo "));
+  EXPECT_EQ(f.line.writes.size(), sentAtCancel);
+  EXPECT_TRUE(f.img() == *before);
+  EXPECT_FALSE(f.line.open);
+  EXPECT_FALSE(f.st().busy);
+  EXPECT_FALSE(cancel->isVisible());
+  EXPECT_FALSE(label->isVisible());
+}

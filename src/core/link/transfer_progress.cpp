@@ -1,0 +1,36 @@
+#include "core/link/transfer_progress.h"
+
+#include <algorithm>
+
+#include "core/link/link_texts.h"
+
+namespace orbisk {
+namespace {
+
+// Thousands apart by a blank, as Russian writes them.
+QString grouped(long n) {
+  QString digits = QString::number(n);
+  for (qsizetype at = digits.size() - 3; at > 0; at -= 3) digits.insert(at, u' ');
+  return digits;
+}
+
+}  // namespace
+
+long secondsLeft(long done, long total) {
+  const long rest = std::max(total - std::clamp(done, 0L, std::max(total, 0L)), 0L);
+  return (rest + kLineBytesPerSecond - 1) / kLineBytesPerSecond;
+}
+
+QString durationText(long seconds) {
+  const long h = seconds / 3600, m = seconds / 60 % 60, s = seconds % 60;
+  const QString ms = QStringLiteral("%1:%2").arg(m, h ? 2 : 1, 10, QChar(u'0')).arg(s, 2, 10, QChar(u'0'));
+  return h ? QStringLiteral("%1:%2").arg(h).arg(ms) : ms;
+}
+
+QString transferProgressText(long done, long total) {
+  total = std::max(total, 0L);
+  done = std::clamp(done, 0L, total);
+  return text::kProgressTemplate.arg(grouped(done), grouped(total), durationText(secondsLeft(done, total)));
+}
+
+}  // namespace orbisk
