@@ -6,7 +6,7 @@
 
 namespace orbisk::cli {
 
-enum class Command { Help, Version, Read, Write, Show, Clock, ClearEvents };
+enum class Command { Help, Version, Read, Write, Show, Clock, ClearEvents, Export, Import };
 
 struct CliArgs {
   Command command = Command::Help;
@@ -16,6 +16,10 @@ struct CliArgs {
   bool yes = false;
   bool json = false;
   bool sync = false;
+  QString slot;  // export --slot
+  QString csv;   // import --csv
+  bool excel = false;
+  bool replace = false;
   QString error;  // non-empty when the command line is not usable
 };
 

@@ -54,4 +54,21 @@ QString QtPrompter::saveFile(const QString& startDir, const QString& proposedNam
   return dlg.selectedFiles().constFirst();
 }
 
+QString QtPrompter::openCsvFile(const QString& startDir) {
+  QFileDialog dlg(parent_, QString(), startDir, qtFilterFrom(kCsvFileFilter));
+  dlg.setAcceptMode(QFileDialog::AcceptOpen);
+  dlg.setFileMode(QFileDialog::ExistingFile);
+  if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return {};
+  return dlg.selectedFiles().constFirst();
+}
+
+QString QtPrompter::saveCsvFile(const QString& startDir, const QString& proposedName) {
+  QFileDialog dlg(parent_, QString(), startDir, qtFilterFrom(kCsvFileFilter));
+  dlg.setAcceptMode(QFileDialog::AcceptSave);
+  dlg.setDefaultSuffix(QStringLiteral("csv"));
+  dlg.selectFile(proposedName);
+  if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return {};
+  return dlg.selectedFiles().constFirst();
+}
+
 }  // namespace orbisk

@@ -15,6 +15,8 @@ class QtPrompter : public Prompter {
   Answer ask(const QString& text, bool withNo = true) override;
   QString openFile(const QString& startDir) override;
   QString saveFile(const QString& startDir, const QString& proposedName) override;
+  QString openCsvFile(const QString& startDir) override;
+  QString saveCsvFile(const QString& startDir, const QString& proposedName) override;
 
  private:
   QWidget* parent_;
