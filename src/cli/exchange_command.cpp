@@ -32,7 +32,7 @@ int runExport(const CliArgs& args, CliEnv& env) {
   auto img = std::make_unique<ConfigImage>();
   if (!loadConfig(args.file, *img, env, ReadAccess::ReadOnly)) return status::kUsage;
   const ExpanderSet set = expandersOf(*img);
-  uint16_t slots = set.count > 0 ? set.mask : 0;
+  uint16_t slotMask = set.count > 0 ? set.mask : 0;
   if (!args.slot.isEmpty()) {
     const int slot = parseSlot(args.slot);
     if (slot < 0) {
@@ -43,9 +43,9 @@ int runExport(const CliArgs& args, CliEnv& env) {
       env.err(args.file + QStringLiteral(": no expander in slot %1\n").arg(args.slot.toUpper()));
       return status::kUsage;
     }
-    slots = static_cast<uint16_t>(1u << slot);
+    slotMask = static_cast<uint16_t>(1u << slot);
   }
-  const QByteArray csv = exportPhonesCsv(*img, slots, args.excel ? CsvStyle::Excel : CsvStyle::Standard);
+  const QByteArray csv = exportPhonesCsv(*img, slotMask, args.excel ? CsvStyle::Excel : CsvStyle::Standard);
   if (args.out.isEmpty()) {
     if (env.outBytes) env.outBytes(csv);
     else env.out(QString::fromUtf8(csv));

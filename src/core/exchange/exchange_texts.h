@@ -24,6 +24,7 @@ inline const QString kImportBadQualifier = QStringLiteral("код события
 inline const QString kImportBadNumber = QStringLiteral("допустимы только цифры, \"+\" и \"*\"");
 inline const QString kImportNumberTooLong = QStringLiteral("в номере больше 16 символов");
 inline const QString kImportNotCp1251 = QStringLiteral("символ \"%1\" не может быть сохранен в приемнике");
+inline const QString kImportControlChar = QStringLiteral("переводы строк и управляющие символы недопустимы");
 inline const QString kImportCommentTooLong = QStringLiteral("в комментарии больше 16 символов");
 inline const QString kImportTooManyPhones = QStringLiteral("расширитель %1: больше 200 телефонов");
 inline const QString kImportNoRoomForExpander = QStringLiteral("расширитель %1: больше добавить нельзя");

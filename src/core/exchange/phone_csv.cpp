@@ -30,19 +30,19 @@ QStringList phoneFields(const ConfigImage& img, int slot, int index) {
 
 }  // namespace
 
-QString phoneTableText(const ConfigImage& img, uint16_t slots, QChar separator) {
+QString phoneTableText(const ConfigImage& img, uint16_t slotMask, QChar separator) {
   QString out = csvRow(csvHeaders(), separator);
   for (int s = 0; s < kSlotCount; ++s) {
-    if ((slots & (1u << s)) == 0) continue;
+    if ((slotMask & (1u << s)) == 0) continue;
     const int count = usablePhoneCount(img, s);
     for (int i = 0; i < count; ++i) out += csvRow(phoneFields(img, s, i), separator);
   }
   return out;
 }
 
-QByteArray exportPhonesCsv(const ConfigImage& img, uint16_t slots, CsvStyle style) {
-  if (style == CsvStyle::Excel) return toCp1251(phoneTableText(img, slots, u';'));
-  return phoneTableText(img, slots, u',').toUtf8();
+QByteArray exportPhonesCsv(const ConfigImage& img, uint16_t slotMask, CsvStyle style) {
+  if (style == CsvStyle::Excel) return toCp1251(phoneTableText(img, slotMask, u';'));
+  return phoneTableText(img, slotMask, u',').toUtf8();
 }
 
 PhoneRows readPhonesCsv(const QByteArray& bytes) {

@@ -31,9 +31,9 @@ enum class CsvStyle {
   Excel,     // code page 1251, ";": what a spreadsheet on a Russian Windows opens directly
 };
 
-// The header row and one row per telephone of the slots in mask, in slot and list order.
-QString phoneTableText(const ConfigImage& img, uint16_t slots, QChar separator);
-QByteArray exportPhonesCsv(const ConfigImage& img, uint16_t slots, CsvStyle style);
+// The header row and one row per telephone of the slotMask in mask, in slot and list order.
+QString phoneTableText(const ConfigImage& img, uint16_t slotMask, QChar separator);
+QByteArray exportPhonesCsv(const ConfigImage& img, uint16_t slotMask, CsvStyle style);
 
 // Rows of a file: encoding and separator are detected.
 PhoneRows readPhonesCsv(const QByteArray& bytes);

@@ -118,8 +118,12 @@ std::optional<QByteArray> numberField(const RowContext& ctx) {
 std::optional<QByteArray> commentField(const RowContext& ctx) {
   const QString raw = ctx.value(kComment);  // blanks at either end are the user's
   for (const QChar c : raw) {
-    if (!fitsCp1251(c) || c.unicode() < 0x20) {
-      ctx.fail(kComment, raw, text::kImportNotCp1251.arg(c.unicode() < 0x20 ? QString::number(c.unicode()) : QString(c)));
+    if (c.unicode() < 0x20) {
+      ctx.fail(kComment, raw, text::kImportControlChar);
+      return std::nullopt;
+    }
+    if (!fitsCp1251(c)) {
+      ctx.fail(kComment, raw, text::kImportNotCp1251.arg(c));
       return std::nullopt;
     }
   }

@@ -15,7 +15,7 @@ bool matches(const uint8_t* rec, const QString& needle) {
 
 }  // namespace
 
-std::optional<PhonePlace> findPhone(const ConfigImage& img, uint16_t slots, const QString& needle,
+std::optional<PhonePlace> findPhone(const ConfigImage& img, uint16_t slotMask, const QString& needle,
                                     std::optional<PhonePlace> after) {
   const QString n = needle.trimmed();
   if (n.isEmpty()) return std::nullopt;
@@ -26,7 +26,7 @@ std::optional<PhonePlace> findPhone(const ConfigImage& img, uint16_t slots, cons
     const int pos = (start + k) % kPositions;
     const int slot = pos / kMaxPhones;
     const int index = pos % kMaxPhones;
-    if ((slots & (1u << slot)) == 0 || index >= usablePhoneCount(img, slot)) continue;
+    if ((slotMask & (1u << slot)) == 0 || index >= usablePhoneCount(img, slot)) continue;
     if (matches(img.record(slot, index), n)) return PhonePlace{slot, index};
   }
   return std::nullopt;

@@ -16,8 +16,8 @@ struct PhonePlace {
 };
 
 // The first telephone after `after` (or from the start when none) in slot and list order, going
-// round to the start; only slots in the mask are searched. Letters match in either case.
-std::optional<PhonePlace> findPhone(const ConfigImage& img, uint16_t slots, const QString& needle,
+// round to the start; only slotMask in the mask are searched. Letters match in either case.
+std::optional<PhonePlace> findPhone(const ConfigImage& img, uint16_t slotMask, const QString& needle,
                                     std::optional<PhonePlace> after);
 
 }  // namespace orbisk

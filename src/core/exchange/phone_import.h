@@ -22,7 +22,7 @@ struct SlotImport {
 
 struct ImportResult {
   QStringList errors;  // empty = success
-  std::array<SlotImport, kSlotCount> slots{};
+  std::array<SlotImport, kSlotCount> perSlot{};
   int total = 0;
   ImportMode mode = ImportMode::Append;
   bool ok() const { return errors.isEmpty(); }
