@@ -23,17 +23,17 @@ QString cliBinary() {
   return QFileInfo(path).isExecutable() ? path : QString();
 }
 
-struct Run {
+struct CliRun {
   int status = -1;
   QByteArray out;
   QString err;
 };
 
-Run cli(const QStringList& args) {
+CliRun cli(const QStringList& args) {
   QProcess p;
   p.start(cliBinary(), args);
   p.closeWriteChannel();
-  Run r;
+  CliRun r;
   if (!p.waitForFinished(60000)) return r;
   r.out = p.readAllStandardOutput();
   r.err = QString::fromUtf8(p.readAllStandardError());
@@ -63,7 +63,7 @@ class CliExchange : public ::testing::Test {
 };
 
 TEST_F(CliExchange, SpreadsheetRoundTripGivesTheSameFile) {
-  Run r = cli({"export", "conf.rcf"});
+  CliRun r = cli({"export", "conf.rcf"});
   ASSERT_EQ(r.status, 0) << r.err.toStdString();
   EXPECT_TRUE(r.out.startsWith("расширитель,телефон,объект,код,зона,раздел,комментарии\r\n2,+79120000001,0012,E130,005,01,"));
 
@@ -89,7 +89,7 @@ TEST_F(CliExchange, SpreadsheetRoundTripGivesTheSameFile) {
 
 TEST_F(CliExchange, ImportInPlaceAddsAnExpanderAndErrorsChangeNothing) {
   writeAll(dir.path("more.csv"), "slot,number\n9,+7111\nc,+7222\n");
-  Run r = cli({"import", "conf.rcf", "--csv", "more.csv"});
+  CliRun r = cli({"import", "conf.rcf", "--csv", "more.csv"});
   ASSERT_EQ(r.status, 0) << r.err.toStdString();
   ConfigImage after;
   ASSERT_EQ(readImageFile(dir.path("conf.rcf"), after), ReadResult::Ok);

@@ -13,6 +13,7 @@
 #include "core/exchange/exchange_texts.h"
 #include "core/image/cp1251.h"
 #include "core/records/phone_codec.h"
+#include "core/records/phone_table.h"
 #include "gui/dialogs/exchange_ui_texts.h"
 #include "gui/dialogs/find_dialog.h"
 #include "gui/dialogs/import_dialog.h"
