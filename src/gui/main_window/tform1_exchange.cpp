@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScreen>
 #include <QTreeWidget>
 #include <memory>
 
@@ -137,7 +138,16 @@ void TForm1::PastePhonesClick() {
 }
 
 void TForm1::FindPhoneClick() {
-  if (!FindPhone) FindPhone = new FindDialog(this, [this](const QString& t) { findNextPhone(t); });
+  if (!FindPhone) {
+    FindPhone = new FindDialog(this, [this](const QString& t) { findNextPhone(t); });
+    // Below the main window where there is room, so that it does not hide the rows it finds.
+    FindPhone->adjustSize();
+    const QRect frame = frameGeometry();
+    const QPoint below(frame.left() + 140, frame.bottom() + 8);
+    const QScreen* screen = this->screen();
+    if (screen && screen->availableGeometry().contains(QRect(below, FindPhone->frameGeometry().size())))
+      FindPhone->move(below);
+  }
   FindPhone->show();
   FindPhone->raise();
   FindPhone->activateWindow();
