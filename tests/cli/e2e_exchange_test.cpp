@@ -12,16 +12,11 @@
 #include "core/image/cp1251.h"
 #include "core/image/expander_set.h"
 #include "core/records/phone_table.h"
+#include "support/cli_binary.h"
 #include "support/temp_dir.h"
 
 namespace orbisk::test {
 namespace {
-
-QString cliBinary() {
-  const QString dir = qEnvironmentVariable("ORBISK_TEST_BIN_DIR");
-  const QString path = dir.isEmpty() ? QStringLiteral(ORBISK_CLI_BINARY) : dir + QStringLiteral("/bin/orbisk-cli");
-  return QFileInfo(path).isExecutable() ? path : QString();
-}
 
 struct CliRun {
   int status = -1;

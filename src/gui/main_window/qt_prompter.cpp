@@ -35,12 +35,7 @@ Answer QtPrompter::ask(const QString& text, bool withNo) {
 }
 
 QString QtPrompter::openFile(const QString& startDir) {
-  QFileDialog dlg(parent_, QString(), startDir, qtFilterFrom(kFileFilter));
-  dlg.setAcceptMode(QFileDialog::AcceptOpen);
-  dlg.setFileMode(QFileDialog::ExistingFile);
-  dlg.setDefaultSuffix(QStringLiteral("vqm"));
-  if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return {};
-  return dlg.selectedFiles().constFirst();
+  return openWith(startDir, kFileFilter, QStringLiteral("vqm"));
 }
 
 QString QtPrompter::saveFile(const QString& startDir, const QString& proposedName) {
@@ -54,10 +49,13 @@ QString QtPrompter::saveFile(const QString& startDir, const QString& proposedNam
   return dlg.selectedFiles().constFirst();
 }
 
-QString QtPrompter::openCsvFile(const QString& startDir) {
-  QFileDialog dlg(parent_, QString(), startDir, qtFilterFrom(kCsvFileFilter));
+QString QtPrompter::openCsvFile(const QString& startDir) { return openWith(startDir, kCsvFileFilter, QString()); }
+
+QString QtPrompter::openWith(const QString& startDir, const QString& filter, const QString& suffix) {
+  QFileDialog dlg(parent_, QString(), startDir, qtFilterFrom(filter));
   dlg.setAcceptMode(QFileDialog::AcceptOpen);
   dlg.setFileMode(QFileDialog::ExistingFile);
+  if (!suffix.isEmpty()) dlg.setDefaultSuffix(suffix);
   if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return {};
   return dlg.selectedFiles().constFirst();
 }
@@ -66,6 +64,7 @@ QString QtPrompter::saveCsvFile(const QString& startDir, const QString& proposed
   QFileDialog dlg(parent_, QString(), startDir, qtFilterFrom(kCsvFileFilter));
   dlg.setAcceptMode(QFileDialog::AcceptSave);
   dlg.setDefaultSuffix(QStringLiteral("csv"));
+  dlg.setOption(QFileDialog::DontConfirmOverwrite, true);  // asked by the export, in its own words
   dlg.selectFile(proposedName);
   if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return {};
   return dlg.selectedFiles().constFirst();

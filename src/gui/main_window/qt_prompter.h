@@ -19,6 +19,7 @@ class QtPrompter : public Prompter {
   QString saveCsvFile(const QString& startDir, const QString& proposedName) override;
 
  private:
+  QString openWith(const QString& startDir, const QString& filter, const QString& suffix);
   QWidget* parent_;
 };
 

@@ -26,11 +26,9 @@
 namespace orbisk {
 namespace {
 
-QAction* item(QWidget* owner, QMenu* menu, const char* name, const QString& text) {
-  auto* a = menu->addAction(text);
-  a->setObjectName(QString::fromLatin1(name));
-  a->setParent(owner);
-  return a;
+QAction* named(QAction* action, const char* name) {
+  action->setObjectName(QString::fromLatin1(name));
+  return action;
 }
 
 uint16_t presentSlots(const MainState& st) {
@@ -51,22 +49,22 @@ struct BusyGuard {
 
 void TForm1::buildExchangeFileItems(QMenu* file) {
   file->addSeparator();
-  connect(item(this, file, "ImportPhones", ui::kImportPhonesItem), &QAction::triggered, this,
+  connect(named(file->addAction(ui::kImportPhonesItem), "ImportPhones"), &QAction::triggered, this,
           [this] { ImportPhonesClick(); });
-  connect(item(this, file, "ExportPhones", ui::kExportPhonesItem), &QAction::triggered, this,
+  connect(named(file->addAction(ui::kExportPhonesItem), "ExportPhones"), &QAction::triggered, this,
           [this] { ExportPhonesClick(); });
 }
 
 void TForm1::buildExchangeCommandItems(QMenu* commands) {
-  QAction* find = item(this, commands, "FindPhone", ui::kFindPhoneItem);
+  QAction* find = named(commands->addAction(ui::kFindPhoneItem), "FindPhone");
   find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
   connect(find, &QAction::triggered, this, [this] { FindPhoneClick(); });
 }
 
 void TForm1::buildExchangePopupItems(QMenu* treePopup) {
   treePopup->addSeparator();
-  QAction* copy = item(this, treePopup, "CopyPhones", ui::kCopyPhonesItem);
-  QAction* paste = item(this, treePopup, "PastePhones", ui::kPastePhonesItem);
+  QAction* copy = named(treePopup->addAction(ui::kCopyPhonesItem), "CopyPhones");
+  QAction* paste = named(treePopup->addAction(ui::kPastePhonesItem), "PastePhones");
   connect(copy, &QAction::triggered, this, [this] { CopyPhonesClick(); });
   connect(paste, &QAction::triggered, this, [this] { PastePhonesClick(); });
   connect(treePopup, &QMenu::aboutToShow, this, [this, copy, paste] {
@@ -111,6 +109,7 @@ void TForm1::ExportPhonesClick() {
   if (one) name += u'-' + QString(slotChar(slot));
   const QString path = prompter_->saveCsvFile(st_.defaultDirectory, name + ui::kExportFileSuffix);
   if (path.isEmpty()) return;
+  if (QFileInfo::exists(path) && prompter_->ask(text::kAskReplace, false) != Answer::Yes) return;
   const uint16_t mask = one ? static_cast<uint16_t>(1u << slot) : presentSlots(st_);
   if (!writeCsvFile(path, exportPhonesCsv(st_.image, mask, dlg.style()))) prompter_->message(text::kSaveFailed);
 }

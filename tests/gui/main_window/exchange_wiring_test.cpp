@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "core/exchange/exchange_texts.h"
+#include "core/files/file_texts.h"
 #include "core/image/cp1251.h"
 #include "core/records/phone_codec.h"
 #include "core/records/phone_table.h"
@@ -111,6 +112,14 @@ TEST(ExchangeWiring, ExportOfTheSelectedExpanderForExcel) {
   EXPECT_EQ(csv, QStringLiteral("расширитель;телефон;объект;код;зона;раздел;комментарии\r\n"
                                 "5;1000;0001;E130;001;01;c0\r\n5;1001;0001;E130;001;01;c1\r\n"));
   EXPECT_FALSE(f.st().busy);
+
+  // An existing file is replaced only when the user says so.
+  f.prompter.csvSaveChoices = {f.dir.path("out.csv")};
+  f.prompter.answers = {Answer::Cancel};
+  onNextDialog([](QDialog* dlg) { dlg->accept(); });
+  f.action("ExportPhones")->trigger();
+  EXPECT_EQ(fromCp1251(readAll(f.dir.path("out.csv"))), csv);
+  EXPECT_EQ(f.prompter.questions, QStringList{text::kAskReplace});
 }
 
 TEST(ExchangeWiring, CopyAndPasteBetweenExpanders) {
