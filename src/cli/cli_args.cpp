@@ -11,13 +11,17 @@ struct KnownOption {
   bool takesValue;
 };
 
-constexpr std::array<KnownOption, 6> kOptions{{
+constexpr std::array<KnownOption, 10> kOptions{{
     {"--port", true},
     {"--trace", true},
     {"--out", true},
     {"--yes", false},
     {"--json", false},
     {"--sync", false},
+    {"--slot", true},
+    {"--excel", false},
+    {"--csv", true},
+    {"--replace", false},
 }};
 
 struct KnownCommand {
@@ -29,13 +33,15 @@ struct KnownCommand {
   bool needsFile;
 };
 
-const std::array<KnownCommand, 5>& commands() {
-  static const std::array<KnownCommand, 5> known{{
+const std::array<KnownCommand, 7>& commands() {
+  static const std::array<KnownCommand, 7> known{{
       {"read", Command::Read, {"--port", "--out", "--trace"}, true, true, false},
       {"write", Command::Write, {"--port", "--yes", "--trace"}, true, false, true},
       {"show", Command::Show, {"--json"}, false, false, true},
       {"clock", Command::Clock, {"--port", "--sync", "--trace"}, true, false, false},
       {"clear-events", Command::ClearEvents, {"--port", "--trace"}, true, false, false},
+      {"export", Command::Export, {"--slot", "--excel", "--out"}, false, false, true},
+      {"import", Command::Import, {"--csv", "--replace", "--out"}, false, false, true},
   }};
   return known;
 }
@@ -65,6 +71,10 @@ void store(CliArgs& a, const QString& option, const QString& value) {
   else if (option == QLatin1String("--json")) a.json = true;
   else if (option == QLatin1String("--sync")) a.sync = true;
   else if (option == QLatin1String("--trace")) a.trace = value;
+  else if (option == QLatin1String("--slot")) a.slot = value;
+  else if (option == QLatin1String("--excel")) a.excel = true;
+  else if (option == QLatin1String("--csv")) a.csv = value;
+  else if (option == QLatin1String("--replace")) a.replace = true;
 }
 
 }  // namespace
@@ -135,16 +145,26 @@ QString helpText() {
       "  orbisk-cli show  FILE [--json]                 print a configuration file\n"
       "  orbisk-cli clock --port PORT [--sync]          compare clocks, or set the receiver's clock\n"
       "  orbisk-cli clear-events --port PORT            clear the receiver's event buffer\n"
+      "  orbisk-cli export FILE [--slot S] [--excel] [--out CSV]\n"
+      "                                                 telephones of FILE as CSV (standard output without --out)\n"
+      "  orbisk-cli import FILE --csv CSV [--replace] [--out NEWFILE]\n"
+      "                                                 telephones from CSV into FILE, or into a copy NEWFILE\n"
       "  orbisk-cli --help | --version\n"
       "\n"
       "Options:\n"
       "  --port PORT  serial port of the receiver, e.g. /dev/ttyUSB0 or COM3 (1200 baud, 8N1)\n"
-      "  --out FILE   where read saves the configuration; FILE is replaced only after a whole read\n"
+      "  --out FILE   where read saves the configuration; FILE is replaced only after a whole read;\n"
+      "               for export the CSV file, for import the new configuration file\n"
       "  --yes        write a configuration without expanders without asking\n"
       "  --json       print the configuration as one JSON object\n"
       "  --sync       set the receiver's clock from this computer's clock\n"
       "  --trace FILE append a trace of every byte sent and received to FILE (read, write,\n"
       "               clock, clear-events), for support\n"
+      "  --slot S     export only the expander in slot S (0-9, A-F)\n"
+      "  --excel      export in code page 1251 with ';', as a spreadsheet on a Russian Windows opens it\n"
+      "  --csv CSV    the telephones to import: UTF-8 or code page 1251, ',' ';' or tab\n"
+      "  --replace    replace the lists of the expanders the CSV names instead of appending;\n"
+      "               import changes nothing when the CSV has any error (listed on standard error)\n"
       "  --           ends the options (for a FILE that begins with '-')\n"
       "\n"
       "Status and failure texts go to standard error; on a terminal long transfers show\n"

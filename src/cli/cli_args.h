@@ -6,7 +6,7 @@
 
 namespace orbisk::cli {
 
-enum class Command { Help, Version, Read, Write, Show, Clock, ClearEvents };
+enum class Command { Help, Version, Read, Write, Show, Clock, ClearEvents, Export, Import };
 
 struct CliArgs {
   Command command = Command::Help;
@@ -17,6 +17,10 @@ struct CliArgs {
   bool json = false;
   bool sync = false;
   QString trace;  // file the conversation's bytes are traced into
+  QString slot;  // export --slot
+  QString csv;   // import --csv
+  bool excel = false;
+  bool replace = false;
   QString error;  // non-empty when the command line is not usable
 };
 

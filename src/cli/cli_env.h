@@ -24,6 +24,7 @@ constexpr int kInterrupted = 130;   // Ctrl+C, as shells report a command ended 
 
 struct CliEnv {
   std::function<void(const QString&)> out;  // standard output
+  std::function<void(const QByteArray&)> outBytes;  // standard output, bytes as they are (unset: out)
   std::function<void(const QString&)> err;  // standard error
   // One line of standard input without its line end; false at end of input or when interrupted.
   std::function<bool(QString&)> readLine;

@@ -22,6 +22,8 @@ int run(const QStringList& argv, CliEnv& env) {
     case Command::Write: return runWrite(args, env);
     case Command::Clock: return runClock(args, env);
     case Command::ClearEvents: return runClearEvents(args, env);
+    case Command::Export: return runExport(args, env);
+    case Command::Import: return runImport(args, env);
   }
   return status::kUsage;
 }

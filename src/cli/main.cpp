@@ -43,6 +43,10 @@ int main(int argc, char** argv) {
   SteadyClock clock;
   CliEnv env;
   env.out = [](const QString& t) { put(stdout, t); };
+  env.outBytes = [](const QByteArray& b) {
+    std::fwrite(b.constData(), 1, static_cast<size_t>(b.size()), stdout);
+    std::fflush(stdout);
+  };
   env.err = [](const QString& t) { put(stderr, t); };
   env.readLine = readStdinLine;
   env.inputIsTerminal = isatty(fileno(stdin)) != 0;

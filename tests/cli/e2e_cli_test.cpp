@@ -19,17 +19,12 @@
 #include <memory>
 
 #include "core/files/rcf_file.h"
+#include "support/cli_binary.h"
 #include "support/sim_process.h"
 #include "support/temp_dir.h"
 
 namespace orbisk::test {
 namespace {
-
-QString cliBinary() {
-  const QString dir = qEnvironmentVariable("ORBISK_TEST_BIN_DIR");
-  const QString path = dir.isEmpty() ? QStringLiteral(ORBISK_CLI_BINARY) : dir + QStringLiteral("/bin/orbisk-cli");
-  return QFileInfo(path).isExecutable() ? path : QString();
-}
 
 struct CliResult {
   int status = -1;  // -1 when it did not end by itself

@@ -18,16 +18,31 @@ class ScriptedPrompter : public Prompter {
   Answer ask(const QString& text, bool withNo = true) override;
   QString openFile(const QString& startDir) override;
   QString saveFile(const QString& startDir, const QString& proposedName) override;
+  QString openCsvFile(const QString&) override { return next(csvOpenChoices); }
+  QString saveCsvFile(const QString&, const QString& proposedName) override {
+    saveProposals.append(proposedName);
+    return next(csvSaveChoices);
+  }
 
   std::deque<Answer> answers;        // default Cancel when empty
   std::deque<QString> openChoices;   // default cancelled
   std::deque<QString> saveChoices;   // default cancelled
+  std::deque<QString> csvOpenChoices;  // default cancelled
+  std::deque<QString> csvSaveChoices;  // default cancelled
   QStringList messages;
   QStringList questions;
   QStringList saveProposals;
   int openDialogs = 0;
   int saveDialogs = 0;
   bool lastAskHadNo = true;
+
+ private:
+  static QString next(std::deque<QString>& choices) {
+    if (choices.empty()) return {};
+    QString s = choices.front();
+    choices.pop_front();
+    return s;
+  }
 };
 
 }  // namespace orbisk::test

@@ -9,8 +9,6 @@
 namespace orbisk {
 namespace {
 
-const QString kAskReplace = QStringLiteral("есть такой файл, заменить?");
-
 struct BusyGuard {
   explicit BusyGuard(bool& f) : flag(f) { flag = true; }
   ~BusyGuard() { flag = false; }
@@ -101,7 +99,7 @@ bool FileCommands::saveAs() {
     enterFolderOf(chosen);
     r = writeImageFile(chosen, WriteMode::CreateNew, st_.image);
     if (r != WriteResult::CannotOpen) break;
-    if (p_.ask(kAskReplace) == Answer::Yes) {
+    if (p_.ask(text::kAskReplace) == Answer::Yes) {
       r = writeImageFile(chosen, WriteMode::CreateAlways, st_.image);
       break;
     }

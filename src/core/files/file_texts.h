@@ -9,5 +9,6 @@ inline const QString kCannotOpenFile = QStringLiteral("Не могу откры�
 inline const QString kNotConfigFile = QStringLiteral("Это файл не для программы Orbisk");
 inline const QString kSaveFailed = QStringLiteral("Не сохраняется");      // Save
 inline const QString kSaveAsFailed = QStringLiteral("не сохраняется");    // the unsaved-changes prompt, Save as
+inline const QString kAskReplace = QStringLiteral("есть такой файл, заменить?");  // Save as, telephone export
 
 }  // namespace orbisk::text

@@ -19,8 +19,12 @@ class Prompter {
   // Empty result = cancelled.
   virtual QString openFile(const QString& startDir) = 0;
   virtual QString saveFile(const QString& startDir, const QString& proposedName) = 0;
+  // The same for telephone tables in CSV files; a prompter without them cancels.
+  virtual QString openCsvFile(const QString& /*startDir*/) { return {}; }
+  virtual QString saveCsvFile(const QString& /*startDir*/, const QString& /*proposedName*/) { return {}; }
 };
 
 inline const QString kFileFilter = QStringLiteral("WardenyDATA (*.rcf)|*.rcf|Все файлы (*.*)|*.*");
+inline const QString kCsvFileFilter = QStringLiteral("Таблица CSV (*.csv)|*.csv|Текст (*.txt)|*.txt|Все файлы (*.*)|*.*");
 
 }  // namespace orbisk

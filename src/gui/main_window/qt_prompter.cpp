@@ -27,20 +27,25 @@ QString platformPattern(const QString& pattern) {
 #endif
 }
 
-// Open takes any name: one typed as it stands when that file exists, else with "vqm" added.
+// Open takes any name: one typed as it stands when that file exists, else with the default
+// extension added ("vqm" for configurations).
 class OpenDialog : public QFileDialog {
  public:
-  using QFileDialog::QFileDialog;
+  OpenDialog(QWidget* parent, const QString& startDir, QString suffix)
+      : QFileDialog(parent, QString(), startDir), suffix_(std::move(suffix)) {}
   void accept() override {
     setDefaultSuffix(QString());
     const QStringList typed = selectedFiles();
-    if (typed.isEmpty() || !QFileInfo::exists(typed.constFirst())) setDefaultSuffix(QStringLiteral("vqm"));
+    if (typed.isEmpty() || !QFileInfo::exists(typed.constFirst())) setDefaultSuffix(suffix_);
     QFileDialog::accept();
   }
+
+ private:
+  QString suffix_;
 };
 
-void applyFilter(QFileDialog& dlg) {
-  dlg.setNameFilters(qtFilterFrom(kFileFilter).split(QStringLiteral(";;")));
+void applyFilter(QFileDialog& dlg, const QString& pipeFilter) {
+  dlg.setNameFilters(qtFilterFrom(pipeFilter).split(QStringLiteral(";;")));
 #ifndef Q_OS_WIN
   // Each entry carries its pattern twice ("Все файлы (*.*) (*)"); hiding the details shows the
   // program's own text and filters by the platform's pattern.
@@ -88,21 +93,38 @@ Answer QtPrompter::ask(const QString& text, bool withNo) {
 }
 
 QString QtPrompter::openFile(const QString& startDir) {
-  OpenDialog dlg(parent_, QString(), startDir);
-  applyFilter(dlg);
+  return openWith(startDir, kFileFilter, QStringLiteral("vqm"));
+}
+
+QString QtPrompter::saveFile(const QString& startDir, const QString& proposedName) {
+  QFileDialog dlg(parent_, QString(), startDir);
+  applyFilter(dlg, kFileFilter);
+  dlg.setAcceptMode(QFileDialog::AcceptSave);
+  dlg.setDefaultSuffix(QStringLiteral("rcf"));
+  // Replacing is asked by the save command itself, in the program's own words.
+  dlg.setOption(QFileDialog::DontConfirmOverwrite, true);
+  dlg.selectFile(proposedName);
+  if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return {};
+  return dlg.selectedFiles().constFirst();
+}
+
+QString QtPrompter::openCsvFile(const QString& startDir) { return openWith(startDir, kCsvFileFilter, QString()); }
+
+QString QtPrompter::openWith(const QString& startDir, const QString& filter, const QString& suffix) {
+  OpenDialog dlg(parent_, startDir, suffix);
+  applyFilter(dlg, filter);
   dlg.setAcceptMode(QFileDialog::AcceptOpen);
   dlg.setFileMode(QFileDialog::ExistingFile);
   if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return {};
   return dlg.selectedFiles().constFirst();
 }
 
-QString QtPrompter::saveFile(const QString& startDir, const QString& proposedName) {
+QString QtPrompter::saveCsvFile(const QString& startDir, const QString& proposedName) {
   QFileDialog dlg(parent_, QString(), startDir);
-  applyFilter(dlg);
+  applyFilter(dlg, kCsvFileFilter);
   dlg.setAcceptMode(QFileDialog::AcceptSave);
-  dlg.setDefaultSuffix(QStringLiteral("rcf"));
-  // Replacing is asked by the save command itself, in the program's own words.
-  dlg.setOption(QFileDialog::DontConfirmOverwrite, true);
+  dlg.setDefaultSuffix(QStringLiteral("csv"));
+  dlg.setOption(QFileDialog::DontConfirmOverwrite, true);  // asked by the export, in its own words
   dlg.selectFile(proposedName);
   if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return {};
   return dlg.selectedFiles().constFirst();

@@ -15,8 +15,11 @@ class QtPrompter : public Prompter {
   Answer ask(const QString& text, bool withNo = true) override;
   QString openFile(const QString& startDir) override;
   QString saveFile(const QString& startDir, const QString& proposedName) override;
+  QString openCsvFile(const QString& startDir) override;
+  QString saveCsvFile(const QString& startDir, const QString& proposedName) override;
 
  private:
+  QString openWith(const QString& startDir, const QString& filter, const QString& suffix);
   QWidget* parent_;
 };
 

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 
+#include "core/exchange/phone_find.h"
 #include "core/files/file_commands.h"
 #include "core/state/main_state.h"
 #include "core/link/serial_port.h"
@@ -28,6 +29,7 @@ class TForm2;
 class TForm3;
 class TForm4;
 class TForm6;
+class FindDialog;
 enum class MemoryTestResult;
 
 class TForm1 : public QMainWindow {
@@ -61,6 +63,13 @@ class TForm1 : public QMainWindow {
   void N17Click();           // port selection
   void TraceClick();         // "Журнал обмена..."
   Receiver& receiver() { return *receiver_; }
+  // Telephone lists in bulk (tform1_exchange.cpp)
+  void ImportPhonesClick();
+  void ExportPhonesClick();
+  void CopyPhonesClick();
+  void PastePhonesClick();
+  void FindPhoneClick();
+  void findNextPhone(const QString& text);
 
   // Set by later parts of the program: the read at first activation (true = success).
   std::function<bool()> firstActivationRead;
@@ -86,6 +95,10 @@ class TForm1 : public QMainWindow {
   void buildCentre();
   void buildStatusBar();
   void buildPopups();
+  void buildExchangeFileItems(QMenu* file);
+  void buildExchangeCommandItems(QMenu* commands);
+  void buildExchangePopupItems(QMenu* treePopup);
+  void applyImport(const ConfigImage& built);
   void wirePhoneCommands();
   void wireReceiver(PortFactory ports, Clock* clock);
   void buildTransferStatus();
@@ -119,6 +132,7 @@ class TForm1 : public QMainWindow {
   bool conversing_ = false;
   bool closePending_ = false;
   TAboutBox* AboutBox = nullptr;
+  FindDialog* FindPhone = nullptr;
 };
 
 }  // namespace orbisk

@@ -40,6 +40,7 @@ void TForm1::buildMenus() {
   connect(save, &QAction::triggered, this, [this] { SaveMClick(); });
   connect(addItem(this, file, "Save1", QStringLiteral("Сохранить как")), &QAction::triggered, this,
           [this] { Save1Click(); });
+  buildExchangeFileItems(file);
   file->addSeparator();
   connect(addItem(this, file, "Exit1", QStringLiteral("Выход")), &QAction::triggered, this, &QWidget::close);
 
@@ -58,6 +59,7 @@ void TForm1::buildMenus() {
   addItem(this, v_.N3, "N11", QStringLiteral("Удалить телефон"));
   connect(addItem(this, cmd, "N34", QStringLiteral("Добавить расширитель")), &QAction::triggered, this,
           [this] { N34Click(); });
+  buildExchangeCommandItems(cmd);
 
   QMenu* settings = bar->addMenu(QStringLiteral("Настройки"));
   settings->setObjectName(QStringLiteral("N12"));
@@ -107,6 +109,7 @@ void TForm1::buildPopups() {
   v_.N33 = addItem(this, popup1, "N33", QStringLiteral("Телефонный номер"));
   v_.N33->setEnabled(false);
   connect(v_.N33, &QAction::triggered, this, [this] { N14Click(); });
+  buildExchangePopupItems(popup1);
   popup1->addSeparator();
   connect(addItem(this, popup1, "N15", QStringLiteral("Выход")), &QAction::triggered, this, &QWidget::close);
   v_.TreeView1->setContextMenuPolicy(Qt::CustomContextMenu);

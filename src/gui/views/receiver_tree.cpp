@@ -5,6 +5,7 @@
 #include <QTreeWidget>
 
 #include "core/image/cp1251.h"
+#include "core/image/expander_set.h"
 #include "core/records/phone_codec.h"
 #include "gui/views/settings_panel.h"
 #include "core/image/view_texts.h"
@@ -97,16 +98,14 @@ bool applyTreeSelection(MainState& st, const MainViews& v) {
 }
 
 void addExpander(MainState& st) {
-  st.expanderCount += 1;
-  st.image[off::kExpanderCount] = static_cast<uint8_t>(st.expanderCount);
-  for (int s = 0; s < kSlotCount; ++s) {
-    if (st.expanderPresent[static_cast<size_t>(s)] == 0) {
-      st.expanderPresent[static_cast<size_t>(s)] = 1;
-      st.expanderMask = static_cast<uint16_t>(st.expanderMask | (1u << s));
-      st.image.setMask(st.expanderMask);
-      break;
-    }
-  }
+  ExpanderSet set{st.expanderCount, st.expanderMask};
+  int slot = -1;
+  for (int s = 0; s < kSlotCount && slot < 0; ++s)
+    if (st.expanderPresent[static_cast<size_t>(s)] == 0) slot = s;
+  addExpanderAt(st.image, set, slot);
+  st.expanderCount = set.count;
+  st.expanderMask = set.mask;
+  if (slot >= 0) st.expanderPresent[static_cast<size_t>(slot)] = 1;
 }
 
 }  // namespace orbisk

@@ -1,0 +1,89 @@
+// export and import: the telephone tables of a configuration file as CSV and back.
+#include <memory>
+
+#include "cli/commands.h"
+#include "core/exchange/exchange_texts.h"
+#include "core/exchange/phone_csv.h"
+#include "core/exchange/phone_import.h"
+#include "core/files/file_texts.h"
+#include "core/files/safe_save.h"
+#include "core/image/expander_set.h"
+#include "core/records/phone_codec.h"
+
+namespace orbisk::cli {
+namespace {
+
+// "0".."F" (either case) as a slot number, or -1.
+int parseSlot(const QString& s) {
+  const QString v = s.trimmed().toUpper();
+  if (v.size() != 1) return -1;
+  const char c = v.front().toLatin1();
+  if ((c < '0' || c > '9') && (c < 'A' || c > 'F')) return -1;
+  return char2bcd(c);
+}
+
+void printLines(CliEnv& env, const QStringList& lines) {
+  for (const QString& l : lines) env.err(l + u'\n');
+}
+
+}  // namespace
+
+int runExport(const CliArgs& args, CliEnv& env) {
+  auto img = std::make_unique<ConfigImage>();
+  if (!loadConfig(args.file, *img, env, ReadAccess::ReadOnly)) return status::kUsage;
+  const ExpanderSet set = expandersOf(*img);
+  uint16_t slotMask = set.count > 0 ? set.mask : 0;
+  if (!args.slot.isEmpty()) {
+    const int slot = parseSlot(args.slot);
+    if (slot < 0) {
+      env.err(QStringLiteral("orbisk-cli: --slot takes one character 0-9 or A-F\n"));
+      return status::kUsage;
+    }
+    if (!set.inUse(slot)) {
+      env.err(args.file + QStringLiteral(": no expander in slot %1\n").arg(args.slot.toUpper()));
+      return status::kUsage;
+    }
+    slotMask = static_cast<uint16_t>(1u << slot);
+  }
+  const QByteArray csv = exportPhonesCsv(*img, slotMask, args.excel ? CsvStyle::Excel : CsvStyle::Standard);
+  if (args.out.isEmpty()) {
+    if (env.outBytes) env.outBytes(csv);
+    else env.out(QString::fromUtf8(csv));
+    return status::kOk;
+  }
+  if (!writeCsvFile(args.out, csv)) {
+    env.err(args.out + QStringLiteral(": ") + text::kSaveFailed + u'\n');
+    return status::kUsage;
+  }
+  return status::kOk;
+}
+
+int runImport(const CliArgs& args, CliEnv& env) {
+  if (args.csv.isEmpty()) {
+    env.err(QStringLiteral("orbisk-cli: 'import' needs --csv CSV\nTry 'orbisk-cli --help'.\n"));
+    return status::kUsage;
+  }
+  auto img = std::make_unique<ConfigImage>();
+  if (!loadConfig(args.file, *img, env)) return status::kUsage;
+  QByteArray bytes;
+  if (!readCsvFile(args.csv, bytes)) {
+    env.err(args.csv + QStringLiteral(": ") + text::kImportCannotRead + u'\n');
+    return status::kUsage;
+  }
+  auto result = std::make_unique<ConfigImage>();
+  const ImportResult r = buildImport(*img, expandersOf(*img), readPhonesCsv(bytes),
+                                     args.replace ? ImportMode::Replace : ImportMode::Append, *result);
+  if (!r.ok()) {
+    printLines(env, r.errors);
+    return status::kUsage;
+  }
+  const QString target = args.out.isEmpty() ? args.file : args.out;
+  if (!saveReplacing(target, *result)) {
+    env.err(target + QStringLiteral(": ") + text::kSaveFailed + u'\n');
+    return status::kUsage;
+  }
+  printLines(env, importSummary(r));
+  return status::kOk;
+}
+
+}  // namespace orbisk::cli

@@ -1,0 +1,35 @@
+// Comma-separated text as spreadsheets read and write it (RFC 4180 quoting), without any
+// knowledge of telephones.
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace orbisk {
+
+struct CsvRow {
+  int line = 0;  // line of the text where the row begins, from 1
+  QStringList fields;
+};
+
+struct CsvTable {
+  QChar separator;
+  QList<CsvRow> rows;
+  int unclosedQuoteLine = 0;  // line where a quoted field begins that never ends; 0 = none
+};
+
+// UTF-8 (with or without a byte-order mark) when the bytes are valid UTF-8, else code page 1251.
+QString decodeCsvBytes(const QByteArray& bytes);
+// The separator of the first line (",", ";" or tab), by which of them occurs most outside quotes.
+QChar detectSeparator(const QString& text);
+// Splits the whole text; quoted fields may hold separators, doubled quotes and line breaks.
+CsvTable splitCsv(const QString& text, QChar separator);
+
+// One field as it must be written: quoted when it holds the separator, a quote or a line break.
+QString csvField(const QString& value, QChar separator);
+// A whole row ending in CR LF.
+QString csvRow(const QStringList& fields, QChar separator);
+
+}  // namespace orbisk

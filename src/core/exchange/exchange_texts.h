@@ -1,0 +1,45 @@
+// Texts of the telephone import and export, shown by the desktop program and by orbisk-cli.
+#pragma once
+
+#include <QString>
+
+namespace orbisk::text {
+
+// Column headers as the telephone list names them, with the slot column in front.
+inline const QString kCsvSlotHeader = QStringLiteral("расширитель");
+inline const QString kCsvNumberHeader = QStringLiteral("телефон");
+inline const QString kCsvObjectHeader = QStringLiteral("объект");
+inline const QString kCsvEventHeader = QStringLiteral("код");
+inline const QString kCsvZoneHeader = QStringLiteral("зона");
+inline const QString kCsvPartitionHeader = QStringLiteral("раздел");
+inline const QString kCsvCommentHeader = QStringLiteral("комментарии");
+
+// Error messages of an import; %1 is the line number, %2 the column, %3 the value.
+inline const QString kImportErrorAt = QStringLiteral("строка %1, %2 \"%3\": %4");
+inline const QString kImportErrorLine = QStringLiteral("строка %1: %2");
+inline const QString kImportNotSlot = QStringLiteral("допустимы только символы 0-9 и A-F, один символ");
+inline const QString kImportNotHex = QStringLiteral("допустимы только цифры 0-9 и буквы A-F");
+inline const QString kImportTooLong = QStringLiteral("слишком длинное значение, наибольшая длина %1");
+inline const QString kImportBadQualifier = QStringLiteral("код события начинается с буквы E или R и содержит до 3 цифр 0-9, A-F");
+inline const QString kImportBadNumber = QStringLiteral("допустимы только цифры, \"+\" и \"*\"");
+inline const QString kImportNumberTooLong = QStringLiteral("в номере больше 16 символов");
+inline const QString kImportNotCp1251 = QStringLiteral("символ \"%1\" не может быть сохранен в приемнике");
+inline const QString kImportControlChar = QStringLiteral("переводы строк и управляющие символы недопустимы");
+inline const QString kImportCommentTooLong = QStringLiteral("в комментарии больше 16 символов");
+inline const QString kImportTooManyPhones = QStringLiteral("расширитель %1: больше 200 телефонов");
+inline const QString kImportNoRoomForExpander = QStringLiteral("расширитель %1: больше добавить нельзя");
+inline const QString kImportMissingColumn = QStringLiteral("нет столбца \"%1\"");
+inline const QString kImportDuplicateColumn = QStringLiteral("столбец \"%1\" указан дважды");
+inline const QString kImportUnclosedQuote = QStringLiteral("кавычка не закрыта до конца файла");
+inline const QString kImportEmptyFile = QStringLiteral("файл пуст: нет строки заголовка");
+inline const QString kImportNoPhones = QStringLiteral("нет ни одного телефона");
+inline const QString kImportCannotRead = QStringLiteral("не удается прочитать файл");
+
+// Summary of what an import will do.
+inline const QString kImportSummaryAppend = QStringLiteral("Добавить телефоны в списки расширителей:");
+inline const QString kImportSummaryReplace = QStringLiteral("Заменить списки телефонов расширителей:");
+inline const QString kImportSummarySlot = QStringLiteral("расширитель %1: %2 тел. (было %3, станет %4)");
+inline const QString kImportSummaryAdded = QStringLiteral(" (новый расширитель)");
+inline const QString kImportSummaryTotal = QStringLiteral("Всего телефонов: %1");
+
+}  // namespace orbisk::text

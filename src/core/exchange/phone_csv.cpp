@@ -1,0 +1,78 @@
+#include "core/exchange/phone_csv.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include "core/exchange/csv_text.h"
+#include "core/exchange/exchange_texts.h"
+#include "core/exchange/phone_fields.h"
+#include "core/image/cp1251.h"
+#include "core/image/settings_lists.h"
+#include "core/records/phone_codec.h"
+#include "core/records/phone_table.h"
+
+namespace orbisk {
+namespace {
+
+constexpr qint64 kMaxCsvBytes = 16 * 1024 * 1024;  // far above 16 x 200 telephones
+
+QStringList phoneFields(const ConfigImage& img, int slot, int index) {
+  const uint8_t* rec = img.record(slot, index);
+  // The editor's decoding keeps a 16-symbol number that the list shows as empty.
+  return {QString(slotChar(slot)),
+          QString::fromLatin1(raspactel(rec, Decoding::Editor)),
+          QString::fromLatin1(numobject(rec)),
+          QString::fromLatin1(kodsob(rec)),
+          QString::fromLatin1(numzona(rec)),
+          QString::fromLatin1(numrazdel(rec)),
+          fromCp1251(commentText(rec))};
+}
+
+}  // namespace
+
+QString phoneTableText(const ConfigImage& img, uint16_t slotMask, QChar separator) {
+  QString out = csvRow(csvHeaders(), separator);
+  for (int s = 0; s < kSlotCount; ++s) {
+    if ((slotMask & (1u << s)) == 0) continue;
+    const int count = usablePhoneCount(img, s);
+    for (int i = 0; i < count; ++i) out += csvRow(phoneFields(img, s, i), separator);
+  }
+  return out;
+}
+
+QByteArray exportPhonesCsv(const ConfigImage& img, uint16_t slotMask, CsvStyle style) {
+  if (style == CsvStyle::Excel) return toCp1251(phoneTableText(img, slotMask, u';'));
+  return phoneTableText(img, slotMask, u',').toUtf8();
+}
+
+PhoneRows readPhonesCsv(const QByteArray& bytes) {
+  return readPhonesText(decodeCsvBytes(bytes));
+}
+
+PhoneRows readPhonesText(const QString& text, int targetSlot) {
+  const CsvTable table = splitCsv(text, detectSeparator(text));
+  return readPhoneTable(table, targetSlot);
+}
+
+}  // namespace orbisk
+
+namespace orbisk {
+
+bool readCsvFile(const QString& path, QByteArray& bytes) {
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly) || f.size() > kMaxCsvBytes) return false;
+  bytes = f.read(kMaxCsvBytes + 1);
+  return bytes.size() <= kMaxCsvBytes && f.error() == QFileDevice::NoError;
+}
+
+bool writeCsvFile(const QString& path, const QByteArray& bytes) {
+  QSaveFile f(path);
+  if (!f.open(QIODevice::WriteOnly)) return false;
+  if (f.write(bytes) != bytes.size()) {
+    f.cancelWriting();
+    return false;
+  }
+  return f.commit();
+}
+
+}  // namespace orbisk

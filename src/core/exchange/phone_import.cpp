@@ -1,0 +1,77 @@
+#include "core/exchange/phone_import.h"
+
+#include "core/exchange/exchange_texts.h"
+#include "core/image/settings_lists.h"
+#include "core/records/phone_table.h"
+
+namespace orbisk {
+namespace {
+
+// Counts per slot and the 200 limit, told at the first row that does not fit.
+void planSlots(const ConfigImage& img, const PhoneRows& rows, ImportResult& r) {
+  for (const PhoneRow& row : rows.rows) {
+    SlotImport& s = r.perSlot[static_cast<size_t>(row.slot)];
+    s.rows += 1;
+    const int base = r.mode == ImportMode::Replace ? 0 : usablePhoneCount(img, row.slot);
+    if (base + s.rows == kMaxPhones + 1)
+      r.errors << text::kImportErrorLine.arg(row.line).arg(text::kImportTooManyPhones.arg(slotChar(row.slot)));
+  }
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    SlotImport& s = r.perSlot[static_cast<size_t>(slot)];
+    s.before = usablePhoneCount(img, slot);
+    s.after = s.rows == 0 ? s.before : (r.mode == ImportMode::Replace ? 0 : s.before) + s.rows;
+    r.total += s.rows;
+  }
+}
+
+bool addMissingExpanders(ConfigImage& out, ExpanderSet set, ImportResult& r) {
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    SlotImport& s = r.perSlot[static_cast<size_t>(slot)];
+    if (s.rows == 0 || set.inUse(slot)) continue;
+    if (!addExpanderAt(out, set, slot)) {
+      r.errors << text::kImportNoRoomForExpander.arg(slotChar(slot));
+      return false;
+    }
+    s.added = true;
+  }
+  return true;
+}
+
+}  // namespace
+
+ImportResult buildImport(const ConfigImage& img, const ExpanderSet& expanders, const PhoneRows& rows, ImportMode mode,
+                         ConfigImage& out) {
+  ImportResult r;
+  r.mode = mode;
+  r.errors = rows.errors;
+  out = img;
+  if (!r.ok()) return r;
+  planSlots(img, rows, r);
+  if (r.ok() && addMissingExpanders(out, expanders, r)) {
+    if (mode == ImportMode::Replace)
+      for (int slot = 0; slot < kSlotCount; ++slot)
+        if (r.perSlot[static_cast<size_t>(slot)].rows > 0) out.setPhoneCount(slot, 0);
+    // A count byte above 200 from a file would refuse every append: start from what is usable.
+    for (int slot = 0; slot < kSlotCount; ++slot)
+      if (r.perSlot[static_cast<size_t>(slot)].rows > 0) out.setPhoneCount(slot, usablePhoneCount(out, slot));
+    for (const PhoneRow& row : rows.rows) appendPhone(out, row.slot, row.number, row.field, row.comment);
+  }
+  if (!r.ok()) out = img;
+  return r;
+}
+
+QStringList importSummary(const ImportResult& result) {
+  QStringList lines;
+  lines << (result.mode == ImportMode::Replace ? text::kImportSummaryReplace : text::kImportSummaryAppend);
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    const SlotImport& s = result.perSlot[static_cast<size_t>(slot)];
+    if (s.rows == 0) continue;
+    QString line = text::kImportSummarySlot.arg(slotChar(slot)).arg(s.rows).arg(s.before).arg(s.after);
+    if (s.added) line += text::kImportSummaryAdded;
+    lines << line;
+  }
+  lines << text::kImportSummaryTotal.arg(result.total);
+  return lines;
+}
+
+}  // namespace orbisk

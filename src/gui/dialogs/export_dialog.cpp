@@ -1,0 +1,53 @@
+#include "gui/dialogs/export_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "core/image/settings_lists.h"
+#include "gui/dialogs/exchange_ui_texts.h"
+
+namespace orbisk {
+namespace {
+
+QGroupBox* group(QWidget* parent, const QString& title, QRadioButton* a, QRadioButton* b) {
+  auto* box = new QGroupBox(title, parent);
+  auto* l = new QVBoxLayout(box);
+  l->addWidget(a);
+  l->addWidget(b);
+  a->setChecked(true);
+  return box;
+}
+
+}  // namespace
+
+ExportDialog::ExportDialog(QWidget* parent, int slot) : QDialog(parent) {
+  setObjectName(QStringLiteral("ExportDialog"));
+  setWindowTitle(ui::kExportCaption);
+  all_ = new QRadioButton(ui::kExportAllChoice, this);
+  slot_ = new QRadioButton(slot >= 0 ? ui::kExportSlotChoice.arg(slotChar(slot)) : ui::kExportSlotChoice.arg(QString()), this);
+  slot_->setObjectName(QStringLiteral("ExportSlot"));
+  slot_->setEnabled(slot >= 0);
+  utf8_ = new QRadioButton(ui::kExportUtf8Choice, this);
+  excel_ = new QRadioButton(ui::kExportExcelChoice, this);
+  excel_->setObjectName(QStringLiteral("ExportExcel"));
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(group(this, ui::kExportWhatHeading, all_, slot_));
+  layout->addWidget(group(this, ui::kExportFormatHeading, utf8_, excel_));
+  // The expander the user is looking at is what he most likely means.
+  if (slot >= 0) slot_->setChecked(true);
+  auto* buttons = new QDialogButtonBox(this);
+  buttons->addButton(ui::kExportButton, QDialogButtonBox::AcceptRole)->setDefault(true);
+  buttons->addButton(ui::kCancelButton, QDialogButtonBox::RejectRole);
+  layout->addWidget(buttons);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+}
+
+bool ExportDialog::onlySelected() const { return slot_->isEnabled() && slot_->isChecked(); }
+
+CsvStyle ExportDialog::style() const { return excel_->isChecked() ? CsvStyle::Excel : CsvStyle::Standard; }
+
+}  // namespace orbisk

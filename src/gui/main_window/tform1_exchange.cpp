@@ -1,0 +1,174 @@
+// Telephone lists in bulk: import and export of CSV files, copy and paste between expanders
+// through the clipboard, and the find.
+#include <QAction>
+#include <QClipboard>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScreen>
+#include <QTreeWidget>
+#include <memory>
+
+#include "core/exchange/exchange_texts.h"
+#include "core/exchange/phone_csv.h"
+#include "core/exchange/phone_import.h"
+#include "core/files/file_texts.h"
+#include "core/image/expander_set.h"
+#include "core/image/settings_lists.h"
+#include "gui/dialogs/exchange_ui_texts.h"
+#include "gui/dialogs/export_dialog.h"
+#include "gui/dialogs/find_dialog.h"
+#include "gui/dialogs/import_dialog.h"
+#include "gui/main_window/tform1.h"
+#include "gui/views/receiver_tree.h"
+
+namespace orbisk {
+namespace {
+
+QAction* named(QAction* action, const char* name) {
+  action->setObjectName(QString::fromLatin1(name));
+  return action;
+}
+
+uint16_t presentSlots(const MainState& st) {
+  uint16_t mask = 0;
+  for (int s = 0; s < kSlotCount; ++s)
+    if (st.expanderPresent[static_cast<size_t>(s)]) mask = static_cast<uint16_t>(mask | (1u << s));
+  return mask;
+}
+
+// Clears busy however the command ends.
+struct BusyGuard {
+  explicit BusyGuard(MainState& st) : st_(st) { st_.busy = true; }
+  ~BusyGuard() { st_.busy = false; }
+  MainState& st_;
+};
+
+}  // namespace
+
+void TForm1::buildExchangeFileItems(QMenu* file) {
+  file->addSeparator();
+  connect(named(file->addAction(ui::kImportPhonesItem), "ImportPhones"), &QAction::triggered, this,
+          [this] { ImportPhonesClick(); });
+  connect(named(file->addAction(ui::kExportPhonesItem), "ExportPhones"), &QAction::triggered, this,
+          [this] { ExportPhonesClick(); });
+}
+
+void TForm1::buildExchangeCommandItems(QMenu* commands) {
+  QAction* find = named(commands->addAction(ui::kFindPhoneItem), "FindPhone");
+  find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+  connect(find, &QAction::triggered, this, [this] { FindPhoneClick(); });
+}
+
+void TForm1::buildExchangePopupItems(QMenu* treePopup) {
+  treePopup->addSeparator();
+  QAction* copy = named(treePopup->addAction(ui::kCopyPhonesItem), "CopyPhones");
+  QAction* paste = named(treePopup->addAction(ui::kPastePhonesItem), "PastePhones");
+  connect(copy, &QAction::triggered, this, [this] { CopyPhonesClick(); });
+  connect(paste, &QAction::triggered, this, [this] { PastePhonesClick(); });
+  connect(treePopup, &QMenu::aboutToShow, this, [this, copy, paste] {
+    copy->setEnabled(st_.currentExpander < kSlotCount);
+    paste->setEnabled(st_.currentExpander < kSlotCount);
+  });
+}
+
+void TForm1::applyImport(const ConfigImage& built) {
+  st_.image = built;
+  st_.modified = true;
+  obrfile();
+  updt1();
+}
+
+void TForm1::ImportPhonesClick() {
+  if (st_.busy) return;
+  BusyGuard busy(st_);
+  const QString path = prompter_->openCsvFile(st_.defaultDirectory);
+  if (path.isEmpty()) return;
+  QByteArray bytes;
+  if (!readCsvFile(path, bytes)) {
+    prompter_->message(path + QStringLiteral(": ") + text::kImportCannotRead);
+    return;
+  }
+  const PhoneRows rows = readPhonesCsv(bytes);
+  const ExpanderSet set{st_.expanderCount, st_.expanderMask};
+  auto built = std::make_unique<ConfigImage>();
+  ImportDialog dlg(this, ui::kImportCaption, ui::kImportFileLabel.arg(QFileInfo(path).fileName()),
+                   [&](ImportMode mode) { return buildImport(st_.image, set, rows, mode, *built); });
+  if (dlg.exec() == QDialog::Accepted && dlg.ready()) applyImport(*built);
+}
+
+void TForm1::ExportPhonesClick() {
+  if (st_.busy) return;
+  BusyGuard busy(st_);
+  const int slot = st_.currentExpander < kSlotCount ? st_.currentExpander : -1;
+  ExportDialog dlg(this, slot);
+  if (dlg.exec() != QDialog::Accepted) return;
+  const bool one = dlg.onlySelected();
+  QString name = QFileInfo(st_.shortFileName).completeBaseName();
+  if (one) name += u'-' + QString(slotChar(slot));
+  const QString path = prompter_->saveCsvFile(st_.defaultDirectory, name + ui::kExportFileSuffix);
+  if (path.isEmpty()) return;
+  if (QFileInfo::exists(path) && prompter_->ask(text::kAskReplace, false) != Answer::Yes) return;
+  const uint16_t mask = one ? static_cast<uint16_t>(1u << slot) : presentSlots(st_);
+  if (!writeCsvFile(path, exportPhonesCsv(st_.image, mask, dlg.style()))) prompter_->message(text::kSaveFailed);
+}
+
+void TForm1::CopyPhonesClick() {
+  if (st_.currentExpander >= kSlotCount) return;
+  QGuiApplication::clipboard()->setText(
+      phoneTableText(st_.image, static_cast<uint16_t>(1u << st_.currentExpander), u'\t'));
+}
+
+void TForm1::PastePhonesClick() {
+  if (st_.busy || st_.currentExpander >= kSlotCount) return;
+  BusyGuard busy(st_);
+  const PhoneRows rows = readPhonesText(QGuiApplication::clipboard()->text(), st_.currentExpander);
+  auto built = std::make_unique<ConfigImage>();
+  const ImportResult r =
+      buildImport(st_.image, ExpanderSet{st_.expanderCount, st_.expanderMask}, rows, ImportMode::Append, *built);
+  if (r.ok()) {
+    applyImport(*built);
+    return;
+  }
+  ImportDialog dlg(this, ui::kPasteCaption, ui::kPasteSourceLabel.arg(slotChar(st_.currentExpander)),
+                   [&r](ImportMode) { return r; }, false);
+  dlg.exec();
+}
+
+void TForm1::FindPhoneClick() {
+  if (!FindPhone) {
+    FindPhone = new FindDialog(this, [this](const QString& t) { findNextPhone(t); });
+    // Below the main window where there is room, so that it does not hide the rows it finds.
+    FindPhone->adjustSize();
+    const QRect frame = frameGeometry();
+    const QPoint below(frame.left() + 140, frame.bottom() + 8);
+    const QScreen* screen = this->screen();
+    if (screen && screen->availableGeometry().contains(QRect(below, FindPhone->frameGeometry().size())))
+      FindPhone->move(below);
+  }
+  FindPhone->show();
+  FindPhone->raise();
+  FindPhone->activateWindow();
+  FindPhone->text()->setFocus();
+  FindPhone->text()->selectAll();
+}
+
+void TForm1::findNextPhone(const QString& needle) {
+  std::optional<PhonePlace> after;
+  if (st_.phoneSelected()) after = PhonePlace{st_.currentExpander, st_.currentPhoneIndex};
+  const std::optional<PhonePlace> found = findPhone(st_.image, presentSlots(st_), needle, after);
+  if (!found) {
+    prompter_->message(ui::kNotFound);
+    return;
+  }
+  QTreeWidgetItem* root = v_.TreeView1->topLevelItem(0);
+  for (int i = 0; root && i < root->childCount(); ++i)
+    if (slotFromLabel(root->child(i)->text(0)) == found->slot) v_.TreeView1->setCurrentItem(root->child(i));
+  if (QTreeWidgetItem* row = v_.ListView1->topLevelItem(found->index)) {
+    v_.ListView1->setCurrentItem(row);
+    v_.ListView1->scrollToItem(row);
+  }
+}
+
+}  // namespace orbisk

@@ -1,0 +1,112 @@
+// The built orbisk-cli exporting and importing telephone tables, as a script would run it.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <memory>
+
+#include "core/exchange/exchange_texts.h"
+#include "core/files/rcf_file.h"
+#include "core/files/safe_save.h"
+#include "core/image/cp1251.h"
+#include "core/image/expander_set.h"
+#include "core/records/phone_table.h"
+#include "support/cli_binary.h"
+#include "support/temp_dir.h"
+
+namespace orbisk::test {
+namespace {
+
+struct CliRun {
+  int status = -1;
+  QByteArray out;
+  QString err;
+};
+
+CliRun cli(const QStringList& args) {
+  QProcess p;
+  p.start(cliBinary(), args);
+  p.closeWriteChannel();
+  CliRun r;
+  if (!p.waitForFinished(60000)) return r;
+  r.out = p.readAllStandardOutput();
+  r.err = QString::fromUtf8(p.readAllStandardError());
+  if (p.exitStatus() == QProcess::NormalExit) r.status = p.exitCode();
+  return r;
+}
+
+class CliExchange : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (cliBinary().isEmpty()) GTEST_SKIP() << "orbisk-cli not found (ORBISK_TEST_BIN_DIR)";
+    // Two expanders, slots 2 and 9, with a comment a spreadsheet must quote.
+    auto img = std::make_unique<ConfigImage>();
+    ExpanderSet set;
+    addExpanderAt(*img, set, 2);
+    addExpanderAt(*img, set, 9);
+    appendPhone(*img, 2, "+79120000001", "0012E13000501", toCp1251(QStringLiteral("склад; \"север\"")));
+    appendPhone(*img, 2, "1234567890123456", "0001R40100902", "");
+    appendPhone(*img, 9, "", "ABCDE00000000", toCp1251(QStringLiteral("  пост  ")));
+    ASSERT_TRUE(saveReplacing(dir.path("conf.rcf"), *img));
+    original = readAll(dir.path("conf.rcf"));
+  }
+  QStringList files() const { return QDir(dir.root()).entryList(QDir::Files | QDir::Hidden); }
+
+  TempCwd dir;
+  QByteArray original;
+};
+
+TEST_F(CliExchange, SpreadsheetRoundTripGivesTheSameFile) {
+  CliRun r = cli({"export", "conf.rcf"});
+  ASSERT_EQ(r.status, 0) << r.err.toStdString();
+  EXPECT_TRUE(r.out.startsWith("расширитель,телефон,объект,код,зона,раздел,комментарии\r\n2,+79120000001,0012,E130,005,01,"));
+
+  // What a spreadsheet saves after opening the Excel export: zeros gone, quotes kept.
+  r = cli({"export", "conf.rcf", "--excel", "--out", "phones.csv"});
+  ASSERT_EQ(r.status, 0) << r.err.toStdString();
+  QString sheet = fromCp1251(readAll(dir.path("phones.csv")));
+  ASSERT_TRUE(sheet.contains(QStringLiteral(";0012;E130;005;01;")));
+  sheet.replace(QStringLiteral(";0012;E130;005;01;"), QStringLiteral(";12;E130;5;1;"));
+  writeAll(dir.path("edited.csv"), toCp1251(sheet));
+
+  r = cli({"import", "conf.rcf", "--csv", "edited.csv", "--replace", "--out", "copy.rcf"});
+  ASSERT_EQ(r.status, 0) << r.err.toStdString();
+  EXPECT_TRUE(r.err.contains(text::kImportSummaryReplace));
+  EXPECT_EQ(readAll(dir.path("copy.rcf")), original);
+  EXPECT_EQ(readAll(dir.path("conf.rcf")), original);
+
+  // Only one expander.
+  r = cli({"export", "conf.rcf", "--slot", "9"});
+  ASSERT_EQ(r.status, 0);
+  EXPECT_EQ(r.out.count('\n'), 2);
+}
+
+TEST_F(CliExchange, ImportInPlaceAddsAnExpanderAndErrorsChangeNothing) {
+  writeAll(dir.path("more.csv"), "slot,number\n9,+7111\nc,+7222\n");
+  CliRun r = cli({"import", "conf.rcf", "--csv", "more.csv"});
+  ASSERT_EQ(r.status, 0) << r.err.toStdString();
+  ConfigImage after;
+  ASSERT_EQ(readImageFile(dir.path("conf.rcf"), after), ReadResult::Ok);
+  EXPECT_EQ(after.phoneCount(9), 2);
+  EXPECT_EQ(after.phoneCount(12), 1);
+  EXPECT_EQ(after.mask(), 0x1204);
+  EXPECT_EQ(after[off::kExpanderCount], 3);
+  const QByteArray updated = readAll(dir.path("conf.rcf"));
+
+  writeAll(dir.path("bad.csv"), "slot,number,object\n2,+7111,12G4\nX,+7,1\n");
+  r = cli({"import", "conf.rcf", "--csv", "bad.csv"});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_TRUE(r.err.contains(QStringLiteral("строка 2, объект \"12G4\": допустимы только цифры 0-9 и буквы A-F")));
+  EXPECT_TRUE(r.err.contains(QStringLiteral("строка 3, расширитель \"X\"")));
+  EXPECT_EQ(readAll(dir.path("conf.rcf")), updated);
+  EXPECT_EQ(files(), (QStringList{"bad.csv", "conf.rcf", "more.csv"}));
+
+  EXPECT_EQ(cli({"import", "conf.rcf"}).status, 2);
+  EXPECT_EQ(cli({"import", "conf.rcf", "--csv", "missing.csv"}).status, 2);
+  EXPECT_EQ(cli({"export", "conf.rcf", "--slot", "G"}).status, 2);
+  EXPECT_EQ(cli({"export", "conf.rcf", "--slot", "5"}).status, 2);
+}
+
+}  // namespace
+}  // namespace orbisk::test
