@@ -1,3 +1,4 @@
+#include <QIcon>
 #include <QMessageBox>
 #include <exception>
 #include <memory>
@@ -10,6 +11,9 @@ int main(int argc, char** argv) {
   orbisk::GuardedApplication app(argc, argv);
   QApplication::setApplicationName(orbisk::kProgramTitle);
   QApplication::setApplicationDisplayName(QString());
+  // Ties the windows to the installed menu entry and icon (taskbar, window switcher).
+  QGuiApplication::setDesktopFileName(QStringLiteral("orbisk"));
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("orbisk")));
   std::unique_ptr<orbisk::TForm1> form;
   // A failure while the windows are made is shown like any other, but then the program ends.
   const bool made = orbisk::deliverGuarded(
