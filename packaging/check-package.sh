@@ -36,8 +36,11 @@ dpkg -x "$deb" "$scratch/root"
 usr=$scratch/root/usr
 
 echo "== desktop-file-validate"
-out=$(desktop-file-validate "$usr/share/applications/orbisk.desktop" 2>&1) || fail "desktop entry: $out"
-[ -z "$out" ] && echo "ok, no messages" || fail "desktop entry: $out"
+if out=$(desktop-file-validate "$usr/share/applications/orbisk.desktop" 2>&1) && [ -z "$out" ]; then
+  echo "ok, no messages"
+else
+  fail "desktop entry: $out"
+fi
 
 echo "== appstreamcli validate --no-net"
 appstreamcli validate --no-net "$usr/share/metainfo/org.example.orbisk.metainfo.xml" || fail "metainfo"
@@ -47,10 +50,12 @@ grep -q "<release version=\"$version\"" "$usr/share/metainfo/org.example.orbisk.
 echo "== manual pages"
 for page in orbisk orbisk-cli halvorn-sim; do
   file=$usr/share/man/man1/$page.1.gz
+  [ -f "$file" ] || continue  # reported with the files above
   warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$file" 2>&1 >"$scratch/$page.txt") || fail "man $page"
   [ -z "$warnings" ] || fail "man $page: $warnings"
   head -n 4 "$scratch/$page.txt" | grep -q "^NAME" && echo "ok $page.1: $(sed -n 4p "$scratch/$page.txt" | xargs)" \
     || fail "man $page shows no NAME"
+  grep -q "^Orbisk $version " "$scratch/$page.txt" || fail "man $page does not name version $version"
 done
 
 echo "== programs from the scratch root"
