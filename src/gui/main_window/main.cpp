@@ -11,9 +11,6 @@ int main(int argc, char** argv) {
   orbisk::GuardedApplication app(argc, argv);
   QApplication::setApplicationName(orbisk::kProgramTitle);
   QApplication::setApplicationDisplayName(QString());
-  // Ties the windows to the installed menu entry and icon (taskbar, window switcher).
-  QGuiApplication::setDesktopFileName(QStringLiteral("orbisk"));
-  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("orbisk")));
   std::unique_ptr<orbisk::TForm1> form;
   // A failure while the windows are made is shown like any other, but then the program ends.
   const bool made = orbisk::deliverGuarded(
@@ -23,6 +20,9 @@ int main(int argc, char** argv) {
       },
       [](const QString& text) { QMessageBox::critical(nullptr, orbisk::kProgramTitle, text); });
   if (!made) return 1;
+  // Ties the windows to the installed menu entry and icon (taskbar, window switcher).
+  QGuiApplication::setDesktopFileName(QStringLiteral("orbisk"));
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("orbisk")));
   form->show();
   return QApplication::exec();
 }
