@@ -1,3 +1,4 @@
+#include <QIcon>
 #include <QMessageBox>
 #include <exception>
 #include <memory>
@@ -21,6 +22,9 @@ int main(int argc, char** argv) {
       },
       [](const QString& text) { QMessageBox::critical(nullptr, orbisk::kProgramTitle, text); });
   if (!made) return 1;
+  // Ties the windows to the installed menu entry and icon (taskbar, window switcher).
+  QGuiApplication::setDesktopFileName(QStringLiteral("orbisk"));
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("orbisk")));
   form->show();
   return QApplication::exec();
 }
