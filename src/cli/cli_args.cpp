@@ -11,12 +11,13 @@ struct KnownOption {
   bool takesValue;
 };
 
-constexpr std::array<KnownOption, 5> kOptions{{
+constexpr std::array<KnownOption, 6> kOptions{{
     {"--port", true},
     {"--out", true},
     {"--yes", false},
     {"--json", false},
     {"--sync", false},
+    {"--no-backup", false},
 }};
 
 struct KnownCommand {
@@ -28,13 +29,14 @@ struct KnownCommand {
   bool needsFile;
 };
 
-const std::array<KnownCommand, 5>& commands() {
-  static const std::array<KnownCommand, 5> known{{
-      {"read", Command::Read, {"--port", "--out"}, true, true, false},
-      {"write", Command::Write, {"--port", "--yes"}, true, false, true},
+const std::array<KnownCommand, 6>& commands() {
+  static const std::array<KnownCommand, 6> known{{
+      {"read", Command::Read, {"--port", "--out", "--no-backup"}, true, true, false},
+      {"write", Command::Write, {"--port", "--yes", "--no-backup"}, true, false, true},
       {"show", Command::Show, {"--json"}, false, false, true},
       {"clock", Command::Clock, {"--port", "--sync"}, true, false, false},
       {"clear-events", Command::ClearEvents, {"--port"}, true, false, false},
+      {"diff", Command::Diff, {"--json"}, false, false, true},
   }};
   return known;
 }
@@ -63,6 +65,7 @@ void store(CliArgs& a, const QString& option, const QString& value) {
   else if (option == QLatin1String("--yes")) a.yes = true;
   else if (option == QLatin1String("--json")) a.json = true;
   else if (option == QLatin1String("--sync")) a.sync = true;
+  else if (option == QLatin1String("--no-backup")) a.noBackup = true;
 }
 
 }  // namespace
@@ -121,6 +124,10 @@ CliArgs parseArgs(const QStringList& args) {
     if (positionals.isEmpty()) return failed(QStringLiteral("'%1' needs a configuration FILE").arg(name));
     a.file = positionals.takeFirst();
   }
+  if (a.command == Command::Diff) {
+    if (positionals.isEmpty()) return failed(QStringLiteral("'diff' needs two configuration files"));
+    a.file2 = positionals.takeFirst();
+  }
   if (!positionals.isEmpty()) return failed(QStringLiteral("unexpected argument '%1'").arg(positionals.first()));
   return a;
 }
@@ -128,9 +135,12 @@ CliArgs parseArgs(const QStringList& args) {
 QString helpText() {
   return QStringLiteral(
       "Usage:\n"
-      "  orbisk-cli read  --port PORT --out FILE        read the whole configuration, save it as FILE\n"
-      "  orbisk-cli write --port PORT FILE [--yes]      write FILE to the receiver\n"
+      "  orbisk-cli read  --port PORT --out FILE [--no-backup]\n"
+      "                                                 read the whole configuration, save it as FILE\n"
+      "  orbisk-cli write --port PORT FILE [--yes] [--no-backup]\n"
+      "                                                 write FILE to the receiver\n"
       "  orbisk-cli show  FILE [--json]                 print a configuration file\n"
+      "  orbisk-cli diff  A B [--json]                  what differs between two configuration files\n"
       "  orbisk-cli clock --port PORT [--sync]          compare clocks, or set the receiver's clock\n"
       "  orbisk-cli clear-events --port PORT            clear the receiver's event buffer\n"
       "  orbisk-cli --help | --version\n"
@@ -139,14 +149,19 @@ QString helpText() {
       "  --port PORT  serial port of the receiver, e.g. /dev/ttyUSB0 or COM3 (1200 baud, 8N1)\n"
       "  --out FILE   where read saves the configuration; FILE is replaced only after a whole read\n"
       "  --yes        write a configuration without expanders without asking\n"
-      "  --json       print the configuration as one JSON object\n"
+      "  --json       print the configuration (or the differences) as one JSON object\n"
+      "  --no-backup  keep no backup of what was read or written (see the backup folder below)\n"
       "  --sync       set the receiver's clock from this computer's clock\n"
       "  --           ends the options (for a FILE that begins with '-')\n"
       "\n"
       "Status and failure texts go to standard error; on a terminal long transfers show\n"
       "a progress bar there. Ctrl+C stops a transfer and leaves no partial file.\n"
       "\n"
-      "Exit status:\n"
+      "Every read and write keeps a backup YYYY-MM-DD_HH-MM-SS_read.rcf (or _write.rcf) in\n"
+      "$ORBISK_BACKUP_DIR, else in orbsk/backups under the user's data folder; a backup\n"
+      "that cannot be kept is told on standard error and does not fail the transfer.\n"
+      "\n"
+      "Exit status (diff: 0 the same, 1 different, 2 trouble):\n"
       "  0    success\n"
       "  1    the port or the receiver failed (the text and the result code are printed)\n"
       "  2    bad usage; a file that cannot be read, is not a configuration file or cannot\n"

@@ -6,16 +6,18 @@
 
 namespace orbisk::cli {
 
-enum class Command { Help, Version, Read, Write, Show, Clock, ClearEvents };
+enum class Command { Help, Version, Read, Write, Show, Clock, ClearEvents, Diff };
 
 struct CliArgs {
   Command command = Command::Help;
   QString port;
   QString out;
   QString file;
+  QString file2;  // diff: the second configuration
   bool yes = false;
   bool json = false;
   bool sync = false;
+  bool noBackup = false;
   QString error;  // non-empty when the command line is not usable
 };
 

@@ -18,6 +18,9 @@ class QToolBar;
 namespace orbisk {
 
 class Clock;
+class ComparisonDialog;
+class HistoryDialog;
+enum class BackupKind;
 class LinkUi;
 class PhoneCommands;
 class Receiver;
@@ -58,6 +61,14 @@ class TForm1 : public QMainWindow {
   void ToolButton14Click();  // factory defaults
   void N17Click();           // port selection
   Receiver& receiver() { return *receiver_; }
+  // Backups, history and comparisons (tform1_history.cpp).
+  void showHistory();
+  void compareWithFile();
+  void compareWithReceiver();
+  void openBackup(const QString& path);
+  void compareWithBackup(const QString& path);
+  HistoryDialog* historyDialog() const { return History; }
+  ComparisonDialog* comparisonDialog() const { return Comparison; }
 
   // Set by later parts of the program: the read at first activation (true = success).
   std::function<bool()> firstActivationRead;
@@ -81,6 +92,11 @@ class TForm1 : public QMainWindow {
   void buildPopups();
   void wirePhoneCommands();
   void wireReceiver(PortFactory ports, Clock* clock);
+  void buildHistoryFileItems(QMenu* file);
+  void buildCompareReceiverItem(QMenu* receiverMenu);
+  // Keeps a backup of a transfer that succeeded; returns ok. A failure is told in a tool-tip.
+  bool backUpTransfer(bool ok, BackupKind kind, const ConfigImage& img);
+  void showComparison(const ConfigImage& other, const QString& otherName);
   // Runs a receiver conversation; a close asked for meanwhile happens once it has ended.
   bool converse(const std::function<bool()>& command);
   bool stopConversationForClose();
@@ -107,6 +123,8 @@ class TForm1 : public QMainWindow {
   bool conversing_ = false;
   bool closePending_ = false;
   TAboutBox* AboutBox = nullptr;
+  HistoryDialog* History = nullptr;
+  ComparisonDialog* Comparison = nullptr;
 };
 
 }  // namespace orbisk
