@@ -28,13 +28,13 @@ ComparisonDialog::ComparisonDialog(QWidget* parent) : QDialog(parent) {
   tree_->setHeaderHidden(true);
   tree_->setRootIsDecorated(true);
   tree_->header()->setStretchLastSection(true);
-  auto* close = new QPushButton(historyui::kCloseButton, this);
-  connect(close, &QPushButton::clicked, this, &QDialog::close);
+  auto* closeButton = new QPushButton(historyui::kCloseButton, this);
+  connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(against_);
   layout->addWidget(verdict_);
   layout->addWidget(tree_);
-  layout->addWidget(close, 0, Qt::AlignRight);
+  layout->addWidget(closeButton, 0, Qt::AlignRight);
   resize(640, 420);
 }
 

@@ -44,19 +44,19 @@ HistoryDialog::HistoryDialog(QWidget* parent) : QDialog(parent) {
   open_->setObjectName(QStringLiteral("HistoryOpen"));
   compare_ = new QPushButton(historyui::kCompareButton, this);
   compare_->setObjectName(QStringLiteral("HistoryCompare"));
-  auto* close = new QPushButton(historyui::kCloseButton, this);
+  auto* closeButton = new QPushButton(historyui::kCloseButton, this);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(open_);
   buttons->addWidget(compare_);
   buttons->addStretch();
-  buttons->addWidget(close);
+  buttons->addWidget(closeButton);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(folder_);
   layout->addWidget(table_);
   layout->addLayout(buttons);
   resize(720, 400);
 
-  connect(close, &QPushButton::clicked, this, &QDialog::close);
+  connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
   connect(open_, &QPushButton::clicked, this, [this] {
     const QString path = selectedPath();
     if (path.isEmpty()) return;
