@@ -240,7 +240,7 @@ TEST_F(CliEndToEnd, DiffExitStatusesTextAndJson) {
   EXPECT_EQ(r.out, QStringLiteral("Конфигурации совпадают\n"));
   r = cli({"diff", "a.rcf", "b.rcf"});
   EXPECT_EQ(r.status, 1);
-  EXPECT_TRUE(r.out.startsWith(QStringLiteral("Настройки приемника:\n  Номер приемника: 2 → 5\n"))) << r.out.toStdString();
+  EXPECT_TRUE(r.out.startsWith(QStringLiteral("Настройки приемника:\n  Номер приемника: 3 → 5\n"))) << r.out.toStdString();
   EXPECT_TRUE(r.out.contains(QStringLiteral("Расширитель %1: удален\n").arg(firstSlot))) << r.out.toStdString();
 
   r = cli({"diff", "--json", "a.rcf", "b.rcf"});
@@ -251,7 +251,7 @@ TEST_F(CliEndToEnd, DiffExitStatusesTextAndJson) {
   EXPECT_FALSE(o.value("same").toBool(true));
   const QJsonArray settings = o.value("settings").toArray();
   ASSERT_EQ(settings.size(), 2);
-  EXPECT_EQ(settings[0].toObject(), (QJsonObject{{"name", "receiver_number"}, {"a", 2}, {"b", 5}}));
+  EXPECT_EQ(settings[0].toObject(), (QJsonObject{{"name", "receiver_number"}, {"a", 3}, {"b", 5}}));
   EXPECT_EQ(settings[1].toObject().value("name").toString(), QStringLiteral("options.sms"));
   EXPECT_TRUE(settings[1].toObject().value("a").isBool());
   const QJsonArray expanders = o.value("expanders").toArray();

@@ -63,8 +63,13 @@ BackupResult keepBackup(const ConfigImage& img, BackupKind kind, const QString& 
     return r;
   }
   const QDir dir(folder);
+  // One count for reads and writes of the same second, so the names keep the order they came in.
+  auto taken = [&](int n) {
+    return QFileInfo::exists(dir.filePath(backupFileName(when, BackupKind::Read, n))) ||
+           QFileInfo::exists(dir.filePath(backupFileName(when, BackupKind::Write, n)));
+  };
   int sequence = 1;
-  while (sequence <= kMaxSequence && QFileInfo::exists(dir.filePath(backupFileName(when, kind, sequence)))) ++sequence;
+  while (sequence <= kMaxSequence && taken(sequence)) ++sequence;
   const QString path = dir.filePath(backupFileName(when, kind, sequence));
   // Save stamps the signature into the image it writes; the caller's image stays as it is.
   auto copy = std::make_unique<ConfigImage>(img);

@@ -26,7 +26,7 @@ BackupResult keepBackup(const ConfigImage& img, BackupKind kind, const QString& 
                         const QDateTime& when = QDateTime::currentDateTime());
 
 // "2026-12-09_03-01-09_read.rcf", or with "-2", "-3"... before ".rcf" for the second and later
-// backups of the same second.
+// backups of the same second (reads and writes counted together).
 QString backupFileName(const QDateTime& when, BackupKind kind, int sequence = 1);
 
 // What a backup's file name tells; false for a file that is not a backup.

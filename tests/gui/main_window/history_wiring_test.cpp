@@ -110,7 +110,7 @@ TEST(HistoryWiring, CompareWithReceiverLeavesTheScreenAsItIs) {
   EXPECT_EQ(f.v().TreeView1->topLevelItem(0)->text(0), QStringLiteral("Halvorn 3320"));  // views not rebuilt
   QTreeWidget* tree = f.form->comparisonDialog()->tree();
   ASSERT_EQ(topLevelTexts(tree), QStringList{QStringLiteral("Настройки приемника:")});
-  EXPECT_EQ(tree->topLevelItem(0)->child(0)->text(0), QStringLiteral("Номер приемника: 9 → 2"));
+  EXPECT_EQ(tree->topLevelItem(0)->child(0)->text(0), QStringLiteral("Номер приемника: 9 → 3"));
   EXPECT_EQ(backups.files("read").size(), 3);  // what the receiver held is kept too
 
   // A failed read shows no comparison and keeps nothing.
@@ -143,7 +143,7 @@ TEST(HistoryWiring, HistoryListsBackupsAndOpensOneAsOpenDoes) {
   f.img()[off::kAckWait] = 3;
   h->findChild<QPushButton*>(QStringLiteral("HistoryCompare"))->click();
   ASSERT_NE(f.form->comparisonDialog(), nullptr);
-  EXPECT_EQ(f.form->comparisonDialog()->tree()->topLevelItem(0)->child(0)->text(0), QStringLiteral("Ожидание ACK: 3 → 1"));
+  EXPECT_EQ(f.form->comparisonDialog()->tree()->topLevelItem(0)->child(0)->text(0), QStringLiteral("Ожидание ACK: 3 → 2"));
 
   // Open it: the unsaved-changes prompt first (Cancel keeps everything), then as Open.
   f.st().modified = true;
@@ -160,7 +160,7 @@ TEST(HistoryWiring, HistoryListsBackupsAndOpensOneAsOpenDoes) {
   EXPECT_EQ(f.st().filePath, backups.files("read").first());
   EXPECT_FALSE(f.st().modified);
   EXPECT_FALSE(f.st().untitled);
-  EXPECT_EQ(f.img()[off::kAckWait], 1);
+  EXPECT_EQ(f.img()[off::kAckWait], 2);
   EXPECT_EQ(QDir::currentPath(), working);  // the working folder stays the user's
 }
 
