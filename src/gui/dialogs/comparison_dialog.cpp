@@ -23,6 +23,8 @@ ComparisonDialog::ComparisonDialog(QWidget* parent) : QDialog(parent) {
   QFont bold = verdict_->font();
   bold.setBold(true);
   verdict_->setFont(bold);
+  against_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+  verdict_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   tree_ = new QTreeWidget(this);
   tree_->setObjectName(QStringLiteral("ComparisonTree"));
   tree_->setHeaderHidden(true);
@@ -33,7 +35,8 @@ ComparisonDialog::ComparisonDialog(QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(against_);
   layout->addWidget(verdict_);
-  layout->addWidget(tree_);
+  layout->addWidget(tree_, 1);
+  layout->addStretch(0);  // keeps the two lines at the top while the list is hidden
   layout->addWidget(closeButton, 0, Qt::AlignRight);
   resize(640, 420);
 }
