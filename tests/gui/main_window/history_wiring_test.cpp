@@ -12,7 +12,6 @@
 #include "core/files/rcf_file.h"
 #include "gui/dialogs/comparison_dialog.h"
 #include "gui/dialogs/history_dialog.h"
-#include "sim/sample_config.h"
 #include "support/backup_env.h"
 #include "support/main_window_fixture.h"
 
@@ -20,14 +19,6 @@ using namespace orbisk;
 using namespace orbisk::test;
 
 namespace {
-
-void loadSample(MainWindowFixture& f) {
-  sim::buildSample(f.engine.memory());
-  sim::SlotTypes types{};
-  sim::parseChannelTypes(sim::kSampleChannelTypes, types);
-  f.engine.setChannelTypes(types);
-  f.engine.setModel(sim::kSampleModel);
-}
 
 QByteArray savedAs(const ConfigImage& img) {
   auto copy = std::make_unique<ConfigImage>(img);
@@ -46,7 +37,7 @@ QStringList topLevelTexts(QTreeWidget* tree) {
 TEST(HistoryWiring, BackupAfterEveryGoodReadAndWriteNoneAfterAFailedOne) {
   MainWindowFixture f;
   const BackupFolder backups(f.dir.path("backups"));
-  loadSample(f);
+  f.loadSampleReceiver();
   f.form->FormActivate();  // the first activation's read
   ASSERT_EQ(backups.files("read").size(), 1);
   EXPECT_EQ(readAll(backups.files("read").first()), savedAs(f.img()));
@@ -72,7 +63,7 @@ TEST(HistoryWiring, ABackupThatCannotBeKeptIsToldInATooltipNotInPanel1) {
   MainWindowFixture f;
   writeAll(f.dir.path("plain-file"), "x");
   const BackupFolder backups(f.dir.path("plain-file"));
-  loadSample(f);
+  f.loadSampleReceiver();
   f.action("ToolButton6")->trigger();
   EXPECT_EQ(f.form->statusText(1), QStringLiteral("Чтение успешно завершено"));
   EXPECT_EQ(f.form->statusBar()->toolTip(), QStringLiteral("Резервная копия не сохранена: ") + f.dir.path("plain-file"));
@@ -83,7 +74,7 @@ TEST(HistoryWiring, ABackupThatCannotBeKeptIsToldInATooltipNotInPanel1) {
 TEST(HistoryWiring, CompareWithReceiverLeavesTheScreenAsItIs) {
   MainWindowFixture f;
   const BackupFolder backups(f.dir.path("backups"));
-  loadSample(f);
+  f.loadSampleReceiver();
   f.action("ToolButton6")->trigger();
   ASSERT_TRUE(f.form->comparisonDialog() == nullptr);
 
@@ -125,7 +116,7 @@ TEST(HistoryWiring, CompareWithReceiverLeavesTheScreenAsItIs) {
 TEST(HistoryWiring, HistoryListsBackupsAndOpensOneAsOpenDoes) {
   MainWindowFixture f;
   const BackupFolder backups(f.dir.path("backups"));
-  loadSample(f);
+  f.loadSampleReceiver();
   f.action("ToolButton6")->trigger();
   f.action("ToolButton7")->trigger();
   f.action("NHistory")->trigger();
