@@ -11,7 +11,7 @@ struct KnownOption {
   bool takesValue;
 };
 
-constexpr std::array<KnownOption, 10> kOptions{{
+constexpr std::array<KnownOption, 11> kOptions{{
     {"--port", true},
     {"--trace", true},
     {"--out", true},
@@ -22,6 +22,7 @@ constexpr std::array<KnownOption, 10> kOptions{{
     {"--excel", false},
     {"--csv", true},
     {"--replace", false},
+    {"--no-backup", false},
 }};
 
 struct KnownCommand {
@@ -33,15 +34,16 @@ struct KnownCommand {
   bool needsFile;
 };
 
-const std::array<KnownCommand, 7>& commands() {
-  static const std::array<KnownCommand, 7> known{{
-      {"read", Command::Read, {"--port", "--out", "--trace"}, true, true, false},
-      {"write", Command::Write, {"--port", "--yes", "--trace"}, true, false, true},
+const std::array<KnownCommand, 8>& commands() {
+  static const std::array<KnownCommand, 8> known{{
+      {"read", Command::Read, {"--port", "--out", "--trace", "--no-backup"}, true, true, false},
+      {"write", Command::Write, {"--port", "--yes", "--trace", "--no-backup"}, true, false, true},
       {"show", Command::Show, {"--json"}, false, false, true},
       {"clock", Command::Clock, {"--port", "--sync", "--trace"}, true, false, false},
       {"clear-events", Command::ClearEvents, {"--port", "--trace"}, true, false, false},
       {"export", Command::Export, {"--slot", "--excel", "--out"}, false, false, true},
       {"import", Command::Import, {"--csv", "--replace", "--out"}, false, false, true},
+      {"diff", Command::Diff, {"--json"}, false, false, true},
   }};
   return known;
 }
@@ -75,6 +77,7 @@ void store(CliArgs& a, const QString& option, const QString& value) {
   else if (option == QLatin1String("--excel")) a.excel = true;
   else if (option == QLatin1String("--csv")) a.csv = value;
   else if (option == QLatin1String("--replace")) a.replace = true;
+  else if (option == QLatin1String("--no-backup")) a.noBackup = true;
 }
 
 }  // namespace
@@ -133,6 +136,10 @@ CliArgs parseArgs(const QStringList& args) {
     if (positionals.isEmpty()) return failed(QStringLiteral("'%1' needs a configuration FILE").arg(name));
     a.file = positionals.takeFirst();
   }
+  if (a.command == Command::Diff) {
+    if (positionals.isEmpty()) return failed(QStringLiteral("'diff' needs two configuration files"));
+    a.file2 = positionals.takeFirst();
+  }
   if (!positionals.isEmpty()) return failed(QStringLiteral("unexpected argument '%1'").arg(positionals.first()));
   return a;
 }
@@ -140,9 +147,12 @@ CliArgs parseArgs(const QStringList& args) {
 QString helpText() {
   return QStringLiteral(
       "Usage:\n"
-      "  orbisk-cli read  --port PORT --out FILE        read the whole configuration, save it as FILE\n"
-      "  orbisk-cli write --port PORT FILE [--yes]      write FILE to the receiver\n"
+      "  orbisk-cli read  --port PORT --out FILE [--no-backup]\n"
+      "                                                 read the whole configuration, save it as FILE\n"
+      "  orbisk-cli write --port PORT FILE [--yes] [--no-backup]\n"
+      "                                                 write FILE to the receiver\n"
       "  orbisk-cli show  FILE [--json]                 print a configuration file\n"
+      "  orbisk-cli diff  A B [--json]                  what differs between two configuration files\n"
       "  orbisk-cli clock --port PORT [--sync]          compare clocks, or set the receiver's clock\n"
       "  orbisk-cli clear-events --port PORT            clear the receiver's event buffer\n"
       "  orbisk-cli export FILE [--slot S] [--excel] [--out CSV]\n"
@@ -156,7 +166,8 @@ QString helpText() {
       "  --out FILE   where read saves the configuration; FILE is replaced only after a whole read;\n"
       "               for export the CSV file, for import the new configuration file\n"
       "  --yes        write a configuration without expanders without asking\n"
-      "  --json       print the configuration as one JSON object\n"
+      "  --json       print the configuration (or the differences) as one JSON object\n"
+      "  --no-backup  keep no backup of what was read or written (see the backup folder below)\n"
       "  --sync       set the receiver's clock from this computer's clock\n"
       "  --trace FILE append a trace of every byte sent and received to FILE (read, write,\n"
       "               clock, clear-events), for support\n"
@@ -170,7 +181,11 @@ QString helpText() {
       "Status and failure texts go to standard error; on a terminal long transfers show\n"
       "a progress bar there. Ctrl+C stops a transfer and leaves no partial file.\n"
       "\n"
-      "Exit status:\n"
+      "Every read and write keeps a backup YYYY-MM-DD_HH-MM-SS_read.rcf (or _write.rcf) in\n"
+      "$ORBISK_BACKUP_DIR, else in orbsk/backups under the user's data folder; a backup\n"
+      "that cannot be kept is told on standard error and does not fail the transfer.\n"
+      "\n"
+      "Exit status (diff: 0 the same, 1 different, 2 trouble):\n"
       "  0    success\n"
       "  1    the port or the receiver failed (the text and the result code are printed)\n"
       "  2    bad usage; a file that cannot be read, is not a configuration file or cannot\n"

@@ -6,13 +6,14 @@
 
 namespace orbisk::cli {
 
-enum class Command { Help, Version, Read, Write, Show, Clock, ClearEvents, Export, Import };
+enum class Command { Help, Version, Read, Write, Show, Clock, ClearEvents, Export, Import, Diff };
 
 struct CliArgs {
   Command command = Command::Help;
   QString port;
   QString out;
   QString file;
+  QString file2;  // diff: the second configuration
   bool yes = false;
   bool json = false;
   bool sync = false;
@@ -21,6 +22,7 @@ struct CliArgs {
   QString csv;   // import --csv
   bool excel = false;
   bool replace = false;
+  bool noBackup = false;
   QString error;  // non-empty when the command line is not usable
 };
 

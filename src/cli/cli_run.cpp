@@ -24,6 +24,7 @@ int run(const QStringList& argv, CliEnv& env) {
     case Command::ClearEvents: return runClearEvents(args, env);
     case Command::Export: return runExport(args, env);
     case Command::Import: return runImport(args, env);
+    case Command::Diff: return runDiff(args, env);
   }
   return status::kUsage;
 }

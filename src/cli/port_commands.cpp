@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "core/state/main_state.h"
+#include "cli/cli_backup.h"
 #include "cli/cli_prompter.h"
 #include "cli/commands.h"
 #include "core/files/safe_save.h"
@@ -89,6 +90,7 @@ int runRead(const CliArgs& args, CliEnv& env) {
     env.err(args.out + QStringLiteral(": ") + text::kSaveFailed + u'\n');
     return status::kUsage;
   }
+  if (!args.noBackup) keepTransferBackup(s->state.image, BackupKind::Read, env);
   return status::kOk;
 }
 
@@ -99,6 +101,8 @@ int runWrite(const CliArgs& args, CliEnv& env) {
   repairAsShown(img);
   s->state.expanderCount = img[off::kExpanderCount];
   const bool ok = s->receiver.guardedWrite();
+  // What was sent, clock stamp included, once the receiver has taken all of it.
+  if (ok && !interrupted(env) && !args.noBackup) keepTransferBackup(img, BackupKind::Write, env);
   if (!ok && !interrupted(env) && s->prompter.declined()) {
     env.err(s->prompter.declinedForNoTerminal()
                 ? QStringLiteral("orbisk-cli: not written; with no terminal to answer on, add --yes to write it\n")

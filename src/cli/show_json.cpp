@@ -5,6 +5,15 @@
 #include "cli/show_output.h"
 
 namespace orbisk::cli {
+
+QJsonObject phoneJson(const PhoneRow& p) {
+  return QJsonObject{
+      {QStringLiteral("number"), p.number}, {QStringLiteral("object"), p.object},
+      {QStringLiteral("event"), p.event},   {QStringLiteral("zone"), p.zone},
+      {QStringLiteral("partition"), p.partition}, {QStringLiteral("comment"), p.comment},
+  };
+}
+
 namespace {
 
 QJsonObject optionsJson(const ConfigView& v) {
@@ -13,14 +22,6 @@ QJsonObject optionsJson(const ConfigView& v) {
       {QStringLiteral("sms"), v.sms},                   {QStringLiteral("antispam_sms"), v.antispamSms},
       {QStringLiteral("speaker"), v.speaker},           {QStringLiteral("russian"), v.russian},
       {QStringLiteral("backlight_off"), v.backlightOff}, {QStringLiteral("comments"), v.comments},
-  };
-}
-
-QJsonObject phoneJson(const PhoneRow& p) {
-  return QJsonObject{
-      {QStringLiteral("number"), p.number}, {QStringLiteral("object"), p.object},
-      {QStringLiteral("event"), p.event},   {QStringLiteral("zone"), p.zone},
-      {QStringLiteral("partition"), p.partition}, {QStringLiteral("comment"), p.comment},
   };
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QJsonObject>
 #include <QString>
 
 #include "core/image/config_view.h"
@@ -10,5 +11,7 @@ namespace orbisk::cli {
 
 QString showText(const ConfigView& v);
 QByteArray showJson(const ConfigView& v);
+// One telephone as `show --json` gives it; `diff --json` uses the same objects.
+QJsonObject phoneJson(const PhoneRow& p);
 
 }  // namespace orbisk::cli

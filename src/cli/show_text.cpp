@@ -41,7 +41,7 @@ QString settingsText(const ConfigView& v) {
   s += checkBox(v.russian, view::kRussianCaption);
   s += checkBox(v.comments, view::kCommentsCaption);
   s += checkBox(v.backlightOff, view::kBacklightCaption);
-  if (!v.model.isEmpty()) s += kIndent + QStringLiteral("Модель приемника: ") + v.model + u'\n';
+  if (!v.model.isEmpty()) s += kIndent + view::kModelLabel + u' ' + v.model + u'\n';
   s += kIndent + (v.firmware.isEmpty() ? text::kFirmwareUnknown : text::kFirmwarePrefix + v.firmware) + u'\n';
   return s;
 }

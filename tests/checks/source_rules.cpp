@@ -1,7 +1,7 @@
 // Rules of the source tree that the compiler cannot see, checked on every test run:
 //  - the layers: core/ includes nothing from gui/, sim/ or cli/; sim/ nothing from gui/ or cli/;
-//  - one definition per name: two headers that define an inline variable of the same qualified
-//    name are merged by the linker without a word, and one text silently replaces the other.
+//  - one definition per name: two headers that define an inline variable (or a class) of the same
+//    qualified name are merged by the linker without a word, and one silently replaces the other.
 // Usage: source_rules SRC_DIR   (exit status 1 and one line per finding when a rule is broken)
 #include <filesystem>
 #include <fstream>
@@ -36,6 +36,8 @@ std::string qualified(const std::vector<Scope>& scopes, const std::string& name)
 void collectInlineNames(const fs::path& file, std::map<std::string, std::vector<std::string>>& seen) {
   static const std::regex ns(R"(^\s*(?:inline\s+)?namespace\s*([A-Za-z_][\w:]*)?\s*\{)");
   static const std::regex def(R"(^\s*inline\s+(?:(?:const|constexpr|static)\s+)*[\w:<>,\s]*?\b([A-Za-z_]\w*)\s*(?:=|\{))");
+  // A class defined twice under one name breaks the one-definition rule just as silently.
+  static const std::regex type(R"(^\s*(?:struct|class)\s+([A-Za-z_]\w*)\s*(?:final\s*)?(?::[^{;]*)?\{)");
   std::ifstream in(file);
   std::vector<Scope> scopes;
   int depth = 0;
@@ -47,7 +49,8 @@ void collectInlineNames(const fs::path& file, std::map<std::string, std::vector<
       for (const Scope& s : scopes) if (!s.isNamespace) return false;
       return true;
     }();
-    if (allNamespaces && depth == static_cast<int>(scopes.size()) && std::regex_search(line, m, def))
+    if (allNamespaces && depth == static_cast<int>(scopes.size()) &&
+        (std::regex_search(line, m, def) || std::regex_search(line, m, type)))
       seen[qualified(scopes, m[1])].push_back(file.string());
     const bool opensNamespace = std::regex_search(line, m, ns);
     for (char c : line) {
@@ -108,6 +111,6 @@ int main(int argc, char** argv) {
     }
   for (const std::string& f : findings) std::cout << f << '\n';
   if (!findings.empty()) return 1;
-  std::cout << "source rules hold (" << names.size() << " inline names)\n";
+  std::cout << "source rules hold (" << names.size() << " names)\n";
   return 0;
 }

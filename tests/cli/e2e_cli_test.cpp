@@ -6,10 +6,14 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QDate>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QThread>
 #include <cstdio>
@@ -20,6 +24,7 @@
 
 #include "core/files/rcf_file.h"
 #include "support/cli_binary.h"
+#include "support/backup_env.h"
 #include "support/sim_process.h"
 #include "support/temp_dir.h"
 
@@ -294,6 +299,116 @@ TEST_F(CliEndToEnd, ExitStatusesOfTheBinary) {
   const CliResult r = cli({"clock", "--port", dir.path("no-such-port")});
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.err, QStringLiteral("Порт занят: error\n"));
+}
+
+TEST_F(CliEndToEnd, ReadAndWriteKeepBackupsUnlessToldNot) {
+  const QString sample = dir.path("sample.rcf");
+  ASSERT_EQ(SimProcess::run({"--sample", sample}), 0);
+  const QString folder = dir.path("backups");
+  const BackupFolder backups(folder);
+  SimProcess sim;
+  ASSERT_TRUE(sim.start({"--load", sample}));
+
+  CliResult r = cli({"read", "--port", sim.device(), "--out", "read.rcf"});
+  ASSERT_EQ(r.status, 0) << r.err.toStdString();
+  EXPECT_EQ(r.err, QStringLiteral("Чтение\nЧтение успешно завершено\n"));  // a backup adds no noise
+  ASSERT_EQ(backups.files("read").size(), 1);
+  EXPECT_EQ(readAll(backups.files("read").first()), readAll(dir.path("read.rcf")));
+
+  r = cli({"write", "--port", sim.device(), "read.rcf"});
+  ASSERT_EQ(r.status, 0) << r.err.toStdString();
+  ASSERT_EQ(backups.files("write").size(), 1);
+  // What was sent: the file with the write's clock stamp, so diff finds nothing else.
+  const QString sent = backups.files("write").first();
+  EXPECT_EQ(cli({"diff", sent, "read.rcf"}).status, 0);
+  const int year = QDate::currentDate().year() % 100;
+  EXPECT_EQ(static_cast<uint8_t>(readAll(sent).at(5)), static_cast<uint8_t>((year / 10) << 4 | year % 10));
+
+  EXPECT_EQ(cli({"read", "--port", sim.device(), "--out", "again.rcf", "--no-backup"}).status, 0);
+  EXPECT_EQ(cli({"write", "--port", sim.device(), "read.rcf", "--no-backup"}).status, 0);
+  EXPECT_EQ(backups.files("read").size(), 1);
+  EXPECT_EQ(backups.files("write").size(), 1);
+
+  // A failed read keeps nothing.
+  SimProcess silent;
+  ASSERT_TRUE(silent.start({"--silent"}));
+  EXPECT_EQ(cli({"read", "--port", silent.device(), "--out", "none.rcf"}).status, 1);
+  EXPECT_EQ(backups.files("read").size(), 1);
+}
+
+TEST_F(CliEndToEnd, ABackupThatCannotBeKeptNeverFailsTheTransfer) {
+  const QString sample = dir.path("sample.rcf");
+  ASSERT_EQ(SimProcess::run({"--sample", sample}), 0);
+  writeAll(dir.path("not-a-folder"), "x");
+  const BackupFolder backups(dir.path("not-a-folder"));
+  SimProcess sim;
+  ASSERT_TRUE(sim.start({"--load", sample}));
+  CliResult r = cli({"read", "--port", sim.device(), "--out", "read.rcf"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.err, QStringLiteral("Чтение\nЧтение успешно завершено\norbisk-cli: Резервная копия не сохранена: ") +
+                       dir.path("not-a-folder") + u'\n');
+  EXPECT_EQ(readAll(dir.path("read.rcf")), readAll(sample));
+  r = cli({"write", "--port", sim.device(), "read.rcf"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_TRUE(r.err.contains(QStringLiteral("Резервная копия не сохранена"))) << r.err.toStdString();
+}
+
+TEST_F(CliEndToEnd, DiffExitStatusesTextAndJson) {
+  const QString a = dir.path("a.rcf");
+  ASSERT_EQ(SimProcess::run({"--sample", a}), 0);
+  auto img = std::make_unique<ConfigImage>();
+  ASSERT_EQ(readImageFile(a, *img), ReadResult::Ok);
+  (*img)[off::kReceiverNumber] = 5;
+  (*img)[off::kOptions] ^= opt::kSmsOff;
+  const uint16_t mask = img->mask();
+  const int firstSlot = __builtin_ctz(mask);
+  img->setMask(static_cast<uint16_t>(mask & ~(1u << firstSlot)));  // the first expander goes
+  ASSERT_EQ(writeImageFile(dir.path("b.rcf"), WriteMode::CreateNew, *img), WriteResult::Ok);
+
+  CliResult r = cli({"diff", "a.rcf", "a.rcf"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, QStringLiteral("Конфигурации совпадают\n"));
+  r = cli({"diff", "a.rcf", "b.rcf"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_TRUE(r.out.startsWith(QStringLiteral("Настройки приемника:\n  Номер приемника: 3 → 5\n"))) << r.out.toStdString();
+  EXPECT_TRUE(r.out.contains(QStringLiteral("Расширитель %1: удален\n").arg(firstSlot))) << r.out.toStdString();
+
+  r = cli({"diff", "--json", "a.rcf", "b.rcf"});
+  EXPECT_EQ(r.status, 1);
+  QJsonParseError error{};
+  const QJsonObject o = QJsonDocument::fromJson(r.out.toUtf8(), &error).object();
+  ASSERT_EQ(error.error, QJsonParseError::NoError) << r.out.toStdString();
+  EXPECT_FALSE(o.value("same").toBool(true));
+  const QJsonArray settings = o.value("settings").toArray();
+  ASSERT_EQ(settings.size(), 2);
+  EXPECT_EQ(settings[0].toObject(), (QJsonObject{{"name", "receiver_number"}, {"a", 3}, {"b", 5}}));
+  EXPECT_EQ(settings[1].toObject().value("name").toString(), QStringLiteral("options.sms"));
+  EXPECT_TRUE(settings[1].toObject().value("a").isBool());
+  const QJsonArray expanders = o.value("expanders").toArray();
+  ASSERT_EQ(expanders.size(), 1);
+  const QJsonObject gone = expanders[0].toObject();
+  EXPECT_EQ(gone.value("slot").toInt(), firstSlot);
+  EXPECT_EQ(gone.value("status").toString(), QStringLiteral("removed"));
+  const QJsonObject phones = gone.value("telephones").toObject();
+  EXPECT_TRUE(phones.value("added").toArray().isEmpty());
+  EXPECT_TRUE(phones.value("changed").toArray().isEmpty());
+  ASSERT_FALSE(phones.value("removed").toArray().isEmpty());
+  EXPECT_EQ(phones.value("removed").toArray()[0].toObject().keys(),
+            (QStringList{"comment", "event", "number", "object", "partition", "zone"}));
+
+  r = cli({"diff", "--json", "a.rcf", "a.rcf"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(QJsonDocument::fromJson(r.out.toUtf8()).object(),
+            (QJsonObject{{"same", true}, {"settings", QJsonArray()}, {"expanders", QJsonArray()}}));
+
+  writeAll(dir.path("short.rcf"), "short");
+  r = cli({"diff", "a.rcf", "missing.rcf"});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_TRUE(r.err.startsWith(QStringLiteral("missing.rcf: "))) << r.err.toStdString();
+  EXPECT_EQ(cli({"diff", "short.rcf", "a.rcf"}).status, 2);
+  EXPECT_EQ(cli({"diff", "a.rcf"}).status, 2);
+  EXPECT_EQ(cli({"diff", "a.rcf", "b.rcf", "c.rcf"}).status, 2);
+  EXPECT_EQ(cli({"diff", "--no-backup", "a.rcf", "b.rcf"}).status, 2);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "support/main_window_fixture.h"
 
 #include "core/records/phone_codec.h"
+#include "sim/sample_config.h"
 
 namespace orbisk::test {
 
@@ -15,6 +16,14 @@ void MainWindowFixture::setExpanders(std::initializer_list<int> slotList, int ph
   img().setMask(mask);
   img()[off::kExpanderCount] = static_cast<uint8_t>(slotList.size());
   form->obrfile();
+}
+
+void MainWindowFixture::loadSampleReceiver() {
+  sim::buildSample(engine.memory());
+  sim::SlotTypes types{};
+  sim::parseChannelTypes(sim::kSampleChannelTypes, types);
+  engine.setChannelTypes(types);
+  engine.setModel(sim::kSampleModel);
 }
 
 void MainWindowFixture::selectNode(int index) {

@@ -37,6 +37,8 @@ struct MainWindowFixture {
 
   // Expanders in the given slotList, each with `phones` telephones; then the view refresh.
   void setExpanders(std::initializer_list<int> slotList, int phones = 0);
+  // The simulated receiver holds the sample configuration, its channel types and model.
+  void loadSampleReceiver();
   // Selects the tree node with this absolute index (0 = receiver).
   void selectNode(int index);
   int nodeCount() { return v().TreeView1->topLevelItem(0)->childCount(); }

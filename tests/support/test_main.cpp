@@ -3,7 +3,9 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QFile>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <cstdlib>
 #include <memory>
 
@@ -11,6 +13,10 @@ int main(int argc, char** argv) {
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   // Tests must never touch the user's stored preferences.
   QStandardPaths::setTestModeEnabled(true);
+  // Nor the user's backups: every binary keeps its own in a fresh folder (child processes too).
+  QTemporaryDir backups;
+  if (!backups.isValid()) return 1;
+  qputenv("ORBISK_BACKUP_DIR", QFile::encodeName(backups.path()));
   ::testing::InitGoogleTest(&argc, argv);
   QApplication app(argc, argv);
   QCoreApplication::setOrganizationName(QStringLiteral("orbsk-test"));

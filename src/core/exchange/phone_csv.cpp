@@ -45,11 +45,11 @@ QByteArray exportPhonesCsv(const ConfigImage& img, uint16_t slotMask, CsvStyle s
   return phoneTableText(img, slotMask, u',').toUtf8();
 }
 
-PhoneRows readPhonesCsv(const QByteArray& bytes) {
+ImportedPhones readPhonesCsv(const QByteArray& bytes) {
   return readPhonesText(decodeCsvBytes(bytes));
 }
 
-PhoneRows readPhonesText(const QString& text, int targetSlot) {
+ImportedPhones readPhonesText(const QString& text, int targetSlot) {
   const CsvTable table = splitCsv(text, detectSeparator(text));
   return readPhoneTable(table, targetSlot);
 }

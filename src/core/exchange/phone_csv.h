@@ -13,7 +13,7 @@
 namespace orbisk {
 
 // One telephone as read from a row, checked and ready for the record packer (code page 1251).
-struct PhoneRow {
+struct ImportedPhone {
   int line = 0;
   int slot = 0;
   QByteArray number;
@@ -21,8 +21,8 @@ struct PhoneRow {
   QByteArray comment;
 };
 
-struct PhoneRows {
-  QList<PhoneRow> rows;
+struct ImportedPhones {
+  QList<ImportedPhone> rows;
   QStringList errors;  // every problem with its line; when not empty the rows are not to be used
 };
 
@@ -36,10 +36,10 @@ QString phoneTableText(const ConfigImage& img, uint16_t slotMask, QChar separato
 QByteArray exportPhonesCsv(const ConfigImage& img, uint16_t slotMask, CsvStyle style);
 
 // Rows of a file: encoding and separator are detected.
-PhoneRows readPhonesCsv(const QByteArray& bytes);
+ImportedPhones readPhonesCsv(const QByteArray& bytes);
 // Rows of text already decoded (the clipboard). targetSlot >= 0 puts every row into that slot
 // and makes the slot column unnecessary.
-PhoneRows readPhonesText(const QString& text, int targetSlot = -1);
+ImportedPhones readPhonesText(const QString& text, int targetSlot = -1);
 
 
 // Whole file; false when it cannot be read or is far larger than 16 x 200 telephones can be.

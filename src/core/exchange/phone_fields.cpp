@@ -144,7 +144,7 @@ std::optional<int> slotField(const RowContext& ctx) {
   return static_cast<int>(char2bcd(v.front().toLatin1()));
 }
 
-bool readRow(const RowContext& ctx, int targetSlot, PhoneRow& out) {
+bool readRow(const RowContext& ctx, int targetSlot, ImportedPhone& out) {
   const auto slot = targetSlot >= 0 ? std::optional<int>(targetSlot) : slotField(ctx);
   const auto number = numberField(ctx);
   const auto object = hexField(ctx, kObject, ctx.value(kObject), 4);
@@ -191,8 +191,8 @@ QStringList csvHeaders() {
   return h;
 }
 
-PhoneRows readPhoneTable(const CsvTable& table, int targetSlot) {
-  PhoneRows out;
+ImportedPhones readPhoneTable(const CsvTable& table, int targetSlot) {
+  ImportedPhones out;
   qsizetype first = 0;
   while (first < table.rows.size() && isEmptyRow(table.rows.at(first))) ++first;
   if (first == table.rows.size()) {
@@ -206,7 +206,7 @@ PhoneRows readPhoneTable(const CsvTable& table, int targetSlot) {
   for (qsizetype r = first + 1; r < table.rows.size(); ++r) {
     const CsvRow& row = table.rows.at(r);
     if (isEmptyRow(row)) continue;
-    PhoneRow phone;
+    ImportedPhone phone;
     if (readRow(RowContext{row, map, out.errors}, targetSlot, phone)) out.rows << phone;
   }
   if (table.unclosedQuoteLine > 0)

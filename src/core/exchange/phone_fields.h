@@ -11,6 +11,6 @@ namespace orbisk {
 
 QStringList csvHeaders();
 // The first row is the header; empty rows are skipped.
-PhoneRows readPhoneTable(const CsvTable& table, int targetSlot);
+ImportedPhones readPhoneTable(const CsvTable& table, int targetSlot);
 
 }  // namespace orbisk

@@ -8,8 +8,8 @@ namespace orbisk {
 namespace {
 
 // Counts per slot and the 200 limit, told at the first row that does not fit.
-void planSlots(const ConfigImage& img, const PhoneRows& rows, ImportResult& r) {
-  for (const PhoneRow& row : rows.rows) {
+void planSlots(const ConfigImage& img, const ImportedPhones& rows, ImportResult& r) {
+  for (const ImportedPhone& row : rows.rows) {
     SlotImport& s = r.perSlot[static_cast<size_t>(row.slot)];
     s.rows += 1;
     const int base = r.mode == ImportMode::Replace ? 0 : usablePhoneCount(img, row.slot);
@@ -39,7 +39,7 @@ bool addMissingExpanders(ConfigImage& out, ExpanderSet set, ImportResult& r) {
 
 }  // namespace
 
-ImportResult buildImport(const ConfigImage& img, const ExpanderSet& expanders, const PhoneRows& rows, ImportMode mode,
+ImportResult buildImport(const ConfigImage& img, const ExpanderSet& expanders, const ImportedPhones& rows, ImportMode mode,
                          ConfigImage& out) {
   ImportResult r;
   r.mode = mode;
@@ -54,7 +54,7 @@ ImportResult buildImport(const ConfigImage& img, const ExpanderSet& expanders, c
     // A count byte above 200 from a file would refuse every append: start from what is usable.
     for (int slot = 0; slot < kSlotCount; ++slot)
       if (r.perSlot[static_cast<size_t>(slot)].rows > 0) out.setPhoneCount(slot, usablePhoneCount(out, slot));
-    for (const PhoneRow& row : rows.rows) appendPhone(out, row.slot, row.number, row.field, row.comment);
+    for (const ImportedPhone& row : rows.rows) appendPhone(out, row.slot, row.number, row.field, row.comment);
   }
   if (!r.ok()) out = img;
   return r;

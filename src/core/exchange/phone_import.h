@@ -30,7 +30,7 @@ struct ImportResult {
 
 // Writes rows into out, which starts as a copy of img; expanders are the ones in use (the
 // main window's working set, or expandersOf(img)). On errors out is left as img was.
-ImportResult buildImport(const ConfigImage& img, const ExpanderSet& expanders, const PhoneRows& rows, ImportMode mode,
+ImportResult buildImport(const ConfigImage& img, const ExpanderSet& expanders, const ImportedPhones& rows, ImportMode mode,
                          ConfigImage& out);
 
 // The summary shown before an import is done: one line per expander, then the total.

@@ -24,6 +24,9 @@ inline const QString kRussianCaption = QStringLiteral("Русский язык")
 inline const QString kCommentsCaption = QStringLiteral("Комментарии");
 inline const QString kBacklightCaption = QStringLiteral("Выкл. подсветки");
 
+// The receiver model, shown beside the settings (the firmware version has its text in link/).
+inline const QString kModelLabel = QStringLiteral("Модель приемника:");
+
 // The label over the receiver tree.
 inline const QString kTreeCaption = QStringLiteral("Состав:");
 

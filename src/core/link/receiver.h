@@ -45,6 +45,8 @@ class Receiver {
   // Reads the whole configuration. The image, channel types and model text change only when
   // everything has arrived; on success the views are refreshed. False also when busy.
   bool rddump2();
+  // The same read into the caller's image; the configuration and the views stay as they are.
+  bool readInto(ConfigImage& out, ChannelTypes& types);
   // Writes the image to the receiver; its clock stamp becomes the PC clock.
   bool wrdump2();
   // The "Запись" button: with no expanders it asks first; Cancel sends nothing.

@@ -35,13 +35,22 @@ QString modelTextFor(const ChannelTypes& types, const ConfigImage& img) {
   return text::kHalvornPrefix + modelDigits(img);
 }
 
+bool Receiver::readInto(ConfigImage& out, ChannelTypes& types) {
+  // The read lands in a fresh image; a failure part-way leaves out as it was.
+  auto fresh = std::make_unique<ConfigImage>();
+  ChannelTypes got{};
+  const Conversation c{'R', text::kReadOpening, text::kReadDone, true, readFailureText};
+  const bool ok = converse(c, [&] { return readBody(*fresh, got); }) && state_.resultCode == code::kOk;
+  if (!ok) return false;
+  out = *fresh;
+  types = got;
+  return true;
+}
+
 bool Receiver::rddump2() {
-  // The read lands in a fresh image; a failure part-way leaves the configuration as it was.
   auto fresh = std::make_unique<ConfigImage>();
   ChannelTypes types{};
-  const Conversation c{'R', text::kReadOpening, text::kReadDone, true, readFailureText};
-  const bool ok = converse(c, [&] { return readBody(*fresh, types); }) && state_.resultCode == code::kOk;
-  if (!ok) return false;
+  if (!readInto(*fresh, types)) return false;
   std::memcpy(fresh->data(), state_.image.data(), off::kExpanderCount);  // bytes 0..6 stay
   state_.image = *fresh;
   state_.channelTypes = types;

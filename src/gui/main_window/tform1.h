@@ -21,6 +21,9 @@ class QToolBar;
 namespace orbisk {
 
 class Clock;
+class ComparisonDialog;
+class HistoryDialog;
+enum class BackupKind;
 class LinkUi;
 class PhoneCommands;
 class Receiver;
@@ -70,6 +73,14 @@ class TForm1 : public QMainWindow {
   void PastePhonesClick();
   void FindPhoneClick();
   void findNextPhone(const QString& text);
+  // Backups, history and comparisons (tform1_history.cpp).
+  void showHistory();
+  void compareWithFile();
+  void compareWithReceiver();
+  void openBackup(const QString& path);
+  void compareWithBackup(const QString& path);
+  HistoryDialog* historyDialog() const { return History; }
+  ComparisonDialog* comparisonDialog() const { return Comparison; }
 
   // Set by later parts of the program: the read at first activation (true = success).
   std::function<bool()> firstActivationRead;
@@ -104,6 +115,11 @@ class TForm1 : public QMainWindow {
   void buildTransferStatus();
   void wireTransferControls(QMenu* settings);
   void applyTrace(const Preferences::Trace& trace);
+  void buildHistoryFileItems(QMenu* file);
+  void buildCompareReceiverItem(QMenu* receiverMenu);
+  // Keeps a backup of a transfer that succeeded; returns ok. A failure is told in a tool-tip.
+  bool backUpTransfer(bool ok, BackupKind kind, const ConfigImage& img);
+  void showComparison(const ConfigImage& other, const QString& otherName);
   // Runs a receiver conversation; a close asked for meanwhile happens once it has ended.
   bool converse(const std::function<bool()>& command);
   bool stopConversationForClose();
@@ -133,6 +149,8 @@ class TForm1 : public QMainWindow {
   bool closePending_ = false;
   TAboutBox* AboutBox = nullptr;
   FindDialog* FindPhone = nullptr;
+  HistoryDialog* History = nullptr;
+  ComparisonDialog* Comparison = nullptr;
 };
 
 }  // namespace orbisk

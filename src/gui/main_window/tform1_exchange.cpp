@@ -90,7 +90,7 @@ void TForm1::ImportPhonesClick() {
     prompter_->message(path + QStringLiteral(": ") + text::kImportCannotRead);
     return;
   }
-  const PhoneRows rows = readPhonesCsv(bytes);
+  const ImportedPhones rows = readPhonesCsv(bytes);
   const ExpanderSet set{st_.expanderCount, st_.expanderMask};
   auto built = std::make_unique<ConfigImage>();
   ImportDialog dlg(this, ui::kImportCaption, ui::kImportFileLabel.arg(QFileInfo(path).fileName()),
@@ -123,7 +123,7 @@ void TForm1::CopyPhonesClick() {
 void TForm1::PastePhonesClick() {
   if (st_.busy || st_.currentExpander >= kSlotCount) return;
   BusyGuard busy(st_);
-  const PhoneRows rows = readPhonesText(QGuiApplication::clipboard()->text(), st_.currentExpander);
+  const ImportedPhones rows = readPhonesText(QGuiApplication::clipboard()->text(), st_.currentExpander);
   auto built = std::make_unique<ConfigImage>();
   const ImportResult r =
       buildImport(st_.image, ExpanderSet{st_.expanderCount, st_.expanderMask}, rows, ImportMode::Append, *built);

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "gui/main_window/tform1.h"
+#include "core/history/backup_store.h"
 #include "core/link/link_clock.h"
 #include "gui/dialogs/memory_test_dialog.h"
 #include "gui/dialogs/port_dialog.h"
@@ -50,14 +51,16 @@ void TForm1::wireReceiver(PortFactory ports, Clock* clock) {
   linkUi_ = std::make_unique<MainLinkUi>(*this, v_);
   receiver_ = std::make_unique<Receiver>(st_, *prompter_, *linkUi_, ports ? std::move(ports) : qtPortFactory(),
                                          *clock, [] { QApplication::processEvents(); });
-  firstActivationRead = [this] { return converse([this] { return receiver_->rddump2(); }); };
+  firstActivationRead = [this] {
+    return backUpTransfer(converse([this] { return receiver_->rddump2(); }), BackupKind::Read, st_.image);
+  };
 
   auto on = [this](const char* name, std::function<bool()> command) {
     connect(findChild<QAction*>(QString::fromLatin1(name)), &QAction::triggered, this,
             [this, command] { converse(command); });
   };
-  auto read = [this] { return receiver_->rddump2(); };
-  auto write = [this] { return receiver_->guardedWrite(); };
+  auto read = [this] { return backUpTransfer(receiver_->rddump2(), BackupKind::Read, st_.image); };
+  auto write = [this] { return backUpTransfer(receiver_->guardedWrite(), BackupKind::Write, st_.image); };
   auto compare = [this] { return receiver_->rddump1(); };
   auto sync = [this] { return receiver_->wrdump1(); };
   auto clear = [this] { return receiver_->clearEventBuffer(); };

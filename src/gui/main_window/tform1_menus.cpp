@@ -41,6 +41,7 @@ void TForm1::buildMenus() {
   connect(addItem(this, file, "Save1", QStringLiteral("Сохранить как")), &QAction::triggered, this,
           [this] { Save1Click(); });
   buildExchangeFileItems(file);
+  buildHistoryFileItems(file);
   file->addSeparator();
   connect(addItem(this, file, "Exit1", QStringLiteral("Выход")), &QAction::triggered, this, &QWidget::close);
 
@@ -51,6 +52,7 @@ void TForm1::buildMenus() {
   addItem(this, v_.N2, "N6", QStringLiteral("Установить по умолчанию"));
   addItem(this, v_.N2, "N7", QStringLiteral("Сравнить время"));
   addItem(this, v_.N2, "N8", QStringLiteral("Синхронизировать время"));
+  buildCompareReceiverItem(v_.N2);
   v_.N3 = cmd->addMenu(QStringLiteral("Расширитель"));
   v_.N3->setObjectName(QStringLiteral("N3"));
   v_.N3->setEnabled(false);

@@ -10,26 +10,15 @@
 #include <QTimer>
 #include <memory>
 
-#include "sim/sample_config.h"
 #include "support/main_window_fixture.h"
 #include "gui/views/settings_panel.h"
 
 using namespace orbisk;
 using namespace orbisk::test;
 
-namespace {
-void loadSample(MainWindowFixture& f) {
-  sim::buildSample(f.engine.memory());
-  sim::SlotTypes types{};
-  sim::parseChannelTypes(sim::kSampleChannelTypes, types);
-  f.engine.setChannelTypes(types);
-  f.engine.setModel(sim::kSampleModel);
-}
-}  // namespace
-
 TEST(LinkWiring, ReadButtonBringsTheReceiverIntoTheViews) {
   MainWindowFixture f;
-  loadSample(f);
+  f.loadSampleReceiver();
   f.action("ToolButton6")->trigger();
   EXPECT_EQ(f.form->statusText(1), QStringLiteral("Чтение успешно завершено"));
   EXPECT_FALSE(f.form->progressBar()->isVisible());
@@ -55,7 +44,7 @@ TEST(LinkWiring, FirstActivationReadsAndAFailureIsForgotten) {
 
 TEST(LinkWiring, ClosingDuringAReadEndsItClosesThePortThenTheWindow) {
   MainWindowFixture f;
-  loadSample(f);
+  f.loadSampleReceiver();
   f.form->show();
   const auto before = std::make_unique<ConfigImage>(f.img());
   QTimer::singleShot(0, f.form.get(), &QWidget::close);
@@ -137,7 +126,7 @@ TEST(LinkWiring, PortMenuOpensThePortDialogAndCancelKeepsThePort) {
 
 TEST(LinkWiring, ProgressAndCancelBesideTheStatusText) {
   MainWindowFixture f;
-  loadSample(f);
+  f.loadSampleReceiver();
   f.form->show();
   const auto before = std::make_unique<ConfigImage>(f.img());
   auto* label = f.form->findChild<QLabel*>(QStringLiteral("TransferLabel"));

@@ -1,0 +1,28 @@
+// The backups in the backup folder with what the history window lists of each.
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <vector>
+
+#include "core/history/backup_store.h"
+
+namespace orbisk {
+
+struct BackupEntry {
+  QString path;
+  BackupName name;
+  bool readable = false;  // false: the file is damaged or no configuration; the rest is empty
+  QString model;          // model digits; empty when the image holds none
+  QString receiverNumber; // as the settings panel shows it
+  int expanders = 0;
+  int telephones = 0;
+};
+
+// Newest first. Files whose names are not backups are left out.
+std::vector<BackupEntry> listBackups(const QString& folder = backupFolder());
+
+// The summary of one configuration, as the history lists it.
+void summarize(const ConfigImage& img, BackupEntry& into);
+
+}  // namespace orbisk

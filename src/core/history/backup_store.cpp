@@ -1,0 +1,104 @@
+#include "core/history/backup_store.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+#include "core/files/safe_save.h"
+
+namespace orbisk {
+namespace {
+
+const QString kStampFormat = QStringLiteral("yyyy-MM-dd_HH-mm-ss");
+// Enough for every backup of one second; beyond that something is looping and we stop.
+constexpr int kMaxSequence = 1000;
+
+QString kindWord(BackupKind kind) { return kind == BackupKind::Read ? QStringLiteral("read") : QStringLiteral("write"); }
+
+struct Found {
+  QString path;
+  BackupName name;
+};
+
+}  // namespace
+
+bool newerFirst(const BackupName& x, const BackupName& y) {
+  if (x.taken != y.taken) return x.taken > y.taken;
+  return x.sequence > y.sequence;
+}
+
+QString backupFolder() {
+  const QString fromEnv = qEnvironmentVariable("ORBISK_BACKUP_DIR");
+  if (!fromEnv.isEmpty()) return fromEnv;
+  return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/orbsk/backups");
+}
+
+QString backupFileName(const QDateTime& when, BackupKind kind, int sequence) {
+  const QString suffix = sequence > 1 ? QStringLiteral("-%1").arg(sequence) : QString();
+  return when.toString(kStampFormat) + u'_' + kindWord(kind) + suffix + QStringLiteral(".rcf");
+}
+
+bool parseBackupName(const QString& fileName, BackupName& out) {
+  static const QRegularExpression re(
+      QStringLiteral("^(\\d{4}-\\d{2}-\\d{2}_\\d{2}-\\d{2}-\\d{2})_(read|write)(?:-(\\d{1,4}))?\\.rcf$"));
+  const QRegularExpressionMatch m = re.match(fileName);
+  if (!m.hasMatch()) return false;
+  const QDateTime taken = QDateTime::fromString(m.captured(1), kStampFormat);
+  if (!taken.isValid()) return false;
+  out.taken = taken;
+  out.kind = m.captured(2) == QLatin1String("read") ? BackupKind::Read : BackupKind::Write;
+  out.sequence = m.captured(3).isEmpty() ? 1 : m.captured(3).toInt();
+  return true;
+}
+
+BackupResult keepBackup(const ConfigImage& img, BackupKind kind, const QString& folder, const QDateTime& when) {
+  BackupResult r;
+  if (folder.isEmpty() || !QDir().mkpath(folder)) {
+    r.problem = folder;
+    return r;
+  }
+  const QDir dir(folder);
+  // One count for reads and writes of the same second, so the names keep the order they came in.
+  auto taken = [&](int n) {
+    return QFileInfo::exists(dir.filePath(backupFileName(when, BackupKind::Read, n))) ||
+           QFileInfo::exists(dir.filePath(backupFileName(when, BackupKind::Write, n)));
+  };
+  int sequence = 1;
+  while (sequence <= kMaxSequence && taken(sequence)) ++sequence;
+  const QString path = dir.filePath(backupFileName(when, kind, sequence));
+  // Save stamps the signature into the image it writes; the caller's image stays as it is.
+  auto copy = std::make_unique<ConfigImage>(img);
+  if (sequence > kMaxSequence || !saveReplacing(path, *copy)) {
+    r.problem = QDir::toNativeSeparators(path);
+    return r;
+  }
+  r.ok = true;
+  r.path = path;
+  pruneBackups(folder, when);
+  return r;
+}
+
+int pruneBackups(const QString& folder, const QDateTime& now, int keep, int minAgeDays) {
+  std::vector<Found> found;
+  const QDir dir(folder);
+  for (const QString& f : dir.entryList({QStringLiteral("*.rcf")}, QDir::Files)) {
+    Found e{dir.filePath(f), {}};
+    if (parseBackupName(f, e.name)) found.push_back(e);
+  }
+  if (static_cast<int>(found.size()) <= keep) return 0;
+  std::sort(found.begin(), found.end(), [](const Found& x, const Found& y) { return newerFirst(x.name, y.name); });
+  const QDateTime youngest = now.addDays(-minAgeDays);
+  int deleted = 0;
+  for (size_t i = static_cast<size_t>(keep); i < found.size(); ++i) {
+    if (found[i].name.taken >= youngest) continue;
+    if (QFile::remove(found[i].path)) ++deleted;
+  }
+  return deleted;
+}
+
+}  // namespace orbisk

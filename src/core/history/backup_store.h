@@ -1,0 +1,50 @@
+// Automatic backups: every configuration read from or written to the receiver is kept as a
+// .rcf file in the backup folder, named by the local time it was taken.
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+#include "core/image/config_image.h"
+
+namespace orbisk {
+
+enum class BackupKind { Read, Write };
+
+// ORBISK_BACKUP_DIR when set, else "orbsk/backups" under the user's data folder.
+QString backupFolder();
+
+struct BackupResult {
+  bool ok = false;
+  QString path;     // the backup written
+  QString problem;  // why none was written (a folder or file name)
+};
+
+// Writes img as Save would (signature stamped, on a copy) through a temporary file and a rename,
+// then prunes the folder. Never touches a backup already there.
+BackupResult keepBackup(const ConfigImage& img, BackupKind kind, const QString& folder = backupFolder(),
+                        const QDateTime& when = QDateTime::currentDateTime());
+
+// "2026-12-09_03-01-09_read.rcf", or with "-2", "-3"... before ".rcf" for the second and later
+// backups of the same second (reads and writes counted together).
+QString backupFileName(const QDateTime& when, BackupKind kind, int sequence = 1);
+
+// What a backup's file name tells; false for a file that is not a backup.
+struct BackupName {
+  QDateTime taken;
+  BackupKind kind = BackupKind::Read;
+  int sequence = 1;
+};
+bool parseBackupName(const QString& fileName, BackupName& out);
+// The order of the history: the latest first, later ones of the same second before earlier ones.
+bool newerFirst(const BackupName& x, const BackupName& y);
+
+inline constexpr int kBackupsKept = 500;
+inline constexpr int kBackupMinAgeDays = 90;
+
+// Deletes the oldest backups beyond the newest `keep`, except those younger than minAgeDays.
+// Returns how many were deleted.
+int pruneBackups(const QString& folder, const QDateTime& now = QDateTime::currentDateTime(),
+                 int keep = kBackupsKept, int minAgeDays = kBackupMinAgeDays);
+
+}  // namespace orbisk

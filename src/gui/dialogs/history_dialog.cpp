@@ -1,0 +1,110 @@
+#include "gui/dialogs/history_dialog.h"
+
+#include <QDir>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "core/history/history_texts.h"
+#include "gui/dialogs/history_dialog_texts.h"
+
+namespace orbisk {
+namespace {
+
+const QString kShownTime = QStringLiteral("dd.MM.yyyy HH:mm:ss");
+
+QTableWidgetItem* cell(const QString& text, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
+  auto* item = new QTableWidgetItem(text);
+  item->setTextAlignment(align);
+  return item;
+}
+
+QTableWidgetItem* numberCell(int n) { return cell(QString::number(n), Qt::AlignRight | Qt::AlignVCenter); }
+
+}  // namespace
+
+HistoryDialog::HistoryDialog(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("HistoryDialog"));
+  setWindowTitle(historyui::kHistoryCaption);
+  folder_ = new QLabel(this);
+  folder_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  table_ = new QTableWidget(0, static_cast<int>(historyui::kHistoryColumns.size()), this);
+  table_->setObjectName(QStringLiteral("HistoryTable"));
+  table_->setHorizontalHeaderLabels(historyui::kHistoryColumns);
+  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table_->setSelectionMode(QAbstractItemView::SingleSelection);
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->verticalHeader()->hide();
+  table_->horizontalHeader()->setStretchLastSection(true);
+
+  open_ = new QPushButton(historyui::kOpenButton, this);
+  open_->setObjectName(QStringLiteral("HistoryOpen"));
+  compare_ = new QPushButton(historyui::kCompareButton, this);
+  compare_->setObjectName(QStringLiteral("HistoryCompare"));
+  auto* closeButton = new QPushButton(historyui::kCloseButton, this);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(open_);
+  buttons->addWidget(compare_);
+  buttons->addStretch();
+  buttons->addWidget(closeButton);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(folder_);
+  layout->addWidget(table_);
+  layout->addLayout(buttons);
+  resize(720, 400);
+
+  connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
+  connect(open_, &QPushButton::clicked, this, [this] {
+    const QString path = selectedPath();
+    if (path.isEmpty()) return;
+    close();  // Open's questions and the views it rebuilds belong to the main window
+    emit openRequested(path);
+  });
+  connect(compare_, &QPushButton::clicked, this, [this] {
+    if (!selectedPath().isEmpty()) emit compareRequested(selectedPath());
+  });
+  connect(table_, &QTableWidget::itemSelectionChanged, this, &HistoryDialog::updateButtons);
+  connect(table_, &QTableWidget::cellDoubleClicked, this, [this] { open_->click(); });
+}
+
+void HistoryDialog::reload(const QString& folder) {
+  entries_ = listBackups(folder);
+  const bool none = entries_.empty();
+  folder_->setText(historyui::kHistoryFolder + QDir::toNativeSeparators(folder) +
+                   (none ? QStringLiteral(" — ") + historyui::kHistoryEmpty : QString()));
+  table_->setRowCount(static_cast<int>(entries_.size()));
+  for (size_t i = 0; i < entries_.size(); ++i) fillRow(static_cast<int>(i), entries_[i]);
+  table_->resizeColumnsToContents();
+  if (!none) table_->selectRow(0);
+  updateButtons();
+}
+
+void HistoryDialog::fillRow(int row, const BackupEntry& e) {
+  table_->setItem(row, 0, cell(e.name.taken.toString(kShownTime)));
+  table_->setItem(row, 1, cell(e.name.kind == BackupKind::Read ? history::kKindRead : history::kKindWrite));
+  if (!e.readable) {
+    table_->setItem(row, 2, cell(historyui::kHistoryUnreadable));
+    return;
+  }
+  table_->setItem(row, 2, cell(e.model));
+  table_->setItem(row, 3, cell(e.receiverNumber, Qt::AlignCenter));
+  table_->setItem(row, 4, numberCell(e.expanders));
+  table_->setItem(row, 5, numberCell(e.telephones));
+}
+
+QString HistoryDialog::selectedPath() const {
+  const int row = table_->currentRow();
+  if (row < 0 || row >= static_cast<int>(entries_.size()) || table_->selectedItems().isEmpty()) return {};
+  return entries_[static_cast<size_t>(row)].path;
+}
+
+void HistoryDialog::updateButtons() {
+  const bool chosen = !selectedPath().isEmpty();
+  open_->setEnabled(chosen);
+  compare_->setEnabled(chosen);
+}
+
+}  // namespace orbisk

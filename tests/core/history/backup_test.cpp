@@ -1,0 +1,155 @@
+// Backups: as Save writes them, named by time without ever replacing one, pruned with care.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cstring>
+#include <memory>
+
+#include "core/history/backup_list.h"
+#include "core/history/backup_store.h"
+#include "core/records/phone_table.h"
+#include "support/temp_dir.h"
+
+using namespace orbisk;
+using namespace orbisk::test;
+
+namespace {
+
+const QDateTime kWhen(QDate(2026, 3, 4), QTime(5, 6, 7));
+
+void touch(const QString& path) {
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+}
+
+}  // namespace
+
+TEST(Backup, FolderComesFromTheEnvironmentInTests) {
+  // The test main points every binary at a folder of its own, never the user's data folder.
+  EXPECT_FALSE(backupFolder().isEmpty());
+  EXPECT_EQ(backupFolder(), qEnvironmentVariable("ORBISK_BACKUP_DIR"));
+}
+
+TEST(Backup, WrittenAsSaveWritesItUnderAFreshNameEachTime) {
+  TempCwd dir;
+  const QString folder = dir.path("deep/backups");  // created on the way
+  auto img = std::make_unique<ConfigImage>();
+  img->resetStartup();
+  (*img)[off::kReceiverNumber] = 7;
+  const auto before = std::make_unique<ConfigImage>(*img);
+
+  const BackupResult first = keepBackup(*img, BackupKind::Read, folder, kWhen);
+  ASSERT_TRUE(first.ok) << first.problem.toStdString();
+  EXPECT_EQ(QFileInfo(first.path).fileName(), QStringLiteral("2026-03-04_05-06-07_read.rcf"));
+  EXPECT_EQ(*img, *before);  // the caller's image keeps its unstamped bytes
+  QByteArray expected(reinterpret_cast<const char*>(before->data()), kImageSize);
+  expected[off::kSig1] = '$';
+  expected[off::kSig2] = '5';
+  expected[off::kSig3] = 'x';
+  EXPECT_EQ(readAll(first.path), expected);
+
+  // The same second again, and a write: nothing already there is replaced.
+  const BackupResult second = keepBackup(*img, BackupKind::Read, folder, kWhen);
+  const BackupResult third = keepBackup(*img, BackupKind::Read, folder, kWhen);
+  const BackupResult write = keepBackup(*img, BackupKind::Write, folder, kWhen);
+  EXPECT_EQ(QFileInfo(second.path).fileName(), QStringLiteral("2026-03-04_05-06-07_read-2.rcf"));
+  EXPECT_EQ(QFileInfo(third.path).fileName(), QStringLiteral("2026-03-04_05-06-07_read-3.rcf"));
+  // Reads and writes of one second share the count, so their order is never lost.
+  EXPECT_EQ(QFileInfo(write.path).fileName(), QStringLiteral("2026-03-04_05-06-07_write-4.rcf"));
+  // No temporary file is left beside them.
+  EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), 4);
+
+  BackupName name;
+  ASSERT_TRUE(parseBackupName(QStringLiteral("2026-03-04_05-06-07_read-3.rcf"), name));
+  EXPECT_EQ(name.taken, kWhen);
+  EXPECT_EQ(name.sequence, 3);
+  EXPECT_FALSE(parseBackupName(QStringLiteral("2026-13-04_05-06-07_read.rcf"), name));
+  EXPECT_FALSE(parseBackupName(QStringLiteral("site.rcf"), name));
+  EXPECT_FALSE(parseBackupName(QStringLiteral("2026-03-04_05-06-07_read.rcf.part"), name));
+}
+
+TEST(Backup, AFolderThatCannotBeMadeFailsAndNamesIt) {
+  TempCwd dir;
+  touch(dir.path("plain-file"));
+  auto img = std::make_unique<ConfigImage>();
+  for (const QString& folder : {dir.path("plain-file"), dir.path("plain-file/backups"), QString()}) {
+    const BackupResult r = keepBackup(*img, BackupKind::Write, folder, kWhen);
+    EXPECT_FALSE(r.ok);
+    EXPECT_TRUE(r.path.isEmpty());
+    if (!folder.isEmpty()) {
+      EXPECT_TRUE(r.problem.contains(QStringLiteral("plain-file"))) << r.problem.toStdString();
+    }
+  }
+}
+
+TEST(Backup, PruningKeepsTheNewest500AndAnythingYoungerThan90Days) {
+  TempCwd dir;
+  const QString folder = dir.root();
+  const QDateTime now(QDate(2026, 12, 1), QTime(12, 0));
+  // 520 backups a day apart: the 20 beyond the newest 500 are all well over 90 days old.
+  for (int i = 0; i < 520; ++i) touch(dir.path(backupFileName(now.addDays(-i), BackupKind::Read)));
+  touch(dir.path("mine.rcf"));  // not a backup: never touched
+  touch(dir.path("notes.txt"));
+  EXPECT_EQ(pruneBackups(folder, now), 20);
+  EXPECT_TRUE(QFileInfo::exists(dir.path(backupFileName(now.addDays(-499), BackupKind::Read))));
+  EXPECT_FALSE(QFileInfo::exists(dir.path(backupFileName(now.addDays(-500), BackupKind::Read))));
+  EXPECT_TRUE(QFileInfo::exists(dir.path("mine.rcf")));
+  EXPECT_TRUE(QFileInfo::exists(dir.path("notes.txt")));
+  EXPECT_EQ(pruneBackups(folder, now), 0);
+
+  // 600 backups of the last few days: none is old enough to go, however many there are.
+  TempCwd busy;
+  for (int i = 0; i < 600; ++i) touch(busy.path(backupFileName(now.addSecs(-600 * i), BackupKind::Write)));
+  EXPECT_EQ(pruneBackups(busy.root(), now), 0);
+  // Beyond the newest 500, only those older than 90 days go; a suffixed one of the same second
+  // counts as the newer.
+  touch(busy.path(backupFileName(now.addDays(-100), BackupKind::Read)));
+  touch(busy.path(backupFileName(now.addDays(-100), BackupKind::Read, 2)));
+  EXPECT_EQ(pruneBackups(busy.root(), now, 601), 1);
+  EXPECT_TRUE(QFileInfo::exists(busy.path(backupFileName(now.addDays(-100), BackupKind::Read, 2))));
+}
+
+TEST(Backup, KeepingOnePrunesTheFolder) {
+  TempCwd dir;
+  for (int i = 0; i < 500; ++i) touch(dir.path(backupFileName(kWhen.addDays(-200 - i), BackupKind::Read)));
+  auto img = std::make_unique<ConfigImage>();
+  ASSERT_TRUE(keepBackup(*img, BackupKind::Read, dir.root(), kWhen).ok);
+  EXPECT_EQ(QDir(dir.root()).entryList({"*.rcf"}, QDir::Files).size(), 500);
+  EXPECT_FALSE(QFileInfo::exists(dir.path(backupFileName(kWhen.addDays(-699), BackupKind::Read))));
+}
+
+TEST(BackupList, NewestFirstWithTheirSummary) {
+  TempCwd dir;
+  auto img = std::make_unique<ConfigImage>();
+  img->resetStartup();
+  (*img)[off::kReceiverNumber] = 11;
+  std::memcpy(img->data() + off::kModel, "3320", 4);
+  (*img)[off::kExpanderCount] = 2;
+  img->setMask(0x0005);
+  for (int i = 0; i < 3; ++i) ASSERT_TRUE(appendPhone(*img, 0, "7900000000" + QByteArray::number(i), QByteArray(13, ' '), ""));
+  ASSERT_TRUE(appendPhone(*img, 2, "79011111111", QByteArray(13, ' '), ""));
+  ASSERT_TRUE(appendPhone(*img, 5, "79022222222", QByteArray(13, ' '), ""));  // not in use: not counted
+  ASSERT_TRUE(keepBackup(*img, BackupKind::Write, dir.root(), kWhen).ok);
+  auto empty = std::make_unique<ConfigImage>();
+  ASSERT_TRUE(keepBackup(*empty, BackupKind::Read, dir.root(), kWhen.addSecs(-60)).ok);
+  ASSERT_TRUE(keepBackup(*empty, BackupKind::Read, dir.root(), kWhen.addSecs(-60)).ok);  // same second: "-2"
+  writeAll(dir.path(backupFileName(kWhen.addSecs(60), BackupKind::Read)), "short");
+  touch(dir.path("other.rcf"));
+
+  const std::vector<BackupEntry> list = listBackups(dir.root());
+  ASSERT_EQ(list.size(), 4u);
+  EXPECT_FALSE(list[0].readable);  // damaged, still listed
+  EXPECT_EQ(list[1].name.kind, BackupKind::Write);
+  EXPECT_TRUE(list[1].readable);
+  EXPECT_EQ(list[1].model, QStringLiteral("3320"));
+  EXPECT_EQ(list[1].receiverNumber, QStringLiteral("B"));
+  EXPECT_EQ(list[1].expanders, 2);
+  EXPECT_EQ(list[1].telephones, 4);
+  EXPECT_EQ(list[2].name.kind, BackupKind::Read);
+  EXPECT_EQ(list[2].name.sequence, 2);
+  EXPECT_EQ(list[3].name.sequence, 1);
+  EXPECT_EQ(list[3].name.taken, kWhen.addSecs(-60));
+  EXPECT_EQ(list[3].expanders, 0);
+}
