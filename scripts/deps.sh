@@ -3,7 +3,8 @@
 # Usage: scripts/deps.sh [extra-package ...]
 set -euo pipefail
 
-packages=(cmake g++ make qt6-base-dev qt6-serialport-dev libgtest-dev fonts-dejavu-core "$@")
+packages=(cmake g++ make qt6-base-dev qt6-serialport-dev libgtest-dev fonts-dejavu-core
+  qt6-translations-l10n poppler-utils "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -28,13 +28,14 @@ struct KnownCommand {
   bool needsFile;
 };
 
-const std::array<KnownCommand, 5>& commands() {
-  static const std::array<KnownCommand, 5> known{{
+const std::array<KnownCommand, 6>& commands() {
+  static const std::array<KnownCommand, 6> known{{
       {"read", Command::Read, {"--port", "--out"}, true, true, false},
       {"write", Command::Write, {"--port", "--yes"}, true, false, true},
       {"show", Command::Show, {"--json"}, false, false, true},
       {"clock", Command::Clock, {"--port", "--sync"}, true, false, false},
       {"clear-events", Command::ClearEvents, {"--port"}, true, false, false},
+      {"report", Command::Report, {"--out"}, false, true, true},
   }};
   return known;
 }
@@ -133,11 +134,13 @@ QString helpText() {
       "  orbisk-cli show  FILE [--json]                 print a configuration file\n"
       "  orbisk-cli clock --port PORT [--sync]          compare clocks, or set the receiver's clock\n"
       "  orbisk-cli clear-events --port PORT            clear the receiver's event buffer\n"
+      "  orbisk-cli report FILE --out REPORT            printable report of FILE: REPORT.pdf or .html\n"
       "  orbisk-cli --help | --version\n"
       "\n"
       "Options:\n"
       "  --port PORT  serial port of the receiver, e.g. /dev/ttyUSB0 or COM3 (1200 baud, 8N1)\n"
       "  --out FILE   where read saves the configuration; FILE is replaced only after a whole read\n"
+      "               (report: a PDF for .pdf, HTML for .html or .htm, replaced only when whole)\n"
       "  --yes        write a configuration without expanders without asking\n"
       "  --json       print the configuration as one JSON object\n"
       "  --sync       set the receiver's clock from this computer's clock\n"

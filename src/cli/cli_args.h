@@ -6,7 +6,7 @@
 
 namespace orbisk::cli {
 
-enum class Command { Help, Version, Read, Write, Show, Clock, ClearEvents };
+enum class Command { Help, Version, Read, Write, Show, Clock, ClearEvents, Report };
 
 struct CliArgs {
   Command command = Command::Help;

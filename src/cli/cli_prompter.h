@@ -16,6 +16,7 @@ class CliPrompter : public Prompter {
   Answer ask(const QString& text, bool withNo = true) override;
   QString openFile(const QString&) override { return {}; }
   QString saveFile(const QString&, const QString&) override { return {}; }
+  QString savePdfFile(const QString&, const QString&) override { return {}; }
 
   bool messageShown() const { return messageShown_; }
   bool declined() const { return declined_; }

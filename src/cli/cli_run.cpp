@@ -22,6 +22,7 @@ int run(const QStringList& argv, CliEnv& env) {
     case Command::Write: return runWrite(args, env);
     case Command::Clock: return runClock(args, env);
     case Command::ClearEvents: return runClearEvents(args, env);
+    case Command::Report: return runReport(args, env);
   }
   return status::kUsage;
 }

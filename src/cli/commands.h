@@ -13,6 +13,7 @@ int runRead(const CliArgs& args, CliEnv& env);
 int runWrite(const CliArgs& args, CliEnv& env);
 int runClock(const CliArgs& args, CliEnv& env);
 int runClearEvents(const CliArgs& args, CliEnv& env);
+int runReport(const CliArgs& args, CliEnv& env);
 
 // Opens a configuration file as the desktop's Open does; a refusal is told with Open's text.
 bool loadConfig(const QString& file, ConfigImage& img, CliEnv& env, ReadAccess access = ReadAccess::Writable);

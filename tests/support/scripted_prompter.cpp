@@ -28,4 +28,13 @@ QString ScriptedPrompter::saveFile(const QString&, const QString& proposedName) 
   return s;
 }
 
+QString ScriptedPrompter::savePdfFile(const QString&, const QString& proposedName) {
+  ++pdfDialogs;
+  saveProposals.append(proposedName);
+  if (saveChoices.empty()) return {};
+  QString s = saveChoices.front();
+  saveChoices.pop_front();
+  return s;
+}
+
 }  // namespace orbisk::test

@@ -18,6 +18,8 @@ class ScriptedPrompter : public Prompter {
   Answer ask(const QString& text, bool withNo = true) override;
   QString openFile(const QString& startDir) override;
   QString saveFile(const QString& startDir, const QString& proposedName) override;
+  // PDF dialogs take their answers from saveChoices too; pdfDialogs counts them.
+  QString savePdfFile(const QString& startDir, const QString& proposedName) override;
 
   std::deque<Answer> answers;        // default Cancel when empty
   std::deque<QString> openChoices;   // default cancelled
@@ -27,6 +29,7 @@ class ScriptedPrompter : public Prompter {
   QStringList saveProposals;
   int openDialogs = 0;
   int saveDialogs = 0;
+  int pdfDialogs = 0;
   bool lastAskHadNo = true;
 };
 

@@ -19,6 +19,8 @@ class Prompter {
   // Empty result = cancelled.
   virtual QString openFile(const QString& startDir) = 0;
   virtual QString saveFile(const QString& startDir, const QString& proposedName) = 0;
+  // Save dialog for a PDF report (the PDF filter); empty result = cancelled.
+  virtual QString savePdfFile(const QString& startDir, const QString& proposedName) = 0;
 };
 
 inline const QString kFileFilter = QStringLiteral("WardenyDATA (*.rcf)|*.rcf|Все файлы (*.*)|*.*");

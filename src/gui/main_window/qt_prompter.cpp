@@ -5,6 +5,8 @@
 #include <QPushButton>
 
 #include "core/state/main_state.h"
+#include "gui/main_window/qt_russian.h"
+#include "gui/main_window/report_menu_texts.h"
 
 namespace orbisk {
 
@@ -49,6 +51,16 @@ QString QtPrompter::saveFile(const QString& startDir, const QString& proposedNam
   dlg.setDefaultSuffix(QStringLiteral("rcf"));
   // Replacing is asked by the save command itself, in the program's own words.
   dlg.setOption(QFileDialog::DontConfirmOverwrite, true);
+  dlg.selectFile(proposedName);
+  if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return {};
+  return dlg.selectedFiles().constFirst();
+}
+
+QString QtPrompter::savePdfFile(const QString& startDir, const QString& proposedName) {
+  const QtRussian russian;  // Qt's own dialog texts (the overwrite question) in Russian
+  QFileDialog dlg(parent_, QString(), startDir, qtFilterFrom(report_menu::kPdfFilter));
+  dlg.setAcceptMode(QFileDialog::AcceptSave);
+  dlg.setDefaultSuffix(QStringLiteral("pdf"));
   dlg.selectFile(proposedName);
   if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return {};
   return dlg.selectedFiles().constFirst();

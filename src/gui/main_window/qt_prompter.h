@@ -15,6 +15,7 @@ class QtPrompter : public Prompter {
   Answer ask(const QString& text, bool withNo = true) override;
   QString openFile(const QString& startDir) override;
   QString saveFile(const QString& startDir, const QString& proposedName) override;
+  QString savePdfFile(const QString& startDir, const QString& proposedName) override;
 
  private:
   QWidget* parent_;

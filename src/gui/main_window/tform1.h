@@ -12,6 +12,7 @@
 #include "core/state/preferences.h"
 
 class QLabel;
+class QMenu;
 class QProgressBar;
 class QToolBar;
 
@@ -57,6 +58,8 @@ class TForm1 : public QMainWindow {
   void About1Click();
   void ToolButton14Click();  // factory defaults
   void N17Click();           // port selection
+  void PrintReportClick();   // configuration report to a printer
+  void ExportPdfClick();     // configuration report as a PDF file
   Receiver& receiver() { return *receiver_; }
 
   // Set by later parts of the program: the read at first activation (true = success).
@@ -79,6 +82,9 @@ class TForm1 : public QMainWindow {
   void buildCentre();
   void buildStatusBar();
   void buildPopups();
+  void buildReportMenu(QMenu* file);
+  QString reportHtmlNow() const;
+  QString reportTitle() const;
   void wirePhoneCommands();
   void wireReceiver(PortFactory ports, Clock* clock);
   // Runs a receiver conversation; a close asked for meanwhile happens once it has ended.

@@ -40,6 +40,7 @@ void TForm1::buildMenus() {
   connect(save, &QAction::triggered, this, [this] { SaveMClick(); });
   connect(addItem(this, file, "Save1", QStringLiteral("Сохранить как")), &QAction::triggered, this,
           [this] { Save1Click(); });
+  buildReportMenu(file);
   file->addSeparator();
   connect(addItem(this, file, "Exit1", QStringLiteral("Выход")), &QAction::triggered, this, &QWidget::close);
 
