@@ -1,5 +1,6 @@
 // "Файл" › "Печать..." and "Экспорт в PDF...": the configuration report of the main window.
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -12,6 +13,17 @@
 #include "gui/report/report_document.h"
 
 namespace orbisk {
+namespace {
+
+// Laying out all sixteen full expanders takes seconds; the pointer says the window is at work.
+struct WaitCursor {
+  WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+}  // namespace
 
 void TForm1::buildReportMenu(QMenu* file) {
   file->addSeparator();
@@ -48,6 +60,7 @@ void TForm1::PrintReportClick() {
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted) return;
   }
+  const WaitCursor wait;
   paintReport(reportHtmlNow(), printer);
 }
 
@@ -57,7 +70,12 @@ void TForm1::ExportPdfClick() {
   const QString path = prompter_->savePdfFile(st_.defaultDirectory, proposed);
   if (path.isEmpty()) return;
   QString error;
-  if (!writeReportPdf(reportHtmlNow(), path, reportTitle(), error)) prompter_->message(error);
+  bool ok = false;
+  {
+    const WaitCursor wait;
+    ok = writeReportPdf(reportHtmlNow(), path, reportTitle(), error);
+  }
+  if (!ok) prompter_->message(error);
 }
 
 }  // namespace orbisk
