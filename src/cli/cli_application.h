@@ -7,8 +7,7 @@
 namespace orbisk::cli {
 
 // A plain QCoreApplication, so the commands run without a display; only the report command,
-// whose PDF pages need fonts, gets a QGuiApplication (on the offscreen platform unless
-// QT_QPA_PLATFORM says otherwise).
+// whose PDF pages need fonts, gets a QGuiApplication, always on the offscreen platform.
 std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv);
 
 }  // namespace orbisk::cli

@@ -21,15 +21,15 @@ QString ScriptedPrompter::openFile(const QString&) {
 
 QString ScriptedPrompter::saveFile(const QString&, const QString& proposedName) {
   ++saveDialogs;
-  saveProposals.append(proposedName);
-  if (saveChoices.empty()) return {};
-  QString s = saveChoices.front();
-  saveChoices.pop_front();
-  return s;
+  return nextSaveChoice(proposedName);
 }
 
 QString ScriptedPrompter::savePdfFile(const QString&, const QString& proposedName) {
   ++pdfDialogs;
+  return nextSaveChoice(proposedName);
+}
+
+QString ScriptedPrompter::nextSaveChoice(const QString& proposedName) {
   saveProposals.append(proposedName);
   if (saveChoices.empty()) return {};
   QString s = saveChoices.front();

@@ -31,6 +31,9 @@ class ScriptedPrompter : public Prompter {
   int saveDialogs = 0;
   int pdfDialogs = 0;
   bool lastAskHadNo = true;
+
+ private:
+  QString nextSaveChoice(const QString& proposedName);
 };
 
 }  // namespace orbisk::test
