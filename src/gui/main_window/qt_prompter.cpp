@@ -5,7 +5,6 @@
 #include <QPushButton>
 
 #include "core/state/main_state.h"
-#include "gui/main_window/qt_russian.h"
 #include "gui/main_window/report_menu_texts.h"
 
 namespace orbisk {
@@ -57,8 +56,8 @@ QString QtPrompter::saveFile(const QString& startDir, const QString& proposedNam
 }
 
 QString QtPrompter::savePdfFile(const QString& startDir, const QString& proposedName) {
-  const QtRussian russian;  // Qt's own dialog texts (the overwrite question) in Russian
-  QFileDialog dlg(parent_, QString(), startDir, qtFilterFrom(report_menu::kPdfFilter));
+  QFileDialog dlg(parent_, QString(), startDir);
+  dlg.setNameFilter(report_menu::kPdfFilter);
   dlg.setAcceptMode(QFileDialog::AcceptSave);
   dlg.setDefaultSuffix(QStringLiteral("pdf"));
   dlg.selectFile(proposedName);

@@ -7,6 +7,6 @@ namespace orbisk::report_menu {
 
 inline const QString kPrintItem = QStringLiteral("Печать...");
 inline const QString kExportPdfItem = QStringLiteral("Экспорт в PDF...");
-inline const QString kPdfFilter = QStringLiteral("PDF (*.pdf)|*.pdf");
+inline const QString kPdfFilter = QStringLiteral("PDF (*.pdf)");
 
 }  // namespace orbisk::report_menu

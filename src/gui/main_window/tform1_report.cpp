@@ -7,7 +7,6 @@
 
 #include "core/report/config_report.h"
 #include "core/report/report_texts.h"
-#include "gui/main_window/qt_russian.h"
 #include "gui/main_window/report_menu_texts.h"
 #include "gui/main_window/tform1.h"
 #include "gui/report/report_document.h"
@@ -55,11 +54,8 @@ void TForm1::PrintReportClick() {
   QPrinter printer(QPrinter::HighResolution);
   printer.setPageSize(QPageSize(QPageSize::A4));
   printer.setDocName(reportTitle());
-  {
-    const QtRussian russian;
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted) return;
-  }
+  QPrintDialog dialog(&printer, this);
+  if (dialog.exec() != QDialog::Accepted) return;
   const WaitCursor wait;
   paintReport(reportHtmlNow(), printer);
 }
