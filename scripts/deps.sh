@@ -5,6 +5,8 @@ set -euo pipefail
 
 packages=(cmake g++ make qt6-base-dev qt6-serialport-dev qt6-translations-l10n libgtest-dev fonts-dejavu-core "$@")
 missing=()
+# pdftotext and pdftoppm: the tests read the configuration report's PDFs back.
+packages+=(poppler-utils)
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done

@@ -34,8 +34,8 @@ struct KnownCommand {
   bool needsFile;
 };
 
-const std::array<KnownCommand, 8>& commands() {
-  static const std::array<KnownCommand, 8> known{{
+const std::array<KnownCommand, 9>& commands() {
+  static const std::array<KnownCommand, 9> known{{
       {"read", Command::Read, {"--port", "--out", "--trace", "--no-backup"}, true, true, false},
       {"write", Command::Write, {"--port", "--yes", "--trace", "--no-backup"}, true, false, true},
       {"show", Command::Show, {"--json"}, false, false, true},
@@ -44,6 +44,7 @@ const std::array<KnownCommand, 8>& commands() {
       {"export", Command::Export, {"--slot", "--excel", "--out"}, false, false, true},
       {"import", Command::Import, {"--csv", "--replace", "--out"}, false, false, true},
       {"diff", Command::Diff, {"--json"}, false, false, true},
+      {"report", Command::Report, {"--out"}, false, true, true},
   }};
   return known;
 }
@@ -159,12 +160,14 @@ QString helpText() {
       "                                                 telephones of FILE as CSV (standard output without --out)\n"
       "  orbisk-cli import FILE --csv CSV [--replace] [--out NEWFILE]\n"
       "                                                 telephones from CSV into FILE, or into a copy NEWFILE\n"
+      "  orbisk-cli report FILE --out REPORT            printable report of FILE: REPORT.pdf or .html\n"
       "  orbisk-cli --help | --version\n"
       "\n"
       "Options:\n"
       "  --port PORT  serial port of the receiver, e.g. /dev/ttyUSB0 or COM3 (1200 baud, 8N1)\n"
       "  --out FILE   where read saves the configuration; FILE is replaced only after a whole read;\n"
-      "               for export the CSV file, for import the new configuration file\n"
+      "               for export the CSV file, for import the new configuration file; for report\n"
+      "               a PDF for .pdf, HTML for .html or .htm, replaced only when whole\n"
       "  --yes        write a configuration without expanders without asking\n"
       "  --json       print the configuration (or the differences) as one JSON object\n"
       "  --no-backup  keep no backup of what was read or written (see the backup folder below)\n"

@@ -6,7 +6,7 @@
 
 namespace orbisk::cli {
 
-enum class Command { Help, Version, Read, Write, Show, Clock, ClearEvents, Export, Import, Diff };
+enum class Command { Help, Version, Read, Write, Show, Clock, ClearEvents, Export, Import, Diff, Report };
 
 struct CliArgs {
   Command command = Command::Help;

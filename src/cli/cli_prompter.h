@@ -18,6 +18,7 @@ class CliPrompter : public Prompter {
   QString saveFile(const QString&, const QString&) override { return {}; }
   QString openCsvFile(const QString&) override { return {}; }
   QString saveCsvFile(const QString&, const QString&) override { return {}; }
+  QString savePdfFile(const QString&, const QString&) override { return {}; }
 
   bool messageShown() const { return messageShown_; }
   bool declined() const { return declined_; }

@@ -25,6 +25,7 @@ int run(const QStringList& argv, CliEnv& env) {
     case Command::Export: return runExport(args, env);
     case Command::Import: return runImport(args, env);
     case Command::Diff: return runDiff(args, env);
+    case Command::Report: return runReport(args, env);
   }
   return status::kUsage;
 }

@@ -16,6 +16,7 @@ int runClearEvents(const CliArgs& args, CliEnv& env);
 int runExport(const CliArgs& args, CliEnv& env);
 int runImport(const CliArgs& args, CliEnv& env);
 int runDiff(const CliArgs& args, CliEnv& env);
+int runReport(const CliArgs& args, CliEnv& env);
 
 // Opens a configuration file as the desktop's Open does; a refusal is told with Open's text.
 bool loadConfig(const QString& file, ConfigImage& img, CliEnv& env, ReadAccess access = ReadAccess::Writable);

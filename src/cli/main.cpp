@@ -11,6 +11,7 @@
 #include <unistd.h>
 #endif
 
+#include "cli/cli_application.h"
 #include "cli/cli_env.h"
 #include "cli/interrupt.h"
 #include "core/link/link_clock.h"
@@ -38,7 +39,7 @@ bool readStdinLine(QString& line) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
+  const auto app = makeApplication(argc, argv);
   installInterruptHandler();
   SteadyClock clock;
   CliEnv env;

@@ -27,6 +27,7 @@ class QuietPrompter : public Prompter {
   Answer ask(const QString&, bool) override { return Answer::Yes; }
   QString openFile(const QString&) override { return {}; }
   QString saveFile(const QString&, const QString&) override { return {}; }
+  QString savePdfFile(const QString&, const QString&) override { return {}; }
 };
 
 class ByteCount : public LinkUi {

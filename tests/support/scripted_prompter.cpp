@@ -21,6 +21,15 @@ QString ScriptedPrompter::openFile(const QString&) {
 
 QString ScriptedPrompter::saveFile(const QString&, const QString& proposedName) {
   ++saveDialogs;
+  return nextSaveChoice(proposedName);
+}
+
+QString ScriptedPrompter::savePdfFile(const QString&, const QString& proposedName) {
+  ++pdfDialogs;
+  return nextSaveChoice(proposedName);
+}
+
+QString ScriptedPrompter::nextSaveChoice(const QString& proposedName) {
   saveProposals.append(proposedName);
   if (saveChoices.empty()) return {};
   QString s = saveChoices.front();

@@ -23,6 +23,8 @@ class ScriptedPrompter : public Prompter {
     saveProposals.append(proposedName);
     return next(csvSaveChoices);
   }
+  // PDF dialogs take their answers from saveChoices too; pdfDialogs counts them.
+  QString savePdfFile(const QString& startDir, const QString& proposedName) override;
 
   std::deque<Answer> answers;        // default Cancel when empty
   std::deque<QString> openChoices;   // default cancelled
@@ -34,6 +36,7 @@ class ScriptedPrompter : public Prompter {
   QStringList saveProposals;
   int openDialogs = 0;
   int saveDialogs = 0;
+  int pdfDialogs = 0;
   bool lastAskHadNo = true;
 
  private:
@@ -43,6 +46,7 @@ class ScriptedPrompter : public Prompter {
     choices.pop_front();
     return s;
   }
+  QString nextSaveChoice(const QString& proposedName);
 };
 
 }  // namespace orbisk::test

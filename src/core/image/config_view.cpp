@@ -21,13 +21,13 @@ QString zeroEnded(const ConfigImage& img, int offset, int n) {
   return fromCp1251(reinterpret_cast<const char*>(img.data() + offset), len);
 }
 
+}  // namespace
+
 PhoneRow phoneRow(const uint8_t* rec) {
   return PhoneRow{fromCp1251(raspactel(rec, Decoding::MainWindow)), fromCp1251(numobject(rec)),
                   fromCp1251(kodsob(rec)),  fromCp1251(numzona(rec)),
                   fromCp1251(numrazdel(rec)), fromCp1251(commentText(rec))};
 }
-
-}  // namespace
 
 QString receiverNumberText(int v) { return listItem(items::kReceiverNumbers, v); }
 QString pcFormatText(int v) { return listItem(items::kPcFormats, v); }

@@ -33,6 +33,9 @@ struct ConfigView {
   std::vector<ExpanderView> expanders;
 };
 
+// One telephone record as the telephone list shows it.
+PhoneRow phoneRow(const uint8_t* rec);
+
 // Applies the repairs on display to a copy first, so what is described is what the desktop shows.
 ConfigView describe(const ConfigImage& img);
 

@@ -22,6 +22,8 @@ class Prompter {
   // The same for telephone tables in CSV files; a prompter without them cancels.
   virtual QString openCsvFile(const QString& /*startDir*/) { return {}; }
   virtual QString saveCsvFile(const QString& /*startDir*/, const QString& /*proposedName*/) { return {}; }
+  // Save dialog for a PDF report (the PDF filter); empty result = cancelled.
+  virtual QString savePdfFile(const QString& startDir, const QString& proposedName) = 0;
 };
 
 inline const QString kFileFilter = QStringLiteral("WardenyDATA (*.rcf)|*.rcf|Все файлы (*.*)|*.*");

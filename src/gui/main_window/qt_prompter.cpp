@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "core/state/main_state.h"
+#include "gui/main_window/report_menu_texts.h"
 
 namespace orbisk {
 
@@ -125,6 +126,16 @@ QString QtPrompter::saveCsvFile(const QString& startDir, const QString& proposed
   dlg.setAcceptMode(QFileDialog::AcceptSave);
   dlg.setDefaultSuffix(QStringLiteral("csv"));
   dlg.setOption(QFileDialog::DontConfirmOverwrite, true);  // asked by the export, in its own words
+  dlg.selectFile(proposedName);
+  if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return {};
+  return dlg.selectedFiles().constFirst();
+}
+
+QString QtPrompter::savePdfFile(const QString& startDir, const QString& proposedName) {
+  QFileDialog dlg(parent_, QString(), startDir);
+  dlg.setNameFilter(report_menu::kPdfFilter);
+  dlg.setAcceptMode(QFileDialog::AcceptSave);
+  dlg.setDefaultSuffix(QStringLiteral("pdf"));
   dlg.selectFile(proposedName);
   if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return {};
   return dlg.selectedFiles().constFirst();

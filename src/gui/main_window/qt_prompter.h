@@ -17,6 +17,7 @@ class QtPrompter : public Prompter {
   QString saveFile(const QString& startDir, const QString& proposedName) override;
   QString openCsvFile(const QString& startDir) override;
   QString saveCsvFile(const QString& startDir, const QString& proposedName) override;
+  QString savePdfFile(const QString& startDir, const QString& proposedName) override;
 
  private:
   QString openWith(const QString& startDir, const QString& filter, const QString& suffix);

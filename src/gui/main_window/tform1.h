@@ -65,6 +65,8 @@ class TForm1 : public QMainWindow {
   void ToolButton14Click();  // factory defaults
   void N17Click();           // port selection
   void TraceClick();         // "Журнал обмена..."
+  void PrintReportClick();   // configuration report to a printer
+  void ExportPdfClick();     // configuration report as a PDF file
   Receiver& receiver() { return *receiver_; }
   // Telephone lists in bulk (tform1_exchange.cpp)
   void ImportPhonesClick();
@@ -110,6 +112,9 @@ class TForm1 : public QMainWindow {
   void buildExchangeCommandItems(QMenu* commands);
   void buildExchangePopupItems(QMenu* treePopup);
   void applyImport(const ConfigImage& built);
+  void buildReportMenu(QMenu* file);
+  QString reportHtmlNow() const;
+  QString reportTitle() const;
   void wirePhoneCommands();
   void wireReceiver(PortFactory ports, Clock* clock);
   void buildTransferStatus();

@@ -28,6 +28,9 @@ class ChosenFilePrompter : public Prompter {
   Answer ask(const QString& text, bool withNo) override { return inner_.ask(text, withNo); }
   QString openFile(const QString&) override { return path_; }
   QString saveFile(const QString& startDir, const QString& proposed) override { return inner_.saveFile(startDir, proposed); }
+  QString savePdfFile(const QString& startDir, const QString& proposed) override {
+    return inner_.savePdfFile(startDir, proposed);
+  }
 
  private:
   Prompter& inner_;

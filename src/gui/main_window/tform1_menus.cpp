@@ -42,6 +42,7 @@ void TForm1::buildMenus() {
           [this] { Save1Click(); });
   buildExchangeFileItems(file);
   buildHistoryFileItems(file);
+  buildReportMenu(file);
   file->addSeparator();
   connect(addItem(this, file, "Exit1", QStringLiteral("Выход")), &QAction::triggered, this, &QWidget::close);
 

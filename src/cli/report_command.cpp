@@ -1,0 +1,74 @@
+// orbisk-cli report FILE --out REPORT: the printable configuration report as PDF or HTML.
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QSaveFile>
+#include <memory>
+
+#include "cli/commands.h"
+#include "core/files/rcf_file.h"
+#include "core/link/receiver.h"
+#include "core/report/config_report.h"
+#include "core/report/report_texts.h"
+#include "core/state/main_state.h"
+#include "gui/report/report_document.h"
+
+namespace orbisk::cli {
+namespace {
+
+enum class ReportKind { Unknown, Pdf, Html };
+
+ReportKind kindOf(const QString& path) {
+  const QString suffix = QFileInfo(path).suffix().toLower();
+  if (suffix == QLatin1String("pdf")) return ReportKind::Pdf;
+  if (suffix == QLatin1String("html") || suffix == QLatin1String("htm")) return ReportKind::Html;
+  return ReportKind::Unknown;
+}
+
+// A file does not hold the channel types, so the tree would name the receiver by its model digits.
+QString fileModelText(const ConfigImage& img) {
+  if (img[off::kModel] == 0) return kDefaultModelText;
+  return modelTextFor(ChannelTypes{}, img);
+}
+
+bool writeHtml(const QString& html, const QString& path, QString& error) {
+  QSaveFile file(path);
+  const QByteArray bytes = html.toUtf8();
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    error = path + QStringLiteral(": ") + report::kCannotWrite;
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+int runReport(const CliArgs& args, CliEnv& env) {
+  const ReportKind kind = kindOf(args.out);
+  if (kind == ReportKind::Unknown) {
+    env.err(QStringLiteral("orbisk-cli: the report name must end in .pdf, .html or .htm: %1\n").arg(args.out));
+    return status::kUsage;
+  }
+  // Laying out pages needs fonts, which only a GUI application (offscreen will do) provides.
+  if (kind == ReportKind::Pdf && !qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+    env.err(QStringLiteral("orbisk-cli: a PDF report needs the Qt GUI platform\n"));
+    return status::kUsage;
+  }
+  auto img = std::make_unique<ConfigImage>();
+  if (!loadConfig(args.file, *img, env, ReadAccess::ReadOnly)) return status::kUsage;
+  ReportSource src;
+  src.shortName = shortFileName(args.file);
+  src.fullPath = QFileInfo(args.file).absoluteFilePath();
+  src.made = QDateTime::currentDateTime();
+  src.modelText = fileModelText(*img);
+  const QString html = reportHtml(*img, src);
+  QString error;
+  const bool ok = kind == ReportKind::Pdf ? writeReportPdf(html, args.out, report::kTitle + QStringLiteral(" — ") + src.shortName, error)
+                                          : writeHtml(html, args.out, error);
+  if (!ok) {
+    env.err(error + u'\n');
+    return status::kUsage;
+  }
+  return status::kOk;
+}
+
+}  // namespace orbisk::cli

@@ -1,0 +1,80 @@
+// "Файл" › "Печать..." and "Экспорт в PDF...": the items, and the PDF written through the save
+// dialog of the prompter, whole or not at all.
+#include <gtest/gtest.h>
+
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include "sim/sample_config.h"
+#include "support/main_window_fixture.h"
+
+using namespace orbisk;
+using namespace orbisk::test;
+
+namespace {
+
+QString pdfText(const QString& pdf) {
+  QProcess p;
+  p.start(QStandardPaths::findExecutable(QStringLiteral("pdftotext")), {pdf, QStringLiteral("-")});
+  p.waitForFinished(60000);
+  return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+}  // namespace
+
+TEST(ReportWiring, FileMenuHoldsPrintAndPdfBeforeExit) {
+  MainWindowFixture f;
+  QMenu* file = f.form->findChild<QMenu*>(QStringLiteral("File1"));
+  ASSERT_NE(file, nullptr);
+  QStringList items;
+  for (QAction* a : file->actions()) items << (a->isSeparator() ? QStringLiteral("-") : a->text());
+  // After the file commands and the other features' items, last before "Выход".
+  EXPECT_EQ(items.mid(0, 5), (QStringList{"Новый", "Открыть", "Сохранить", "Сохранить как", "-"}));
+  EXPECT_EQ(items.mid(items.size() - 5), (QStringList{"-", "Печать...", "Экспорт в PDF...", "-", "Выход"}));
+  EXPECT_EQ(f.action("PrintReport")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+}
+
+TEST(ReportWiring, ExportPdfWritesTheWindowsConfigurationAsShown) {
+  MainWindowFixture f;
+  sim::buildSample(f.img());
+  sim::parseChannelTypes(sim::kSampleChannelTypes, f.st().channelTypes);
+  f.form->obrfile();
+  f.st().modified = true;
+  const auto before = std::make_unique<ConfigImage>(f.img());
+  f.prompter.saveChoices.push_back(f.dir.path("отчет.pdf"));
+  f.action("ExportPdf")->trigger();
+
+  EXPECT_EQ(f.prompter.pdfDialogs, 1);
+  EXPECT_EQ(f.prompter.saveProposals, QStringList{"OrbData1.pdf"});
+  EXPECT_TRUE(f.prompter.messages.isEmpty()) << f.prompter.messages.join('|').toStdString();
+  EXPECT_TRUE(readAll(f.dir.path("отчет.pdf")).startsWith("%PDF-"));
+  const QString text = pdfText(f.dir.path("отчет.pdf"));
+  // The channel types of the last read come from the window, not the file.
+  EXPECT_TRUE(text.contains(QStringLiteral("ТЛФ канал 4 тел:84957770004"))) << text.toStdString();
+  EXPECT_TRUE(text.contains(QStringLiteral("Halvorn 2010")));
+  EXPECT_TRUE(text.contains(QStringLiteral("(не сохранена)")));
+  EXPECT_TRUE(text.contains(QStringLiteral("Охрана пульт")));
+  EXPECT_TRUE(f.img() == *before);
+  EXPECT_TRUE(f.st().modified);
+}
+
+TEST(ReportWiring, CancelledOrUnwritablePdfLeavesNothing) {
+  MainWindowFixture f;
+  f.action("ExportPdf")->trigger();  // the dialog cancelled
+  EXPECT_EQ(f.prompter.pdfDialogs, 1);
+  EXPECT_TRUE(f.prompter.messages.isEmpty());
+
+  const QString path = f.dir.path("no-such-folder/report.pdf");
+  f.prompter.saveChoices.push_back(path);
+  f.action("ExportPdf")->trigger();
+  EXPECT_EQ(f.prompter.messages, QStringList{path + ": Не удалось записать отчет"});
+  EXPECT_FALSE(QFileInfo::exists(path));
+
+  f.st().busy = true;  // a transfer is running
+  f.action("ExportPdf")->trigger();
+  EXPECT_EQ(f.prompter.pdfDialogs, 2);
+  f.st().busy = false;
+}
