@@ -81,6 +81,29 @@ TEST_F(AbortTest, InThePauseOfAReadAndOfTheShortCommands) {
   }
 }
 
+TEST_F(AbortTest, InTheGreetingABlockOrAnAcknowledgedRecord) {
+  // The pump runs in every byte wait: the first is the greeting's, later ones a block's or a
+  // record's acknowledgement.
+  const std::pair<bool, int> cases[] = {{false, 1}, {false, 60}, {false, 400}, {true, 1}, {true, 30}, {true, 60}};
+  for (const auto& [write, atPump] : cases) {
+    SCOPED_TRACE(testing::Message() << (write ? "write" : "read") << " at pump " << atPump);
+    state.image = before;
+    line.writes.clear();
+    sentAtAbort = size_t(-1);
+    pumps = 0;
+    onPump = [this, atPump = atPump] {
+      if (pumps == atPump) {
+        receiver->requestAbort();
+        sentAtAbort = line.writes.size();
+      }
+    };
+    EXPECT_FALSE(write ? receiver->wrdump2() : receiver->rddump2());
+    expectNothingSentAfterTheAbort();
+    EXPECT_TRUE(write ? imageUntouched() : state.image == before);
+  }
+  onPump = nullptr;
+}
+
 TEST_F(AbortTest, ADeviceThatVanishesEndsTheReadAtOnce) {
   onPump = [this] {
     if (pumps == 300) line.gone = true;
