@@ -18,7 +18,7 @@ ProgressBoard::ProgressBoard(std::function<void(const QString&)> err, bool termi
   for (const QString& l : labels) width = std::max(width, l.size());
   for (const QString& l : labels) {
     labels_ << l.leftJustified(width);
-    lines_ << QString();
+    lines_ << QStringLiteral("waiting");
   }
   std::lock_guard lock(mutex_);
   if (terminal_ && !labels_.isEmpty()) redraw();

@@ -23,7 +23,7 @@
 namespace orbisk::test {
 namespace {
 
-struct Run {
+struct CliRun {
   int status = -1;  // -1 when it did not end by itself
   QString out, err;
 };
@@ -47,11 +47,11 @@ class BackupEndToEnd : public ::testing::Test {
     for (const QString& p : ports) a << "--port" << p;
     return a;
   }
-  static Run cli(const QStringList& args) {
+  static CliRun cli(const QStringList& args) {
     QProcess p;
     p.start(cliBinary(), args);
     p.closeWriteChannel();
-    Run r;
+    CliRun r;
     if (!p.waitForFinished(60000)) return r;
     r.out = QString::fromUtf8(p.readAllStandardOutput());
     r.err = QString::fromUtf8(p.readAllStandardError());
@@ -78,7 +78,7 @@ TEST_F(BackupEndToEnd, EveryPortIsSavedUnderItsNameByteForByte) {
   for (int i = 0; i < 3; ++i) startSim();
   QElapsedTimer t;
   t.start();
-  const Run r = cli(backupArgs() << "--jobs" << "2");
+  const CliRun r = cli(backupArgs() << "--jobs" << "2");
   ASSERT_EQ(r.status, 0) << r.err.toStdString();
   const QStringList files = saved();
   ASSERT_EQ(files.size(), 3) << files.join(' ').toStdString();
@@ -103,7 +103,7 @@ TEST_F(BackupEndToEnd, FailedReceiversDoNotStopTheOthers) {
   startSim({"--silent"});
   startSim({"--wrong-header", "2"});
   startSim();
-  const Run r = cli(backupArgs() << "--json");
+  const CliRun r = cli(backupArgs() << "--json");
   ASSERT_EQ(r.status, 1) << r.err.toStdString();
   const QJsonArray list = QJsonDocument::fromJson(r.out.toUtf8()).array();
   ASSERT_EQ(list.size(), 4) << r.out.toStdString();
@@ -156,7 +156,7 @@ TEST_F(BackupEndToEnd, BadUsageReadsNothing) {
   EXPECT_EQ(cli({"read", "--port", port, "--port", port, "--out", "x.rcf"}).status, 2);
   const QString blocked = dir.path("file");
   writeAll(blocked, "x");
-  const Run r = cli({"backup", "--dir", blocked, "--port", port});
+  const CliRun r = cli({"backup", "--dir", blocked, "--port", port});
   EXPECT_EQ(r.status, 2) << r.err.toStdString();
   EXPECT_TRUE(saved().isEmpty());
 }
