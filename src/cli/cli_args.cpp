@@ -11,7 +11,7 @@ struct KnownOption {
   bool takesValue;
 };
 
-constexpr std::array<KnownOption, 11> kOptions{{
+constexpr std::array<KnownOption, 13> kOptions{{
     {"--port", true},
     {"--trace", true},
     {"--out", true},
@@ -23,6 +23,8 @@ constexpr std::array<KnownOption, 11> kOptions{{
     {"--csv", true},
     {"--replace", false},
     {"--no-backup", false},
+    {"--dir", true},
+    {"--jobs", true},
 }};
 
 struct KnownCommand {
@@ -34,8 +36,8 @@ struct KnownCommand {
   bool needsFile;
 };
 
-const std::array<KnownCommand, 9>& commands() {
-  static const std::array<KnownCommand, 9> known{{
+const std::array<KnownCommand, 10>& commands() {
+  static const std::array<KnownCommand, 10> known{{
       {"read", Command::Read, {"--port", "--out", "--trace", "--no-backup"}, true, true, false},
       {"write", Command::Write, {"--port", "--yes", "--trace", "--no-backup"}, true, false, true},
       {"show", Command::Show, {"--json"}, false, false, true},
@@ -45,6 +47,7 @@ const std::array<KnownCommand, 9>& commands() {
       {"import", Command::Import, {"--csv", "--replace", "--out"}, false, false, true},
       {"diff", Command::Diff, {"--json"}, false, false, true},
       {"report", Command::Report, {"--out"}, false, true, true},
+      {"backup", Command::Backup, {"--port", "--dir", "--jobs", "--json"}, true, false, false},
   }};
   return known;
 }
@@ -68,7 +71,10 @@ CliArgs failed(const QString& message) {
 }
 
 void store(CliArgs& a, const QString& option, const QString& value) {
-  if (option == QLatin1String("--port")) a.port = value;
+  if (option == QLatin1String("--port")) {
+    if (a.ports.isEmpty()) a.port = value;
+    a.ports << value;
+  }
   else if (option == QLatin1String("--out")) a.out = value;
   else if (option == QLatin1String("--yes")) a.yes = true;
   else if (option == QLatin1String("--json")) a.json = true;
@@ -79,6 +85,8 @@ void store(CliArgs& a, const QString& option, const QString& value) {
   else if (option == QLatin1String("--csv")) a.csv = value;
   else if (option == QLatin1String("--replace")) a.replace = true;
   else if (option == QLatin1String("--no-backup")) a.noBackup = true;
+  else if (option == QLatin1String("--dir")) a.dir = value;
+  else if (option == QLatin1String("--jobs")) a.jobs = value;
 }
 
 }  // namespace
@@ -108,8 +116,10 @@ CliArgs parseArgs(const QStringList& args) {
     const QString name = eq < 0 ? arg : arg.left(eq);
     const KnownOption* option = findOption(name);
     if (!option) return failed(QStringLiteral("unknown option '%1'").arg(name));
-    if (seen.contains(name)) return failed(QStringLiteral("option %1 given more than once").arg(name));
-    seen << name;
+    // --port may come again (backup reads several); whether that fits is known with the command.
+    if (seen.contains(name) && name != QLatin1String("--port"))
+      return failed(QStringLiteral("option %1 given more than once").arg(name));
+    if (!seen.contains(name)) seen << name;
     QString value;
     if (option->takesValue) {
       if (eq >= 0) value = arg.mid(eq + 1);
@@ -129,6 +139,8 @@ CliArgs parseArgs(const QStringList& args) {
   for (const QString& option : seen)
     if (!cmd->allowed.contains(option))
       return failed(QStringLiteral("option %1 does not apply to '%2'").arg(option, name));
+  if (a.ports.size() > 1 && a.command != Command::Backup)
+    return failed(QStringLiteral("option --port given more than once"));
   if (cmd->needsPort && !seen.contains(QLatin1String("--port")))
     return failed(QStringLiteral("'%1' needs --port PORT").arg(name));
   if (cmd->needsOut && !seen.contains(QLatin1String("--out")))
@@ -161,6 +173,8 @@ QString helpText() {
       "  orbisk-cli import FILE --csv CSV [--replace] [--out NEWFILE]\n"
       "                                                 telephones from CSV into FILE, or into a copy NEWFILE\n"
       "  orbisk-cli report FILE --out REPORT            printable report of FILE: REPORT.pdf or .html\n"
+      "  orbisk-cli backup --port PORT [--port PORT ...] --dir DIR [--jobs N] [--json]\n"
+      "                                                 read several receivers at once into DIR\n"
       "  orbisk-cli --help | --version\n"
       "\n"
       "Options:\n"
@@ -179,6 +193,10 @@ QString helpText() {
       "  --csv CSV    the telephones to import: UTF-8 or code page 1251, ',' ';' or tab\n"
       "  --replace    replace the lists of the expanders the CSV names instead of appending;\n"
       "               import changes nothing when the CSV has any error (listed on standard error)\n"
+      "  --dir DIR    backup: the folder for the configurations read, each saved as\n"
+      "               NAME_YYYY-MM-DD_HH-MM-SS.rcf, NAME from the port (/dev/ttyUSB3: ttyUSB3,\n"
+      "               /dev/pts/5: pts_5, COM3: COM3); --json prints the summary as JSON\n"
+      "  --jobs N     backup: read at most N ports at the same time (default: all of them)\n"
       "  --           ends the options (for a FILE that begins with '-')\n"
       "\n"
       "Status and failure texts go to standard error; on a terminal long transfers show\n"

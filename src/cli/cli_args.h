@@ -6,11 +6,14 @@
 
 namespace orbisk::cli {
 
-enum class Command { Help, Version, Read, Write, Show, Clock, ClearEvents, Export, Import, Diff, Report };
+enum class Command { Help, Version, Read, Write, Show, Clock, ClearEvents, Export, Import, Diff, Report, Backup };
 
 struct CliArgs {
   Command command = Command::Help;
   QString port;
+  QStringList ports;  // every --port, in order (backup takes several)
+  QString dir;        // backup --dir
+  QString jobs;       // backup --jobs, checked by the command
   QString out;
   QString file;
   QString file2;  // diff: the second configuration

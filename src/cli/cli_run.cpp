@@ -26,6 +26,7 @@ int run(const QStringList& argv, CliEnv& env) {
     case Command::Import: return runImport(args, env);
     case Command::Diff: return runDiff(args, env);
     case Command::Report: return runReport(args, env);
+    case Command::Backup: return runBackup(args, env);
   }
   return status::kUsage;
 }

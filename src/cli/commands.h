@@ -17,6 +17,7 @@ int runExport(const CliArgs& args, CliEnv& env);
 int runImport(const CliArgs& args, CliEnv& env);
 int runDiff(const CliArgs& args, CliEnv& env);
 int runReport(const CliArgs& args, CliEnv& env);
+int runBackup(const CliArgs& args, CliEnv& env);
 
 // Opens a configuration file as the desktop's Open does; a refusal is told with Open's text.
 bool loadConfig(const QString& file, ConfigImage& img, CliEnv& env, ReadAccess access = ReadAccess::Writable);

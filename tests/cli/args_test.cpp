@@ -1,6 +1,7 @@
 // The command line: what is accepted, what is refused, and the exit statuses.
 #include <gtest/gtest.h>
 
+#include "cli/backup_session.h"
 #include "cli_fixture.h"
 
 namespace orbisk::test {
@@ -47,6 +48,11 @@ TEST_F(ArgsTest, UnusableCommandLinesAreRefusedBeforeAnythingHappens) {
       {{"clock", "--port", "a", "--port", "b"}, "option --port given more than once"},
       {{"show", "--colour", "f.rcf"}, "unknown option '--colour'"},
       {{"clear-events", "--port", "p", "now"}, "unexpected argument 'now'"},
+      {{"backup", "--port", "p"}, "'backup' needs --dir DIR"},
+      {{"backup", "--dir", "d"}, "'backup' needs --port PORT"},
+      {{"backup", "--dir", "d", "--port", "p", "--port", "q", "--port", "p"}, "port p given more than once"},
+      {{"backup", "--dir", "d", "--port", "p", "--jobs", "two"}, "--jobs needs a number of 1 or more"},
+      {{"backup", "--dir", "d", "--dir", "e", "--port", "p"}, "option --dir given more than once"},
   };
   for (const Case& c : cases) {
     const std::string args = c.args.join(' ').toStdString();
@@ -72,6 +78,15 @@ TEST_F(ArgsTest, DoubleDashLetsAFileNameBeginWithADash) {
   EXPECT_EQ(run({"show", "--", "-odd.rcf"}), kOk) << err.toStdString();
   EXPECT_TRUE(out.startsWith(QStringLiteral("Настройки приемника:")));
   EXPECT_EQ(run({"show", "-odd.rcf"}), kUsage);
+}
+
+TEST_F(ArgsTest, BackupNamesItsFilesAfterThePortDevice) {
+  EXPECT_EQ(cli::portFileName("/dev/ttyUSB3"), "ttyUSB3");
+  EXPECT_EQ(cli::portFileName("/dev/pts/5"), "pts_5");
+  EXPECT_EQ(cli::portFileName("COM3"), "COM3");
+  EXPECT_EQ(cli::portFileName("\\\\.\\COM12"), "COM12");
+  EXPECT_EQ(cli::portFileName("../../etc/x y"), "_.._etc_x_y");  // never a path of its own
+  EXPECT_EQ(cli::portFileName("/dev/"), "port");
 }
 
 }  // namespace

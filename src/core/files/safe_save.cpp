@@ -66,4 +66,26 @@ bool saveReplacing(const QString& path, ConfigImage& img) {
   return false;
 }
 
+SaveNew saveNew(const QString& path, ConfigImage& img) {
+  if (path.isEmpty() || QFileInfo(path).isDir()) return SaveNew::Failed;
+  if (QFileInfo::exists(path)) return SaveNew::Exists;
+  QString part;
+  WriteResult written = WriteResult::CannotOpen;
+  for (int i = 0; i < kNameTries && written == WriteResult::CannotOpen; ++i) {
+    part = partName(path);
+    written = writeImageFile(part, WriteMode::CreateNew, img);
+  }
+  if (written == WriteResult::CannotOpen) return SaveNew::Failed;
+  SaveNew result = SaveNew::Failed;
+  if (written == WriteResult::Ok) {
+    // A hard link is created only where no file is: the exclusive twin of the rename.
+    std::error_code ec;
+    std::filesystem::create_hard_link(fsPath(part), fsPath(path), ec);
+    if (!ec) result = SaveNew::Ok;
+    else if (ec == std::errc::file_exists || QFileInfo::exists(path)) result = SaveNew::Exists;
+  }
+  QFile::remove(part);
+  return result;
+}
+
 }  // namespace orbisk

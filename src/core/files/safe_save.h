@@ -14,4 +14,10 @@ bool canSaveAt(const QString& path);
 // On failure path is untouched and no temporary file remains.
 bool saveReplacing(const QString& path, ConfigImage& img);
 
+enum class SaveNew { Ok, Exists, Failed };
+// The same, but path must not exist yet: the whole file appears under its name in one step and
+// never replaces another, so writers racing for one name (threads, processes) each learn
+// whether they got it (Exists: try another name). On failure no temporary file remains.
+SaveNew saveNew(const QString& path, ConfigImage& img);
+
 }  // namespace orbisk

@@ -68,13 +68,19 @@ BackupResult keepBackup(const ConfigImage& img, BackupKind kind, const QString& 
     return QFileInfo::exists(dir.filePath(backupFileName(when, BackupKind::Read, n))) ||
            QFileInfo::exists(dir.filePath(backupFileName(when, BackupKind::Write, n)));
   };
-  int sequence = 1;
-  while (sequence <= kMaxSequence && taken(sequence)) ++sequence;
-  const QString path = dir.filePath(backupFileName(when, kind, sequence));
   // Save stamps the signature into the image it writes; the caller's image stays as it is.
   auto copy = std::make_unique<ConfigImage>(img);
-  if (sequence > kMaxSequence || !saveReplacing(path, *copy)) {
-    r.problem = QDir::toNativeSeparators(path);
+  QString path;
+  SaveNew saved = SaveNew::Exists;
+  // Several transfers may end in the same second (parallel reads, two programs): a name goes
+  // to whoever creates the file first, the others take the next number.
+  for (int sequence = 1; sequence <= kMaxSequence && saved == SaveNew::Exists; ++sequence) {
+    if (taken(sequence)) continue;
+    path = dir.filePath(backupFileName(when, kind, sequence));
+    saved = saveNew(path, *copy);
+  }
+  if (saved != SaveNew::Ok) {
+    r.problem = QDir::toNativeSeparators(path.isEmpty() ? folder : path);
     return r;
   }
   r.ok = true;

@@ -4,10 +4,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <cstring>
 #include <memory>
+#include <thread>
+#include <vector>
 
 #include "core/history/backup_list.h"
+#include "core/files/safe_save.h"
 #include "core/history/backup_store.h"
 #include "core/records/phone_table.h"
 #include "support/temp_dir.h"
@@ -152,4 +156,46 @@ TEST(BackupList, NewestFirstWithTheirSummary) {
   EXPECT_EQ(list[3].name.sequence, 1);
   EXPECT_EQ(list[3].name.taken, kWhen.addSecs(-60));
   EXPECT_EQ(list[3].expanders, 0);
+}
+
+TEST(Backup, TransfersEndingInTheSameSecondOnManyThreadsEachKeepTheirOwn) {
+  TempCwd dir;
+  constexpr int kThreads = 8;
+  std::vector<BackupResult> results(kThreads);
+  std::vector<std::thread> threads;
+  for (int t = 0; t < kThreads; ++t)
+    threads.emplace_back([&results, &dir, t] {
+      auto img = std::make_unique<ConfigImage>();
+      img->resetStartup();
+      (*img)[off::kReceiverNumber] = static_cast<uint8_t>(t + 1);
+      results[static_cast<size_t>(t)] = keepBackup(*img, BackupKind::Read, dir.root(), kWhen);
+    });
+  for (std::thread& t : threads) t.join();
+  QSet<QString> paths;
+  QSet<int> numbers;
+  for (const BackupResult& r : results) {
+    ASSERT_TRUE(r.ok) << r.problem.toStdString();
+    paths.insert(r.path);
+    const QByteArray bytes = readAll(r.path);
+    ASSERT_EQ(bytes.size(), kImageSize);
+    numbers.insert(static_cast<uint8_t>(bytes[off::kReceiverNumber]));
+  }
+  // Eight names, and under each the image its own thread wrote: none replaced another.
+  EXPECT_EQ(paths.size(), kThreads);
+  EXPECT_EQ(numbers.size(), kThreads);
+  EXPECT_EQ(QDir(dir.root()).entryList(QDir::Files | QDir::Hidden).size(), kThreads);
+}
+
+TEST(Backup, SaveNewNeverReplacesAFile) {
+  TempCwd dir;
+  auto img = std::make_unique<ConfigImage>();
+  img->resetStartup();
+  const QString path = dir.path("taken.rcf");
+  writeAll(path, "theirs");
+  EXPECT_EQ(saveNew(path, *img), SaveNew::Exists);
+  EXPECT_EQ(readAll(path), QByteArray("theirs"));
+  EXPECT_EQ(saveNew(dir.path("free.rcf"), *img), SaveNew::Ok);
+  EXPECT_EQ(readAll(dir.path("free.rcf")).size(), kImageSize);
+  EXPECT_EQ(saveNew(dir.path("missing/x.rcf"), *img), SaveNew::Failed);
+  EXPECT_EQ(QDir(dir.root()).entryList(QDir::Files | QDir::Hidden).size(), 2);  // no temporary file left
 }

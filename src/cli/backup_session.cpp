@@ -1,0 +1,129 @@
+#include "cli/backup_session.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QRegularExpression>
+#include <memory>
+
+#include "cli/cli_backup.h"
+#include "cli/cli_prompter.h"
+#include "core/files/file_texts.h"
+#include "core/files/safe_save.h"
+#include "core/link/receiver.h"
+
+namespace orbisk::cli {
+namespace {
+
+constexpr int kMaxSameName = 100;  // reruns within one second, or two ports with one NAME
+
+// Progress on the board; the status text is kept for the summary, not printed.
+class BoardUi : public LinkUi {
+ public:
+  BoardUi(ProgressBoard& board, int row) : board_(board), row_(row) {}
+  void setStatusText(const QString& text) override {
+    if (!text.isEmpty()) status = text;
+  }
+  void bytesMoved(long done, long total) override {
+    bytes = done;
+    board_.setProgress(row_, done, total);
+  }
+  QString status;
+  long bytes = 0;
+
+ private:
+  ProgressBoard& board_;
+  int row_;
+};
+
+// Everything one conversation owns; nothing of it is seen by another thread.
+struct PortSession {
+  PortSession(CliEnv& shared, PortBackup& result, ProgressBoard& board, int row)
+      : env(quietEnv(shared, result)),
+        prompter(env, false),
+        ui(board, row),
+        receiver(state, prompter, ui, shared.ports, *shared.clock, [this] { lookForCtrlC(); }) {
+    state.portName = result.port;
+    // The 500 ms pauses end at Ctrl+C too, so every conversation stops at once.
+    receiver.link().setPausePump([this] { lookForCtrlC(); });
+  }
+  static CliEnv quietEnv(const CliEnv& shared, PortBackup& result) {
+    CliEnv e;
+    e.err = [&result](const QString& t) { result.messages << t.trimmed(); };
+    e.out = e.err;
+    e.readLine = [](QString&) { return false; };
+    e.clock = shared.clock;
+    e.interrupted = shared.interrupted;
+    return e;
+  }
+  bool interrupted() const { return env.interrupted && env.interrupted(); }
+  void lookForCtrlC() {
+    if (interrupted()) receiver.requestAbort();
+  }
+
+  CliEnv env;
+  MainState state;
+  CliPrompter prompter;
+  BoardUi ui;
+  Receiver receiver;
+};
+
+// DIR/NAME_YYYY-MM-DD_HH-MM-SS.rcf, or with -2, -3... when that name is already there.
+QString saveResult(const QString& dir, const QString& port, ConfigImage& img) {
+  const QString base = QDir(dir).filePath(portFileName(port) + u'_' +
+                                          QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss")));
+  for (int n = 1; n <= kMaxSameName; ++n) {
+    const QString path = base + (n > 1 ? QStringLiteral("-%1").arg(n) : QString()) + QStringLiteral(".rcf");
+    const SaveNew saved = saveNew(path, img);
+    if (saved == SaveNew::Ok) return path;
+    if (saved == SaveNew::Failed) return {};
+  }
+  return {};
+}
+
+QString endLine(const PortBackup& r) {
+  if (r.interrupted) return QStringLiteral("interrupted");
+  if (r.ok) return r.status + QStringLiteral("  ") + r.file;
+  if (r.resultCode != 0) return r.status.trimmed() + QStringLiteral(", result code %1").arg(r.resultCode);
+  return r.messages.isEmpty() ? r.status : r.messages.last();
+}
+
+}  // namespace
+
+QString portFileName(const QString& port) {
+  QString name = port;
+  if (name.startsWith(QLatin1String("/dev/"))) name = name.mid(5);
+  if (name.startsWith(QLatin1String("\\\\.\\"))) name = name.mid(4);
+  static const QRegularExpression unsafe(QStringLiteral("[^A-Za-z0-9._-]"));
+  name.replace(unsafe, QStringLiteral("_"));
+  while (name.startsWith(u'.')) name.remove(0, 1);  // no hidden file
+  return name.isEmpty() ? QStringLiteral("port") : name;
+}
+
+PortBackup backupPort(const QString& port, const QString& dir, CliEnv& env, ProgressBoard& board, int row) {
+  PortBackup r;
+  r.port = port;
+  r.started = true;
+  QElapsedTimer timer;
+  timer.start();
+  auto s = std::make_unique<PortSession>(env, r, board, row);
+  const bool read = s->receiver.rddump2();
+  r.interrupted = s->interrupted();
+  r.status = s->ui.status;
+  r.resultCode = s->state.resultCode;
+  r.bytes = s->ui.bytes;
+  if (read && !r.interrupted) {
+    // As shown, so as saved: the desktop repairs out-of-range bytes when it shows a read.
+    s->state.image.repairSettings();
+    s->state.image.repairExpanders();
+    r.file = saveResult(dir, port, s->state.image);
+    if (r.file.isEmpty()) r.messages << QDir(dir).filePath(portFileName(port)) + QStringLiteral(": ") + text::kSaveFailed;
+    else keepTransferBackup(s->state.image, BackupKind::Read, s->env);
+  }
+  r.ok = read && !r.interrupted && !r.file.isEmpty();
+  r.seconds = static_cast<double>(timer.elapsed()) / 1000.0;
+  board.finish(row, endLine(r));
+  return r;
+}
+
+}  // namespace orbisk::cli

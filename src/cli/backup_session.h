@@ -1,0 +1,32 @@
+// One port's part of a parallel backup: the whole read, with a conversation of its own, and
+// the configuration saved into the backup folder. Runs on its own thread.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "cli/cli_env.h"
+#include "cli/progress_board.h"
+
+namespace orbisk::cli {
+
+struct PortBackup {
+  QString port;
+  bool started = false;
+  bool ok = false;
+  bool interrupted = false;
+  QString status;      // the read's last status text
+  int resultCode = 0;  // of a failed read
+  QString file;        // the configuration saved, empty when none
+  long bytes = 0;      // received from the receiver
+  double seconds = 0;
+  QStringList messages;  // message boxes and save failures, in order
+};
+
+// "ttyUSB3" for /dev/ttyUSB3, "pts_5" for /dev/pts/5, "COM3" for COM3 or \\.\COM3: a file name part.
+QString portFileName(const QString& port);
+
+// Reads port and saves it in dir; env's output is not used (the board and the result tell).
+PortBackup backupPort(const QString& port, const QString& dir, CliEnv& env, ProgressBoard& board, int row);
+
+}  // namespace orbisk::cli

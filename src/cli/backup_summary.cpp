@@ -1,0 +1,63 @@
+#include "cli/backup_summary.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <algorithm>
+
+namespace orbisk::cli {
+namespace {
+
+QString resultText(const PortBackup& r) {
+  if (r.interrupted) return QStringLiteral("interrupted");
+  if (r.ok) return QStringLiteral("ok");
+  if (r.resultCode != 0) return r.status.trimmed() + QStringLiteral(", result code %1").arg(r.resultCode);
+  return r.messages.isEmpty() ? r.status.trimmed() : r.messages.last();
+}
+
+QString secondsText(double s) { return QString::number(s, 'f', 1); }
+
+}  // namespace
+
+QString summaryTable(const std::vector<PortBackup>& results) {
+  std::vector<QStringList> rows{{QStringLiteral("PORT"), QStringLiteral("RESULT"), QStringLiteral("FILE"),
+                                 QStringLiteral("BYTES"), QStringLiteral("SECONDS")}};
+  for (const PortBackup& r : results)
+    rows.push_back({r.port, resultText(r), r.file.isEmpty() ? QStringLiteral("-") : r.file, QString::number(r.bytes),
+                    secondsText(r.seconds)});
+  std::vector<qsizetype> width(rows.front().size(), 0);
+  for (const QStringList& row : rows)
+    for (qsizetype c = 0; c < row.size(); ++c) width[static_cast<size_t>(c)] = std::max(width[static_cast<size_t>(c)], row[c].size());
+  QString out;
+  for (const QStringList& row : rows) {
+    QString line;
+    for (qsizetype c = 0; c < row.size(); ++c) {
+      const qsizetype w = width[static_cast<size_t>(c)];
+      // Numbers to the right, texts to the left.
+      line += c >= 3 ? row[c].rightJustified(w) : row[c].leftJustified(w);
+      if (c + 1 < row.size()) line += QStringLiteral("  ");
+    }
+    out += line.trimmed() + u'\n';
+  }
+  return out;
+}
+
+QString summaryJson(const std::vector<PortBackup>& results) {
+  QJsonArray list;
+  for (const PortBackup& r : results) {
+    QJsonObject o;
+    o[QStringLiteral("port")] = r.port;
+    o[QStringLiteral("ok")] = r.ok;
+    o[QStringLiteral("interrupted")] = r.interrupted;
+    o[QStringLiteral("status")] = r.status;
+    o[QStringLiteral("resultCode")] = r.resultCode;
+    o[QStringLiteral("file")] = r.file.isEmpty() ? QJsonValue() : QJsonValue(r.file);
+    o[QStringLiteral("bytes")] = static_cast<qint64>(r.bytes);
+    o[QStringLiteral("seconds")] = r.seconds;
+    o[QStringLiteral("messages")] = QJsonArray::fromStringList(r.messages);
+    list.append(o);
+  }
+  return QString::fromUtf8(QJsonDocument(list).toJson(QJsonDocument::Indented));
+}
+
+}  // namespace orbisk::cli
