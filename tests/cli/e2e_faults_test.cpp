@@ -91,8 +91,8 @@ TEST_F(CliFaults, ASimulatorKilledAtAnyMomentEndsTheTransferCleanly) {
   }
 }
 
-// A port another program is using: the second command is refused at once, or, where the system
-// lets two programs share the line, it still ends by itself without touching the first one's file.
+// A port another program is using: the line is opened exclusively, so the second command is
+// refused at once as a busy port.
 TEST_F(CliFaults, APortInUseByAnotherProcess) {
   SimProcess sim;
   ASSERT_TRUE(sim.start({"--paced"}));
@@ -102,7 +102,9 @@ TEST_F(CliFaults, APortInUseByAnotherProcess) {
   const Outcome second = cli({"clock", "--port", sim.device()}, 15000);
   std::printf("[ observed ] second command on a port in use: exit %d after %lld ms: %s\n", second.status,
               static_cast<long long>(second.ms), qPrintable(second.err.trimmed()));
-  EXPECT_TRUE(second.status == 1 || second.status == 0) << second.err.toStdString();
+  EXPECT_EQ(second.status, 1) << second.err.toStdString();
+  EXPECT_TRUE(second.err.startsWith(QStringLiteral("Порт занят"))) << second.err.toStdString();
+  EXPECT_LT(second.ms, 3000);
   first.kill();
   first.waitForFinished();
 }
@@ -113,8 +115,10 @@ TEST_F(CliFaults, AnOutputFolderThatCannotBeWritten) {
   ASSERT_TRUE(sim.start({}));
   const QString out = sample + QStringLiteral("/sub/out.rcf");
   const Outcome r = cli({"read", "--port", sim.device(), "--out", out, "--no-backup"}, 60000);
-  EXPECT_NE(r.status, 0) << r.err.toStdString();
-  EXPECT_FALSE(r.err.isEmpty());
+  // Found out before the read starts, not after a quarter of an hour of it.
+  EXPECT_EQ(r.status, 2) << r.err.toStdString();
+  EXPECT_EQ(r.err, out + QStringLiteral(": Не сохраняется\n"));
+  EXPECT_LT(r.ms, 3000);
   EXPECT_EQ(readAll(sample).size(), kImageSize);
 }
 
