@@ -26,8 +26,9 @@ QByteArray ReceiverEngine::feed(const uint8_t* bytes, int n, uint32_t nowMs) {
   if (faults_.silent || n <= 0) return out_;
   now_ = nowMs;
   // The PC sends every block in one go, so a pause inside one means it gave up on the
-  // conversation. Pauses between blocks are normal; a greeting that lands there is taken as
-  // the start of a block and the PC's retry a second later is then in a pause.
+  // conversation. Pauses between blocks are normal, of any length (the PC's own waits run up
+  // to 10 s): no limit applies there. A greeting that lands there is taken as the start of a
+  // block and the PC's retry a second later is then in a pause.
   if (!acc_.isEmpty() && resyncGapMs_ != 0 && nowMs - lastByteAt_ > resyncGapMs_) resync();
   for (int i = 0; i < n; ++i) onByte(bytes[i]);
   lastByteAt_ = nowMs;
@@ -152,6 +153,8 @@ void ReceiverEngine::finishPart() {
     case Part::Record: finishRecord(); break;
     case Part::Sims:
       std::memcpy(pending_->data() + off::kSims, p, off::kSimsSize);
+      // The block is done: the wait for "K" is a pause between blocks, however long it takes.
+      acc_.clear();
       if (ack()) state_ = State::AwaitK;
       break;
     case Part::SetClock: {

@@ -80,6 +80,19 @@ TEST_F(EngineTest, ANewConversationRightAfterAWriteIsNotMistakenForAnAbandonedOn
   EXPECT_GT(send("A", now + 600).size(), 100);
 }
 
+// The PC may take its time between blocks (pauses of 500 ms, waits of up to 10 s): only a
+// pause inside a block gives the conversation up.
+TEST_F(EngineTest, TheClosingKIsTakenOverHoweverLongAfterTheSimNumbers) {
+  for (uint32_t pause : {400u, 3000u, 12000u}) {
+    writeUpToK();
+    now += pause;
+    EXPECT_EQ(send("K"), kOk) << pause;
+    now += 1000;
+  }
+  EXPECT_EQ(engine.writesTaken(), 3);
+  EXPECT_EQ(engine.memory().phoneCount(1), 2);
+}
+
 TEST_F(EngineTest, GreetingsFaultsAndRefusals) {
   engine.faults().answerOnTry = 3;
   EXPECT_TRUE(send("P").isEmpty());

@@ -6,6 +6,7 @@
 #include "core/exchange/csv_text.h"
 #include "core/exchange/exchange_texts.h"
 #include "core/exchange/phone_fields.h"
+#include "core/files/regular_file.h"
 #include "core/image/cp1251.h"
 #include "core/image/settings_lists.h"
 #include "core/records/phone_codec.h"
@@ -60,7 +61,7 @@ namespace orbisk {
 
 bool readCsvFile(const QString& path, QByteArray& bytes) {
   QFile f(path);
-  if (!f.open(QIODevice::ReadOnly) || f.size() > kMaxCsvBytes) return false;
+  if (!openRegularFile(f, QIODevice::ReadOnly) || f.size() > kMaxCsvBytes) return false;
   bytes = f.read(kMaxCsvBytes + 1);
   return bytes.size() <= kMaxCsvBytes && f.error() == QFileDevice::NoError;
 }

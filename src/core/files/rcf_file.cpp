@@ -1,5 +1,7 @@
 #include "core/files/rcf_file.h"
 
+#include "core/files/regular_file.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <memory>
@@ -25,7 +27,7 @@ WriteResult writeImageFile(const QString& path, WriteMode mode, ConfigImage& img
 ReadResult readImageFile(const QString& path, ConfigImage& img, ReadAccess access) {
   QFile f(path);
   const QIODevice::OpenMode mode = access == ReadAccess::Writable ? QIODevice::ReadWrite : QIODevice::ReadOnly;
-  if (path.isEmpty() || !f.open(mode | QIODevice::ExistingOnly)) return ReadResult::CannotOpen;
+  if (path.isEmpty() || !openRegularFile(f, mode | QIODevice::ExistingOnly)) return ReadResult::CannotOpen;
   auto buf = std::make_unique<ConfigImage>();
   const qint64 got = f.read(reinterpret_cast<char*>(buf->data()), kImageSize);
   f.close();

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
 #include <memory>
@@ -200,4 +202,19 @@ TEST(FileCommands, SaveAsOntoAnExistingNameAsksAndNoReopensTheDialog) {
   EXPECT_FALSE(f.st->busy);
   f.cmd.newFile();
   EXPECT_EQ(f.st->shortFileName, QStringLiteral("OrbData2"));
+}
+
+// Open on a FIFO or a device: refused at once, with the same message as a file it cannot open.
+TEST(FileCommands, OpenOnAFifoOrADeviceDoesNotBlock) {
+  Fixture f;
+  const QString fifo = f.dir.path("pipe.rcf");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  f.st->modified = false;
+  for (const QString& path : {fifo, QStringLiteral("/dev/ptmx"), QStringLiteral("/dev/zero")}) {
+    f.p.openChoices = {path};
+    f.cmd.open();
+    EXPECT_EQ(f.p.messages.last(), QStringLiteral("Не могу открыть файл")) << path.toStdString();
+    EXPECT_EQ(f.st->resultCode, 1);
+  }
+  EXPECT_EQ(f.refreshes, 0);
 }

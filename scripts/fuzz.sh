@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with clang (libFuzzer, AddressSanitizer, UBSan) in build/fuzz and runs
+# each for SECONDS (default 60) on a copy of its seeds. Prints per target the runs, executions a
+# second, coverage and findings; a finding is saved under build/fuzz/findings/<target>/ and
+# belongs, once mended, in tests/fuzz/regressions/<target>/.
+# Usage: scripts/fuzz.sh [SECONDS]
+set -uo pipefail
+cd "$(dirname "$0")/.."
+seconds="${1:-60}"
+bash scripts/deps.sh clang libclang-rt-14-dev >/dev/null || exit 1
+export CC=clang CXX=clang++
+cmake -S . -B build/fuzz -DORBISK_FUZZ=ON -DORBISK_TESTS=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null || exit 1
+cmake --build build/fuzz -j"$(nproc)" --target fuzz_config_file fuzz_read_stream fuzz_link_replies \
+  fuzz_csv_import fuzz_sim_engine fuzz_cli_args >build/fuzz/build.log 2>&1 || { tail -40 build/fuzz/build.log; exit 1; }
+
+export ASAN_OPTIONS=detect_leaks=0:abort_on_error=0
+export QT_QPA_PLATFORM=offscreen
+failed=0
+printf '%-14s %10s %10s %8s %8s %s\n' target runs exec/s cov ft findings
+for t in config_file read_stream link_replies csv_import sim_engine cli_args; do
+  work="build/fuzz/corpus/$t"
+  found="build/fuzz/findings/$t"
+  rm -rf "$work" && mkdir -p "$work" "$found"
+  cp tests/fuzz/corpus/$t/* "$work/"
+  log="build/fuzz/$t.log"
+  build/fuzz/fuzz/fuzz_$t -max_total_time="$seconds" -max_len=120000 -timeout=10 -rss_limit_mb=2048 \
+    -print_final_stats=1 -artifact_prefix="$found/" "$work" >"$log" 2>&1
+  rc=$?
+  runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$')
+  last=$(grep -E '#[0-9]+.*(cov|DONE|pulse)' "$log" | tail -1)
+  cov=$(grep -o 'cov: [0-9]*' <<<"$last" | grep -o '[0-9]*')
+  ft=$(grep -o 'ft: [0-9]*' <<<"$last" | grep -o '[0-9]*')
+  eps=$(grep -o 'stat::average_exec_per_sec: *[0-9]*' "$log" | grep -o '[0-9]*$')
+  n=$(find "$found" -type f | wc -l)
+  printf '%-14s %10s %10s %8s %8s %s\n' "$t" "${runs:-?}" "${eps:-?}" "${cov:-?}" "${ft:-?}" "$n"
+  if [ "$rc" -ne 0 ] || [ "$n" -ne 0 ]; then
+    failed=1
+    grep -E 'ERROR|rule broken|SUMMARY' "$log" | head -5
+  fi
+done
+exit "$failed"
