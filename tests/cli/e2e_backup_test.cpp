@@ -23,11 +23,6 @@
 namespace orbisk::test {
 namespace {
 
-struct CliRun {
-  int status = -1;  // -1 when it did not end by itself
-  QString out, err;
-};
-
 class BackupEndToEnd : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -47,17 +42,7 @@ class BackupEndToEnd : public ::testing::Test {
     for (const QString& p : ports) a << "--port" << p;
     return a;
   }
-  static CliRun cli(const QStringList& args) {
-    QProcess p;
-    p.start(cliBinary(), args);
-    p.closeWriteChannel();
-    CliRun r;
-    if (!p.waitForFinished(60000)) return r;
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    if (p.exitStatus() == QProcess::NormalExit) r.status = p.exitCode();
-    return r;
-  }
+  static CliResult cli(const QStringList& args) { return runCli(args); }
   QStringList saved() const { return QDir(dir.path("out")).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
   // The simulator's memory from byte 8 on: the first bytes are the clock stamp and signature.
   void expectSample(const QString& file) const {
@@ -78,7 +63,7 @@ TEST_F(BackupEndToEnd, EveryPortIsSavedUnderItsNameByteForByte) {
   for (int i = 0; i < 3; ++i) startSim();
   QElapsedTimer t;
   t.start();
-  const CliRun r = cli(backupArgs() << "--jobs" << "2");
+  const CliResult r = cli(backupArgs() << "--jobs" << "2");
   ASSERT_EQ(r.status, 0) << r.err.toStdString();
   const QStringList files = saved();
   ASSERT_EQ(files.size(), 3) << files.join(' ').toStdString();
@@ -103,7 +88,7 @@ TEST_F(BackupEndToEnd, FailedReceiversDoNotStopTheOthers) {
   startSim({"--silent"});
   startSim({"--wrong-header", "2"});
   startSim();
-  const CliRun r = cli(backupArgs() << "--json");
+  const CliResult r = cli(backupArgs() << "--json");
   ASSERT_EQ(r.status, 1) << r.err.toStdString();
   const QJsonArray list = QJsonDocument::fromJson(r.out.toUtf8()).array();
   ASSERT_EQ(list.size(), 4) << r.out.toStdString();
@@ -151,7 +136,7 @@ TEST_F(BackupEndToEnd, AFolderWhereNothingCanBeSavedReadsNothing) {
   startSim();
   const QString blocked = dir.path("file");
   writeAll(blocked, "x");
-  const CliRun r = cli({"backup", "--dir", blocked, "--port", ports.first()});
+  const CliResult r = cli({"backup", "--dir", blocked, "--port", ports.first()});
   EXPECT_EQ(r.status, 2) << r.err.toStdString();
   EXPECT_TRUE(backups.files("read").isEmpty());
 }

@@ -31,28 +31,13 @@
 namespace orbisk::test {
 namespace {
 
-struct CliResult {
-  int status = -1;  // -1 when it did not end by itself
-  QString out, err;
-};
-
 class CliEndToEnd : public ::testing::Test {
  protected:
   void SetUp() override {
     if (SimProcess::binary().isEmpty() || cliBinary().isEmpty())
       GTEST_SKIP() << "halvorn-sim or orbisk-cli not found (ORBISK_TEST_BIN_DIR)";
   }
-  static CliResult cli(const QStringList& args) {
-    QProcess p;
-    p.start(cliBinary(), args);
-    p.closeWriteChannel();  // no terminal, no answers
-    CliResult r;
-    if (!p.waitForFinished(60000)) return r;
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    if (p.exitStatus() == QProcess::NormalExit) r.status = p.exitCode();
-    return r;
-  }
+  static CliResult cli(const QStringList& args) { return runCli(args); }
   QStringList files() const { return QDir(dir.root()).entryList(QDir::Files | QDir::Hidden); }
 
   TempCwd dir;

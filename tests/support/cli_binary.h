@@ -3,7 +3,9 @@
 #pragma once
 
 #include <QFileInfo>
+#include <QProcess>
 #include <QString>
+#include <QStringList>
 
 namespace orbisk::test {
 
@@ -11,6 +13,24 @@ inline QString cliBinary() {
   const QString dir = qEnvironmentVariable("ORBISK_TEST_BIN_DIR");
   const QString path = dir.isEmpty() ? QStringLiteral(ORBISK_CLI_BINARY) : dir + QStringLiteral("/bin/orbisk-cli");
   return QFileInfo(path).isExecutable() ? path : QString();
+}
+
+struct CliResult {
+  int status = -1;  // -1 when it did not end by itself
+  QString out, err;
+};
+
+// Runs the built orbisk-cli to its end, with no terminal and no answers on its input.
+inline CliResult runCli(const QStringList& args) {
+  QProcess p;
+  p.start(cliBinary(), args);
+  p.closeWriteChannel();
+  CliResult r;
+  if (!p.waitForFinished(60000)) return r;
+  r.out = QString::fromUtf8(p.readAllStandardOutput());
+  r.err = QString::fromUtf8(p.readAllStandardError());
+  if (p.exitStatus() == QProcess::NormalExit) r.status = p.exitCode();
+  return r;
 }
 
 }  // namespace orbisk::test
