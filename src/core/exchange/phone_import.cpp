@@ -25,6 +25,9 @@ void planSlots(const ConfigImage& img, const ImportedPhones& rows, ImportResult&
 }
 
 bool addMissingExpanders(ConfigImage& out, ExpanderSet set, ImportResult& r) {
+  // With a count of 0 the tree shows no expander, yet a write still sends the mask: an import
+  // into one slot must not take the others' bits off the receiver, so it only ever adds bits.
+  set.mask = static_cast<uint16_t>(set.mask | out.mask());
   for (int slot = 0; slot < kSlotCount; ++slot) {
     SlotImport& s = r.perSlot[static_cast<size_t>(slot)];
     if (s.rows == 0 || set.inUse(slot)) continue;
