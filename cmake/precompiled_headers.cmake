@@ -17,3 +17,11 @@ function(orbisk_pch target kind)
     target_precompile_headers(${target} PRIVATE ${ORBISK_PCH_${kind}})
   endif()
 endfunction()
+
+# orbisk_pch_reuse(target from): target has from's defines and options, so from's compiled
+# header serves it too (the test programs share the test support library's).
+function(orbisk_pch_reuse target from)
+  if(ORBISK_PCH)
+    target_precompile_headers(${target} REUSE_FROM ${from})
+  endif()
+endfunction()

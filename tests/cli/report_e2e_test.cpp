@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 #include <memory>
 
+#include "built_programs.h"
 #include "core/files/rcf_file.h"
 #include "core/image/cp1251.h"
 #include "core/records/phone_codec.h"

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "built_programs.h"
+
 namespace orbisk::test {
 
 inline QString cliBinary() {

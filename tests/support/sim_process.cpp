@@ -1,5 +1,7 @@
 #include "sim_process.h"
 
+#include "built_programs.h"
+
 #include <QFileInfo>
 
 namespace orbisk::test {

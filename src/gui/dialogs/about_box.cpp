@@ -1,4 +1,5 @@
 #include "gui/dialogs/about_box.h"
+#include "gui/dialogs/button_texts.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -19,7 +20,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   inner->addWidget(new QLabel(QStringLiteral("Программа: Orbisk"), panel));
   inner->addWidget(new QLabel(QStringLiteral("Версия:  1.14.02"), panel));
   inner->setContentsMargins(24, 16, 24, 16);
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  auto* ok = new QPushButton(ui::kOkButton, this);
   ok->setObjectName(QStringLiteral("OKButton"));
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include "gui/dialogs/button_texts.h"  // kCancelButton
+
 namespace orbisk::ui {
 
 inline const QString kImportPhonesItem = QStringLiteral("Импорт телефонов...");
@@ -21,7 +23,6 @@ inline const QString kImportErrorsHeading = QStringLiteral("Ничего не и
 inline const QString kImportReadyHeading = QStringLiteral("Нажмите \"Импорт\", чтобы выполнить:");
 inline const QString kImportButton = QStringLiteral("Импорт");
 inline const QString kCloseButton = QStringLiteral("Закрыть");
-inline const QString kCancelButton = QStringLiteral("Отмена");
 
 inline const QString kExportCaption = QStringLiteral("Экспорт телефонов");
 inline const QString kExportWhatHeading = QStringLiteral("Что экспортировать");

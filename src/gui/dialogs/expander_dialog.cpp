@@ -11,6 +11,7 @@
 #include "core/image/cp1251.h"
 #include "core/records/phone_codec.h"
 #include "gui/dialogs/sim_number_entry.h"
+#include "gui/dialogs/button_texts.h"
 
 namespace orbisk {
 namespace {
@@ -63,10 +64,10 @@ void TForm3::buildShownPart() {
   Edit1->installEventFilter(this);
   Label2->setBuddy(Edit1);
 
-  Button1 = new QPushButton(QStringLiteral("OK"), shown);
+  Button1 = new QPushButton(ui::kOkButton, shown);
   Button1->setObjectName(QStringLiteral("Button1"));
   Button1->setDefault(true);
-  Button2 = new QPushButton(QStringLiteral("Отмена"), shown);
+  Button2 = new QPushButton(ui::kCancelButton, shown);
   Button2->setObjectName(QStringLiteral("Button2"));
   Button2->setAutoDefault(false);
   connect(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);

@@ -1,4 +1,5 @@
 #include "gui/dialogs/memory_test_dialog.h"
+#include "gui/dialogs/button_texts.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -67,10 +68,10 @@ TForm6::TForm6(Step step1, Step step2, QWidget* parent)
   pal.setColor(QPalette::Base, pal.color(QPalette::Window));
   Memo1->setPalette(pal);
 
-  BTpamyes = addButton("BTpamyes", QStringLiteral("Yes"));
-  BTpamread = addButton("BTpamread", QStringLiteral("Читать"));
-  BTpamok = addButton("BTpamok", QStringLiteral("OK"));
-  BTpamcan = addButton("BTpamcan", QStringLiteral("No"));
+  BTpamyes = addButton("BTpamyes", ui::kYesEnglishButton);
+  BTpamread = addButton("BTpamread", ui::kReadButton);
+  BTpamok = addButton("BTpamok", ui::kOkButton);
+  BTpamcan = addButton("BTpamcan", ui::kNoEnglishButton);
   BTpamread->hide();
   BTpamok->hide();
   connect(BTpamyes, &QPushButton::clicked, this, &TForm6::BTpamyesClick);
@@ -106,9 +107,8 @@ void TForm6::placeControls() {
   probe.setFont(BTpamyes->font());
   int buttonWidth = kButtonWidth;
   int buttonHeight = kButtonHeight;
-  for (const QString& caption : {QStringLiteral("Yes"), QStringLiteral("Да"), QStringLiteral("Читать"),
-                                 QStringLiteral("OK"), QStringLiteral("No"), QStringLiteral("Нет"),
-                                 QStringLiteral("Отмена")}) {
+  for (const QString& caption : {ui::kYesEnglishButton, ui::kYesButton, ui::kReadButton, ui::kOkButton,
+                                 ui::kNoEnglishButton, ui::kNoButton, ui::kCancelButton}) {
     probe.setText(caption);
     buttonWidth = std::max(buttonWidth, probe.sizeHint().width());
     buttonHeight = std::max(buttonHeight, probe.sizeHint().height());
@@ -137,8 +137,8 @@ void TForm6::FormActivate() {
   BTpamcan->show();
   BTpamread->hide();
   BTpamok->hide();
-  BTpamyes->setText(QStringLiteral("Да"));
-  BTpamcan->setText(QStringLiteral("Нет"));
+  BTpamyes->setText(ui::kYesButton);
+  BTpamcan->setText(ui::kNoButton);
   makeDefault(BTpamcan);
   zapmemo0();
 }
@@ -154,7 +154,7 @@ void TForm6::zapmemo0() { setLines(kWarning); }
 void TForm6::zapmemo1() {
   setLines(kValuesStored);
   BTpamyes->hide();
-  BTpamcan->setText(QStringLiteral("Отмена"));
+  BTpamcan->setText(ui::kCancelButton);
   BTpamcan->show();
   BTpamread->show();
 }

@@ -1,4 +1,5 @@
 #include "gui/dialogs/port_dialog.h"
+#include "gui/dialogs/button_texts.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -47,10 +48,10 @@ TForm4::TForm4(MainState& st, std::function<void(const QString&)> showPort, QWid
   // A typed name is the choice itself; it is not added to the probed list.
   ComboBox1->setInsertPolicy(QComboBox::NoInsert);
 
-  Button1 = new QPushButton(QStringLiteral("OK"), this);
+  Button1 = new QPushButton(ui::kOkButton, this);
   Button1->setObjectName(QStringLiteral("Button1"));
   Button1->setDefault(true);
-  Button2 = new QPushButton(QStringLiteral("Отмена"), this);
+  Button2 = new QPushButton(ui::kCancelButton, this);
   Button2->setObjectName(QStringLiteral("Button2"));
   Button2->setAutoDefault(false);
   connect(Button1, &QPushButton::clicked, this, &TForm4::Button1Click);

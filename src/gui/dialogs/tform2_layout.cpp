@@ -8,6 +8,7 @@
 
 #include "gui/dialogs/field_edit.h"
 #include "gui/dialogs/tform2.h"
+#include "gui/dialogs/button_texts.h"
 
 namespace orbisk {
 namespace {
@@ -43,7 +44,7 @@ void TForm2::buildControls() {
   for (FieldEdit* cell : cells_) cell->setFont(editFont);
   Ecomment->setFont(editFont);
 
-  Button1 = new QPushButton(QStringLiteral("OK"), this);
+  Button1 = new QPushButton(ui::kOkButton, this);
   Button1->setObjectName(QStringLiteral("Button1"));
   Button1->setDefault(true);
   Button2 = new QPushButton(QStringLiteral("Cancel"), this);

@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "gui/dialogs/trace_texts.h"
+#include "gui/dialogs/button_texts.h"
 
 namespace orbisk {
 
@@ -22,10 +23,10 @@ TraceDialog::TraceDialog(QWidget* parent) : QDialog(parent) {
   TraceFile->setMinimumWidth(360);
   Browse = new QPushButton(text::kTraceBrowse, this);
   Browse->setObjectName(QStringLiteral("Browse"));
-  Button1 = new QPushButton(QStringLiteral("OK"), this);
+  Button1 = new QPushButton(ui::kOkButton, this);
   Button1->setObjectName(QStringLiteral("Button1"));
   Button1->setDefault(true);
-  Button2 = new QPushButton(QStringLiteral("Отмена"), this);
+  Button2 = new QPushButton(ui::kCancelButton, this);
   Button2->setObjectName(QStringLiteral("Button2"));
 
   auto* grid = new QGridLayout(this);

@@ -7,14 +7,12 @@
 
 #include "core/state/main_state.h"
 #include "gui/main_window/report_menu_texts.h"
+#include "gui/dialogs/button_texts.h"
 
 namespace orbisk {
 
 namespace {
 
-const QString kOkButton = QStringLiteral("OK");
-const QString kYesButton = QStringLiteral("Yes");
-const QString kNoButton = QStringLiteral("No");
 const QString kCancelButton = QStringLiteral("Cancel");
 const QString kWarningCaption = QStringLiteral("Warning");
 
@@ -75,7 +73,7 @@ void QtPrompter::message(const QString& text) { messageCaptioned(kProgramTitle, 
 void QtPrompter::messageCaptioned(const QString& caption, const QString& text) {
   QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::NoButton, parent_);
   // The program's own button texts: Qt's Russian translation would make them "ОК" and so on.
-  QPushButton* ok = box.addButton(kOkButton, QMessageBox::AcceptRole);
+  QPushButton* ok = box.addButton(ui::kOkButton, QMessageBox::AcceptRole);
   box.setDefaultButton(ok);
   box.setEscapeButton(ok);
   box.exec();
@@ -83,8 +81,8 @@ void QtPrompter::messageCaptioned(const QString& caption, const QString& text) {
 
 Answer QtPrompter::ask(const QString& text, bool withNo) {
   QMessageBox box(QMessageBox::Warning, kWarningCaption, text, QMessageBox::NoButton, parent_);
-  box.addButton(kYesButton, QMessageBox::YesRole);
-  QPushButton* no = withNo ? box.addButton(kNoButton, QMessageBox::NoRole) : nullptr;
+  box.addButton(ui::kYesEnglishButton, QMessageBox::YesRole);
+  QPushButton* no = withNo ? box.addButton(ui::kNoEnglishButton, QMessageBox::NoRole) : nullptr;
   QPushButton* cancel = box.addButton(kCancelButton, QMessageBox::RejectRole);
   box.setEscapeButton(cancel);
   box.exec();
