@@ -15,11 +15,10 @@ rm -rf "$out"
 if [ "${1:-}" = "--from" ]; then
   tree=$(cd "${2:?--from needs a build folder}" && pwd)
   grep -q '^CMAKE_BUILD_TYPE:STRING=Release$' "$tree/CMakeCache.txt" || { echo "$tree is not a Release build" >&2; exit 1; }
-  cmake --build "$tree" -j"$(nproc)"
 else
   cmake -S "$root" -B "$tree" -DCMAKE_BUILD_TYPE=Release -DORBISK_TESTS=OFF -DORBISK_WERROR=ON >/dev/null
-  cmake --build "$tree" -j"$(nproc)"
 fi
+cmake --build "$tree" -j"$(nproc)"
 (cd "$tree" && cpack -G DEB -B "$out" >/dev/null)
 rm -rf "$out/_CPack_Packages"
 ls "$out"/orbisk_*.deb

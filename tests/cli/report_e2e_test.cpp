@@ -8,48 +8,33 @@
 #include <QStandardPaths>
 #include <memory>
 
-#include "built_programs.h"
 #include "core/files/rcf_file.h"
 #include "core/image/cp1251.h"
 #include "core/records/phone_codec.h"
 #include "sim/sample_config.h"
+#include "support/cli_binary.h"
 #include "support/temp_dir.h"
 
 namespace orbisk::test {
 namespace {
 
-struct ToolRun {
-  int status = -1;
-  QString out, err;
-};
-
-// A tool run to its end; env empty = this process's environment.
-ToolRun run(const QString& program, const QStringList& args, const QProcessEnvironment& env = {}) {
-  QProcess p;
-  if (!env.isEmpty()) p.setProcessEnvironment(env);
-  p.start(program, args);
-  p.closeWriteChannel();
-  ToolRun r;
-  if (!p.waitForFinished(120000)) return r;
-  r.out = QString::fromUtf8(p.readAllStandardOutput());
-  r.err = QString::fromUtf8(p.readAllStandardError());
-  if (p.exitStatus() == QProcess::NormalExit) r.status = p.exitCode();
-  return r;
+// As runProgram, with two minutes for a report of a whole configuration.
+CliResult run(const QString& program, const QStringList& args, const QProcessEnvironment& env = {}) {
+  return runProgram(program, args, env, 120000);
 }
 
 class ReportCli : public ::testing::Test {
  protected:
   void SetUp() override {
-    const QString binDir = qEnvironmentVariable("ORBISK_TEST_BIN_DIR");
-    cli = binDir.isEmpty() ? QStringLiteral(ORBISK_CLI_BINARY) : binDir + QStringLiteral("/bin/orbisk-cli");
-    if (!QFileInfo(cli).isExecutable()) GTEST_SKIP() << "orbisk-cli not found (ORBISK_TEST_BIN_DIR)";
+    cli = cliBinary();
+    if (cli.isEmpty()) GTEST_SKIP() << "orbisk-cli not found (ORBISK_TEST_BIN_DIR)";
     pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
     ASSERT_FALSE(pdftotext.isEmpty()) << "pdftotext missing: scripts/deps.sh installs poppler-utils";
   }
   void save(const QString& name, ConfigImage& img) {
     ASSERT_EQ(writeImageFile(dir.path(name), WriteMode::CreateNew, img), WriteResult::Ok);
   }
-  ToolRun report(const QString& file, const QString& out) { return run(cli, {"report", file, "--out", out}); }
+  CliResult report(const QString& file, const QString& out) { return run(cli, {"report", file, "--out", out}); }
   QString pdfText(const QString& pdf, int page = 0) {
     QStringList args{"-layout"};
     if (page > 0) args << "-f" << QString::number(page) << "-l" << QString::number(page);
@@ -79,7 +64,7 @@ TEST_F(ReportCli, PdfHoldsCyrillicCommentAndFifteenSymbolNumberWhole) {
   // Without a display, even where the environment names one that is not there.
   QProcessEnvironment env = headless();
   env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-  const ToolRun r = run(cli, {"report", "small.rcf", "--out", "small.pdf"}, env);
+  const CliResult r = run(cli, {"report", "small.rcf", "--out", "small.pdf"}, env);
   ASSERT_EQ(r.status, 0) << r.err.toStdString();
   EXPECT_TRUE(readAll(dir.path("small.pdf")).startsWith("%PDF-"));
   const QString text = pdfText(dir.path("small.pdf"));
@@ -94,7 +79,7 @@ TEST_F(ReportCli, FullConfigurationRepeatsTheColumnCaptionsOnEveryPage) {
   auto img = std::make_unique<ConfigImage>();
   sim::buildFull(*img);
   save("full.rcf", *img);
-  const ToolRun r = report("full.rcf", "full.pdf");
+  const CliResult r = report("full.rcf", "full.pdf");
   ASSERT_EQ(r.status, 0) << r.err.toStdString();
   const QString info = run(QStandardPaths::findExecutable(QStringLiteral("pdfinfo")), {dir.path("full.pdf")}).out;
   const QRegularExpressionMatch pages = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info);
@@ -114,7 +99,7 @@ TEST_F(ReportCli, HtmlByItsExtensionAndOtherNamesRefused) {
   sim::buildSample(*img);
   save("sample.rcf", *img);
   for (const char* name : {"sample.html", "SAMPLE.HTM"}) {
-    const ToolRun r = report("sample.rcf", QString::fromLatin1(name));
+    const CliResult r = report("sample.rcf", QString::fromLatin1(name));
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     const QString html = QString::fromUtf8(readAll(dir.path(QString::fromLatin1(name))));
     EXPECT_TRUE(html.startsWith(QStringLiteral("<!DOCTYPE html>")));
@@ -123,13 +108,13 @@ TEST_F(ReportCli, HtmlByItsExtensionAndOtherNamesRefused) {
   }
 
   for (const char* name : {"sample.txt", "sample", "sample.pdf.bak"}) {
-    const ToolRun r = report("sample.rcf", QString::fromLatin1(name));
+    const CliResult r = report("sample.rcf", QString::fromLatin1(name));
     EXPECT_EQ(r.status, 2) << name;
     EXPECT_TRUE(r.err.contains(QStringLiteral(".pdf, .html or .htm"))) << r.err.toStdString();
     EXPECT_FALSE(QFileInfo::exists(dir.path(QString::fromLatin1(name))));
   }
   writeAll(dir.path("broken.rcf"), QByteArray(100, 'x'));
-  ToolRun r = report("broken.rcf", "broken.pdf");
+  CliResult r = report("broken.rcf", "broken.pdf");
   EXPECT_EQ(r.status, 2);
   EXPECT_FALSE(QFileInfo::exists(dir.path("broken.pdf")));
   r = report("sample.rcf", dir.path("no-such-folder/sample.pdf"));
@@ -144,7 +129,7 @@ TEST_F(ReportCli, OtherCommandsNeedNoDisplayPlatform) {
   // A platform that cannot start here would end the program if anything but the report loaded one.
   QProcessEnvironment env = headless();
   env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-  const ToolRun r = run(cli, {"show", "sample.rcf"}, env);
+  const CliResult r = run(cli, {"show", "sample.rcf"}, env);
   EXPECT_EQ(r.status, 0) << r.err.toStdString();
   EXPECT_TRUE(r.out.contains(QStringLiteral("Ademco_685")));
 }

@@ -22,17 +22,23 @@ struct CliResult {
   QString out, err;
 };
 
-// Runs the built orbisk-cli to its end, with no terminal and no answers on its input.
-inline CliResult runCli(const QStringList& args) {
+// Runs a program to its end, with no terminal and no answers on its input; an empty env is
+// this process's environment.
+inline CliResult runProgram(const QString& program, const QStringList& args, const QProcessEnvironment& env = {},
+                            int limitMs = 60000) {
   QProcess p;
-  p.start(cliBinary(), args);
+  if (!env.isEmpty()) p.setProcessEnvironment(env);
+  p.start(program, args);
   p.closeWriteChannel();
   CliResult r;
-  if (!p.waitForFinished(60000)) return r;
+  if (!p.waitForFinished(limitMs)) return r;
   r.out = QString::fromUtf8(p.readAllStandardOutput());
   r.err = QString::fromUtf8(p.readAllStandardError());
   if (p.exitStatus() == QProcess::NormalExit) r.status = p.exitCode();
   return r;
 }
+
+// The built orbisk-cli, run as above.
+inline CliResult runCli(const QStringList& args) { return runProgram(cliBinary(), args); }
 
 }  // namespace orbisk::test
