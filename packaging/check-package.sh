@@ -4,7 +4,7 @@
 # Usage: packaging/check-package.sh [folder of the .deb]   (default build/package)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/deps.sh" desktop-file-utils appstream man-db
+"$root/scripts/deps.sh" desktop-file-utils appstream man-db lintian
 
 debs=("${1:-$root/build/package}"/orbisk_*.deb)
 [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || { echo "expected one orbisk_*.deb, found: ${debs[*]}" >&2; exit 1; }
@@ -20,7 +20,8 @@ expected=(/usr/bin/orbisk /usr/bin/orbisk-cli /usr/bin/halvorn-sim
   /usr/share/applications/orbisk.desktop
   /usr/share/metainfo/org.example.orbisk.metainfo.xml
   /usr/share/icons/hicolor/scalable/apps/orbisk.svg
-  /usr/share/man/man1/orbisk.1.gz /usr/share/man/man1/orbisk-cli.1.gz /usr/share/man/man1/halvorn-sim.1.gz)
+  /usr/share/man/man1/orbisk.1.gz /usr/share/man/man1/orbisk-cli.1.gz /usr/share/man/man1/halvorn-sim.1.gz
+  /usr/share/doc/orbisk/copyright /usr/share/doc/orbisk/changelog.gz)
 for size in 16 24 32 48 64 128 256; do expected+=("/usr/share/icons/hicolor/${size}x${size}/apps/orbisk.png"); done
 for f in "${expected[@]}"; do grep -qx -- "$f" "$scratch/files" && echo "ok $f" || fail "missing $f"; done
 
@@ -31,6 +32,20 @@ for d in libqt6core6 libqt6gui6 libqt6widgets6 libqt6serialport6 qt6-qpa-plugins
 done
 [ "$(dpkg-deb -f "$deb" Recommends)" = qt6-translations-l10n ] && echo "ok Recommends" || fail "Recommends"
 version=$(dpkg-deb -f "$deb" Version)
+
+echo "== lintian"
+# Every error and warning fails the check; informational tags are shown, and only those about
+# hardening and unneeded sections fail it.
+rc=0
+lintian --tag-display-limit 0 --display-info "$deb" > "$scratch/lintian" 2>&1 || rc=$?
+cat "$scratch/lintian"
+if grep -qE '^[EW]: |binary-has-unneeded-section|hardening-no-(relro|bindnow|pie)' "$scratch/lintian"; then
+  fail "lintian: $(grep -cE '^[EWI]: ' "$scratch/lintian") tags, errors, warnings or unneeded sections among them"
+elif [ $rc -ne 0 ]; then
+  fail "lintian exited with status $rc"
+else
+  echo "ok, no errors and no warnings"
+fi
 
 dpkg -x "$deb" "$scratch/root"
 usr=$scratch/root/usr

@@ -5,8 +5,9 @@ set -euo pipefail
 
 packages=(cmake g++ make qt6-base-dev qt6-serialport-dev qt6-translations-l10n libgtest-dev fonts-dejavu-core "$@")
 missing=()
-# pdftotext and pdftoppm: the tests read the configuration report's PDFs back.
-packages+=(poppler-utils)
+# pdftotext and pdftoppm: the tests read the configuration report's PDFs back. rsvg-convert
+# draws the icon's sizes when the tree is configured, and the package is packed from that tree.
+packages+=(poppler-utils librsvg2-bin)
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done

@@ -1,14 +1,50 @@
 #include <QIcon>
 #include <QMessageBox>
+#include <cstdio>
 #include <exception>
 #include <memory>
+#include <string_view>
 
 #include "gui/main_window/guarded_application.h"
 #include "core/state/main_state.h"
 #include "gui/main_window/qt_translations.h"
 #include "gui/main_window/tform1.h"
 
+namespace {
+
+constexpr const char* kHelpText =
+    "Usage: orbisk [Qt options]\n"
+    "       orbisk --help | --version\n"
+    "\n"
+    "The desktop program for Halvorn receiver configurations: the settings, the expanders and\n"
+    "their telephone lists, kept in .rcf files and moved to and from the receiver over a\n"
+    "serial port.\n"
+    "\n"
+    "Environment:\n"
+    "  ORBISK_PREFS_FILE  the preferences file instead of ~/.config/orbsk/orbsk.ini\n"
+    "  ORBISK_BACKUP_DIR  the folder of the automatic backups instead of\n"
+    "                     ~/.local/share/orbsk/backups\n"
+    "  QT_QPA_PLATFORM    Qt's platform plugin, for example xcb\n"
+    "\n"
+    "See orbisk(1); orbisk-cli(1) does the same from scripts.\n";
+
+// Answered before the application object exists, so that they work without a display.
+const char* infoOptionText(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    if (arg == "--version") return "orbisk " ORBISK_VERSION "\n";
+    if (arg == "--help" || arg == "-h") return kHelpText;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  if (const char* text = infoOptionText(argc, argv)) {
+    std::fputs(text, stdout);
+    return 0;
+  }
   orbisk::GuardedApplication app(argc, argv);
   QApplication::setApplicationName(orbisk::kProgramTitle);
   QApplication::setApplicationDisplayName(QString());
