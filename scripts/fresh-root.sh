@@ -21,7 +21,7 @@ command -v debootstrap >/dev/null || "$repo/scripts/deps.sh" debootstrap
 
 # The mirror this machine's own apt uses, so the root gets the same package versions.
 mirror=${ORBISK_DEBIAN_MIRROR:-$(grep -hoE '^(URIs:|deb) +[a-z]+://[^ ]+/debian/?( |$)' \
-  /etc/apt/sources.list /etc/apt/sources.list.d/*.sources 2>/dev/null | head -n 1 | awk '{print $2}')}
+  /etc/apt/sources.list /etc/apt/sources.list.d/*.sources 2>/dev/null | head -n 1 | awk '{print $2}' || true)}
 [ -n "$mirror" ] || { echo "no Debian mirror found; set ORBISK_DEBIAN_MIRROR" >&2; exit 2; }
 
 timed() {
