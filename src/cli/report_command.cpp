@@ -10,7 +10,7 @@
 #include "core/report/config_report.h"
 #include "core/report/report_texts.h"
 #include "core/state/main_state.h"
-#include "gui/report/report_document.h"
+#include "render/report_document.h"
 
 namespace orbisk::cli {
 namespace {

@@ -9,7 +9,7 @@
 #include "core/report/report_texts.h"
 #include "gui/main_window/report_menu_texts.h"
 #include "gui/main_window/tform1.h"
-#include "gui/report/report_document.h"
+#include "render/report_document.h"
 
 namespace orbisk {
 namespace {

@@ -1,4 +1,4 @@
-#include "gui/report/report_document.h"
+#include "render/report_document.h"
 
 #include <QFont>
 #include <QPageLayout>

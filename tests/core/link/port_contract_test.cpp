@@ -1,0 +1,199 @@
+// What the conversations rely on from a port, checked once and run on every kind of port: the
+// fake line the fast tests use, and the real Qt port on a pseudo-terminal. A fake that drifts
+// from the real port would let the fast tests pass where the program fails.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <QElapsedTimer>
+#include <QThread>
+#include <ctime>
+#include <functional>
+#include <memory>
+
+#include "core/link/qt_serial_port.h"
+#include "support/fake_port.h"
+
+namespace orbisk::test {
+namespace {
+
+// The receiver's end of the line, and the clock the port's waits run on.
+class Peer {
+ public:
+  virtual ~Peer() = default;
+  virtual QString portName() const = 0;
+  virtual std::unique_ptr<SerialPort> makePort() = 0;
+  virtual void send(const QByteArray& bytes) = 0;
+  // What the port has written since the last call, once n bytes are there (or a second passed).
+  virtual QByteArray takeWritten(int n) = 0;
+  // Lets bytes sent by the peer reach the port's side of the line.
+  virtual void settle() {}
+  virtual void hangUp() = 0;
+  virtual qint64 nowMs() = 0;
+};
+
+class FakePeer : public Peer {
+ public:
+  QString portName() const override { return QStringLiteral("COM1"); }
+  std::unique_ptr<SerialPort> makePort() override { return std::make_unique<FakePort>(line_); }
+  void send(const QByteArray& bytes) override { line_.arriveNow(bytes); }
+  QByteArray takeWritten(int) override {
+    const QByteArray all = line_.allWritten();
+    const QByteArray fresh = all.mid(taken_);
+    taken_ = all.size();
+    return fresh;
+  }
+  void hangUp() override { line_.gone = true; }
+  qint64 nowMs() override { return clock_.now; }
+
+ private:
+  FakeClock clock_{1000};
+  FakeLine line_{clock_};
+  qsizetype taken_ = 0;
+};
+
+// A pseudo-terminal whose master end we hold, as a USB adapter's far side.
+class PtyPeer : public Peer {
+ public:
+  PtyPeer() {
+    master_ = posix_openpt(O_RDWR | O_NOCTTY);
+    if (master_ >= 0 && grantpt(master_) == 0 && unlockpt(master_) == 0) name_ = QString::fromLocal8Bit(ptsname(master_));
+    timer_.start();
+  }
+  ~PtyPeer() override { hangUp(); }
+  QString portName() const override { return name_; }
+  std::unique_ptr<SerialPort> makePort() override { return std::make_unique<QtSerialPort>(); }
+  void send(const QByteArray& bytes) override {
+    ASSERT_EQ(::write(master_, bytes.constData(), static_cast<size_t>(bytes.size())), bytes.size());
+  }
+  QByteArray takeWritten(int n) override {
+    QByteArray got;
+    QElapsedTimer waited;
+    waited.start();
+    while (got.size() < n && waited.elapsed() < 1000) {
+      pollfd p{master_, POLLIN, 0};
+      if (poll(&p, 1, 50) <= 0) continue;
+      char buf[256];
+      const ssize_t r = ::read(master_, buf, sizeof buf);
+      if (r > 0) got.append(buf, static_cast<qsizetype>(r));
+    }
+    return got;
+  }
+  void settle() override { QThread::msleep(50); }
+  void hangUp() override {
+    if (master_ >= 0) ::close(master_);
+    master_ = -1;
+  }
+  qint64 nowMs() override { return timer_.elapsed(); }
+
+ private:
+  int master_ = -1;
+  QString name_;
+  QElapsedTimer timer_;
+};
+
+using PeerMaker = std::function<std::unique_ptr<Peer>()>;
+
+struct PortKind {
+  const char* name;
+  PeerMaker make;
+};
+
+class PortContract : public ::testing::TestWithParam<PortKind> {
+ protected:
+  void SetUp() override {
+    peer = GetParam().make();
+    ASSERT_FALSE(peer->portName().isEmpty());
+    port = peer->makePort();
+    ASSERT_EQ(port->open(peer->portName()), PortOpen::Ok);
+  }
+  void TearDown() override {
+    if (port) port->close();
+  }
+  // Reads n bytes, each within the port's one-byte wait, giving up after 200 empty waits.
+  QByteArray readBytes(int n) {
+    QByteArray got;
+    for (int empty = 0; got.size() < n && empty < 200;) {
+      uint8_t b = 0;
+      if (port->readByte(b)) got.append(static_cast<char>(b));
+      else ++empty;
+    }
+    return got;
+  }
+  std::unique_ptr<Peer> peer;
+  std::unique_ptr<SerialPort> port;
+};
+
+// Every byte value goes both ways unchanged and in order, the zero byte that refuses and the
+// line ends of an acknowledgement among them; a write has left when it returns.
+TEST_P(PortContract, BytesPassBothWaysUnchanged) {
+  QByteArray all;
+  for (int v = 0; v < 256; ++v) all.append(static_cast<char>(v));
+  ASSERT_TRUE(port->write(reinterpret_cast<const uint8_t*>(all.constData()), static_cast<int>(all.size())));
+  EXPECT_EQ(peer->takeWritten(256), all);
+  peer->send(all);
+  EXPECT_EQ(readBytes(256), all);
+}
+
+// An empty read waits about 10 ms on the port's clock: long enough not to spin a core while a
+// conversation waits, short enough for the window to repaint between reads.
+TEST_P(PortContract, AnEmptyReadWaitsAboutTenMilliseconds) {
+  const qint64 start = peer->nowMs();
+  const std::clock_t cpu = std::clock();
+  uint8_t b = 0;
+  for (int i = 0; i < 20; ++i) ASSERT_FALSE(port->readByte(b));
+  const qint64 waited = peer->nowMs() - start;
+  EXPECT_GE(waited, 20 * 8);
+  EXPECT_LE(waited, 20 * 60);
+  EXPECT_LT(static_cast<double>(std::clock() - cpu) / CLOCKS_PER_SEC, 0.1) << "the waits spin";
+}
+
+// A purge drops what had arrived before it and nothing that comes after.
+TEST_P(PortContract, PurgeDropsOnlyWhatArrivedBefore) {
+  peer->send("late reply\r\n");
+  peer->settle();
+  port->purge();
+  peer->send("OK\r\n");
+  EXPECT_EQ(readBytes(4), QByteArray("OK\r\n"));
+}
+
+// A line whose far end went away says so, so that the conversation ends at once instead of
+// waiting out its time-outs.
+TEST_P(PortContract, AFarEndThatGoesAwayIsVanished) {
+  peer->hangUp();
+  uint8_t b = 0;
+  const qint64 start = peer->nowMs();
+  for (int i = 0; i < 3 && !port->vanished(); ++i) EXPECT_FALSE(port->readByte(b));
+  EXPECT_TRUE(port->vanished());
+  EXPECT_LE(peer->nowMs() - start, 200);
+}
+
+// Every conversation opens and closes the port afresh.
+TEST_P(PortContract, ClosedAndOpenedAgainItWorks) {
+  port->close();
+  ASSERT_EQ(port->open(peer->portName()), PortOpen::Ok);
+  peer->send("R");
+  EXPECT_EQ(readBytes(1), QByteArray("R"));
+  const uint8_t ok[] = {'O', 'K'};
+  ASSERT_TRUE(port->write(ok, 2));
+  EXPECT_EQ(peer->takeWritten(2), QByteArray("OK"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, PortContract,
+    ::testing::Values(PortKind{"fake", [] { return std::unique_ptr<Peer>(std::make_unique<FakePeer>()); }},
+                      PortKind{"pty", [] { return std::unique_ptr<Peer>(std::make_unique<PtyPeer>()); }}),
+    [](const ::testing::TestParamInfo<PortKind>& info) { return std::string(info.param.name); });
+
+// Only a real port can be absent or held by another program; both read as busy.
+TEST(QtPortOpen, AnAbsentDeviceOrAnEmptyNameIsBusy) {
+  QtSerialPort port;
+  EXPECT_EQ(port.open(QStringLiteral("/dev/orbisk-no-such-port")), PortOpen::Busy);
+  EXPECT_EQ(port.open(QString()), PortOpen::Busy);
+}
+
+}  // namespace
+}  // namespace orbisk::test
