@@ -7,6 +7,8 @@ packages=(cmake g++ make qt6-base-dev qt6-serialport-dev qt6-translations-l10n l
 missing=()
 # pdftotext and pdftoppm: the tests read the configuration report's PDFs back.
 packages+=(poppler-utils)
+# ser2net: the tests run it on loopback in front of halvorn-sim (tcp:// and rfc2217:// ports).
+packages+=(ser2net)
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done

@@ -9,6 +9,10 @@
 
 #include "core/link/link_texts.h"
 
+#ifdef Q_OS_UNIX
+#include <sys/socket.h>
+#endif
+
 namespace orbisk {
 namespace {
 
@@ -21,6 +25,7 @@ constexpr qint64 kByteLineUs = 1000000 * 10 / 1200;
 // The socket's own buffer; a server that floods waits for us instead of filling memory.
 constexpr qint64 kReadBufferBytes = 64 * 1024;
 constexpr qint64 kReadChunk = 4096;
+constexpr int kCloseWaitMs = 500;
 int writeWaitMs(qsizetype n) { return 1000 + static_cast<int>(n) * 20; }
 
 void sleepMs(qint64 ms) {
@@ -198,7 +203,7 @@ void TcpSerialPort::drainLine(int n) {
 
 void TcpSerialPort::close() {
   if (socket_) {
-    socket_->disconnectFromHost();
+    awaitServerClose();
     socket_->abort();
     socket_.reset();
   }
@@ -206,6 +211,22 @@ void TcpSerialPort::close() {
   rx_.clear();
   rxPos_ = 0;
   lineFreeUs_ = 0;
+}
+
+void TcpSerialPort::awaitServerClose() {
+#ifdef Q_OS_UNIX
+  // The server lets the device go when it sees our end; the next conversation, maybe a moment
+  // later, finds it free only once the server has closed its end too.
+  if (socket_->state() != QAbstractSocket::ConnectedState || gone_) return;
+  ::shutdown(static_cast<int>(socket_->socketDescriptor()), SHUT_WR);
+  QElapsedTimer waited;
+  waited.start();
+  while (socket_->state() == QAbstractSocket::ConnectedState && waited.elapsed() < kCloseWaitMs) {
+    socket_->waitForReadyRead(kSliceMs);
+    socket_->readAll();
+    if (hooks_.pump) hooks_.pump();
+  }
+#endif
 }
 
 }  // namespace orbisk

@@ -42,6 +42,8 @@ class TcpSerialPort : public SerialPort {
   // Returns once written bytes would have left the server's 1200-baud line, as a local port's write does.
   void drainLine(int n);
   void lost();
+  // Our end closed first, then a short wait for the server's.
+  void awaitServerClose();
   void fail(const QString& cause);
   bool cancelled() const { return hooks_.cancelled && hooks_.cancelled(); }
 
