@@ -100,54 +100,35 @@ void Codec::receive(const char* bytes, qsizetype n, QByteArray& data, QByteArray
   }
 }
 
-void Codec::command(uint8_t verb, uint8_t option, QByteArray& reply) {
-  if (verb == kDo) onDo(option, reply);
-  else if (verb == kDont) onDont(option, reply);
-  else if (verb == kWill) onWill(option, reply);
-  else onWont(option, reply);
-}
-
 // The answers follow RFC 1143: a request we made is answered, never re-answered, so no two
-// ends can keep each other negotiating.
-void Codec::onDo(uint8_t option, QByteArray& reply) {
-  if (us_[option] == kYes) return;
-  if (us_[option] == kWantYes) {
-    us_[option] = kYes;
+// ends can keep each other negotiating. side is ours (asked by DO) or the server's (WILL).
+void Codec::asked(std::array<uint8_t, 256>& side, bool supported, uint8_t agree, uint8_t refuse, uint8_t option,
+                  QByteArray& reply) {
+  if (side[option] == kYes) return;
+  if (side[option] == kWantYes) {
+    side[option] = kYes;
     return;
   }
-  if (weWill(option)) {
-    us_[option] = kYes;
-    put(reply, kWill, option);
+  if (supported) side[option] = kYes;
+  put(reply, supported ? agree : refuse, option);
+}
+
+void Codec::stopped(std::array<uint8_t, 256>& side, uint8_t confirm, uint8_t option, QByteArray& reply) {
+  if (side[option] == kYes) put(reply, confirm, option);
+  side[option] = kNo;
+}
+
+void Codec::command(uint8_t verb, uint8_t option, QByteArray& reply) {
+  if (verb == kDo) {
+    asked(us_, weWill(option), kWill, kWont, option, reply);
+  } else if (verb == kWill) {
+    asked(him_, heMay(option), kDo, kDont, option, reply);
+  } else if (verb == kDont) {
+    if (option == kComPort) comPortRefused_ = true;
+    stopped(us_, kWont, option, reply);
   } else {
-    put(reply, kWont, option);
+    stopped(him_, kDont, option, reply);
   }
-}
-
-void Codec::onDont(uint8_t option, QByteArray& reply) {
-  if (option == kComPort) comPortRefused_ = true;
-  if (us_[option] == kNo) return;
-  if (us_[option] == kYes) put(reply, kWont, option);
-  us_[option] = kNo;
-}
-
-void Codec::onWill(uint8_t option, QByteArray& reply) {
-  if (him_[option] == kYes) return;
-  if (him_[option] == kWantYes) {
-    him_[option] = kYes;
-    return;
-  }
-  if (heMay(option)) {
-    him_[option] = kYes;
-    put(reply, kDo, option);
-  } else {
-    put(reply, kDont, option);
-  }
-}
-
-void Codec::onWont(uint8_t option, QByteArray& reply) {
-  if (him_[option] == kNo) return;
-  if (him_[option] == kYes) put(reply, kDont, option);
-  him_[option] = kNo;
 }
 
 void Codec::subnegotiation() {

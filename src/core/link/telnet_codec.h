@@ -66,10 +66,9 @@ class Codec {
   enum Side : uint8_t { kNo, kWantYes, kYes };
 
   void command(uint8_t verb, uint8_t option, QByteArray& reply);
-  void onDo(uint8_t option, QByteArray& reply);
-  void onDont(uint8_t option, QByteArray& reply);
-  void onWill(uint8_t option, QByteArray& reply);
-  void onWont(uint8_t option, QByteArray& reply);
+  void asked(std::array<uint8_t, 256>& side, bool supported, uint8_t agree, uint8_t refuse, uint8_t option,
+             QByteArray& reply);
+  void stopped(std::array<uint8_t, 256>& side, uint8_t confirm, uint8_t option, QByteArray& reply);
   void subnegotiation();
 
   State state_ = State::Data;
