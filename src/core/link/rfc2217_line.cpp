@@ -86,6 +86,10 @@ bool TcpSerialPort::waitUntil(const std::function<bool()>& done, int limitMs) {
   while (!done()) {
     if (gone_ || cancelled() || waited.elapsed() > limitMs) return false;
     fill(kSliceMs);
+    // Line bytes before the line is set are stale (the first send purges them anyway): drop
+    // them now, so a server that floods cannot fill memory meanwhile.
+    rx_.clear();
+    rxPos_ = 0;
     if (hooks_.pump) hooks_.pump();
   }
   return true;
