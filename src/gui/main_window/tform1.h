@@ -129,7 +129,7 @@ class TForm1 : public QMainWindow {
   bool converse(const std::function<bool()>& command);
   // The port every conversation opens, local or on the network, telling the status bar why it failed.
   PortFactory windowPorts();
-  // On the tool-tips of status panels 0 and 1 until the next conversation; empty clears them.
+  // On the tool-tips of status panels 0 and 1 until the next conversation; empty shows the port.
   void showPortFailure(const QString& cause);
   bool stopConversationForClose();
   MemoryTestResult memoryTestStep(int step);

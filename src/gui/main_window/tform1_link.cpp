@@ -74,7 +74,10 @@ void TForm1::wireReceiver(PortFactory ports, Clock* clock) {
   connect(findChild<QAction*>(QStringLiteral("ToolButton4")), &QAction::triggered, this,
           [this] { receiver_->showFirmwareVersion(); });
 
-  PortDialog = new TForm4(st_, [this](const QString& port) { setStatusText(0, port); }, this);
+  PortDialog = new TForm4(st_, [this](const QString& port) {
+    setStatusText(0, port);
+    showPortFailure({});
+  }, this);
   PortDialog->setPreferences(prefs_);
   for (const char* n : {"N17", "ToolButton9"})
     connect(findChild<QAction*>(QString::fromLatin1(n)), &QAction::triggered, this, [this] { N17Click(); });
@@ -93,7 +96,9 @@ PortFactory TForm1::windowPorts() {
 }
 
 void TForm1::showPortFailure(const QString& cause) {
-  for (QLabel* panel : {statusPanels_[0], statusPanels_[1]}) panel->setToolTip(cause);
+  // Panel 0 is narrow for a network port's name: its tool-tip holds all of it.
+  statusPanels_[0]->setToolTip(cause.isEmpty() ? st_.portName : cause);
+  statusPanels_[1]->setToolTip(cause);
 }
 
 void TForm1::N17Click() { PortDialog->exec(); }
