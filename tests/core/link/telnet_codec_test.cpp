@@ -77,10 +77,5 @@ TEST(TelnetCodec, OverlongOrCutSubnegotiationsAreDroppedWithoutHarm) {
   EXPECT_EQ(f.reply, bytes({255, 251, 0}));
 }
 
-TEST(TelnetCodec, ComPortCommandEscapesItsValue) {
-  EXPECT_EQ(Codec::comPort(cpo::kSetBaudRate, bytes({0, 0, 4, 176})), bytes({255, 250, 44, 1, 0, 0, 4, 176, 255, 240}));
-  EXPECT_EQ(Codec::comPort(cpo::kPurgeData, bytes({255})), bytes({255, 250, 44, 12, 255, 255, 255, 240}));
-}
-
 }  // namespace
 }  // namespace orbisk::telnet
