@@ -27,7 +27,7 @@ for f in "${expected[@]}"; do grep -qx -- "$f" "$scratch/files" && echo "ok $f" 
 
 echo "== fields"
 depends=$(dpkg-deb -f "$deb" Depends)
-for d in libqt6core6 libqt6gui6 libqt6widgets6 libqt6serialport6 qt6-qpa-plugins fonts-dejavu-core; do
+for d in libqt6core6 libqt6gui6 libqt6widgets6 libqt6serialport6 libqt6network6 qt6-qpa-plugins fonts-dejavu-core; do
   [[ ", $depends," == *", $d"[\ ,]* ]] && echo "ok Depends $d" || fail "Depends lacks $d: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Recommends)" = qt6-translations-l10n ] && echo "ok Recommends" || fail "Recommends"

@@ -8,6 +8,8 @@ missing=()
 # pdftotext and pdftoppm: the tests read the configuration report's PDFs back. rsvg-convert
 # draws the icon's sizes when the tree is configured, and the package is packed from that tree.
 packages+=(poppler-utils librsvg2-bin)
+# ser2net: the tests run it on loopback in front of halvorn-sim (tcp:// and rfc2217:// ports).
+packages+=(ser2net)
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done

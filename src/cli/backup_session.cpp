@@ -42,10 +42,18 @@ struct PortSession {
       : env(quietEnv(shared, result)),
         prompter(env, false),
         ui(board, row),
-        receiver(state, prompter, ui, shared.ports, *shared.clock, [this] { lookForCtrlC(); }) {
+        receiver(state, prompter, ui, sessionPorts(shared, result), *shared.clock, [this] { lookForCtrlC(); }) {
     state.portName = result.port;
     // The 500 ms pauses end at Ctrl+C too, so every conversation stops at once.
     receiver.link().setPausePump([this] { lookForCtrlC(); });
+  }
+  // Why a network port failed goes with this port's other messages.
+  static PortFactory sessionPorts(const CliEnv& shared, PortBackup& result) {
+    if (!shared.portsWith) return shared.ports;
+    PortHooks hooks;
+    hooks.cancelled = shared.interrupted;
+    hooks.failed = [&result](const QString&, const QString& cause) { result.messages << cause; };
+    return shared.portsWith(hooks);
   }
   static CliEnv quietEnv(const CliEnv& shared, PortBackup& result) {
     CliEnv e;
@@ -92,6 +100,7 @@ QString endLine(const PortBackup& r) {
 
 QString portFileName(const QString& port) {
   QString name = port;
+  name.replace(QStringLiteral("://"), QStringLiteral("_"));  // tcp://host:7001 as tcp_host_7001
   if (name.startsWith(QLatin1String("/dev/"))) name = name.mid(5);
   if (name.startsWith(QLatin1String("\\\\.\\"))) name = name.mid(4);
   static const QRegularExpression unsafe(QStringLiteral("[^A-Za-z0-9._-]"));

@@ -23,7 +23,8 @@ struct PortBackup {
   QStringList messages;  // message boxes and save failures, in order
 };
 
-// "ttyUSB3" for /dev/ttyUSB3, "pts_5" for /dev/pts/5, "COM3" for COM3 or \\.\COM3: a file name part.
+// "ttyUSB3" for /dev/ttyUSB3, "pts_5" for /dev/pts/5, "COM3" for COM3 or \\.\COM3, "tcp_host_7001" for
+// tcp://host:7001: a file name part.
 QString portFileName(const QString& port);
 
 // Reads port and saves it in dir; env's output is not used (the board and the result tell).

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "core/link/link_clock.h"
+#include "core/link/port_hooks.h"
 #include "core/link/serial_port.h"
 
 namespace orbisk {
@@ -31,6 +32,9 @@ struct CliEnv {
   bool inputIsTerminal = false;  // a question can be answered
   bool errorIsTerminal = false;  // a progress bar can be drawn
   PortFactory ports;
+  // A factory of its own for each conversation of a backup, whose network ports tell their own
+  // hooks why they failed; unset: every conversation uses ports.
+  std::function<PortFactory(PortHooks)> portsWith;
   Clock* clock = nullptr;
   std::function<bool()> interrupted;  // Ctrl+C has been pressed
   // Told of the receiver whose conversation Ctrl+C must end at once (null when there is none):

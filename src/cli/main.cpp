@@ -15,7 +15,7 @@
 #include "cli/cli_env.h"
 #include "cli/interrupt.h"
 #include "core/link/link_clock.h"
-#include "core/link/qt_serial_port.h"
+#include "core/link/any_port.h"
 
 using namespace orbisk;
 using namespace orbisk::cli;
@@ -52,7 +52,11 @@ int main(int argc, char** argv) {
   env.readLine = readStdinLine;
   env.inputIsTerminal = isatty(fileno(stdin)) != 0;
   env.errorIsTerminal = isatty(fileno(stderr)) != 0;
-  env.ports = qtPortFactory();
+  PortHooks hooks;
+  hooks.cancelled = interruptRequested;
+  hooks.failed = [](const QString& port, const QString& cause) { put(stderr, port + QStringLiteral(": ") + cause + u'\n'); };
+  env.ports = anyPortFactory(hooks);
+  env.portsWith = anyPortFactory;
   env.clock = &clock;
   env.interrupted = interruptRequested;
   env.abortTarget = setInterruptTarget;

@@ -10,7 +10,7 @@
 #include "core/state/main_state.h"
 #include "core/state/prompter.h"
 #include "core/files/rcf_file.h"
-#include "core/link/qt_serial_port.h"
+#include "core/link/any_port.h"
 #include "core/link/receiver.h"
 #include "sim/sample_config.h"
 
@@ -61,7 +61,7 @@ int run(const QString& what, const QString& port, const QString& file) {
   QuietPrompter prompter;
   ByteCount ui;
   SteadyClock clock;
-  Receiver receiver(*state, prompter, ui, qtPortFactory(), clock);
+  Receiver receiver(*state, prompter, ui, anyPortFactory(), clock);
   // A serial trace, to time a transfer with it on.
   receiver.link().setTraceFile(qEnvironmentVariable("ORBISK_BENCH_TRACE"));
   const std::clock_t cpu0 = std::clock();

@@ -8,6 +8,16 @@ namespace orbisk::text {
 
 inline const QString kPortBusyCaption = QStringLiteral("Порт занят");
 inline const QString kPortBusyText = QStringLiteral("error");
+// Why a network port (tcp://, rfc2217://) could not be had, shown beside "Порт занят" and when a
+// connection ends mid-conversation; shown after the port's name and ": ".
+inline const QString kRemoteRefused = QStringLiteral("соединение отклонено");
+inline const QString kRemoteHostNotFound = QStringLiteral("узел не найден");
+inline const QString kRemoteTimedOut = QStringLiteral("нет ответа, время ожидания истекло");
+inline const QString kRemoteUnreachable = QStringLiteral("соединение не установлено (%1)");
+inline const QString kRemoteDropped = QStringLiteral("соединение разорвано");
+inline const QString kRemoteBadName = QStringLiteral("неверное имя порта, нужно tcp://УЗЕЛ:ПОРТ или rfc2217://УЗЕЛ:ПОРТ");
+inline const QString kRemoteNoComPort = QStringLiteral("сервер не принимает настройки линии (RFC 2217)");
+inline const QString kRemoteLineRefused = QStringLiteral("сервер не установил линию 1200 8N1");
 inline const QString kReadOpening = QStringLiteral("Чтение");
 inline const QString kWriteOpening = QStringLiteral("Запись");
 inline const QString kReadDone = QStringLiteral("Чтение успешно завершено");

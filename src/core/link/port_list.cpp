@@ -5,6 +5,8 @@
 #include <QSerialPortInfo>
 #include <algorithm>
 
+#include "core/link/remote_port_name.h"
+
 #ifdef Q_OS_WIN
 #include <windows.h>
 #endif
@@ -71,6 +73,22 @@ PortListing listPorts(const PortSource& source, const QString& currentPort) {
     if (name == currentPort) listing.selected = static_cast<int>(listing.entries.size()) - 1;
   }
   return listing;
+}
+
+void addRecentRemotePorts(PortListing& listing, const QStringList& recent, const QString& currentPort) {
+  for (const QString& name : recent) {
+    if (!isRemotePortName(name) || listing.entries.contains(name)) continue;
+    listing.entries.append(name);
+    if (name == currentPort) listing.selected = static_cast<int>(listing.entries.size()) - 1;
+  }
+}
+
+QStringList withRecentRemotePort(QStringList recent, const QString& port) {
+  if (!isRemotePortName(port)) return recent;
+  recent.removeAll(port);
+  recent.prepend(port);
+  while (recent.size() > kRecentRemotePorts) recent.removeLast();
+  return recent;
 }
 
 #ifdef Q_OS_WIN

@@ -40,6 +40,13 @@ bool naturalLess(const QString& a, const QString& b);
 // the last entry added up to it: its own entry, or the nearest lower one when it did not open.
 PortListing listPorts(const PortSource& source, const QString& currentPort);
 
+// Network ports used lately (most recent first), after the probed ones and never probed: a dead
+// host must not hold the dialog up. One of them stands for the current port when it is that port.
+void addRecentRemotePorts(PortListing& listing, const QStringList& recent, const QString& currentPort);
+// The list of recent network ports once port has been used: in front, once, at most a few.
+QStringList withRecentRemotePort(QStringList recent, const QString& port);
+constexpr int kRecentRemotePorts = 8;
+
 // The platform's naming, probe and device search.
 PortSource nativePortSource();
 bool probeSerialPort(const QString& name);

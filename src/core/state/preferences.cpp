@@ -13,6 +13,7 @@ const QString kPort = QStringLiteral("pr");
 const QString kFolder = QStringLiteral("fn");
 const QString kTraceOn = QStringLiteral("trace");
 const QString kTraceFile = QStringLiteral("tracefile");
+const QString kRecentRemote = QStringLiteral("remoteports");
 
 QString defaultTraceFile() {
   return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
@@ -79,6 +80,19 @@ bool Preferences::writeTrace(const Trace& trace) const {
   auto s = openSettings(iniPath_);
   s->setValue(kTraceOn, trace.on ? QStringLiteral("1") : QStringLiteral("0"));
   s->setValue(kTraceFile, trace.file);
+  s->sync();
+  return s->status() == QSettings::NoError;
+}
+
+// One text with the names between blanks (no port name holds one): a list of one would read
+// back from an INI file as plain text, and the registry keeps plain texts best.
+QStringList Preferences::readRecentRemotePorts() const {
+  return textValue(*openSettings(iniPath_), kRecentRemote).split(u' ', Qt::SkipEmptyParts);
+}
+
+bool Preferences::writeRecentRemotePorts(const QStringList& ports) const {
+  auto s = openSettings(iniPath_);
+  s->setValue(kRecentRemote, ports.join(u' '));
   s->sync();
   return s->status() == QSettings::NoError;
 }

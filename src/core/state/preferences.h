@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "core/state/main_state.h"
 
@@ -27,6 +28,10 @@ class Preferences {
   };
   Trace readTrace() const;
   bool writeTrace(const Trace& trace) const;
+
+  // Network ports (tcp://, rfc2217://) chosen lately, most recent first, for the port dialog.
+  QStringList readRecentRemotePorts() const;
+  bool writeRecentRemotePorts(const QStringList& ports) const;
 
   QString location() const;
 

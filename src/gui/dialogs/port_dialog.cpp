@@ -1,5 +1,6 @@
 #include "gui/dialogs/port_dialog.h"
 #include "gui/dialogs/button_texts.h"
+#include "core/link/remote_port_name.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -66,21 +67,24 @@ void TForm4::showEvent(QShowEvent* event) {
 }
 
 void TForm4::FormActivate() {
-  const PortListing listing = listPorts(source_, st_.portName);
+  PortListing listing = listPorts(source_, st_.portName);
+  if (prefs_) addRecentRemotePorts(listing, prefs_->readRecentRemotePorts(), st_.portName);
   ComboBox1->clear();
   ComboBox1->addItems(listing.entries);
   ComboBox1->setCurrentIndex(listing.selected);
   // A port the list does not stand for (a pseudo-terminal typed earlier, a device busy right
   // now) stays in the field, so OK keeps it rather than losing it.
-  if (listing.selected < 0 && source_.naming == PortNaming::Unix) ComboBox1->setEditText(st_.portName);
+  if (listing.selected < 0 && (source_.naming == PortNaming::Unix || isRemotePortName(st_.portName)))
+    ComboBox1->setEditText(st_.portName);
   placeControls();
   ComboBox1->setFocus();
 }
 
 QString TForm4::chosenPort() const {
   QString name;
-  if (source_.naming == PortNaming::Unix) {
-    name = ComboBox1->currentText().trimmed();  // any device path may be typed, e.g. /dev/pts/3
+  const QString typed = ComboBox1->currentText().trimmed();
+  if (source_.naming == PortNaming::Unix || isRemotePortName(typed)) {
+    name = typed;  // any device path may be typed, e.g. /dev/pts/3, and a network port anywhere
   } else if (ComboBox1->currentIndex() >= 0) {
     name = ComboBox1->itemText(ComboBox1->currentIndex());  // COM ports come from the list only
   }
@@ -91,6 +95,8 @@ QString TForm4::chosenPort() const {
 void TForm4::Button1Click() {
   st_.portName = chosenPort();
   if (showPort_) showPort_(st_.portName);
+  if (prefs_ && isRemotePortName(st_.portName))
+    prefs_->writeRecentRemotePorts(withRecentRemotePort(prefs_->readRecentRemotePorts(), st_.portName));
   accept();
 }
 

@@ -7,6 +7,9 @@
 
 #include "core/state/main_state.h"
 #include "core/link/port_list.h"
+#include "core/state/preferences.h"
+
+#include <optional>
 
 class QComboBox;
 class QPushButton;
@@ -21,6 +24,8 @@ class TForm4 : public QDialog {
 
   // Tests hand in fake devices; the program uses the platform's.
   void setPortSource(PortSource source) { source_ = std::move(source); }
+  // Where the network ports used lately are kept; without it none are offered.
+  void setPreferences(Preferences prefs) { prefs_ = std::move(prefs); }
 
   void FormActivate();  // on every showing: probe the ports and refill the list
   void Button1Click();  // OK: the chosen port becomes the port name
@@ -40,6 +45,7 @@ class TForm4 : public QDialog {
   MainState& st_;
   std::function<void(const QString&)> showPort_;
   PortSource source_ = nativePortSource();
+  std::optional<Preferences> prefs_;
 };
 
 }  // namespace orbisk

@@ -127,6 +127,10 @@ class TForm1 : public QMainWindow {
   void showComparison(const ConfigImage& other, const QString& otherName);
   // Runs a receiver conversation; a close asked for meanwhile happens once it has ended.
   bool converse(const std::function<bool()>& command);
+  // The port every conversation opens, local or on the network, telling the status bar why it failed.
+  PortFactory windowPorts();
+  // On the tool-tips of status panels 0 and 1 until the next conversation; empty shows the port.
+  void showPortFailure(const QString& cause);
   bool stopConversationForClose();
   MemoryTestResult memoryTestStep(int step);
   bool FormClose();  // false keeps the window open

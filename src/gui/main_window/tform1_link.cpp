@@ -11,7 +11,7 @@
 #include "core/link/link_clock.h"
 #include "gui/dialogs/memory_test_dialog.h"
 #include "gui/dialogs/port_dialog.h"
-#include "core/link/qt_serial_port.h"
+#include "core/link/any_port.h"
 #include "core/link/receiver.h"
 #include "gui/views/settings_panel.h"
 
@@ -49,8 +49,8 @@ void TForm1::wireReceiver(PortFactory ports, Clock* clock) {
     clock = ownClock_.get();
   }
   linkUi_ = std::make_unique<MainLinkUi>(*this, v_);
-  receiver_ = std::make_unique<Receiver>(st_, *prompter_, *linkUi_, ports ? std::move(ports) : qtPortFactory(),
-                                         *clock, [] { QApplication::processEvents(); });
+  receiver_ = std::make_unique<Receiver>(st_, *prompter_, *linkUi_, ports ? std::move(ports) : windowPorts(), *clock,
+                                         [] { QApplication::processEvents(); });
   firstActivationRead = [this] {
     return backUpTransfer(converse([this] { return receiver_->rddump2(); }), BackupKind::Read, st_.image);
   };
@@ -74,12 +74,31 @@ void TForm1::wireReceiver(PortFactory ports, Clock* clock) {
   connect(findChild<QAction*>(QStringLiteral("ToolButton4")), &QAction::triggered, this,
           [this] { receiver_->showFirmwareVersion(); });
 
-  PortDialog = new TForm4(st_, [this](const QString& port) { setStatusText(0, port); }, this);
+  PortDialog = new TForm4(st_, [this](const QString& port) {
+    setStatusText(0, port);
+    showPortFailure({});
+  }, this);
+  PortDialog->setPreferences(prefs_);
   for (const char* n : {"N17", "ToolButton9"})
     connect(findChild<QAction*>(QString::fromLatin1(n)), &QAction::triggered, this, [this] { N17Click(); });
   MemoryTest = new TForm6([this] { return memoryTestStep(1); }, [this] { return memoryTestStep(2); }, this);
   connect(v_.Panel1, &SettingsPanel::serviceShortcut, this, [this] { MemoryTest->exec(); });
   wireTransferControls(findChild<QMenu*>(QStringLiteral("N12")));
+}
+
+PortFactory TForm1::windowPorts() {
+  PortHooks hooks;
+  hooks.pump = [] { QApplication::processEvents(); };
+  hooks.cancelled = [this] { return receiver_ && receiver_->link().abortRequested(); };
+  // The "Порт занят" box stays as it is; why a network port failed is on the status bar.
+  hooks.failed = [this](const QString& port, const QString& cause) { showPortFailure(port + QStringLiteral(": ") + cause); };
+  return anyPortFactory(hooks);
+}
+
+void TForm1::showPortFailure(const QString& cause) {
+  // Panel 0 is narrow for a network port's name: its tool-tip holds all of it.
+  statusPanels_[0]->setToolTip(cause.isEmpty() ? st_.portName : cause);
+  statusPanels_[1]->setToolTip(cause);
 }
 
 void TForm1::N17Click() { PortDialog->exec(); }
@@ -97,6 +116,7 @@ bool TForm1::converse(const std::function<bool()>& command) {
   // A command clicked while another conversation pumps events finds busy set and returns at
   // once; only the outermost one owns the close that may be waiting.
   const bool outermost = !conversing_;
+  if (outermost) showPortFailure({});
   conversing_ = true;
   const bool ok = command();
   if (!outermost) return ok;

@@ -1,6 +1,6 @@
 // What the conversations rely on from a port, checked once and run on every kind of port: the
-// fake line the fast tests use, and the real Qt port on a pseudo-terminal. A fake that drifts
-// from the real port would let the fast tests pass where the program fails.
+// fake line the fast tests use, the real Qt port on a pseudo-terminal and a raw network port. A
+// fake that drifts from the real ports would let the fast tests pass where the program fails.
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -9,11 +9,14 @@
 #include <unistd.h>
 
 #include <QElapsedTimer>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QThread>
 #include <ctime>
 #include <functional>
 #include <memory>
 
+#include "core/link/any_port.h"
 #include "core/link/qt_serial_port.h"
 #include "support/fake_port.h"
 
@@ -92,6 +95,50 @@ class PtyPeer : public Peer {
  private:
   int master_ = -1;
   QString name_;
+  QElapsedTimer timer_;
+};
+
+// A serial-device server's raw TCP port, as the program names it: tcp://HOST:PORT.
+class TcpPeer : public Peer {
+ public:
+  TcpPeer() {
+    server_.listen(QHostAddress::LocalHost);
+    timer_.start();
+  }
+  QString portName() const override { return QStringLiteral("tcp://127.0.0.1:%1").arg(server_.serverPort()); }
+  std::unique_ptr<SerialPort> makePort() override { return std::make_unique<AnyPort>(); }
+  void send(const QByteArray& bytes) override {
+    QTcpSocket* s = client();
+    ASSERT_NE(s, nullptr);
+    s->write(bytes);
+    s->waitForBytesWritten(1000);
+  }
+  QByteArray takeWritten(int n) override {
+    QTcpSocket* s = client();
+    QByteArray got;
+    QElapsedTimer waited;
+    waited.start();
+    while (s && got.size() < n && waited.elapsed() < 5000) {
+      if (s->bytesAvailable() == 0) s->waitForReadyRead(50);
+      got += s->readAll();
+    }
+    return got;
+  }
+  void settle() override { QThread::msleep(50); }
+  void hangUp() override {
+    if (QTcpSocket* s = client()) s->close();
+  }
+  qint64 nowMs() override { return timer_.elapsed(); }
+
+ private:
+  // The port connects when it opens; the server takes the connection when first needed.
+  QTcpSocket* client() {
+    if (!client_ && (server_.hasPendingConnections() || server_.waitForNewConnection(1000)))
+      client_ = server_.nextPendingConnection();
+    return client_;
+  }
+  QTcpServer server_;
+  QTcpSocket* client_ = nullptr;
   QElapsedTimer timer_;
 };
 
@@ -185,7 +232,8 @@ TEST_P(PortContract, ClosedAndOpenedAgainItWorks) {
 INSTANTIATE_TEST_SUITE_P(
     Kinds, PortContract,
     ::testing::Values(PortKind{"fake", [] { return std::unique_ptr<Peer>(std::make_unique<FakePeer>()); }},
-                      PortKind{"pty", [] { return std::unique_ptr<Peer>(std::make_unique<PtyPeer>()); }}),
+                      PortKind{"pty", [] { return std::unique_ptr<Peer>(std::make_unique<PtyPeer>()); }},
+                      PortKind{"tcp", [] { return std::unique_ptr<Peer>(std::make_unique<TcpPeer>()); }}),
     [](const ::testing::TestParamInfo<PortKind>& info) { return std::string(info.param.name); });
 
 // Only a real port can be absent or held by another program; both read as busy.

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
@@ -173,6 +174,31 @@ TEST_F(PortDialogTest, LongNamesFitTheBox) {
     EXPECT_GE(b->height(), b->sizeHint().height());
   }
   EXPECT_LT(dlg.ComboBox1->geometry().right(), dlg.Button1->x());
+}
+
+}  // namespace
+
+namespace {
+
+// A network port typed on either platform is the choice and is offered again, newest first,
+// after the probed ports, at the next showing.
+TEST_F(PortDialogTest, TypedNetworkPortsAreKeptAndOfferedAgain) {
+  QTemporaryDir prefsDir;
+  dlg.setPreferences(Preferences(prefsDir.filePath(QStringLiteral("p.ini"))));
+  openable = {com(2)};
+  for (const char* typed : {"rfc2217://10.0.0.5:7002", "tcp://10.0.0.5:7001"}) {
+    reshow();
+    dlg.ComboBox1->setEditText(QString::fromLatin1(typed));
+    dlg.Button1Click();
+    EXPECT_EQ(st->portName, QString::fromLatin1(typed));
+  }
+  reshow();
+  EXPECT_EQ(listed(), (QStringList{com(2), "tcp://10.0.0.5:7001", "rfc2217://10.0.0.5:7002"}));
+  EXPECT_EQ(dlg.ComboBox1->currentIndex(), 1);
+  // A typed COM name is still not taken on Windows: only the list counts there.
+  dlg.ComboBox1->setEditText(QStringLiteral("COM7"));
+  dlg.Button1Click();
+  EXPECT_EQ(st->portName, "tcp://10.0.0.5:7001");
 }
 
 }  // namespace
