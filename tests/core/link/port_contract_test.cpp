@@ -131,10 +131,10 @@ class TcpPeer : public Peer {
   qint64 nowMs() override { return timer_.elapsed(); }
 
  private:
-  // The port connects when it opens; the server takes the connection when first needed.
+  // The port connects when it opens, anew after every close; the newest connection is the line.
   QTcpSocket* client() {
-    if (!client_ && (server_.hasPendingConnections() || server_.waitForNewConnection(1000)))
-      client_ = server_.nextPendingConnection();
+    server_.waitForNewConnection(client_ ? 0 : 1000);
+    while (server_.hasPendingConnections()) client_ = server_.nextPendingConnection();
     return client_;
   }
   QTcpServer server_;
