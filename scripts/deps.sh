@@ -7,6 +7,8 @@ packages=(cmake g++ make qt6-base-dev qt6-serialport-dev qt6-translations-l10n l
 missing=()
 # pdftotext and pdftoppm: the tests read the configuration report's PDFs back.
 packages+=(poppler-utils)
+# LibreOffice Calc: a test takes a telephone export through a real spreadsheet and back.
+packages+=(libreoffice-calc-nogui)
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done

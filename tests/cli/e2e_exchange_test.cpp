@@ -66,8 +66,8 @@ TEST_F(CliExchange, SpreadsheetRoundTripGivesTheSameFile) {
   r = cli({"export", "conf.rcf", "--excel", "--out", "phones.csv"});
   ASSERT_EQ(r.status, 0) << r.err.toStdString();
   QString sheet = fromCp1251(readAll(dir.path("phones.csv")));
-  ASSERT_TRUE(sheet.contains(QStringLiteral(";0012;E130;005;01;")));
-  sheet.replace(QStringLiteral(";0012;E130;005;01;"), QStringLiteral(";12;E130;5;1;"));
+  ASSERT_TRUE(sheet.contains(QStringLiteral(";\"0012\";\"E130\";\"005\";\"01\";")));
+  sheet.replace(QStringLiteral(";\"0012\";\"E130\";\"005\";\"01\";"), QStringLiteral(";12;E130;5;1;"));
   writeAll(dir.path("edited.csv"), toCp1251(sheet));
 
   r = cli({"import", "conf.rcf", "--csv", "edited.csv", "--replace", "--out", "copy.rcf"});

@@ -1,7 +1,6 @@
 #include "core/exchange/phone_csv.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include "core/exchange/csv_text.h"
 #include "core/exchange/exchange_texts.h"
@@ -31,18 +30,18 @@ QStringList phoneFields(const ConfigImage& img, int slot, int index) {
 
 }  // namespace
 
-QString phoneTableText(const ConfigImage& img, uint16_t slotMask, QChar separator) {
+QString phoneTableText(const ConfigImage& img, uint16_t slotMask, QChar separator, bool quoteValues) {
   QString out = csvRow(csvHeaders(), separator);
   for (int s = 0; s < kSlotCount; ++s) {
     if ((slotMask & (1u << s)) == 0) continue;
     const int count = usablePhoneCount(img, s);
-    for (int i = 0; i < count; ++i) out += csvRow(phoneFields(img, s, i), separator);
+    for (int i = 0; i < count; ++i) out += csvRow(phoneFields(img, s, i), separator, quoteValues);
   }
   return out;
 }
 
 QByteArray exportPhonesCsv(const ConfigImage& img, uint16_t slotMask, CsvStyle style) {
-  if (style == CsvStyle::Excel) return toCp1251(phoneTableText(img, slotMask, u';'));
+  if (style == CsvStyle::Excel) return toCp1251(phoneTableText(img, slotMask, u';', true));
   return phoneTableText(img, slotMask, u',').toUtf8();
 }
 
@@ -66,14 +65,8 @@ bool readCsvFile(const QString& path, QByteArray& bytes) {
   return bytes.size() <= kMaxCsvBytes && f.error() == QFileDevice::NoError;
 }
 
-bool writeCsvFile(const QString& path, const QByteArray& bytes) {
-  QSaveFile f(path);
-  if (!f.open(QIODevice::WriteOnly)) return false;
-  if (f.write(bytes) != bytes.size()) {
-    f.cancelWriting();
-    return false;
-  }
-  return f.commit();
+SaveCause writeCsvFile(const QString& path, const QByteArray& bytes) {
+  return writeAtomically(path, bytes, Placement::Replace);
 }
 
 }  // namespace orbisk

@@ -68,10 +68,15 @@ QString qtFilterFrom(const QString& pipeFilter) {
   return out.join(QStringLiteral(";;"));
 }
 
-void QtPrompter::message(const QString& text) { messageCaptioned(kProgramTitle, text); }
+void QtPrompter::message(const QString& text) { show(kProgramTitle, text, {}); }
 
-void QtPrompter::messageCaptioned(const QString& caption, const QString& text) {
+void QtPrompter::messageWithDetail(const QString& text, const QString& detail) { show(kProgramTitle, text, detail); }
+
+void QtPrompter::messageCaptioned(const QString& caption, const QString& text) { show(caption, text, {}); }
+
+void QtPrompter::show(const QString& caption, const QString& text, const QString& detail) {
   QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::NoButton, parent_);
+  box.setInformativeText(detail);
   // The program's own button texts: Qt's Russian translation would make them "ОК" and so on.
   QPushButton* ok = box.addButton(ui::kOkButton, QMessageBox::AcceptRole);
   box.setDefaultButton(ok);
