@@ -17,6 +17,8 @@ namespace orbisk {
 struct ImportedPhone {
   int line = 0;
   int slot = 0;
+  int place = 0;  // among the file's rows of its slot, refused ones counted too
+  unsigned given = 0;  // bit per column (slot, number, object, event, zone, partition, comment): the cell held a value
   QByteArray number;
   QByteArray field;  // the 13 cells of the editor
   QByteArray comment;

@@ -1,6 +1,7 @@
 #include "core/exchange/phone_fields.h"
 
 #include <QRegularExpression>
+#include <array>
 #include <optional>
 
 #include "core/exchange/exchange_texts.h"
@@ -117,14 +118,17 @@ std::optional<QByteArray> commentField(const RowContext& ctx) {
   return toCp1251(raw);
 }
 
+std::optional<int> slotDigit(const QString& raw) {
+  const QString v = raw.trimmed().toUpper();
+  if (v.size() != 1 || !isHexDigit(v.front())) return std::nullopt;
+  return static_cast<int>(char2bcd(v.front().toLatin1()));
+}
+
 std::optional<int> slotField(const RowContext& ctx) {
   const QString raw = ctx.value(kSlot);
-  const QString v = raw.trimmed().toUpper();
-  if (v.size() != 1 || !isHexDigit(v.front())) {
-    ctx.fail(kSlot, raw, text::kImportNotSlot);
-    return std::nullopt;
-  }
-  return static_cast<int>(char2bcd(v.front().toLatin1()));
+  const auto slot = slotDigit(raw);
+  if (!slot) ctx.fail(kSlot, raw, text::kImportNotSlot);
+  return slot;
 }
 
 bool readRow(const RowContext& ctx, int targetSlot, ImportedPhone& out) {
@@ -141,6 +145,8 @@ bool readRow(const RowContext& ctx, int targetSlot, ImportedPhone& out) {
   out.number = *number;
   out.field = *object + *event + *zone + *partition;
   out.comment = *comment;
+  for (int c = 0; c < kColumnCount; ++c)
+    if (!ctx.value(c).trimmed().isEmpty()) out.given |= 1u << c;
   return true;
 }
 
@@ -174,11 +180,15 @@ ImportedPhones readPhoneTable(const CsvTable& table, int targetSlot) {
                          : text::kImportEmptyFile);
     return out;
   }
+  std::array<int, kSlotCount> places{};
   for (qsizetype r = header.row + 1; r < table.rows.size(); ++r) {
     const CsvRow& row = table.rows.at(r);
     if (isEmptyRow(row)) continue;
     const RowContext ctx{row, header.map, out.errors, out.notices};
+    // Rows refused still take their place, so the others keep theirs.
+    const auto slot = targetSlot >= 0 ? std::optional<int>(targetSlot) : slotDigit(ctx.value(kSlot));
     ImportedPhone phone;
+    if (slot) phone.place = places[static_cast<size_t>(*slot)]++;
     if (checkWidth(ctx, header.width) && readRow(ctx, targetSlot, phone)) out.rows << phone;
   }
   if (table.unclosedQuoteLine > 0)

@@ -57,12 +57,11 @@ std::array<Compared, 5> comparedValues(const uint8_t* rec, const ImportedPhone& 
 
 QStringList spreadsheetDamage(const ConfigImage& img, const ImportedPhones& rows) {
   QStringList errors;
-  std::array<int, kSlotCount> place{};
   for (const ImportedPhone& row : rows.rows) {
-    const int index = place[static_cast<size_t>(row.slot)]++;
-    if (index >= usablePhoneCount(img, row.slot)) continue;
-    for (const Compared& c : comparedValues(img.record(row.slot, index), row)) {
-      if (!sameNumberWrittenDifferently(c.was, c.now)) continue;
+    if (row.place >= usablePhoneCount(img, row.slot)) continue;
+    for (const Compared& c : comparedValues(img.record(row.slot, row.place), row)) {
+      // An empty cell or a column the file lacks is the user's, not a spreadsheet's doing.
+      if ((row.given & (1u << c.column)) == 0 || !sameNumberWrittenDifferently(c.was, c.now)) continue;
       errors << text::kImportErrorAt.arg(row.line).arg(columnTitle(c.column), c.now, text::kImportDroppedByNumber.arg(c.was));
     }
   }

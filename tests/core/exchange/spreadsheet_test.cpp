@@ -104,6 +104,12 @@ TEST(SpreadsheetImport, ReplaceRefusesWhatASpreadsheetTurnedIntoNumbers) {
                           QStringLiteral("строка 3, комментарии \"7\": в текущем списке \"007\": ") + kAdvice,
                       }));
   EXPECT_TRUE(img == *before);
+  // A refused row keeps its place: the row after it is compared with the second telephone.
+  r = importInto(img, QStringLiteral("расширитель;телефон\n4;+72G2\n4;79\n"), ImportMode::Replace);
+  EXPECT_EQ(r.errors, (QStringList{
+                          QStringLiteral("строка 2, телефон \"+72G2\": допустимы только цифры, \"+\" и \"*\""),
+                          QStringLiteral("строка 3, телефон \"79\": в текущем списке \"079\": ") + kAdvice,
+                      }));
   // Appended, the rows stand beside the list and are taken as they read.
   EXPECT_TRUE(importInto(img, sheet).ok());
 }
