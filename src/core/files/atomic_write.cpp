@@ -83,6 +83,15 @@ bool writeAll(int fd, const QByteArray& bytes) {
   return true;
 }
 
+// What has the name already: nothing or a file that may be replaced (None), or why not.
+SaveCause checkTarget(const QString& resolved, struct stat& st, bool& exists) {
+  exists = lstatOf(resolved, st);
+  if (!exists) return SaveCause::None;
+  if (!S_ISREG(st.st_mode)) return SaveCause::NotRegular;
+  // A rename needs only the folder: a write-protected file is refused as writing into it would be.
+  return ::access(QFile::encodeName(resolved).constData(), W_OK) == 0 ? SaveCause::None : causeOf(errno);
+}
+
 // Makes the rename itself survive a power cut.
 void syncFolder(const QString& folder) {
   const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -157,9 +166,10 @@ SaveCause writeAtomically(const QString& path, const QByteArray& bytes, Placemen
   const QString resolved = resolveSaveTarget(path);
   const QFileInfo target(resolved);
   struct stat st {};
-  const bool exists = lstatOf(resolved, st);
-  if (exists && !S_ISREG(st.st_mode)) return SaveCause::NotRegular;
-  if (exists && placement == Placement::NewOnly) return SaveCause::Exists;
+  bool exists = false;
+  const SaveCause refused = checkTarget(resolved, st, exists);
+  if (exists && placement == Placement::NewOnly && S_ISREG(st.st_mode)) return SaveCause::Exists;
+  if (refused != SaveCause::None) return refused;
   removeStaleParts(target);
   QString part;
   const int fd = writePart(target, bytes, exists ? &st : nullptr, part);
@@ -186,11 +196,9 @@ SaveCause probeSaveAt(const QString& path) {
   const QString resolved = resolveSaveTarget(path);
   const QFileInfo target(resolved);
   struct stat st {};
-  if (lstatOf(resolved, st)) {
-    if (!S_ISREG(st.st_mode)) return SaveCause::NotRegular;
-    // The rename would replace a write-protected file; Save would refuse it, and so do we.
-    if (::access(QFile::encodeName(resolved).constData(), W_OK) != 0) return causeOf(errno);
-  }
+  bool exists = false;
+  const SaveCause refused = checkTarget(resolved, st, exists);
+  if (refused != SaveCause::None) return refused;
   for (int i = 0; i < kNameTries; ++i) {
     const QString part = partName(target);
     const int fd = ::open(QFile::encodeName(part).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
