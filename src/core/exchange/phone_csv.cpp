@@ -5,6 +5,7 @@
 #include "core/exchange/csv_text.h"
 #include "core/exchange/exchange_texts.h"
 #include "core/exchange/phone_fields.h"
+#include "core/exchange/phone_header.h"
 #include "core/files/regular_file.h"
 #include "core/image/cp1251.h"
 #include "core/image/settings_lists.h"
@@ -50,7 +51,14 @@ ImportedPhones readPhonesCsv(const QByteArray& bytes) {
 }
 
 ImportedPhones readPhonesText(const QString& text, int targetSlot) {
-  const CsvTable table = splitCsv(text, detectSeparator(text));
+  CsvTable table = splitCsv(text, detectSeparator(text));
+  // The first line may be a title without the header's separator: the one that finds the
+  // header row is the file's.
+  for (const QChar separator : {u',', u';', u'\t'}) {
+    if (hasHeaderRow(table)) break;
+    CsvTable other = splitCsv(text, separator);
+    if (hasHeaderRow(other)) table = std::move(other);
+  }
   return readPhoneTable(table, targetSlot);
 }
 

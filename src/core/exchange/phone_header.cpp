@@ -69,6 +69,12 @@ bool isEmptyRow(const CsvRow& row) {
   return true;
 }
 
+bool hasHeaderRow(const CsvTable& table) {
+  for (const CsvRow& row : table.rows)
+    if (namesNumber(row)) return true;
+  return false;
+}
+
 bool findHeader(const CsvTable& table, int targetSlot, PhoneHeader& out, QStringList& errors, QStringList& notices) {
   qsizetype first = -1;
   for (qsizetype r = 0; r < table.rows.size() && out.row < 0; ++r) {

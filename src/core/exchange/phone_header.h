@@ -27,5 +27,7 @@ struct PhoneHeader {
 bool findHeader(const CsvTable& table, int targetSlot, PhoneHeader& out, QStringList& errors, QStringList& notices);
 
 bool isEmptyRow(const CsvRow& row);
+// Whether some row names the number column: the table was split by the right separator.
+bool hasHeaderRow(const CsvTable& table);
 
 }  // namespace orbisk

@@ -32,7 +32,7 @@ ImportResult importInto(ConfigImage& img, const QString& csv, ImportMode mode = 
 TEST(SpreadsheetImport, ShortEventsSynonymsUnknownColumnsAndTitleRows) {
   ConfigImage img;
   const ImportResult r = importInto(img, QStringLiteral(
-      "Телефоны объекта Север;;;\n"          // line 1: a title
+      "Телефоны объекта Север, корпус 2\n"   // line 1: a title, without the header's separator
       ";;;\n"
       "Слот;Номер;Событие;Комментарий;Ответственный\n"  // line 3
       "1;+7001;E1;один;Иванов\n"
