@@ -113,13 +113,3 @@ TEST(SpreadsheetImport, ReplaceRefusesWhatASpreadsheetTurnedIntoNumbers) {
   // Appended, the rows stand beside the list and are taken as they read.
   EXPECT_TRUE(importInto(img, sheet).ok());
 }
-
-TEST(SpreadsheetExport, ExcelQuotesEveryValueTheHeaderStaysPlain) {
-  ConfigImage img;
-  ExpanderSet set;
-  addExpanderAt(img, set, 0);
-  appendPhone(img, 0, "+7282", "0012E13000501", "");
-  EXPECT_EQ(fromCp1251(exportPhonesCsv(img, 0xFFFF, CsvStyle::Excel)),
-            QStringLiteral("расширитель;телефон;объект;код;зона;раздел;комментарии\r\n"
-                           "\"0\";\"+7282\";\"0012\";\"E130\";\"005\";\"01\";\"\"\r\n"));
-}
