@@ -10,6 +10,8 @@ missing=()
 packages+=(poppler-utils librsvg2-bin)
 # ser2net: the tests run it on loopback in front of halvorn-sim (tcp:// and rfc2217:// ports).
 packages+=(ser2net)
+# LibreOffice Calc: a test takes a telephone export through a real spreadsheet and back.
+packages+=(libreoffice-calc-nogui)
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done

@@ -1,4 +1,5 @@
 // export and import: the telephone tables of a configuration file as CSV and back.
+#include <QDir>
 #include <memory>
 
 #include "cli/commands.h"
@@ -7,6 +8,7 @@
 #include "core/exchange/phone_import.h"
 #include "core/files/file_texts.h"
 #include "core/files/safe_save.h"
+#include "core/history/history_texts.h"
 #include "core/image/expander_set.h"
 #include "core/records/phone_codec.h"
 
@@ -24,6 +26,11 @@ int parseSlot(const QString& s) {
 
 void printLines(CliEnv& env, const QStringList& lines) {
   for (const QString& l : lines) env.err(l + u'\n');
+}
+
+int saveFailed(CliEnv& env, const QString& path, SaveCause cause) {
+  env.err(path + QStringLiteral(": ") + text::kSaveFailed + QStringLiteral(": ") + text::saveCauseText(cause) + u'\n');
+  return status::kUsage;
 }
 
 }  // namespace
@@ -51,11 +58,8 @@ int runExport(const CliArgs& args, CliEnv& env) {
     else env.out(QString::fromUtf8(csv));
     return status::kOk;
   }
-  if (!writeCsvFile(args.out, csv)) {
-    env.err(args.out + QStringLiteral(": ") + text::kSaveFailed + u'\n');
-    return status::kUsage;
-  }
-  return status::kOk;
+  const SaveCause saved = writeCsvFile(args.out, csv);
+  return saved == SaveCause::None ? status::kOk : saveFailed(env, args.out, saved);
 }
 
 int runImport(const CliArgs& args, CliEnv& env) {
@@ -75,13 +79,14 @@ int runImport(const CliArgs& args, CliEnv& env) {
                                      args.replace ? ImportMode::Replace : ImportMode::Append, *result);
   if (!r.ok()) {
     printLines(env, r.errors);
+    if (!r.notices.isEmpty()) printLines(env, QStringList{text::kImportNoticesHeading} + r.notices);
     return status::kUsage;
   }
   const QString target = args.out.isEmpty() ? args.file : args.out;
-  if (!saveReplacing(target, *result)) {
-    env.err(target + QStringLiteral(": ") + text::kSaveFailed + u'\n');
-    return status::kUsage;
-  }
+  const SaveOutcome saved = saveImageReplacing(target, *result);
+  if (!saved.ok()) return saveFailed(env, target, saved.cause);
+  if (!saved.replacedBackup.isEmpty()) env.err(history::kBackupKept + QDir::toNativeSeparators(saved.replacedBackup) + u'\n');
+  if (!saved.backupProblem.isEmpty()) env.err(history::kBackupFailed + saved.backupProblem + u'\n');
   printLines(env, importSummary(r));
   return status::kOk;
 }

@@ -1,10 +1,11 @@
 // orbisk-cli report FILE --out REPORT: the printable configuration report as PDF or HTML.
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QSaveFile>
 #include <memory>
 
 #include "cli/commands.h"
+#include "core/files/atomic_write.h"
+#include "core/files/file_texts.h"
 #include "core/files/rcf_file.h"
 #include "core/link/receiver.h"
 #include "core/report/config_report.h"
@@ -30,16 +31,6 @@ QString fileModelText(const ConfigImage& img) {
   return modelTextFor(ChannelTypes{}, img);
 }
 
-bool writeHtml(const QString& html, const QString& path, QString& error) {
-  QSaveFile file(path);
-  const QByteArray bytes = html.toUtf8();
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-    error = path + QStringLiteral(": ") + report::kCannotWrite;
-    return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 int runReport(const CliArgs& args, CliEnv& env) {
@@ -61,14 +52,13 @@ int runReport(const CliArgs& args, CliEnv& env) {
   src.made = QDateTime::currentDateTime();
   src.modelText = fileModelText(*img);
   const QString html = reportHtml(*img, src);
-  QString error;
-  const bool ok = kind == ReportKind::Pdf ? writeReportPdf(html, args.out, report::kTitle + QStringLiteral(" — ") + src.shortName, error)
-                                          : writeHtml(html, args.out, error);
-  if (!ok) {
-    env.err(error + u'\n');
-    return status::kUsage;
-  }
-  return status::kOk;
+  // Either way replaced only when whole, and never a device or a pipe that has the name.
+  const SaveCause saved = kind == ReportKind::Pdf
+                              ? writeReportPdf(html, args.out, report::kTitle + QStringLiteral(" — ") + src.shortName)
+                              : writeAtomically(args.out, html.toUtf8());
+  if (saved == SaveCause::None) return status::kOk;
+  env.err(args.out + QStringLiteral(": ") + report::kCannotWrite + QStringLiteral(": ") + text::saveCauseText(saved) + u'\n');
+  return status::kUsage;
 }
 
 }  // namespace orbisk::cli

@@ -1,13 +1,12 @@
 #include "render/report_document.h"
 
+#include <QBuffer>
 #include <QFont>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextDocument>
 
-#include "core/report/report_texts.h"
 
 namespace orbisk {
 
@@ -21,25 +20,19 @@ void paintReport(const QString& html, QPagedPaintDevice& device) {
   doc.print(&device);
 }
 
-bool writeReportPdf(const QString& html, const QString& path, const QString& title, QString& error) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    error = path + QStringLiteral(": ") + report::kCannotWrite;
-    return false;
-  }
+SaveCause writeReportPdf(const QString& html, const QString& path, const QString& title) {
+  QBuffer pages;
+  pages.open(QIODevice::WriteOnly);
   {
-    QPdfWriter pdf(&file);
+    QPdfWriter pdf(&pages);
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
     pdf.setResolution(300);
     pdf.setTitle(title);
     pdf.setCreator(QStringLiteral("Orbisk"));
     paintReport(html, pdf);
   }
-  if (!file.commit()) {
-    error = path + QStringLiteral(": ") + report::kCannotWrite;
-    return false;
-  }
-  return true;
+  // Replaced only when whole, and never a device or a pipe that has the name.
+  return writeAtomically(path, pages.data());
 }
 
 }  // namespace orbisk

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include "core/files/atomic_write.h"
+
 class QPagedPaintDevice;
 
 namespace orbisk {
@@ -12,7 +14,7 @@ namespace orbisk {
 void paintReport(const QString& html, QPagedPaintDevice& device);
 
 // Writes the report as a PDF through a temporary file and a rename: path is either the whole
-// report or untouched. False (with a message in error) when it cannot be written.
-bool writeReportPdf(const QString& html, const QString& path, const QString& title, QString& error);
+// report or untouched. A name taken by a folder, a device or a pipe is refused.
+SaveCause writeReportPdf(const QString& html, const QString& path, const QString& title);
 
 }  // namespace orbisk

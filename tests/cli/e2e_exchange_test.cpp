@@ -1,6 +1,9 @@
 // The built orbisk-cli exporting and importing telephone tables, as a script would run it.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -12,6 +15,7 @@
 #include "core/image/cp1251.h"
 #include "core/image/expander_set.h"
 #include "core/records/phone_table.h"
+#include "support/backup_env.h"
 #include "support/cli_binary.h"
 #include "support/temp_dir.h"
 
@@ -66,8 +70,8 @@ TEST_F(CliExchange, SpreadsheetRoundTripGivesTheSameFile) {
   r = cli({"export", "conf.rcf", "--excel", "--out", "phones.csv"});
   ASSERT_EQ(r.status, 0) << r.err.toStdString();
   QString sheet = fromCp1251(readAll(dir.path("phones.csv")));
-  ASSERT_TRUE(sheet.contains(QStringLiteral(";0012;E130;005;01;")));
-  sheet.replace(QStringLiteral(";0012;E130;005;01;"), QStringLiteral(";12;E130;5;1;"));
+  ASSERT_TRUE(sheet.contains(QStringLiteral(";\"0012\";\"E130\";\"005\";\"01\";")));
+  sheet.replace(QStringLiteral(";\"0012\";\"E130\";\"005\";\"01\";"), QStringLiteral(";12;E130;5;1;"));
   writeAll(dir.path("edited.csv"), toCp1251(sheet));
 
   r = cli({"import", "conf.rcf", "--csv", "edited.csv", "--replace", "--out", "copy.rcf"});
@@ -106,6 +110,39 @@ TEST_F(CliExchange, ImportInPlaceAddsAnExpanderAndErrorsChangeNothing) {
   EXPECT_EQ(cli({"import", "conf.rcf", "--csv", "missing.csv"}).status, 2);
   EXPECT_EQ(cli({"export", "conf.rcf", "--slot", "G"}).status, 2);
   EXPECT_EQ(cli({"export", "conf.rcf", "--slot", "5"}).status, 2);
+}
+
+// --out never replaces what is not a regular file, writes through a link, and an import in place
+// keeps the configuration it replaces in the backups.
+TEST_F(CliExchange, OutputsThatAreNotFilesAreRefusedLinksWrittenThroughReplacedFilesKept) {
+  const BackupFolder backups(dir.path("backups"));
+  const QByteArray fifo = QFile::encodeName(dir.path("pipe"));
+  ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
+  const QString refused = QStringLiteral(": Не сохраняется: это не обычный файл (папка, устройство или канал)\n");
+  CliRun r = cli({"export", "conf.rcf", "--out", "pipe"});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err, QStringLiteral("pipe") + refused);
+  writeAll(dir.path("more.csv"), "slot,number\n9,+7111\n");
+  // A device of its own, like /dev/null (root only), and a folder.
+  QStringList notFiles{"pipe", dir.root()};
+  if (::mknod(QFile::encodeName(dir.path("null")).constData(), S_IFCHR | 0666, makedev(1, 3)) == 0) notFiles << "null";
+  for (const QString& out : notFiles) {
+    r = cli({"import", "conf.rcf", "--csv", "more.csv", "--out", out});
+    EXPECT_EQ(r.status, 2) << out.toStdString();
+    EXPECT_EQ(r.err, out + refused);
+  }
+  struct stat st {};
+  ASSERT_EQ(::stat(fifo.constData(), &st), 0);
+  EXPECT_TRUE(S_ISFIFO(st.st_mode));
+
+  ASSERT_TRUE(QFile::link(dir.path("conf.rcf"), dir.path("link.rcf")));
+  r = cli({"import", "link.rcf", "--csv", "more.csv"});
+  ASSERT_EQ(r.status, 0) << r.err.toStdString();
+  EXPECT_TRUE(QFileInfo(dir.path("link.rcf")).isSymLink());
+  EXPECT_NE(readAll(dir.path("conf.rcf")), original);
+  ASSERT_EQ(backups.files("replaced").size(), 1);
+  EXPECT_EQ(readAll(backups.files("replaced").first()), original);
+  EXPECT_TRUE(r.err.startsWith(QStringLiteral("Резервная копия: ") + backups.files("replaced").first())) << r.err.toStdString();
 }
 
 }  // namespace

@@ -12,6 +12,11 @@ namespace orbisk::test {
 class ScriptedPrompter : public Prompter {
  public:
   void message(const QString& text) override { messages.append(text); }
+  // The text goes with the other messages, the detail beside it.
+  void messageWithDetail(const QString& text, const QString& detail) override {
+    messages.append(text);
+    details.append(detail);
+  }
   void messageCaptioned(const QString& caption, const QString& text) override {
     messages.append(caption + QStringLiteral("|") + text);
   }
@@ -32,6 +37,7 @@ class ScriptedPrompter : public Prompter {
   std::deque<QString> csvOpenChoices;  // default cancelled
   std::deque<QString> csvSaveChoices;  // default cancelled
   QStringList messages;
+  QStringList details;  // of messageWithDetail, in order
   QStringList questions;
   QStringList saveProposals;
   int openDialogs = 0;

@@ -49,8 +49,11 @@ void skipLineBreak(const QString& text, qsizetype& i, int& line) {
 }  // namespace
 
 QString decodeCsvBytes(const QByteArray& bytes) {
-  QByteArray body = bytes;
+  const QByteArray& body = bytes;
   if (body.startsWith("\xEF\xBB\xBF")) return QString::fromUtf8(body.mid(3));
+  // "Unicode text" of spreadsheets: UTF-16 with its byte-order mark.
+  if (body.startsWith("\xFF\xFE")) return QStringDecoder(QStringDecoder::Utf16LE).decode(body.mid(2));
+  if (body.startsWith("\xFE\xFF")) return QStringDecoder(QStringDecoder::Utf16BE).decode(body.mid(2));
   QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
   const QString text = utf8.decode(body);
   if (!utf8.hasError()) return text;
@@ -101,19 +104,19 @@ CsvTable splitCsv(const QString& text, QChar separator) {
   return table;
 }
 
-QString csvField(const QString& value, QChar separator) {
-  const bool needsQuotes = value.contains(separator) || value.contains(kQuote) || value.contains(u'\n') ||
-                           value.contains(u'\r');
+QString csvField(const QString& value, QChar separator, bool alwaysQuote) {
+  const bool needsQuotes = alwaysQuote || value.contains(separator) || value.contains(kQuote) ||
+                           value.contains(u'\n') || value.contains(u'\r');
   if (!needsQuotes) return value;
   QString quoted = value;
   quoted.replace(kQuote, QStringLiteral("\"\""));
   return kQuote + quoted + kQuote;
 }
 
-QString csvRow(const QStringList& fields, QChar separator) {
+QString csvRow(const QStringList& fields, QChar separator, bool alwaysQuote) {
   QStringList out;
   out.reserve(fields.size());
-  for (const QString& f : fields) out << csvField(f, separator);
+  for (const QString& f : fields) out << csvField(f, separator, alwaysQuote);
   return out.join(separator) + QStringLiteral("\r\n");
 }
 

@@ -20,16 +20,18 @@ struct CsvTable {
   int unclosedQuoteLine = 0;  // line where a quoted field begins that never ends; 0 = none
 };
 
-// UTF-8 (with or without a byte-order mark) when the bytes are valid UTF-8, else code page 1251.
+// UTF-16 with a byte-order mark; UTF-8 (with or without one) when the bytes are valid UTF-8;
+// else code page 1251.
 QString decodeCsvBytes(const QByteArray& bytes);
 // The separator of the first line (",", ";" or tab), by which of them occurs most outside quotes.
 QChar detectSeparator(const QString& text);
 // Splits the whole text; quoted fields may hold separators, doubled quotes and line breaks.
 CsvTable splitCsv(const QString& text, QChar separator);
 
-// One field as it must be written: quoted when it holds the separator, a quote or a line break.
-QString csvField(const QString& value, QChar separator);
+// One field as it must be written: quoted when it holds the separator, a quote or a line break,
+// or always (a spreadsheet told to take quoted fields as text then keeps "+7..." and "0012").
+QString csvField(const QString& value, QChar separator, bool alwaysQuote = false);
 // A whole row ending in CR LF.
-QString csvRow(const QStringList& fields, QChar separator);
+QString csvRow(const QStringList& fields, QChar separator, bool alwaysQuote = false);
 
 }  // namespace orbisk

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace orbisk::text {
 
@@ -13,6 +14,16 @@ inline const QString kCsvEventHeader = QStringLiteral("код");
 inline const QString kCsvZoneHeader = QStringLiteral("зона");
 inline const QString kCsvPartitionHeader = QStringLiteral("раздел");
 inline const QString kCsvCommentHeader = QStringLiteral("комментарии");
+
+// Other names a header cell may give a column (as people and other programs title them).
+inline const QStringList kCsvSlotSynonyms = {QStringLiteral("слот"), QStringLiteral("модуль")};
+inline const QStringList kCsvNumberSynonyms = {QStringLiteral("номер"), QStringLiteral("номер телефона"),
+                                               QStringLiteral("phone")};
+inline const QStringList kCsvObjectSynonyms = {QStringLiteral("номер объекта"), QStringLiteral("account")};
+inline const QStringList kCsvEventSynonyms = {QStringLiteral("событие"), QStringLiteral("код события")};
+inline const QStringList kCsvZoneSynonyms = {QStringLiteral("шлейф")};
+inline const QStringList kCsvPartitionSynonyms = {QStringLiteral("группа")};
+inline const QStringList kCsvCommentSynonyms = {QStringLiteral("комментарий"), QStringLiteral("comments")};
 
 // Error messages of an import; %1 is the line number, %2 the column, %3 the value.
 inline const QString kImportErrorAt = QStringLiteral("строка %1, %2 \"%3\": %4");
@@ -34,6 +45,18 @@ inline const QString kImportUnclosedQuote = QStringLiteral("кавычка не 
 inline const QString kImportEmptyFile = QStringLiteral("файл пуст: нет строки заголовка");
 inline const QString kImportNoPhones = QStringLiteral("нет ни одного телефона");
 inline const QString kImportCannotRead = QStringLiteral("не удается прочитать файл");
+inline const QString kImportExtraFields = QStringLiteral(
+    "значений в строке больше, чем столбцов в заголовке (%1 из %2): возможно, в комментарии есть разделитель без кавычек");
+// A value a spreadsheet took for a number: said so, with how to keep it as it was.
+inline const QString kImportSpreadsheetNumber = QStringLiteral(
+    "похоже, таблица превратила значение в число; при открытии CSV задайте столбцам тип \"Текст\" "
+    "(или включите \"Поля в кавычках как текст\") и сохраните файл заново");
+inline const QString kImportDroppedByNumber = QStringLiteral("в текущем списке \"%1\": ") + kImportSpreadsheetNumber;
+
+// Notices: what an import takes differently from how the cell reads, or leaves out.
+inline const QString kImportNoticesHeading = QStringLiteral("Обратите внимание:");
+inline const QString kImportUnknownColumn = QStringLiteral("столбец \"%1\" не известен и не импортируется");
+inline const QString kImportEventExpanded = QStringLiteral("сохраняется как \"%1\"");
 
 // Summary of what an import will do.
 inline const QString kImportSummaryAppend = QStringLiteral("Добавить телефоны в списки расширителей:");

@@ -1,11 +1,11 @@
 #include "core/exchange/phone_csv.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include "core/exchange/csv_text.h"
 #include "core/exchange/exchange_texts.h"
 #include "core/exchange/phone_fields.h"
+#include "core/exchange/phone_header.h"
 #include "core/files/regular_file.h"
 #include "core/image/cp1251.h"
 #include "core/image/settings_lists.h"
@@ -31,18 +31,18 @@ QStringList phoneFields(const ConfigImage& img, int slot, int index) {
 
 }  // namespace
 
-QString phoneTableText(const ConfigImage& img, uint16_t slotMask, QChar separator) {
+QString phoneTableText(const ConfigImage& img, uint16_t slotMask, QChar separator, bool quoteValues) {
   QString out = csvRow(csvHeaders(), separator);
   for (int s = 0; s < kSlotCount; ++s) {
     if ((slotMask & (1u << s)) == 0) continue;
     const int count = usablePhoneCount(img, s);
-    for (int i = 0; i < count; ++i) out += csvRow(phoneFields(img, s, i), separator);
+    for (int i = 0; i < count; ++i) out += csvRow(phoneFields(img, s, i), separator, quoteValues);
   }
   return out;
 }
 
 QByteArray exportPhonesCsv(const ConfigImage& img, uint16_t slotMask, CsvStyle style) {
-  if (style == CsvStyle::Excel) return toCp1251(phoneTableText(img, slotMask, u';'));
+  if (style == CsvStyle::Excel) return toCp1251(phoneTableText(img, slotMask, u';', true));
   return phoneTableText(img, slotMask, u',').toUtf8();
 }
 
@@ -51,7 +51,14 @@ ImportedPhones readPhonesCsv(const QByteArray& bytes) {
 }
 
 ImportedPhones readPhonesText(const QString& text, int targetSlot) {
-  const CsvTable table = splitCsv(text, detectSeparator(text));
+  CsvTable table = splitCsv(text, detectSeparator(text));
+  // The first line may be a title without the header's separator: the one that finds the
+  // header row is the file's.
+  for (const QChar separator : {u',', u';', u'\t'}) {
+    if (hasHeaderRow(table)) break;
+    CsvTable other = splitCsv(text, separator);
+    if (hasHeaderRow(other)) table = std::move(other);
+  }
   return readPhoneTable(table, targetSlot);
 }
 
@@ -66,14 +73,8 @@ bool readCsvFile(const QString& path, QByteArray& bytes) {
   return bytes.size() <= kMaxCsvBytes && f.error() == QFileDevice::NoError;
 }
 
-bool writeCsvFile(const QString& path, const QByteArray& bytes) {
-  QSaveFile f(path);
-  if (!f.open(QIODevice::WriteOnly)) return false;
-  if (f.write(bytes) != bytes.size()) {
-    f.cancelWriting();
-    return false;
-  }
-  return f.commit();
+SaveCause writeCsvFile(const QString& path, const QByteArray& bytes) {
+  return writeAtomically(path, bytes, Placement::Replace);
 }
 
 }  // namespace orbisk

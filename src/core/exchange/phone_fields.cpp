@@ -1,58 +1,39 @@
 #include "core/exchange/phone_fields.h"
 
+#include <QRegularExpression>
 #include <array>
 #include <optional>
 
 #include "core/exchange/exchange_texts.h"
+#include "core/exchange/phone_header.h"
 #include "core/image/cp1251.h"
 #include "core/records/phone_codec.h"
 
 namespace orbisk {
 namespace {
 
-enum Column { kSlot, kNumber, kObject, kEvent, kZone, kPartition, kComment, kColumnCount };
-
-struct ColumnNames {
-  const QString& russian;
-  const char* english;  // as orbisk-cli show --json names it
-};
-
-const std::array<ColumnNames, kColumnCount>& columnNames() {
-  static const std::array<ColumnNames, kColumnCount> names{{
-      {text::kCsvSlotHeader, "slot"},
-      {text::kCsvNumberHeader, "number"},
-      {text::kCsvObjectHeader, "object"},
-      {text::kCsvEventHeader, "event"},
-      {text::kCsvZoneHeader, "zone"},
-      {text::kCsvPartitionHeader, "partition"},
-      {text::kCsvCommentHeader, "comment"},
-  }};
-  return names;
+// A value as a spreadsheet writes a number it made of it: "7,91234E+10", "1.5E-3".
+bool looksLikeSpreadsheetNumber(const QString& v) {
+  static const QRegularExpression re(QStringLiteral("^[+-]?\\d+([.,]\\d+)?[eE][+-]\\d+$"));
+  return re.match(v.trimmed()).hasMatch();
 }
-
-int columnOf(const QString& header) {
-  const QString h = header.trimmed();
-  for (int c = 0; c < kColumnCount; ++c) {
-    const ColumnNames& n = columnNames()[static_cast<size_t>(c)];
-    if (h.compare(n.russian, Qt::CaseInsensitive) == 0 || h.compare(QLatin1String(n.english), Qt::CaseInsensitive) == 0)
-      return c;
-  }
-  return -1;
-}
-
-using ColumnMap = std::array<int, kColumnCount>;  // column -> field index, -1 when absent
 
 struct RowContext {
   const CsvRow& row;
   const ColumnMap& map;
   QStringList& errors;
+  QStringList& notices;
 
   QString value(int column) const {
     const int k = map[static_cast<size_t>(column)];
     return k >= 0 && k < row.fields.size() ? row.fields.at(k) : QString();
   }
   void fail(int column, const QString& value, const QString& why) const {
-    errors << text::kImportErrorAt.arg(row.line).arg(columnNames()[static_cast<size_t>(column)].russian, value, why);
+    const QString said = looksLikeSpreadsheetNumber(value) ? text::kImportSpreadsheetNumber : why;
+    errors << text::kImportErrorAt.arg(row.line).arg(columnTitle(column), value, said);
+  }
+  void notice(int column, const QString& value, const QString& what) const {
+    notices << text::kImportErrorAt.arg(row.line).arg(columnTitle(column), value, what);
   }
 };
 
@@ -77,13 +58,13 @@ std::optional<QByteArray> hexField(const RowContext& ctx, int column, const QStr
   return QByteArray(width - static_cast<int>(v.size()), '0') + v.toLatin1();
 }
 
+// "E" and "R" in front are the qualifier, so "E1" is E001 as "R1" is R001. Without a letter (a
+// spreadsheet took the value for a number) it is an E event. Digits filled in are told.
 std::optional<QByteArray> eventField(const RowContext& ctx) {
   const QString raw = ctx.value(kEvent);
   QString v = raw.trimmed().toUpper();
-  // "E" is a hex digit too: only a four-character value or "E" alone carries the letter E.
-  // Without a letter (a spreadsheet took the value for a number) it is an E event.
   char qualifier = 'E';
-  if (v.startsWith(u'R') || (v.startsWith(u'E') && (v.size() == 4 || v.size() == 1))) {
+  if (v.startsWith(u'R') || v.startsWith(u'E')) {
     qualifier = v.front().toLatin1();
     v.remove(0, 1);
   }
@@ -93,7 +74,10 @@ std::optional<QByteArray> eventField(const RowContext& ctx) {
     ctx.fail(kEvent, raw, text::kImportBadQualifier);
     return std::nullopt;
   }
-  return QByteArray(1, qualifier) + QByteArray(3 - static_cast<int>(v.size()), '0') + v.toLatin1();
+  const QByteArray event = QByteArray(1, qualifier) + QByteArray(3 - static_cast<int>(v.size()), '0') + v.toLatin1();
+  if (!raw.trimmed().isEmpty() && event != raw.trimmed().toUpper().toLatin1())
+    ctx.notice(kEvent, raw, text::kImportEventExpanded.arg(QString::fromLatin1(event)));
+  return event;
 }
 
 std::optional<QByteArray> numberField(const RowContext& ctx) {
@@ -134,14 +118,17 @@ std::optional<QByteArray> commentField(const RowContext& ctx) {
   return toCp1251(raw);
 }
 
+std::optional<int> slotDigit(const QString& raw) {
+  const QString v = raw.trimmed().toUpper();
+  if (v.size() != 1 || !isHexDigit(v.front())) return std::nullopt;
+  return static_cast<int>(char2bcd(v.front().toLatin1()));
+}
+
 std::optional<int> slotField(const RowContext& ctx) {
   const QString raw = ctx.value(kSlot);
-  const QString v = raw.trimmed().toUpper();
-  if (v.size() != 1 || !isHexDigit(v.front())) {
-    ctx.fail(kSlot, raw, text::kImportNotSlot);
-    return std::nullopt;
-  }
-  return static_cast<int>(char2bcd(v.front().toLatin1()));
+  const auto slot = slotDigit(raw);
+  if (!slot) ctx.fail(kSlot, raw, text::kImportNotSlot);
+  return slot;
 }
 
 bool readRow(const RowContext& ctx, int targetSlot, ImportedPhone& out) {
@@ -158,28 +145,20 @@ bool readRow(const RowContext& ctx, int targetSlot, ImportedPhone& out) {
   out.number = *number;
   out.field = *object + *event + *zone + *partition;
   out.comment = *comment;
+  for (int c = 0; c < kColumnCount; ++c)
+    if (!ctx.value(c).trimmed().isEmpty()) out.given |= 1u << c;
   return true;
 }
 
-bool readHeader(const CsvRow& header, int targetSlot, ColumnMap& map, QStringList& errors) {
-  map.fill(-1);
-  for (int k = 0; k < header.fields.size(); ++k) {
-    const int c = columnOf(header.fields.at(k));
-    if (c < 0) continue;  // columns of the user's own are left alone
-    if (map[static_cast<size_t>(c)] >= 0)
-      errors << text::kImportErrorLine.arg(header.line).arg(text::kImportDuplicateColumn.arg(header.fields.at(k).trimmed()));
-    map[static_cast<size_t>(c)] = k;
+// Fields beyond the header's are an error when they hold anything: a separator the row did
+// not quote has cut a value short.
+bool checkWidth(const RowContext& ctx, int width) {
+  const qsizetype used = ctx.row.fields.size();
+  for (qsizetype k = width; k < used; ++k) {
+    if (ctx.row.fields.at(k).trimmed().isEmpty()) continue;
+    ctx.errors << text::kImportErrorLine.arg(ctx.row.line).arg(text::kImportExtraFields.arg(used).arg(width));
+    return false;
   }
-  if (targetSlot < 0 && map[kSlot] < 0)
-    errors << text::kImportErrorLine.arg(header.line).arg(text::kImportMissingColumn.arg(text::kCsvSlotHeader));
-  if (map[kNumber] < 0)
-    errors << text::kImportErrorLine.arg(header.line).arg(text::kImportMissingColumn.arg(text::kCsvNumberHeader));
-  return errors.isEmpty();
-}
-
-bool isEmptyRow(const CsvRow& row) {
-  for (const QString& f : row.fields)
-    if (!f.trimmed().isEmpty()) return false;
   return true;
 }
 
@@ -187,27 +166,30 @@ bool isEmptyRow(const CsvRow& row) {
 
 QStringList csvHeaders() {
   QStringList h;
-  for (const ColumnNames& n : columnNames()) h << n.russian;
+  for (int c = 0; c < kColumnCount; ++c) h << columnTitle(c);
   return h;
 }
 
 ImportedPhones readPhoneTable(const CsvTable& table, int targetSlot) {
   ImportedPhones out;
-  qsizetype first = 0;
-  while (first < table.rows.size() && isEmptyRow(table.rows.at(first))) ++first;
-  if (first == table.rows.size()) {
-    out.errors << (table.unclosedQuoteLine > 0
-                       ? text::kImportErrorLine.arg(table.unclosedQuoteLine).arg(text::kImportUnclosedQuote)
-                       : text::kImportEmptyFile);
+  PhoneHeader header;
+  if (!findHeader(table, targetSlot, header, out.errors, out.notices)) {
+    if (header.row < 0)
+      out.errors << (table.unclosedQuoteLine > 0
+                         ? text::kImportErrorLine.arg(table.unclosedQuoteLine).arg(text::kImportUnclosedQuote)
+                         : text::kImportEmptyFile);
     return out;
   }
-  ColumnMap map;
-  if (!readHeader(table.rows.at(first), targetSlot, map, out.errors)) return out;
-  for (qsizetype r = first + 1; r < table.rows.size(); ++r) {
+  std::array<int, kSlotCount> places{};
+  for (qsizetype r = header.row + 1; r < table.rows.size(); ++r) {
     const CsvRow& row = table.rows.at(r);
     if (isEmptyRow(row)) continue;
+    const RowContext ctx{row, header.map, out.errors, out.notices};
+    // Rows refused still take their place, so the others keep theirs.
+    const auto slot = targetSlot >= 0 ? std::optional<int>(targetSlot) : slotDigit(ctx.value(kSlot));
     ImportedPhone phone;
-    if (readRow(RowContext{row, map, out.errors}, targetSlot, phone)) out.rows << phone;
+    if (slot) phone.place = places[static_cast<size_t>(*slot)]++;
+    if (checkWidth(ctx, header.width) && readRow(ctx, targetSlot, phone)) out.rows << phone;
   }
   if (table.unclosedQuoteLine > 0)
     out.errors << text::kImportErrorLine.arg(table.unclosedQuoteLine).arg(text::kImportUnclosedQuote);

@@ -1,6 +1,7 @@
 #include "core/exchange/phone_import.h"
 
 #include "core/exchange/exchange_texts.h"
+#include "core/exchange/spreadsheet_damage.h"
 #include "core/image/settings_lists.h"
 #include "core/records/phone_table.h"
 
@@ -47,6 +48,8 @@ ImportResult buildImport(const ConfigImage& img, const ExpanderSet& expanders, c
   ImportResult r;
   r.mode = mode;
   r.errors = rows.errors;
+  r.notices = rows.notices;
+  if (mode == ImportMode::Replace) r.errors << spreadsheetDamage(img, rows);
   out = img;
   if (!r.ok()) return r;
   planSlots(img, rows, r);
@@ -74,6 +77,7 @@ QStringList importSummary(const ImportResult& result) {
     lines << line;
   }
   lines << text::kImportSummaryTotal.arg(result.total);
+  if (!result.notices.isEmpty()) lines << text::kImportNoticesHeading << result.notices;
   return lines;
 }
 

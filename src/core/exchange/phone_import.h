@@ -22,6 +22,7 @@ struct SlotImport {
 
 struct ImportResult {
   QStringList errors;  // empty = success
+  QStringList notices;  // what the rows take differently from how their cells read
   std::array<SlotImport, kSlotCount> perSlot{};
   int total = 0;
   ImportMode mode = ImportMode::Append;
@@ -29,11 +30,12 @@ struct ImportResult {
 };
 
 // Writes rows into out, which starts as a copy of img; expanders are the ones in use (the
-// main window's working set, or expandersOf(img)). On errors out is left as img was.
+// main window's working set, or expandersOf(img)). On errors out is left as img was. A replace
+// refuses values a spreadsheet made numbers of, found against the lists it replaces.
 ImportResult buildImport(const ConfigImage& img, const ExpanderSet& expanders, const ImportedPhones& rows, ImportMode mode,
                          ConfigImage& out);
 
-// The summary shown before an import is done: one line per expander, then the total.
+// The summary shown before an import is done: one line per expander, the total, then the notices.
 QStringList importSummary(const ImportResult& result);
 
 }  // namespace orbisk

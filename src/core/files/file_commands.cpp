@@ -5,6 +5,8 @@
 
 #include "core/files/file_texts.h"
 #include "core/files/rcf_file.h"
+#include "core/files/safe_save.h"
+#include "core/history/history_texts.h"
 
 namespace orbisk {
 namespace {
@@ -19,6 +21,22 @@ struct BusyGuard {
 
 void enterFolderOf(const QString& filePath) { QDir::setCurrent(QFileInfo(filePath).absolutePath()); }
 
+bool FileCommands::writeTo(const QString& path, const QString& failText) {
+  const SaveOutcome saved = saveImageReplacing(path, st_.image);
+  if (!saved.ok()) {
+    p_.messageWithDetail(failText, text::saveCauseText(saved.cause));
+    return false;
+  }
+  // Saved all the same: the user decides whether the old version mattered.
+  if (!saved.backupProblem.isEmpty()) p_.message(history::kBackupFailed + saved.backupProblem);
+  return true;
+}
+
+void FileCommands::tellOpenFailure() {
+  if (st_.resultCode == 1) p_.message(text::kCannotOpenFile);
+  else if (st_.resultCode == 2) p_.message(text::kNotConfigFile);
+}
+
 bool FileCommands::promptUnsaved() {
   if (!st_.modified) return true;
   switch (p_.ask(kAskSaveChanges)) {
@@ -28,11 +46,7 @@ bool FileCommands::promptUnsaved() {
   }
   // Never saved under a chosen name: there is no file to write into yet, so ask for one.
   if (st_.untitled) return saveAs();
-  if (writeImageFile(st_.filePath, WriteMode::Existing, st_.image) != WriteResult::Ok) {
-    p_.message(text::kSaveAsFailed);
-    return false;
-  }
-  return true;
+  return writeTo(st_.filePath, text::kSaveAsFailed);
 }
 
 void FileCommands::newFile() {
@@ -60,9 +74,26 @@ void FileCommands::open() {
   enterFolderOf(chosen);
   st_.openPath = chosen;
   openf();
-  if (st_.resultCode == 1) p_.message(text::kCannotOpenFile);
-  else if (st_.resultCode == 2) p_.message(text::kNotConfigFile);
+  if (st_.resultCode != 0) tellOpenFailure();
   else refresh_();
+}
+
+void FileCommands::openCopy(const QString& path) {
+  if (st_.busy) return;
+  if (!promptUnsaved()) return;
+  // Looking is enough: an archived, write-protected backup opens too.
+  st_.resultCode = static_cast<int>(readImageFile(path, st_.image, ReadAccess::ReadOnly));
+  if (st_.resultCode != 0) {
+    tellOpenFailure();
+    return;
+  }
+  // Named as New names its files, in the working folder, so Save as proposes a name there.
+  st_.shortFileName = shortFileName(path);
+  st_.filePath = QDir::toNativeSeparators(QDir::currentPath() + QLatin1Char('/') + st_.shortFileName);
+  st_.modified = false;
+  st_.untitled = true;
+  title_();
+  refresh_();
 }
 
 bool FileCommands::openf() {
@@ -77,12 +108,7 @@ bool FileCommands::openf() {
 
 bool FileCommands::save() {
   if (st_.untitled) return saveAs();
-  WriteResult r = writeImageFile(st_.filePath, WriteMode::Existing, st_.image);
-  if (r == WriteResult::CannotOpen) r = writeImageFile(st_.filePath, WriteMode::CreateNew, st_.image);
-  if (r != WriteResult::Ok) {
-    p_.message(text::kSaveFailed);
-    return false;
-  }
+  if (!writeTo(st_.filePath, text::kSaveFailed)) return false;
   st_.modified = false;
   title_();
   return true;
@@ -92,21 +118,21 @@ bool FileCommands::saveAs() {
   if (st_.busy) return false;
   BusyGuard guard(st_.busy);
   QString chosen;
-  WriteResult r = WriteResult::CannotOpen;
   while (true) {
     chosen = p_.saveFile(st_.defaultDirectory, st_.filePath);
     if (chosen.isEmpty()) return false;
     enterFolderOf(chosen);
-    r = writeImageFile(chosen, WriteMode::CreateNew, st_.image);
-    if (r != WriteResult::CannotOpen) break;
+    // A new name is taken only if still free, so nothing is replaced without the question.
+    const SaveCause created = saveImageNew(chosen, st_.image);
+    if (created == SaveCause::None) break;
+    if (created != SaveCause::Exists) {
+      p_.messageWithDetail(text::kSaveAsFailed, text::saveCauseText(created));
+      return false;
+    }
     if (p_.ask(text::kAskReplace) == Answer::Yes) {
-      r = writeImageFile(chosen, WriteMode::CreateAlways, st_.image);
+      if (!writeTo(chosen, text::kSaveAsFailed)) return false;
       break;
     }
-  }
-  if (r != WriteResult::Ok) {
-    p_.message(text::kSaveAsFailed);
-    return false;
   }
   st_.filePath = chosen;
   st_.shortFileName = shortFileName(chosen);

@@ -22,11 +22,18 @@ class FileCommands {
   bool saveAs();    // Save1Click; false when cancelled or failed
   // openf: reads open path into the image; result code 0, 1 or 2.
   bool openf();
+  // Opens a file (a backup) as a new, untitled configuration, so that Save asks for a name and
+  // the file itself is never written.
+  void openCopy(const QString& path);
 
   // Unsaved-changes prompt of New and Open; false abandons the command.
   bool promptUnsaved();
 
  private:
+  // Saves the image as path, replacing it; a failure is told as failText with its cause.
+  bool writeTo(const QString& path, const QString& failText);
+  void tellOpenFailure();
+
   MainState& st_;
   Prompter& p_;
   std::function<void()> refresh_;

@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-#include "core/files/safe_save.h"
+#include "core/files/atomic_write.h"
 
 namespace orbisk {
 namespace {
@@ -18,7 +18,14 @@ const QString kStampFormat = QStringLiteral("yyyy-MM-dd_HH-mm-ss");
 // Enough for every backup of one second; beyond that something is looping and we stop.
 constexpr int kMaxSequence = 1000;
 
-QString kindWord(BackupKind kind) { return kind == BackupKind::Read ? QStringLiteral("read") : QStringLiteral("write"); }
+QString kindWord(BackupKind kind) {
+  switch (kind) {
+    case BackupKind::Read: return QStringLiteral("read");
+    case BackupKind::Write: return QStringLiteral("write");
+    case BackupKind::Replaced: break;
+  }
+  return QStringLiteral("replaced");
+}
 
 struct Found {
   QString path;
@@ -45,41 +52,49 @@ QString backupFileName(const QDateTime& when, BackupKind kind, int sequence) {
 
 bool parseBackupName(const QString& fileName, BackupName& out) {
   static const QRegularExpression re(
-      QStringLiteral("^(\\d{4}-\\d{2}-\\d{2}_\\d{2}-\\d{2}-\\d{2})_(read|write)(?:-(\\d{1,4}))?\\.rcf$"));
+      QStringLiteral("^(\\d{4}-\\d{2}-\\d{2}_\\d{2}-\\d{2}-\\d{2})_(read|write|replaced)(?:-(\\d{1,4}))?\\.rcf$"));
   const QRegularExpressionMatch m = re.match(fileName);
   if (!m.hasMatch()) return false;
   const QDateTime taken = QDateTime::fromString(m.captured(1), kStampFormat);
   if (!taken.isValid()) return false;
   out.taken = taken;
-  out.kind = m.captured(2) == QLatin1String("read") ? BackupKind::Read : BackupKind::Write;
+  out.kind = m.captured(2) == QLatin1String("read")    ? BackupKind::Read
+             : m.captured(2) == QLatin1String("write") ? BackupKind::Write
+                                                       : BackupKind::Replaced;
   out.sequence = m.captured(3).isEmpty() ? 1 : m.captured(3).toInt();
   return true;
 }
 
 BackupResult keepBackup(const ConfigImage& img, BackupKind kind, const QString& folder, const QDateTime& when) {
+  // Save stamps the signature into the image it writes; the caller's image stays as it is.
+  auto copy = std::make_unique<ConfigImage>(img);
+  copy->stampSignature();
+  return keepBackupBytes(QByteArray(reinterpret_cast<const char*>(copy->data()), kImageSize), kind, folder, when);
+}
+
+BackupResult keepBackupBytes(const QByteArray& bytes, BackupKind kind, const QString& folder, const QDateTime& when) {
   BackupResult r;
   if (folder.isEmpty() || !QDir().mkpath(folder)) {
     r.problem = folder;
     return r;
   }
   const QDir dir(folder);
-  // One count for reads and writes of the same second, so the names keep the order they came in.
+  // One count for every kind of the same second, so the names keep the order they came in.
   auto taken = [&](int n) {
-    return QFileInfo::exists(dir.filePath(backupFileName(when, BackupKind::Read, n))) ||
-           QFileInfo::exists(dir.filePath(backupFileName(when, BackupKind::Write, n)));
+    for (BackupKind k : {BackupKind::Read, BackupKind::Write, BackupKind::Replaced})
+      if (QFileInfo::exists(dir.filePath(backupFileName(when, k, n)))) return true;
+    return false;
   };
-  // Save stamps the signature into the image it writes; the caller's image stays as it is.
-  auto copy = std::make_unique<ConfigImage>(img);
   QString path;
-  SaveNew saved = SaveNew::Exists;
+  SaveCause saved = SaveCause::Exists;
   // Several transfers may end in the same second (parallel reads, two programs): a name goes
   // to whoever creates the file first, the others take the next number.
-  for (int sequence = 1; sequence <= kMaxSequence && saved == SaveNew::Exists; ++sequence) {
+  for (int sequence = 1; sequence <= kMaxSequence && saved == SaveCause::Exists; ++sequence) {
     if (taken(sequence)) continue;
     path = dir.filePath(backupFileName(when, kind, sequence));
-    saved = saveNew(path, *copy);
+    saved = writeAtomically(path, bytes, Placement::NewOnly);
   }
-  if (saved != SaveNew::Ok) {
+  if (saved != SaveCause::None) {
     r.problem = QDir::toNativeSeparators(path.isEmpty() ? folder : path);
     return r;
   }

@@ -1,5 +1,5 @@
-// Automatic backups: every configuration read from or written to the receiver is kept as a
-// .rcf file in the backup folder, named by the local time it was taken.
+// Automatic backups: every configuration read from or written to the receiver, and every file a
+// save replaced, is kept as a .rcf file in the backup folder, named by the local time it was taken.
 #pragma once
 
 #include <QDateTime>
@@ -9,7 +9,11 @@
 
 namespace orbisk {
 
-enum class BackupKind { Read, Write };
+enum class BackupKind {
+  Read,
+  Write,
+  Replaced  // what a file held before a save replaced it
+};
 
 // ORBISK_BACKUP_DIR when set, else "orbsk/backups" under the user's data folder.
 QString backupFolder();
@@ -25,7 +29,11 @@ struct BackupResult {
 BackupResult keepBackup(const ConfigImage& img, BackupKind kind, const QString& folder = backupFolder(),
                         const QDateTime& when = QDateTime::currentDateTime());
 
-// "2026-12-09_03-01-09_read.rcf", or with "-2", "-3"... before ".rcf" for the second and later
+// The same for bytes as they are (a replaced file need not be a configuration).
+BackupResult keepBackupBytes(const QByteArray& bytes, BackupKind kind, const QString& folder = backupFolder(),
+                             const QDateTime& when = QDateTime::currentDateTime());
+
+// "2026-12-09_03-01-09_read.rcf" (or _write, _replaced), or with "-2", "-3"... before ".rcf" for the second and later
 // backups of the same second (reads and writes counted together).
 QString backupFileName(const QDateTime& when, BackupKind kind, int sequence = 1);
 

@@ -9,6 +9,8 @@ namespace orbisk::history {
 // The kind of transfer a backup was taken after, as the history lists it.
 inline const QString kKindRead = QStringLiteral("чтение");
 inline const QString kKindWrite = QStringLiteral("запись");
+// What a file held before a save replaced it.
+inline const QString kKindReplaced = QStringLiteral("до сохранения");
 
 // Told beside the transfer's own text (status bar tool-tip, standard error) when no backup was kept.
 inline const QString kBackupFailed = QStringLiteral("Резервная копия не сохранена: ");

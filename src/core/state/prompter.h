@@ -12,6 +12,11 @@ class Prompter {
   virtual ~Prompter() = default;
   // Plain message captioned with the program title and one OK button.
   virtual void message(const QString& text) = 0;
+  // The same box with a second, smaller line below the text (why a file was not saved); the
+  // text itself stays as it is everywhere else.
+  virtual void messageWithDetail(const QString& text, const QString& detail) {
+    message(detail.isEmpty() ? text : text + u'\n' + detail);
+  }
   // A plain OK box with a caption of its own ("Порт занят").
   virtual void messageCaptioned(const QString& caption, const QString& text) = 0;
   // Warning box captioned "Warning"; withNo = false offers only Yes and Cancel. Closing it is Cancel.

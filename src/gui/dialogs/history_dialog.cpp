@@ -22,6 +22,15 @@ QTableWidgetItem* cell(const QString& text, Qt::Alignment align = Qt::AlignLeft 
   return item;
 }
 
+const QString& kindText(BackupKind kind) {
+  switch (kind) {
+    case BackupKind::Read: return history::kKindRead;
+    case BackupKind::Write: return history::kKindWrite;
+    case BackupKind::Replaced: break;
+  }
+  return history::kKindReplaced;
+}
+
 QTableWidgetItem* numberCell(int n) { return cell(QString::number(n), Qt::AlignRight | Qt::AlignVCenter); }
 
 }  // namespace
@@ -84,7 +93,7 @@ void HistoryDialog::reload(const QString& folder) {
 
 void HistoryDialog::fillRow(int row, const BackupEntry& e) {
   table_->setItem(row, 0, cell(e.name.taken.toString(kShownTime)));
-  table_->setItem(row, 1, cell(e.name.kind == BackupKind::Read ? history::kKindRead : history::kKindWrite));
+  table_->setItem(row, 1, cell(kindText(e.name.kind)));
   if (!e.readable) {
     table_->setItem(row, 2, cell(historyui::kHistoryUnreadable));
     return;

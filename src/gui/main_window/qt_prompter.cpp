@@ -2,7 +2,9 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 #include <QPushButton>
 
 #include "core/state/main_state.h"
@@ -15,6 +17,7 @@ namespace {
 
 const QString kCancelButton = QStringLiteral("Cancel");
 const QString kWarningCaption = QStringLiteral("Warning");
+constexpr int kDetailWidth = 360;  // pixels
 
 // Outside Windows a pattern of "*.*" misses every name without a dot, and New and Save name
 // files without an extension: there "all files" is "*".
@@ -68,10 +71,19 @@ QString qtFilterFrom(const QString& pipeFilter) {
   return out.join(QStringLiteral(";;"));
 }
 
-void QtPrompter::message(const QString& text) { messageCaptioned(kProgramTitle, text); }
+void QtPrompter::message(const QString& text) { show(kProgramTitle, text, {}); }
 
-void QtPrompter::messageCaptioned(const QString& caption, const QString& text) {
+void QtPrompter::messageWithDetail(const QString& text, const QString& detail) { show(kProgramTitle, text, detail); }
+
+void QtPrompter::messageCaptioned(const QString& caption, const QString& text) { show(caption, text, {}); }
+
+void QtPrompter::show(const QString& caption, const QString& text, const QString& detail) {
   QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::NoButton, parent_);
+  box.setInformativeText(detail);
+  // A message box is as wide as its text; a cause below a short text would wrap word by word.
+  if (auto* grid = qobject_cast<QGridLayout*>(box.layout()); grid && !detail.isEmpty())
+    grid->addItem(new QSpacerItem(kDetailWidth, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), grid->rowCount(), 0, 1,
+                  grid->columnCount());
   // The program's own button texts: Qt's Russian translation would make them "ОК" and so on.
   QPushButton* ok = box.addButton(ui::kOkButton, QMessageBox::AcceptRole);
   box.setDefaultButton(ok);

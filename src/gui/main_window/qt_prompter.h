@@ -11,6 +11,7 @@ class QtPrompter : public Prompter {
  public:
   explicit QtPrompter(QWidget* parent) : parent_(parent) {}
   void message(const QString& text) override;
+  void messageWithDetail(const QString& text, const QString& detail) override;
   void messageCaptioned(const QString& caption, const QString& text) override;
   Answer ask(const QString& text, bool withNo = true) override;
   QString openFile(const QString& startDir) override;
@@ -20,6 +21,7 @@ class QtPrompter : public Prompter {
   QString savePdfFile(const QString& startDir, const QString& proposedName) override;
 
  private:
+  void show(const QString& caption, const QString& text, const QString& detail);
   QString openWith(const QString& startDir, const QString& filter, const QString& suffix);
   QWidget* parent_;
 };

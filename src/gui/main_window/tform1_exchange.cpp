@@ -109,9 +109,14 @@ void TForm1::ExportPhonesClick() {
   if (one) name += u'-' + QString(slotChar(slot));
   const QString path = prompter_->saveCsvFile(st_.defaultDirectory, name + ui::kExportFileSuffix);
   if (path.isEmpty()) return;
+  if (isTakenByNonRegular(path)) {
+    prompter_->messageWithDetail(text::kSaveFailed, text::kCauseNotRegular);
+    return;
+  }
   if (QFileInfo::exists(path) && prompter_->ask(text::kAskReplace, false) != Answer::Yes) return;
   const uint16_t mask = one ? static_cast<uint16_t>(1u << slot) : presentSlots(st_);
-  if (!writeCsvFile(path, exportPhonesCsv(st_.image, mask, dlg.style()))) prompter_->message(text::kSaveFailed);
+  const SaveCause saved = writeCsvFile(path, exportPhonesCsv(st_.image, mask, dlg.style()));
+  if (saved != SaveCause::None) prompter_->messageWithDetail(text::kSaveFailed, text::saveCauseText(saved));
 }
 
 void TForm1::CopyPhonesClick() {

@@ -19,24 +19,6 @@
 namespace orbisk {
 namespace {
 
-// Open's own prompter, except that the file it asks for is already chosen.
-class ChosenFilePrompter : public Prompter {
- public:
-  ChosenFilePrompter(Prompter& inner, QString path) : inner_(inner), path_(std::move(path)) {}
-  void message(const QString& text) override { inner_.message(text); }
-  void messageCaptioned(const QString& caption, const QString& text) override { inner_.messageCaptioned(caption, text); }
-  Answer ask(const QString& text, bool withNo) override { return inner_.ask(text, withNo); }
-  QString openFile(const QString&) override { return path_; }
-  QString saveFile(const QString& startDir, const QString& proposed) override { return inner_.saveFile(startDir, proposed); }
-  QString savePdfFile(const QString& startDir, const QString& proposed) override {
-    return inner_.savePdfFile(startDir, proposed);
-  }
-
- private:
-  Prompter& inner_;
-  QString path_;
-};
-
 QAction* menuItem(QObject* owner, QMenu* menu, const char* name, const QString& text) {
   QAction* a = menu->addAction(text);
   a->setObjectName(QString::fromLatin1(name));
@@ -79,11 +61,8 @@ void TForm1::showHistory() {
 }
 
 void TForm1::openBackup(const QString& path) {
-  // As Open does, but the working folder stays the user's, not the backup folder.
-  const QString workingFolder = QDir::currentPath();
-  ChosenFilePrompter chosen(*prompter_, path);
-  FileCommands(st_, chosen, [this] { obrfile(); }, [this] { updt1(); }).open();
-  QDir::setCurrent(workingFolder);
+  // An untitled copy: an edit and Save must never rewrite the backup itself.
+  files_.openCopy(path);
 }
 
 void TForm1::compareWithBackup(const QString& path) {

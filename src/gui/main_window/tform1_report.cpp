@@ -5,6 +5,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include "core/files/file_texts.h"
 #include "core/report/config_report.h"
 #include "core/report/report_texts.h"
 #include "gui/main_window/report_menu_texts.h"
@@ -65,13 +66,13 @@ void TForm1::ExportPdfClick() {
   const QString proposed = QFileInfo(st_.filePath).completeBaseName() + QStringLiteral(".pdf");
   const QString path = prompter_->savePdfFile(st_.defaultDirectory, proposed);
   if (path.isEmpty()) return;
-  QString error;
-  bool ok = false;
+  SaveCause saved = SaveCause::Failed;
   {
     const WaitCursor wait;
-    ok = writeReportPdf(reportHtmlNow(), path, reportTitle(), error);
+    saved = writeReportPdf(reportHtmlNow(), path, reportTitle());
   }
-  if (!ok) prompter_->message(error);
+  if (saved != SaveCause::None)
+    prompter_->messageWithDetail(path + QStringLiteral(": ") + report::kCannotWrite, text::saveCauseText(saved));
 }
 
 }  // namespace orbisk

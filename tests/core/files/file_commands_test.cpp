@@ -8,6 +8,7 @@
 
 #include "core/files/file_commands.h"
 #include "core/files/rcf_file.h"
+#include "support/backup_env.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
 
@@ -16,6 +17,7 @@ using orbisk::test::readAll;
 using orbisk::test::ScriptedPrompter;
 using orbisk::test::TempCwd;
 using orbisk::test::writeAll;
+using orbisk::test::BackupFolder;
 
 namespace {
 
@@ -217,4 +219,69 @@ TEST(FileCommands, OpenOnAFifoOrADeviceDoesNotBlock) {
     EXPECT_EQ(f.st->resultCode, 1);
   }
   EXPECT_EQ(f.refreshes, 0);
+}
+
+// Save as onto a file replaces it whole, keeps the old one in the backups, and a name that is
+// not a regular file is refused without the replace question.
+TEST(FileCommands, SaveAsReplacingKeepsTheOldFileAndRefusesAPipe) {
+  Fixture f;
+  const BackupFolder backups(f.dir.path("backups"));
+  const QString existing = f.saveConfig("exists.rcf", 1);
+  writeAll(existing, readAll(existing) + QByteArray(500, 'T'));  // longer than an image
+  const QByteArray old = readAll(existing);
+  f.st->image[1000] = 9;
+  f.p.saveChoices = {existing};
+  f.p.answers = {Answer::Yes};
+  EXPECT_TRUE(f.cmd.saveAs());
+  EXPECT_EQ(readAll(existing).size(), kImageSize);
+  ASSERT_EQ(backups.files("replaced").size(), 1);
+  EXPECT_EQ(readAll(backups.files("replaced").first()), old);
+
+  const QString fifo = f.dir.path("pipe.rcf");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  f.p.saveChoices = {fifo};
+  f.p.questions.clear();
+  EXPECT_FALSE(f.cmd.saveAs());
+  EXPECT_TRUE(f.p.questions.isEmpty());
+  EXPECT_EQ(f.p.messages.last(), QStringLiteral("не сохраняется"));
+  EXPECT_EQ(f.p.details.last(), QStringLiteral("это не обычный файл (папка, устройство или канал)"));
+  EXPECT_EQ(f.st->filePath, existing);
+  EXPECT_FALSE(f.st->busy);
+}
+
+TEST(FileCommands, SaveToleratesABackupFolderThatCannotBeWrittenButSaysSo) {
+  Fixture f;
+  writeAll(f.dir.path("plain-file"), "x");
+  const BackupFolder backups(f.dir.path("plain-file"));
+  f.st->filePath = f.saveConfig("named.rcf", 1);
+  f.st->untitled = false;
+  f.st->modified = true;
+  f.st->image[1000] = 5;
+  EXPECT_TRUE(f.cmd.save());
+  EXPECT_EQ(static_cast<uint8_t>(readAll(f.st->filePath)[1000]), 5);
+  EXPECT_EQ(f.p.messages, QStringList{QStringLiteral("Резервная копия не сохранена: ") + f.dir.path("plain-file")});
+}
+
+// A file opened as a copy (a backup from the history) is never written by Save.
+TEST(FileCommands, OpenCopyIsUntitledSoSaveAsksForAName) {
+  Fixture f;
+  const QString backup = f.saveConfig("2026-12-09_03-01-09_read.rcf", 4);
+  const QByteArray kept = readAll(backup);
+  f.cmd.openCopy(backup);
+  EXPECT_EQ(f.st->image[1000], 4);
+  EXPECT_TRUE(f.st->untitled);
+  EXPECT_FALSE(f.st->modified);
+  EXPECT_EQ(f.st->shortFileName, QStringLiteral("2026-12-09_03-01-09_read"));
+  EXPECT_EQ(f.refreshes, 1);
+  f.st->image[1000] = 8;
+  f.st->modified = true;
+  f.p.saveChoices = {f.dir.path("site.rcf")};
+  EXPECT_TRUE(f.cmd.save());
+  EXPECT_EQ(f.p.saveDialogs, 1);
+  EXPECT_EQ(readAll(backup), kept);
+  EXPECT_EQ(static_cast<uint8_t>(readAll(f.dir.path("site.rcf"))[1000]), 8);
+
+  f.cmd.openCopy(f.dir.path("missing.rcf"));
+  EXPECT_EQ(f.p.messages.last(), QStringLiteral("Не могу открыть файл"));
+  EXPECT_FALSE(f.st->untitled);
 }

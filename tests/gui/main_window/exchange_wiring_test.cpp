@@ -110,7 +110,8 @@ TEST(ExchangeWiring, ExportOfTheSelectedExpanderForExcel) {
   EXPECT_EQ(f.prompter.saveProposals.value(0), QStringLiteral("OrbData1-5.csv"));
   const QString csv = fromCp1251(readAll(f.dir.path("out.csv")));
   EXPECT_EQ(csv, QStringLiteral("расширитель;телефон;объект;код;зона;раздел;комментарии\r\n"
-                                "5;1000;0001;E130;001;01;c0\r\n5;1001;0001;E130;001;01;c1\r\n"));
+                                "\"5\";\"1000\";\"0001\";\"E130\";\"001\";\"01\";\"c0\"\r\n"
+                                "\"5\";\"1001\";\"0001\";\"E130\";\"001\";\"01\";\"c1\"\r\n"));
   EXPECT_FALSE(f.st().busy);
 
   // An existing file is replaced only when the user says so.

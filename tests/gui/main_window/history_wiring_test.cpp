@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -148,11 +149,35 @@ TEST(HistoryWiring, HistoryListsBackupsAndOpensOneAsOpenDoes) {
   f.prompter.answers = {Answer::No};
   h->findChild<QPushButton*>(QStringLiteral("HistoryOpen"))->click();
   EXPECT_FALSE(h->isVisible());
-  EXPECT_EQ(f.st().filePath, backups.files("read").first());
   EXPECT_FALSE(f.st().modified);
-  EXPECT_FALSE(f.st().untitled);
   EXPECT_EQ(f.img()[off::kAckWait], 2);
   EXPECT_EQ(QDir::currentPath(), working);  // the working folder stays the user's
+
+  // As an untitled copy: an edit and Ctrl+S ask for a name and never rewrite the backup.
+  const QByteArray backup = readAll(backups.files("read").first());
+  EXPECT_TRUE(f.st().untitled);
+  EXPECT_EQ(f.st().filePath, QDir::toNativeSeparators(working + u'/' + QFileInfo(backups.files("read").first()).completeBaseName()));
+  f.img()[off::kAckWait] = 4;
+  f.st().modified = true;
+  f.prompter.saveChoices = {f.dir.path("site.rcf")};
+  f.action("SaveM")->trigger();
+  EXPECT_EQ(f.prompter.saveDialogs, 1);
+  EXPECT_EQ(readAll(backups.files("read").first()), backup);
+  EXPECT_EQ(readAll(f.dir.path("site.rcf"))[off::kAckWait], 4);
+}
+
+TEST(HistoryWiring, ASaveOverAFileIsListedAsTheVersionItReplaced) {
+  MainWindowFixture f;
+  const BackupFolder backups(f.dir.path("backups"));
+  f.st().untitled = false;
+  f.st().filePath = f.dir.path("site.rcf");
+  f.action("SaveM")->trigger();
+  f.img()[off::kAckWait] = 4;
+  f.action("SaveM")->trigger();
+  f.action("NHistory")->trigger();
+  ASSERT_EQ(f.form->historyDialog()->table()->rowCount(), 1);
+  EXPECT_EQ(f.form->historyDialog()->table()->item(0, 1)->text(), QStringLiteral("до сохранения"));
+  EXPECT_NE(readAll(backups.files("replaced").first())[off::kAckWait], 4);
 }
 
 TEST(HistoryWiring, CompareWithFileAndItsRefusals) {

@@ -127,3 +127,26 @@ TEST(QtTranslations, QtSpeaksRussianButTheProgramsButtonsKeepTheirTexts) {
 
 }  // namespace
 }  // namespace orbisk::test
+
+namespace orbisk::test {
+
+// Why a save failed is shown below the program's own text, which stays as it is.
+TEST(QtPrompterBoxes, AFailedSaveShowsItsCauseBelowTheText) {
+  QWidget parent;
+  QtPrompter p(&parent);
+  QString text, detail, caption;
+  whenModal([&](QWidget* w) {
+    auto* box = qobject_cast<QMessageBox*>(w);
+    ASSERT_NE(box, nullptr);
+    text = box->text();
+    detail = box->informativeText();
+    caption = box->windowTitle();
+    box->accept();
+  });
+  p.messageWithDetail(QStringLiteral("Не сохраняется"), QStringLiteral("нет места на диске"));
+  EXPECT_EQ(text, QStringLiteral("Не сохраняется"));
+  EXPECT_EQ(detail, QStringLiteral("нет места на диске"));
+  EXPECT_EQ(caption, QStringLiteral("Orbisk1_14"));
+}
+
+}  // namespace orbisk::test
