@@ -18,7 +18,14 @@ const QString kStampFormat = QStringLiteral("yyyy-MM-dd_HH-mm-ss");
 // Enough for every backup of one second; beyond that something is looping and we stop.
 constexpr int kMaxSequence = 1000;
 
-QString kindWord(BackupKind kind) { return kind == BackupKind::Read ? QStringLiteral("read") : QStringLiteral("write"); }
+QString kindWord(BackupKind kind) {
+  switch (kind) {
+    case BackupKind::Read: return QStringLiteral("read");
+    case BackupKind::Write: return QStringLiteral("write");
+    case BackupKind::Suspect: return QStringLiteral("suspect");
+  }
+  return {};
+}
 
 struct Found {
   QString path;
@@ -45,13 +52,16 @@ QString backupFileName(const QDateTime& when, BackupKind kind, int sequence) {
 
 bool parseBackupName(const QString& fileName, BackupName& out) {
   static const QRegularExpression re(
-      QStringLiteral("^(\\d{4}-\\d{2}-\\d{2}_\\d{2}-\\d{2}-\\d{2})_(read|write)(?:-(\\d{1,4}))?\\.rcf$"));
+      QStringLiteral("^(\\d{4}-\\d{2}-\\d{2}_\\d{2}-\\d{2}-\\d{2})_(read|write|suspect)(?:-(\\d{1,4}))?\\.rcf$"));
   const QRegularExpressionMatch m = re.match(fileName);
   if (!m.hasMatch()) return false;
   const QDateTime taken = QDateTime::fromString(m.captured(1), kStampFormat);
   if (!taken.isValid()) return false;
   out.taken = taken;
-  out.kind = m.captured(2) == QLatin1String("read") ? BackupKind::Read : BackupKind::Write;
+  const QString kind = m.captured(2);
+  out.kind = kind == QLatin1String("read") ? BackupKind::Read
+             : kind == QLatin1String("write") ? BackupKind::Write
+                                              : BackupKind::Suspect;
   out.sequence = m.captured(3).isEmpty() ? 1 : m.captured(3).toInt();
   return true;
 }
@@ -65,8 +75,9 @@ BackupResult keepBackup(const ConfigImage& img, BackupKind kind, const QString& 
   const QDir dir(folder);
   // One count for reads and writes of the same second, so the names keep the order they came in.
   auto taken = [&](int n) {
-    return QFileInfo::exists(dir.filePath(backupFileName(when, BackupKind::Read, n))) ||
-           QFileInfo::exists(dir.filePath(backupFileName(when, BackupKind::Write, n)));
+    for (BackupKind k : {BackupKind::Read, BackupKind::Write, BackupKind::Suspect})
+      if (QFileInfo::exists(dir.filePath(backupFileName(when, k, n)))) return true;
+    return false;
   };
   // Save stamps the signature into the image it writes; the caller's image stays as it is.
   auto copy = std::make_unique<ConfigImage>(img);

@@ -9,7 +9,8 @@
 
 namespace orbisk {
 
-enum class BackupKind { Read, Write };
+// Suspect: a read that failed its checks, kept as evidence and never taken as the configuration.
+enum class BackupKind { Read, Write, Suspect };
 
 // ORBISK_BACKUP_DIR when set, else "orbsk/backups" under the user's data folder.
 QString backupFolder();

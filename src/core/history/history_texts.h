@@ -9,6 +9,7 @@ namespace orbisk::history {
 // The kind of transfer a backup was taken after, as the history lists it.
 inline const QString kKindRead = QStringLiteral("чтение");
 inline const QString kKindWrite = QStringLiteral("запись");
+inline const QString kKindSuspect = QStringLiteral("чтение, похоже повреждено");
 
 // Told beside the transfer's own text (status bar tool-tip, standard error) when no backup was kept.
 inline const QString kBackupFailed = QStringLiteral("Резервная копия не сохранена: ");

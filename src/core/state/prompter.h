@@ -16,6 +16,12 @@ class Prompter {
   virtual void messageCaptioned(const QString& caption, const QString& text) = 0;
   // Warning box captioned "Warning"; withNo = false offers only Yes and Cancel. Closing it is Cancel.
   virtual Answer ask(const QString& text, bool withNo = true) = 0;
+  // A Yes/No question with a "не спрашивать" box; dontAsk tells whether it was ticked.
+  // A prompter without the box asks the plain question.
+  virtual Answer askRemembered(const QString& text, const QString& /*dontAskCaption*/, bool& dontAsk) {
+    dontAsk = false;
+    return ask(text, true);
+  }
   // Empty result = cancelled.
   virtual QString openFile(const QString& startDir) = 0;
   virtual QString saveFile(const QString& startDir, const QString& proposedName) = 0;

@@ -84,7 +84,9 @@ void HistoryDialog::reload(const QString& folder) {
 
 void HistoryDialog::fillRow(int row, const BackupEntry& e) {
   table_->setItem(row, 0, cell(e.name.taken.toString(kShownTime)));
-  table_->setItem(row, 1, cell(e.name.kind == BackupKind::Read ? history::kKindRead : history::kKindWrite));
+  table_->setItem(row, 1, cell(e.name.kind == BackupKind::Read    ? history::kKindRead
+                                  : e.name.kind == BackupKind::Write ? history::kKindWrite
+                                                                     : history::kKindSuspect));
   if (!e.readable) {
     table_->setItem(row, 2, cell(historyui::kHistoryUnreadable));
     return;

@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QCheckBox>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -89,6 +90,18 @@ Answer QtPrompter::ask(const QString& text, bool withNo) {
   if (box.clickedButton() == cancel || box.clickedButton() == nullptr) return Answer::Cancel;
   if (no && box.clickedButton() == no) return Answer::No;
   return Answer::Yes;
+}
+
+Answer QtPrompter::askRemembered(const QString& text, const QString& dontAskCaption, bool& dontAsk) {
+  QMessageBox box(QMessageBox::Question, kWarningCaption, text, QMessageBox::NoButton, parent_);
+  QPushButton* yes = box.addButton(ui::kYesEnglishButton, QMessageBox::YesRole);
+  QPushButton* no = box.addButton(ui::kNoEnglishButton, QMessageBox::NoRole);
+  box.setEscapeButton(no);
+  auto* check = new QCheckBox(dontAskCaption, &box);
+  box.setCheckBox(check);
+  box.exec();
+  dontAsk = check->isChecked();
+  return box.clickedButton() == yes ? Answer::Yes : Answer::No;
 }
 
 QString QtPrompter::openFile(const QString& startDir) {

@@ -13,6 +13,7 @@ class QtPrompter : public Prompter {
   void message(const QString& text) override;
   void messageCaptioned(const QString& caption, const QString& text) override;
   Answer ask(const QString& text, bool withNo = true) override;
+  Answer askRemembered(const QString& text, const QString& dontAskCaption, bool& dontAsk) override;
   QString openFile(const QString& startDir) override;
   QString saveFile(const QString& startDir, const QString& proposedName) override;
   QString openCsvFile(const QString& startDir) override;

@@ -20,6 +20,8 @@ class QToolBar;
 
 namespace orbisk {
 
+struct TransferReport;
+
 class Clock;
 class ComparisonDialog;
 class HistoryDialog;
@@ -127,7 +129,16 @@ class TForm1 : public QMainWindow {
   void showComparison(const ConfigImage& other, const QString& otherName);
   // Runs a receiver conversation; a close asked for meanwhile happens once it has ended.
   bool converse(const std::function<bool()>& command);
+  // Asks whether to end the running conversation and close; true while one runs.
   bool stopConversationForClose();
+  // The tool bar's read and write through the checked transfers.
+  bool checkedRead(bool fromButton);
+  bool checkedWrite();
+  bool confirmWrite();
+  bool verifyWrites();
+  QString changesSinceLastBackup() const;
+  void tellTransfer(const TransferReport& r);
+  void buildCheckItems(QMenu* settings);
   MemoryTestResult memoryTestStep(int step);
   bool FormClose();  // false keeps the window open
 
