@@ -121,6 +121,7 @@ TEST(HistoryWiring, HistoryListsBackupsAndOpensOneAsOpenDoes) {
   f.action("ToolButton6")->trigger();
   f.prompter.answers = {Answer::Yes, Answer::No};
   f.action("ToolButton7")->trigger();
+  f.prompter.questions.clear();  // the write's confirmation and verification
   f.action("NHistory")->trigger();
   HistoryDialog* h = f.form->historyDialog();
   ASSERT_NE(h, nullptr);
