@@ -124,7 +124,7 @@ PortBackup backupPort(const QString& port, const QString& dir, bool twice, CliEn
   r.resultCode = s->state.resultCode;
   r.bytes = s->ui.bytes;
   r.suspect = t.outcome == TransferOutcome::Damaged;
-  if (t.outcome != TransferOutcome::ReceiverFailed && t.outcome != TransferOutcome::Stopped) tellTransfer(t, s->env);
+  if (t.outcome != TransferOutcome::ReceiverFailed && t.outcome != TransferOutcome::Stopped) tellTransfer(t, s->env, QString());
   r.ok = t.outcome == TransferOutcome::Done && !r.interrupted;
   r.seconds = static_cast<double>(timer.elapsed()) / 1000.0;
   board.finish(row, endLine(r));

@@ -8,25 +8,29 @@
 namespace orbisk::cli {
 namespace {
 
-void line(CliEnv& env, const QString& text) { env.err(QStringLiteral("orbisk-cli: ") + text + u'\n'); }
+struct Teller {
+  CliEnv& env;
+  const QString& prefix;
+  void operator()(const QString& text) const { env.err(prefix + text + u'\n'); }
+};
 
-void tellBackup(const TransferReport& r, CliEnv& env) {
+void tellBackup(const TransferReport& r, const Teller& line) {
   if (!r.backupTried) return;
-  if (!r.backup.ok) line(env, history::kBackupFailed + r.backup.problem);
+  if (!r.backup.ok) line(history::kBackupFailed + r.backup.problem);
   else if (r.outcome == TransferOutcome::Damaged || r.outcome == TransferOutcome::Mismatch)
-    line(env, transfer::kSuspectKept.arg(QDir::toNativeSeparators(r.backup.path)));
+    line(transfer::kSuspectKept.arg(QDir::toNativeSeparators(r.backup.path)));
   else if (r.outcome == TransferOutcome::NotSaved)
-    line(env, history::kBackupKept + QDir::toNativeSeparators(r.backup.path));
+    line(history::kBackupKept + QDir::toNativeSeparators(r.backup.path));
 }
 
 }  // namespace
 
-int tellTransfer(const TransferReport& r, CliEnv& env) {
-  for (const QString& p : r.problems) line(env, p);
-  if (r.outcome == TransferOutcome::Mismatch && r.resultCode != 0)
-    line(env, QStringLiteral("result code %1").arg(r.resultCode));
-  if (!r.saveProblem.isEmpty()) line(env, r.saveProblem);
-  tellBackup(r, env);
+int tellTransfer(const TransferReport& r, CliEnv& env, const QString& prefix) {
+  const Teller line{env, prefix};
+  for (const QString& p : r.problems) line(p);
+  if (r.outcome == TransferOutcome::Mismatch && r.resultCode != 0) line(QStringLiteral("result code %1").arg(r.resultCode));
+  if (!r.saveProblem.isEmpty()) line(r.saveProblem);
+  tellBackup(r, line);
   switch (r.outcome) {
     case TransferOutcome::Damaged:
     case TransferOutcome::Mismatch: return status::kSuspect;

@@ -8,7 +8,8 @@ namespace orbisk::cli {
 
 // The lines after the conversation's own status texts: what looks damaged or differs, the
 // output that could not be saved, the backup kept or missed. Returns the exit status for the
-// outcomes past the conversation (Done, Damaged, Mismatch, NotSaved).
-int tellTransfer(const TransferReport& r, CliEnv& env);
+// outcomes past the conversation (Done, Damaged, Mismatch, NotSaved). Each line starts with
+// prefix (backup puts the port in front of its lines itself).
+int tellTransfer(const TransferReport& r, CliEnv& env, const QString& prefix = QStringLiteral("orbisk-cli: "));
 
 }  // namespace orbisk::cli

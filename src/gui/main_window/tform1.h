@@ -124,8 +124,6 @@ class TForm1 : public QMainWindow {
   void applyTrace(const Preferences::Trace& trace);
   void buildHistoryFileItems(QMenu* file);
   void buildCompareReceiverItem(QMenu* receiverMenu);
-  // Keeps a backup of a transfer that succeeded; returns ok. A failure is told in a tool-tip.
-  bool backUpTransfer(bool ok, BackupKind kind, const ConfigImage& img);
   void showComparison(const ConfigImage& other, const QString& otherName);
   // Runs a receiver conversation; a close asked for meanwhile happens once it has ended.
   bool converse(const std::function<bool()>& command);
@@ -137,6 +135,8 @@ class TForm1 : public QMainWindow {
   bool confirmWrite();
   bool verifyWrites();
   QString changesSinceLastBackup() const;
+  // The backup a transfer kept, or why none, in the status bar's tool-tip: panel 1 keeps the
+  // transfer's own text.
   void tellTransfer(const TransferReport& r);
   void buildCheckItems(QMenu* settings);
   MemoryTestResult memoryTestStep(int step);
