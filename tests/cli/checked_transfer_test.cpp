@@ -39,13 +39,6 @@ TEST_F(CheckedRead, ADamagedReadExitsThreeAndKeepsTheEvidenceOnly) {
   EXPECT_TRUE(backups.files("read").isEmpty());
 }
 
-TEST_F(CheckedRead, MoreThanTwoHundredTelephonesIsNoLongerCutSilently) {
-  engine.faults().countOver200Slot = 1;
-  EXPECT_EQ(read(), kSuspect);
-  EXPECT_TRUE(err.contains(QStringLiteral("расширитель 1: приемник сообщил 255 телефонов, больше 200"))) << err.toStdString();
-  EXPECT_FALSE(QFileInfo::exists(out_));
-}
-
 TEST_F(CheckedRead, VerifyReadsTwiceAndCatchesAFlipNoCheckSees) {
   engine.faults().flipAt = kFirstCommentAt;
   engine.faults().flipReads = 1;

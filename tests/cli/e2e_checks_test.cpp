@@ -53,11 +53,5 @@ TEST_F(CliChecks, AShiftedStreamAndAStoredFlipAreCaughtOverARealLine) {
   EXPECT_EQ(runCli({"write", "--port", forgetful.device(), sample, "--no-verify"}).status, 0);
 }
 
-TEST_F(CliChecks, HelpTellsExitThree) {
-  const CliResult r = runCli({"--help"});
-  EXPECT_TRUE(r.out.contains(QStringLiteral("  3    read: what came looks damaged")));
-  EXPECT_TRUE(r.out.contains(QStringLiteral("--no-verify")));
-}
-
 }  // namespace
 }  // namespace orbisk::test
