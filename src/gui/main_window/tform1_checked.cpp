@@ -61,7 +61,8 @@ QString TForm1::changesSinceLastBackup() const {
 }
 
 bool TForm1::confirmWrite() {
-  const QString name = st_.untitled ? ui::kUntitledConfig : QDir::toNativeSeparators(st_.filePath);
+  // An untitled configuration by the name the window shows for it.
+  const QString name = st_.untitled ? st_.shortFileName : QDir::toNativeSeparators(st_.filePath);
   return prompter_->ask(ui::kConfirmWrite.arg(name, st_.portName) + changesSinceLastBackup(), false) == Answer::Yes;
 }
 

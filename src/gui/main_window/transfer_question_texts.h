@@ -7,7 +7,6 @@ namespace orbisk::ui {
 
 inline const QString kReadAgainQuestion = QStringLiteral("Конфигурация не принята. Прочитать снова?");
 inline const QString kConfirmWrite = QStringLiteral("Записать конфигурацию %1 в приемник на порту %2?");
-inline const QString kUntitledConfig = QStringLiteral("без имени");
 inline const QString kChangesAgainst = QStringLiteral("Изменения против последней резервной копии этого порта (%1):");
 inline const QString kVerifyQuestion = QStringLiteral("Проверить запись чтением?");
 inline const QString kDontAsk = QStringLiteral("не спрашивать");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QStatusBar>
 #include <QTimer>
 #include <memory>
 
@@ -62,8 +63,11 @@ TEST(CheckedTransferWiring, WriteNamesFileAndPortThenVerifiesWhenAsked) {
   f.prompter.answers = {Answer::Cancel};
   f.action("ToolButton7")->trigger();
   ASSERT_EQ(f.prompter.questions.size(), 1);
-  EXPECT_TRUE(f.prompter.questions[0].startsWith(QStringLiteral("Записать конфигурацию без имени в приемник на порту ")))
-      << f.prompter.questions[0].toStdString();
+  // What the write changes against the backup the read before it kept.
+  const QString backup = f.form->statusBar()->toolTip().mid(QStringLiteral("Резервная копия: ").size());
+  EXPECT_EQ(f.prompter.questions[0], QStringLiteral("Записать конфигурацию OrbData1 в приемник на порту ") + f.st().portName +
+                                         QStringLiteral("?\n\nИзменения против последней резервной копии этого порта (") +
+                                         backup + QStringLiteral("):\nКонфигурации совпадают"));
   EXPECT_EQ(f.line.opens, opens);
 
   f.engine.faults().flipStored = true;
