@@ -64,7 +64,7 @@ int finish(const Session& s, CliEnv& env, bool ok) {
 }
 
 // The main window repairs out-of-range bytes in the image whenever it shows it, so after Open
-// or a read the desktop sends and saves the repaired bytes; do the same.
+// the desktop sends the repaired bytes; a write does the same. Reads are saved as they came.
 void repairAsShown(ConfigImage& img) {
   img.repairSettings();
   img.repairExpanders();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 namespace orbisk {
 
@@ -22,6 +23,9 @@ class Prompter {
     dontAsk = false;
     return ask(text, true);
   }
+  // A Yes/Cancel question whose answer comes later, so that whatever runs meanwhile (a transfer
+  // waiting for bytes) goes on; done is called once. Without such a box it is asked at once.
+  virtual void askLater(const QString& text, std::function<void(Answer)> done) { done(ask(text, false)); }
   // Empty result = cancelled.
   virtual QString openFile(const QString& startDir) = 0;
   virtual QString saveFile(const QString& startDir, const QString& proposedName) = 0;

@@ -104,6 +104,17 @@ Answer QtPrompter::askRemembered(const QString& text, const QString& dontAskCapt
   return box.clickedButton() == yes ? Answer::Yes : Answer::No;
 }
 
+void QtPrompter::askLater(const QString& text, std::function<void(Answer)> done) {
+  auto* box = new QMessageBox(QMessageBox::Warning, kWarningCaption, text, QMessageBox::NoButton, parent_);
+  QPushButton* yes = box->addButton(ui::kYesEnglishButton, QMessageBox::YesRole);
+  QPushButton* cancel = box->addButton(kCancelButton, QMessageBox::RejectRole);
+  box->setEscapeButton(cancel);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  QObject::connect(box, &QMessageBox::finished, box,
+                   [box, yes, done = std::move(done)] { done(box->clickedButton() == yes ? Answer::Yes : Answer::Cancel); });
+  box->open();
+}
+
 QString QtPrompter::openFile(const QString& startDir) {
   return openWith(startDir, kFileFilter, QStringLiteral("vqm"));
 }

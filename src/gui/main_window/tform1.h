@@ -163,6 +163,7 @@ class TForm1 : public QMainWindow {
   std::unique_ptr<Receiver> receiver_;
   bool conversing_ = false;
   bool closePending_ = false;
+  bool closeAsked_ = false;  // the question about ending a transfer to close is open
   TAboutBox* AboutBox = nullptr;
   FindDialog* FindPhone = nullptr;
   HistoryDialog* History = nullptr;

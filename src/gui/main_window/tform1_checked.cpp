@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QMenu>
 #include <QStatusBar>
+#include <QTimer>
 #include <memory>
 
 #include "core/files/rcf_file.h"
@@ -118,10 +119,19 @@ void TForm1::buildCheckItems(QMenu* settings) {
 
 bool TForm1::stopConversationForClose() {
   if (!conversing_) return false;
-  if (prompter_->ask(ui::kStopTransferQuestion, false) == Answer::Yes) {
+  if (closeAsked_) return true;
+  closeAsked_ = true;
+  // The transfer runs on while the question is open: a modal wait would run out its time-outs.
+  prompter_->askLater(ui::kStopTransferQuestion, [this](Answer a) {
+    closeAsked_ = false;
+    if (a != Answer::Yes) return;
+    if (!conversing_) {
+      QTimer::singleShot(0, this, &QWidget::close);
+      return;
+    }
     closePending_ = true;
     receiver_->requestAbort();
-  }
+  });
   return true;
 }
 
