@@ -96,5 +96,15 @@ TEST(CheckedTransferWiring, ClosingDuringATransferAsksAndNoLetsItFinish) {
   EXPECT_TRUE(f.form->isVisible());
 }
 
+TEST(CheckedTransferWiring, ADamagedReadIsNeverComparedWithTheScreen) {
+  MainWindowFixture f;
+  f.loadSampleReceiver();
+  f.engine.faults().flipAt = kReceiverNumberAt;
+  f.action("NCompareReceiver")->trigger();
+  EXPECT_TRUE(f.form->comparisonDialog() == nullptr);
+  ASSERT_EQ(f.prompter.messages.size(), 1);
+  EXPECT_TRUE(f.prompter.messages[0].contains(QStringLiteral("номер приемника = 0x43")));
+}
+
 }  // namespace
 }  // namespace orbisk::test
