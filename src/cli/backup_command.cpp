@@ -50,7 +50,7 @@ void runWorkers(const CliArgs& args, CliEnv& env, ProgressBoard& board, int jobs
     threads.emplace_back(QThread::create([&] {
       for (int i = next++; i < count; i = next++) {
         if (env.interrupted && env.interrupted()) return;
-        results[static_cast<size_t>(i)] = backupPort(args.ports.at(i), args.dir, env, board, i);
+        results[static_cast<size_t>(i)] = backupPort(args.ports.at(i), args.dir, args.verify, env, board, i);
       }
     }));
     threads.back()->start();
@@ -85,7 +85,9 @@ int runBackup(const CliArgs& args, CliEnv& env) {
     return status::kInterrupted;
   }
   for (const PortBackup& r : results)
-    if (!r.ok) return status::kReceiverFailed;
+    if (!r.ok && !r.suspect) return status::kReceiverFailed;
+  for (const PortBackup& r : results)
+    if (r.suspect) return status::kSuspect;
   return status::kOk;
 }
 

@@ -6,11 +6,12 @@
 #include <QRegularExpression>
 #include <memory>
 
-#include "cli/cli_backup.h"
+#include "cli/transfer_report.h"
 #include "cli/cli_prompter.h"
 #include "core/files/file_texts.h"
 #include "core/files/safe_save.h"
 #include "core/link/receiver.h"
+#include "core/transfer/transfer_pipeline.h"
 
 namespace orbisk::cli {
 namespace {
@@ -92,11 +93,14 @@ QString saveResult(const QString& dir, const QString& port, ConfigImage& img) {
 QString endLine(const PortBackup& r) {
   if (r.interrupted) return QStringLiteral("interrupted");
   if (r.ok) return r.status + QStringLiteral("  ") + r.file;
+  if (r.suspect) return suspectText();
   if (r.resultCode != 0) return r.status.trimmed() + QStringLiteral(", result code %1").arg(r.resultCode);
   return r.messages.isEmpty() ? r.status : r.messages.last();
 }
 
 }  // namespace
+
+QString suspectText() { return QStringLiteral("looks damaged, kept only as a suspect backup"); }
 
 QString portFileName(const QString& port) {
   QString name = port;
@@ -109,27 +113,28 @@ QString portFileName(const QString& port) {
   return name.isEmpty() ? QStringLiteral("port") : name;
 }
 
-PortBackup backupPort(const QString& port, const QString& dir, CliEnv& env, ProgressBoard& board, int row) {
+PortBackup backupPort(const QString& port, const QString& dir, bool twice, CliEnv& env, ProgressBoard& board,
+                      int row) {
   PortBackup r;
   r.port = port;
   r.started = true;
   QElapsedTimer timer;
   timer.start();
   auto s = std::make_unique<PortSession>(env, r, board, row);
-  const bool read = s->receiver.rddump2();
+  TransferPipeline pipeline(s->receiver, [&s] { return s->interrupted(); });
+  const auto save = [&](const ConfigImage& img) {
+    auto copy = std::make_unique<ConfigImage>(img);
+    r.file = saveResult(dir, port, *copy);
+    return r.file.isEmpty() ? QDir(dir).filePath(portFileName(port)) + QStringLiteral(": ") + text::kSaveFailed : QString();
+  };
+  const TransferReport t = pipeline.read(s->state.image, s->state.channelTypes, {twice, save, true});
   r.interrupted = s->interrupted();
   r.status = s->ui.status;
   r.resultCode = s->state.resultCode;
   r.bytes = s->ui.bytes;
-  if (read && !r.interrupted) {
-    // As shown, so as saved: the desktop repairs out-of-range bytes when it shows a read.
-    s->state.image.repairSettings();
-    s->state.image.repairExpanders();
-    r.file = saveResult(dir, port, s->state.image);
-    if (r.file.isEmpty()) r.messages << QDir(dir).filePath(portFileName(port)) + QStringLiteral(": ") + text::kSaveFailed;
-    else keepTransferBackup(s->state.image, BackupKind::Read, s->env);
-  }
-  r.ok = read && !r.interrupted && !r.file.isEmpty();
+  r.suspect = t.outcome == TransferOutcome::Damaged;
+  if (t.outcome != TransferOutcome::ReceiverFailed && t.outcome != TransferOutcome::Stopped) tellTransfer(t, s->env, QString());
+  r.ok = t.outcome == TransferOutcome::Done && !r.interrupted;
   r.seconds = static_cast<double>(timer.elapsed()) / 1000.0;
   board.finish(row, endLine(r));
   return r;

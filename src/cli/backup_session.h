@@ -15,6 +15,7 @@ struct PortBackup {
   bool started = false;
   bool ok = false;
   bool interrupted = false;
+  bool suspect = false;  // read whole, but it looks damaged: kept only as a suspect backup
   QString status;      // the read's last status text
   int resultCode = 0;  // of a failed read
   QString file;        // the configuration saved, empty when none
@@ -28,6 +29,9 @@ struct PortBackup {
 QString portFileName(const QString& port);
 
 // Reads port and saves it in dir; env's output is not used (the board and the result tell).
-PortBackup backupPort(const QString& port, const QString& dir, CliEnv& env, ProgressBoard& board, int row);
+PortBackup backupPort(const QString& port, const QString& dir, bool twice, CliEnv& env, ProgressBoard& board,
+                      int row);
+// The summary's result for a read that looks damaged.
+QString suspectText();
 
 }  // namespace orbisk::cli

@@ -11,6 +11,7 @@ namespace {
 QString resultText(const PortBackup& r) {
   if (r.interrupted) return QStringLiteral("interrupted");
   if (r.ok) return QStringLiteral("ok");
+  if (r.suspect) return suspectText();
   if (r.resultCode != 0) return r.status.trimmed() + QStringLiteral(", result code %1").arg(r.resultCode);
   return r.messages.isEmpty() ? r.status.trimmed() : r.messages.last();
 }
@@ -49,6 +50,7 @@ QString summaryJson(const std::vector<PortBackup>& results) {
     o[QStringLiteral("port")] = r.port;
     o[QStringLiteral("ok")] = r.ok;
     o[QStringLiteral("interrupted")] = r.interrupted;
+    o[QStringLiteral("suspect")] = r.suspect;
     o[QStringLiteral("status")] = r.status;
     o[QStringLiteral("resultCode")] = r.resultCode;
     o[QStringLiteral("file")] = r.file.isEmpty() ? QJsonValue() : QJsonValue(r.file);

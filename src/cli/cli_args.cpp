@@ -11,7 +11,7 @@ struct KnownOption {
   bool takesValue;
 };
 
-constexpr std::array<KnownOption, 13> kOptions{{
+constexpr std::array<KnownOption, 15> kOptions{{
     {"--port", true},
     {"--trace", true},
     {"--out", true},
@@ -25,6 +25,8 @@ constexpr std::array<KnownOption, 13> kOptions{{
     {"--no-backup", false},
     {"--dir", true},
     {"--jobs", true},
+    {"--verify", false},
+    {"--no-verify", false},
 }};
 
 struct KnownCommand {
@@ -38,8 +40,8 @@ struct KnownCommand {
 
 const std::array<KnownCommand, 10>& commands() {
   static const std::array<KnownCommand, 10> known{{
-      {"read", Command::Read, {"--port", "--out", "--trace", "--no-backup"}, true, true, false},
-      {"write", Command::Write, {"--port", "--yes", "--trace", "--no-backup"}, true, false, true},
+      {"read", Command::Read, {"--port", "--out", "--trace", "--no-backup", "--verify"}, true, true, false},
+      {"write", Command::Write, {"--port", "--yes", "--trace", "--no-backup", "--no-verify"}, true, false, true},
       {"show", Command::Show, {"--json"}, false, false, true},
       {"clock", Command::Clock, {"--port", "--sync", "--trace"}, true, false, false},
       {"clear-events", Command::ClearEvents, {"--port", "--trace"}, true, false, false},
@@ -47,7 +49,7 @@ const std::array<KnownCommand, 10>& commands() {
       {"import", Command::Import, {"--csv", "--replace", "--out"}, false, false, true},
       {"diff", Command::Diff, {"--json"}, false, false, true},
       {"report", Command::Report, {"--out"}, false, true, true},
-      {"backup", Command::Backup, {"--port", "--dir", "--jobs", "--json"}, true, false, false},
+      {"backup", Command::Backup, {"--port", "--dir", "--jobs", "--json", "--verify"}, true, false, false},
   }};
   return known;
 }
@@ -87,6 +89,8 @@ void store(CliArgs& a, const QString& option, const QString& value) {
   else if (option == QLatin1String("--no-backup")) a.noBackup = true;
   else if (option == QLatin1String("--dir")) a.dir = value;
   else if (option == QLatin1String("--jobs")) a.jobs = value;
+  else if (option == QLatin1String("--verify")) a.verify = true;
+  else if (option == QLatin1String("--no-verify")) a.noVerify = true;
 }
 
 }  // namespace
@@ -160,10 +164,10 @@ CliArgs parseArgs(const QStringList& args) {
 QString helpText() {
   return QStringLiteral(
       "Usage:\n"
-      "  orbisk-cli read  --port PORT --out FILE [--no-backup] [--trace FILE]\n"
-      "                                                 read the whole configuration, save it as FILE\n"
-      "  orbisk-cli write --port PORT FILE [--yes] [--no-backup] [--trace FILE]\n"
-      "                                                 write FILE to the receiver\n"
+      "  orbisk-cli read  --port PORT --out FILE [--verify] [--no-backup] [--trace FILE]\n"
+      "                                                 read the whole configuration, check it, save it as FILE\n"
+      "  orbisk-cli write --port PORT FILE [--yes] [--no-verify] [--no-backup] [--trace FILE]\n"
+      "                                                 write FILE to the receiver, then read it back and compare\n"
       "  orbisk-cli show  FILE [--json]                 print a configuration file\n"
       "  orbisk-cli diff  A B [--json]                  what differs between two configuration files\n"
       "  orbisk-cli clock --port PORT [--sync] [--trace FILE]\n"
@@ -175,7 +179,7 @@ QString helpText() {
       "  orbisk-cli import FILE --csv CSV [--replace] [--out NEWFILE]\n"
       "                                                 telephones from CSV into FILE, or into a copy NEWFILE\n"
       "  orbisk-cli report FILE --out REPORT            printable report of FILE: REPORT.pdf or .html\n"
-      "  orbisk-cli backup --port PORT [--port PORT ...] --dir DIR [--jobs N] [--json]\n"
+      "  orbisk-cli backup --port PORT [--port PORT ...] --dir DIR [--jobs N] [--verify] [--json]\n"
       "                                                 read several receivers at once into DIR\n"
       "  orbisk-cli --help | --version\n"
       "\n"
@@ -191,6 +195,8 @@ QString helpText() {
       "  --yes        write a configuration without expanders without asking\n"
       "  --json       print the configuration (or the differences) as one JSON object\n"
       "  --no-backup  keep no backup of what was read or written (see the backup folder below)\n"
+      "  --verify     read, backup: read the receiver twice and save only when both reads agree\n"
+      "  --no-verify  write: do not read the receiver back to compare it with what was sent\n"
       "  --sync       set the receiver's clock from this computer's clock\n"
       "  --trace FILE append a trace of every byte sent and received to FILE (read, write,\n"
       "               clock, clear-events), for support\n"
@@ -210,6 +216,10 @@ QString helpText() {
       "  --jobs N     backup: read at most N ports at the same time (default: all of them)\n"
       "  --           ends the options (for a FILE that begins with '-')\n"
       "\n"
+      "Every read is checked before it is saved: telephone counts of at most 200, numbers\n"
+      "made of valid digits, settings within their ranges, a model of four digits, a printable\n"
+      "firmware version, nothing after the last block. A read is saved as the receiver sent it.\n"
+      "\n"
       "Status and failure texts go to standard error; on a terminal long transfers show\n"
       "a progress bar there. Ctrl+C stops a transfer and leaves no partial file.\n"
       "\n"
@@ -223,7 +233,11 @@ QString helpText() {
       "  1    the port or the receiver failed (the text and the result code are printed)\n"
       "  2    bad usage; a file that cannot be read, is not a configuration file or cannot\n"
       "       be saved (told with the cause: no space, no permission, no such folder, not a\n"
-      "       regular file); a CSV with errors; a configuration without expanders not confirmed\n"
+      "       regular file; a read's backup is still kept); a CSV with errors; a configuration\n"
+      "       without expanders not confirmed\n"
+      "  3    read: what came looks damaged or two reads differ (FILE is not replaced; the read\n"
+      "       is kept as YYYY-MM-DD_HH-MM-SS_suspect.rcf in the backup folder);\n"
+      "       write: the receiver holds not what was written, or could not be read back: write again\n"
       "  130  interrupted by Ctrl+C\n");
 }
 

@@ -26,6 +26,8 @@ struct CliArgs {
   bool excel = false;
   bool replace = false;
   bool noBackup = false;
+  bool verify = false;    // read, backup: read twice and compare
+  bool noVerify = false;  // write: no read-back
   QString error;  // non-empty when the command line is not usable
 };
 

@@ -20,6 +20,7 @@ namespace status {
 constexpr int kOk = 0;
 constexpr int kReceiverFailed = 1;  // port or receiver failed; the text and result code are printed
 constexpr int kUsage = 2;           // bad arguments, a file that cannot be read or written, a write declined
+constexpr int kSuspect = 3;         // what was read looks damaged, or the receiver holds not what was written
 constexpr int kInterrupted = 130;   // Ctrl+C, as shells report a command ended by SIGINT
 }  // namespace status
 

@@ -3,14 +3,19 @@
 #include <memory>
 
 #include "core/state/main_state.h"
-#include "cli/cli_backup.h"
 #include "cli/cli_prompter.h"
 #include "cli/commands.h"
 #include "core/files/safe_save.h"
 #include "cli/terminal_ui.h"
 #include "core/files/file_texts.h"
+#include "core/history/backup_store.h"
+#include "core/history/history_texts.h"
 #include "core/link/clock_text.h"
 #include "core/link/receiver.h"
+#include "core/transfer/save_room.h"
+#include "core/transfer/transfer_pipeline.h"
+#include "core/transfer/transfer_texts.h"
+#include "cli/transfer_report.h"
 
 namespace orbisk::cli {
 namespace {
@@ -59,10 +64,18 @@ int finish(const Session& s, CliEnv& env, bool ok) {
 }
 
 // The main window repairs out-of-range bytes in the image whenever it shows it, so after Open
-// or a read the desktop sends and saves the repaired bytes; do the same.
+// the desktop sends the repaired bytes; a write does the same. Reads are saved as they came.
 void repairAsShown(ConfigImage& img) {
   img.repairSettings();
   img.repairExpanders();
+}
+
+// The read goes on without room for its backup, but the operator hears it first. A folder
+// that cannot be made is told once the backup is tried.
+void warnIfNoRoomForBackup(CliEnv& env) {
+  const QString folder = backupFolder();
+  if (saveRoom(folder, true) == SaveRoom::NoSpace)
+    env.err(QStringLiteral("orbisk-cli: ") + history::kBackupFailed + saveRoomText(SaveRoom::NoSpace, folder) + u'\n');
 }
 
 QString clockOffsetText(const Session& s, CliEnv& env) {
@@ -82,16 +95,17 @@ int runRead(const CliArgs& args, CliEnv& env) {
     env.err(args.out + QStringLiteral(": ") + text::kSaveFailed + u'\n');
     return status::kUsage;
   }
-  auto s = std::make_unique<Session>(env, args, false);
-  const bool ok = s->receiver.rddump2();
-  if (!ok || interrupted(env)) return finish(*s, env, ok);
-  repairAsShown(s->state.image);
-  if (!saveReplacing(args.out, s->state.image)) {
-    env.err(args.out + QStringLiteral(": ") + text::kSaveFailed + u'\n');
+  if (const QString room = saveRoomProblem(args.out); !room.isEmpty()) {
+    env.err(QStringLiteral("orbisk-cli: ") + room + u'\n');
     return status::kUsage;
   }
-  if (!args.noBackup) keepTransferBackup(s->state.image, BackupKind::Read, env);
-  return status::kOk;
+  if (!args.noBackup) warnIfNoRoomForBackup(env);
+  auto s = std::make_unique<Session>(env, args, false);
+  TransferPipeline pipeline(s->receiver, [&env] { return interrupted(env); });
+  const TransferReport r =
+      pipeline.read(s->state.image, s->state.channelTypes, {args.verify, saveReplacingAt(args.out), !args.noBackup});
+  if (r.outcome == TransferOutcome::ReceiverFailed || r.outcome == TransferOutcome::Stopped) return finish(*s, env, false);
+  return tellTransfer(r, env);
 }
 
 int runWrite(const CliArgs& args, CliEnv& env) {
@@ -100,16 +114,22 @@ int runWrite(const CliArgs& args, CliEnv& env) {
   if (!loadConfig(args.file, img, env)) return status::kUsage;
   repairAsShown(img);
   s->state.expanderCount = img[off::kExpanderCount];
-  const bool ok = s->receiver.guardedWrite();
-  // What was sent, clock stamp included, once the receiver has taken all of it.
-  if (ok && !interrupted(env) && !args.noBackup) keepTransferBackup(img, BackupKind::Write, env);
-  if (!ok && !interrupted(env) && s->prompter.declined()) {
+  if (!s->receiver.emptyWriteConfirmed()) {
+    if (interrupted(env)) return finish(*s, env, false);
     env.err(s->prompter.declinedForNoTerminal()
                 ? QStringLiteral("orbisk-cli: not written; with no terminal to answer on, add --yes to write it\n")
                 : QStringLiteral("orbisk-cli: not written\n"));
     return status::kUsage;
   }
-  return finish(*s, env, ok);
+  TransferPipeline pipeline(s->receiver, [&env] { return interrupted(env); });
+  const TransferReport r = pipeline.write({!args.noVerify, !args.noBackup});
+  if (r.outcome == TransferOutcome::ReceiverFailed || r.outcome == TransferOutcome::Stopped) {
+    const int code = finish(*s, env, false);
+    if (r.partial && code == status::kReceiverFailed) env.err(QStringLiteral("orbisk-cli: ") + transfer::kPartialWrite + u'\n');
+    return code;
+  }
+  if (r.outcome == TransferOutcome::Done && !args.noVerify) env.err(transfer::kVerified + u'\n');
+  return tellTransfer(r, env);
 }
 
 int runClock(const CliArgs& args, CliEnv& env) {

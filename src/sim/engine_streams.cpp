@@ -10,6 +10,7 @@ namespace {
 // Not BCD in any byte: the PC shows these as letters.
 constexpr ClockBytes kBadClock = {0x7A, 0x5F, 0xB3, 0xC1, 0x1D, 0xEE};
 constexpr int kOverCount = 255;
+constexpr char kFlipBit = 0x40;
 
 void appendBytes(QByteArray& out, const uint8_t* p, int n) { out.append(reinterpret_cast<const char*>(p), n); }
 
@@ -56,7 +57,7 @@ QByteArray ReceiverEngine::clockReply() const {
   return out;
 }
 
-QByteArray ReceiverEngine::readStream() const {
+QByteArray ReceiverEngine::readStream() {
   const ConfigImage& m = *memory_;
   QByteArray s = clockReply();
   appendBytes(s, m.data() + off::kSettings, off::kSettingsSize);
@@ -73,7 +74,13 @@ QByteArray ReceiverEngine::readStream() const {
   appendBytes(s, m.data() + off::kSims, off::kSimsSize);
   appendBytes(s, types_.data(), kSlotCount);
   appendBytes(s, m.data() + off::kIdentity, off::kIdentitySize);
+  s.append(QByteArray(faults_.trailingBytes, '\r'));
   if (faults_.cutAfter >= 0 && faults_.cutAfter < s.size()) s.truncate(faults_.cutAfter);
+  if (faults_.flipAt >= 0 && faults_.flipAt < s.size() && faults_.flipReads != 0) {
+    const auto at = static_cast<qsizetype>(faults_.flipAt);
+    s[at] = static_cast<char>(s.at(at) ^ kFlipBit);
+    if (faults_.flipReads > 0) --faults_.flipReads;
+  }
   return s;
 }
 

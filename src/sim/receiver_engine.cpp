@@ -10,6 +10,15 @@ constexpr char kAck[] = "OK\r\n";
 constexpr char kAtPattern[] = "AT#X";  // then a digit and a carriage return
 constexpr int kAtSize = 6;
 
+// A memory cell that does not keep what it was given: the last comment byte of the first record.
+void flipFirstRecord(ConfigImage& img) {
+  for (int s = 0; s < kSlotCount; ++s) {
+    if (img.phoneCount(s) == 0) continue;
+    img.record(s, 0)[kRecordSize - 1] ^= 0x40;
+    return;
+  }
+}
+
 }  // namespace
 
 ReceiverEngine::ReceiverEngine()
@@ -213,6 +222,7 @@ bool ReceiverEngine::ack() {
 
 void ReceiverEngine::commit() {
   (*pending_)[off::kExpanderCount] = static_cast<uint8_t>(popcount16(pending_->mask()));
+  if (faults_.flipStored) flipFirstRecord(*pending_);
   std::copy(pendingClock_.begin(), pendingClock_.end(), pending_->data() + off::kClock);
   *memory_ = *pending_;
   setClock(pendingClock_, now_);

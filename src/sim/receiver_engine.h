@@ -70,7 +70,7 @@ class ReceiverEngine {
   void runAtCommand();
   bool ack();
   void commit();
-  QByteArray readStream() const;
+  QByteArray readStream();  // counts down the reads a flip applies to
   QByteArray clockReply() const;
 
   std::unique_ptr<ConfigImage> memory_;

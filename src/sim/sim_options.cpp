@@ -36,6 +36,10 @@ void addOptions(QCommandLineParser& p) {
       {"count-over-200", "Claim 255 telephones for slot SLOT in the read stream and send them.", "SLOT"},
       {"bad-clock", "Send a clock that is not valid BCD."},
       {"faulty-memory", "Fail the second step of the memory test."},
+      {"flip-at", "Flip bit 6 of the read stream's byte at OFFSET (0 is the clock's first byte).", "OFFSET"},
+      {"flip-reads", "With --flip-at: flip only in the first N reads.", "N"},
+      {"trailing-bytes", "Send N bytes more after the identity block, as a shifted stream does.", "N"},
+      {"flip-stored", "Take a write with one bit of its first telephone record flipped."},
       {"paced", "Send at the real line speed, 1200 baud (about 120 bytes a second)."},
       {"log-received", "Append every byte received from the PC to FILE.", "FILE"},
   });
@@ -46,6 +50,7 @@ bool takeFaults(const QCommandLineParser& p, SimFaults& f, QString& message) {
   f.refuse = p.isSet("refuse");
   f.badClock = p.isSet("bad-clock");
   f.faultyMemory = p.isSet("faulty-memory");
+  f.flipStored = p.isSet("flip-stored");
   long v = 0;
   if (!takeNumber(p, "answer-on-try", 1, 1000000, v, message)) return false;
   if (p.isSet("answer-on-try")) f.answerOnTry = static_cast<int>(v);
@@ -57,6 +62,12 @@ bool takeFaults(const QCommandLineParser& p, SimFaults& f, QString& message) {
   if (p.isSet("count-over-200")) f.countOver200Slot = static_cast<int>(v);
   if (!takeNumber(p, "cut-after", 0, 1L << 30, v, message)) return false;
   if (p.isSet("cut-after")) f.cutAfter = v;
+  if (!takeNumber(p, "flip-at", 0, 1L << 30, v, message)) return false;
+  if (p.isSet("flip-at")) f.flipAt = v;
+  if (!takeNumber(p, "flip-reads", 0, 1000000, v, message)) return false;
+  if (p.isSet("flip-reads")) f.flipReads = static_cast<int>(v);
+  if (!takeNumber(p, "trailing-bytes", 0, 1000, v, message)) return false;
+  if (p.isSet("trailing-bytes")) f.trailingBytes = static_cast<int>(v);
   return true;
 }
 

@@ -113,6 +113,24 @@ TEST_F(BackupEndToEnd, FailedReceiversDoNotStopTheOthers) {
   EXPECT_LT(list.at(0).toObject()["seconds"].toDouble(), list.at(1).toObject()["seconds"].toDouble());
 }
 
+TEST_F(BackupEndToEnd, ADamagedReadIsKeptOnlyAsSuspectAndExitsThree) {
+  startSim();
+  startSim({"--flip-at", "6"});  // the receiver number arrives as 0x43
+  const CliResult r = cli(backupArgs() << "--json");
+  ASSERT_EQ(r.status, 3) << r.err.toStdString();
+  const QJsonArray list = QJsonDocument::fromJson(r.out.toUtf8()).array();
+  ASSERT_EQ(list.size(), 2) << r.out.toStdString();
+  EXPECT_TRUE(list.at(0).toObject()["ok"].toBool());
+  const QJsonObject damaged = list.at(1).toObject();
+  EXPECT_FALSE(damaged["ok"].toBool());
+  EXPECT_TRUE(damaged["suspect"].toBool());
+  EXPECT_TRUE(damaged["file"].isNull());
+  EXPECT_TRUE(damaged["messages"].toArray().contains(QStringLiteral("настройки: номер приемника = 0x43, допустимо 0-15")))
+      << r.out.toStdString();
+  EXPECT_EQ(saved().size(), 1);
+  EXPECT_EQ(backups.files("suspect").size(), 1);
+}
+
 TEST_F(BackupEndToEnd, CtrlCEndsEveryConversationAtOnceAndLeavesNoFile) {
   for (int i = 0; i < 3; ++i) startSim({"--paced"});
   QProcess p;

@@ -22,6 +22,7 @@ QString kindWord(BackupKind kind) {
   switch (kind) {
     case BackupKind::Read: return QStringLiteral("read");
     case BackupKind::Write: return QStringLiteral("write");
+    case BackupKind::Suspect: return QStringLiteral("suspect");
     case BackupKind::Replaced: break;
   }
   return QStringLiteral("replaced");
@@ -52,15 +53,17 @@ QString backupFileName(const QDateTime& when, BackupKind kind, int sequence) {
 
 bool parseBackupName(const QString& fileName, BackupName& out) {
   static const QRegularExpression re(
-      QStringLiteral("^(\\d{4}-\\d{2}-\\d{2}_\\d{2}-\\d{2}-\\d{2})_(read|write|replaced)(?:-(\\d{1,4}))?\\.rcf$"));
+      QStringLiteral("^(\\d{4}-\\d{2}-\\d{2}_\\d{2}-\\d{2}-\\d{2})_(read|write|suspect|replaced)(?:-(\\d{1,4}))?\\.rcf$"));
   const QRegularExpressionMatch m = re.match(fileName);
   if (!m.hasMatch()) return false;
   const QDateTime taken = QDateTime::fromString(m.captured(1), kStampFormat);
   if (!taken.isValid()) return false;
   out.taken = taken;
-  out.kind = m.captured(2) == QLatin1String("read")    ? BackupKind::Read
-             : m.captured(2) == QLatin1String("write") ? BackupKind::Write
-                                                       : BackupKind::Replaced;
+  const QString kind = m.captured(2);
+  out.kind = kind == QLatin1String("read")      ? BackupKind::Read
+             : kind == QLatin1String("write")   ? BackupKind::Write
+             : kind == QLatin1String("suspect") ? BackupKind::Suspect
+                                                : BackupKind::Replaced;
   out.sequence = m.captured(3).isEmpty() ? 1 : m.captured(3).toInt();
   return true;
 }
@@ -81,7 +84,7 @@ BackupResult keepBackupBytes(const QByteArray& bytes, BackupKind kind, const QSt
   const QDir dir(folder);
   // One count for every kind of the same second, so the names keep the order they came in.
   auto taken = [&](int n) {
-    for (BackupKind k : {BackupKind::Read, BackupKind::Write, BackupKind::Replaced})
+    for (BackupKind k : {BackupKind::Read, BackupKind::Write, BackupKind::Suspect, BackupKind::Replaced})
       if (QFileInfo::exists(dir.filePath(backupFileName(when, k, n)))) return true;
     return false;
   };

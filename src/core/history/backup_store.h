@@ -12,6 +12,7 @@ namespace orbisk {
 enum class BackupKind {
   Read,
   Write,
+  Suspect,  // a read that failed its checks, kept as evidence and never taken as the configuration
   Replaced  // what a file held before a save replaced it
 };
 

@@ -9,6 +9,7 @@ namespace orbisk::history {
 // The kind of transfer a backup was taken after, as the history lists it.
 inline const QString kKindRead = QStringLiteral("чтение");
 inline const QString kKindWrite = QStringLiteral("запись");
+inline const QString kKindSuspect = QStringLiteral("чтение, похоже повреждено");
 // What a file held before a save replaced it.
 inline const QString kKindReplaced = QStringLiteral("до сохранения");
 

@@ -127,6 +127,16 @@ int PortLink::report(int n, int timeout) {
   return n;
 }
 
+int PortLink::drain(int timeout) {
+  const uint32_t start = clock_.nowMs();
+  int count = 0;
+  while (!expired(start, timeout)) {
+    uint8_t b = 0;
+    if (readOne(b)) ++count;
+  }
+  return count;
+}
+
 void PortLink::delay1(int n) {
   const uint32_t start = clock_.nowMs();
   const uint32_t span = static_cast<uint32_t>(std::max(n, 0)) * 10u;

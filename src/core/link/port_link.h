@@ -37,6 +37,9 @@ class PortLink {
   int vvod(const uint8_t* bytes, int n, int timeout);
   // Block read of n bytes into the receive buffer's start: n, or 0 and code 1 on time-out.
   int report(int n, int timeout);
+  // Counts the bytes that arrive within timeout (tenths of a second) and throws them away;
+  // the result code stays as it was. A quiet line gives 0.
+  int drain(int timeout);
   // Sleeps a little more than n x 10 ms; the window is not pumped meanwhile.
   void delay1(int n);
   void closePort();

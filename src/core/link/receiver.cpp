@@ -39,12 +39,14 @@ bool Receiver::converse(const Conversation& c, const std::function<bool()>& body
   state_.busy = true;
   link_.clearAbort();
   bool ok = false;
+  answered_ = false;
   const bool opened = link_.setdcb();
   if (opened) {
     showProgress(true);
     ui_.setProgress(0);
     ui_.setStatusText(c.opening);
     if (greet(c.greeting)) {
+      answered_ = true;
       progrbar(50);
       ok = body();
     } else if (c.isRead) {
@@ -70,7 +72,7 @@ bool Receiver::converse(const Conversation& c, const std::function<bool()>& body
 
 void Receiver::moved(int n) {
   done_ += n;
-  ui_.bytesMoved(done_, total_);
+  ui_.bytesMoved(spanBefore_ + done_, spanBefore_ + total_ + spanAfter_);
 }
 
 bool Receiver::block(int n, int timeout, int failCode) {

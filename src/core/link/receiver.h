@@ -37,6 +37,12 @@ enum class MemoryTestResult {
   Faulty,      // step 2 failed with result code 4
 };
 
+// What the last whole read saw beyond the bytes it stored, for the checks that follow it.
+struct ReadFacts {
+  std::array<int, kSlotCount> claimedCounts{};  // each slot header's count, also above 200
+  int trailingBytes = 0;                        // arrived after the identity block
+};
+
 class Receiver {
  public:
   Receiver(MainState& state, Prompter& prompter, LinkUi& ui, PortFactory ports, Clock& clock,
@@ -51,6 +57,10 @@ class Receiver {
   bool wrdump2();
   // The "Запись" button: with no expanders it asks first; Cancel sends nothing.
   bool guardedWrite();
+  // The question guardedWrite asks: true when there are expanders or the answer was Yes.
+  bool emptyWriteConfirmed();
+  // Whether the receiver answered the greeting of the last conversation.
+  bool answered() const { return answered_; }
   bool rddump1();            // compare the clocks
   bool wrdump1();            // set the receiver's clock from the PC's
   bool clearEventBuffer();   // "очистить буфер событий"
@@ -58,11 +68,20 @@ class Receiver {
   MemoryTestResult memoryTestStep1();
   MemoryTestResult memoryTestStep2();
 
+  const ReadFacts& lastRead() const { return facts_; }
+  // The transfer about to start is this part of a longer one (a write and its read-back): the
+  // progress shown runs over the whole, and a step's bytes start where the earlier parts ended.
+  void setProgressSpan(long before, long after) {
+    spanBefore_ = before;
+    spanAfter_ = after;
+  }
+
   // Progress bar position, ignored while the bar is hidden.
   void progrbar(int v);
   // Makes the running conversation fail at its next wait (window closing, Ctrl+C).
   void requestAbort() { link_.requestAbort(); }
   PortLink& link() { return link_; }
+  MainState& state() { return state_; }
   const PortLink& link() const { return link_; }
 
  private:
@@ -92,6 +111,10 @@ class Receiver {
   bool progressVisible_ = false;
   long done_ = 0;
   long total_ = 0;
+  long spanBefore_ = 0;
+  long spanAfter_ = 0;
+  ReadFacts facts_;
+  bool answered_ = false;
 };
 
 QString firmwareVersionText(const ConfigImage& img);

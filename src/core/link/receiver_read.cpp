@@ -15,6 +15,8 @@ constexpr int kClockTimeout = 10;
 constexpr int kBlockTimeout = 10;
 constexpr int kLongBlockTimeout = 100;  // the 128-byte SIM block takes about a second on the line
 constexpr int kHeaderSize = 2;
+// After the identity block the line must stay quiet: a byte then means the stream was shifted.
+constexpr int kListenTimeout = 3;
 // Everything but the records: clock, settings, 16 headers, SIM numbers, channel types, identity.
 constexpr long kFixedReadBytes =
     off::kClockSize + off::kSettingsSize + kSlotCount * kHeaderSize + off::kSimsSize + kSlotCount + off::kIdentitySize;
@@ -67,6 +69,7 @@ bool Receiver::readBody(ConfigImage& fresh, ChannelTypes& types) {
   link_.wrport(tx, 1);
   done_ = 0;
   total_ = kFixedReadBytes;
+  facts_ = ReadFacts{};
 
   if (!block(off::kClockSize, kClockTimeout, code::kClockMissing)) return false;
   ui_.setTimeLabels(receiverClockText(rx) + text::kReceiverSuffix,
@@ -87,6 +90,7 @@ bool Receiver::readBody(ConfigImage& fresh, ChannelTypes& types) {
   std::copy(rx, rx + kSlotCount, types.begin());
   if (!block(off::kIdentitySize, kBlockTimeout, code::kIdentityMissing)) return false;
   std::memcpy(fresh.data() + off::kIdentity, rx, off::kIdentitySize);
+  facts_.trailingBytes = link_.drain(kListenTimeout);
   return true;
 }
 
@@ -98,6 +102,7 @@ bool Receiver::readSlot(ConfigImage& fresh, int slot) {
     return false;
   }
   const int count = rx[1];
+  facts_.claimedCounts[static_cast<size_t>(slot)] = count;
   total_ += static_cast<long>(count) * kRecordSize;
   // The table holds 200 records: any beyond are read so the stream stays in step, then dropped.
   fresh.setPhoneCount(slot, std::min(count, kMaxPhones));

@@ -5,6 +5,7 @@
 #include "core/link/clock_text.h"
 #include "core/link/link_texts.h"
 #include "core/link/receiver.h"
+#include "core/link/transfer_progress.h"
 
 namespace orbisk {
 namespace {
@@ -20,9 +21,13 @@ QString writeFailureText(int code) {
 
 }  // namespace
 
+bool Receiver::emptyWriteConfirmed() {
+  return state_.expanderCount != 0 || prompter_.ask(text::kEmptyListQuestion, false) == Answer::Yes;
+}
+
 bool Receiver::guardedWrite() {
   if (state_.busy) return false;
-  if (state_.expanderCount == 0 && prompter_.ask(text::kEmptyListQuestion, false) != Answer::Yes) return false;
+  if (!emptyWriteConfirmed()) return false;
   return wrdump2();
 }
 
@@ -30,13 +35,10 @@ bool Receiver::wrdump2() {
   if (state_.busy) return false;
   // A count above the table's room would send whatever lies behind the slot's 200 records.
   std::array<uint8_t, kSlotCount> counts{};
-  long records = 0;
-  for (int s = 0; s < kSlotCount; ++s) {
+  for (int s = 0; s < kSlotCount; ++s)
     counts[static_cast<size_t>(s)] = static_cast<uint8_t>(std::min(state_.image.phoneCount(s), kMaxPhones));
-    records += counts[static_cast<size_t>(s)];
-  }
   done_ = 0;
-  total_ = 1 + off::kClockSize + off::kSettingsSize + 2 * kSlotCount + records * kRecordSize + off::kSimsSize + 1;
+  total_ = writeStreamBytes(state_.image);
   const Conversation c{'P', text::kWriteOpening, text::kWriteDone, false, writeFailureText};
   return converse(c, [&] { return writeBody(counts); });
 }

@@ -14,7 +14,25 @@ QString grouped(long n) {
   return digits;
 }
 
+long recordBytes(const ConfigImage& img) {
+  long records = 0;
+  for (int s = 0; s < kSlotCount; ++s) records += std::min(img.phoneCount(s), kMaxPhones);
+  return records * kRecordSize;
+}
+
+constexpr long kHeaderBytes = 2L * kSlotCount;
+
 }  // namespace
+
+long writeStreamBytes(const ConfigImage& img) {
+  // "A", the clock, the settings, the headers, the records, the SIM numbers, "K".
+  return 1 + off::kClockSize + off::kSettingsSize + kHeaderBytes + recordBytes(img) + off::kSimsSize + 1;
+}
+
+long readStreamBytes(const ConfigImage& img) {
+  return off::kClockSize + off::kSettingsSize + kHeaderBytes + recordBytes(img) + off::kSimsSize + kSlotCount +
+         off::kIdentitySize;
+}
 
 long secondsLeft(long done, long total) {
   const long rest = std::max(total - std::clamp(done, 0L, std::max(total, 0L)), 0L);

@@ -4,9 +4,16 @@
 
 #include <QString>
 
+#include "core/image/config_image.h"
+
 namespace orbisk {
 
 constexpr long kLineBytesPerSecond = 120;  // 1200 baud, ten bits a byte
+
+// Bytes a whole write of img moves (the counts it sends are at most 200 a slot), and a read
+// of a receiver that holds img.
+long writeStreamBytes(const ConfigImage& img);
+long readStreamBytes(const ConfigImage& img);
 
 // Seconds the bytes still to move take on the line, rounded up.
 long secondsLeft(long done, long total);

@@ -14,6 +14,8 @@ const QString kFolder = QStringLiteral("fn");
 const QString kTraceOn = QStringLiteral("trace");
 const QString kTraceFile = QStringLiteral("tracefile");
 const QString kRecentRemote = QStringLiteral("remoteports");
+const QString kVerifyWrites = QStringLiteral("verifywrites");
+const QString kReadTwice = QStringLiteral("readtwice");
 
 QString defaultTraceFile() {
   return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
@@ -93,6 +95,44 @@ QStringList Preferences::readRecentRemotePorts() const {
 bool Preferences::writeRecentRemotePorts(const QStringList& ports) const {
   auto s = openSettings(iniPath_);
   s->setValue(kRecentRemote, ports.join(u' '));
+  s->sync();
+  return s->status() == QSettings::NoError;
+}
+
+Preferences::Checks Preferences::readChecks() const {
+  auto s = openSettings(iniPath_);
+  Checks c;
+  const QString verify = textValue(*s, kVerifyWrites);
+  if (verify == QLatin1String("yes")) c.verifyWrites = VerifyWrites::Always;
+  else if (verify == QLatin1String("no")) c.verifyWrites = VerifyWrites::Never;
+  c.readTwice = textValue(*s, kReadTwice) == QLatin1String("1");
+  return c;
+}
+
+bool Preferences::writeChecks(const Checks& c) const {
+  auto s = openSettings(iniPath_);
+  const char* verify = c.verifyWrites == VerifyWrites::Always ? "yes" : c.verifyWrites == VerifyWrites::Never ? "no" : "ask";
+  s->setValue(kVerifyWrites, QString::fromLatin1(verify));
+  s->setValue(kReadTwice, c.readTwice ? QStringLiteral("1") : QStringLiteral("0"));
+  s->sync();
+  return s->status() == QSettings::NoError;
+}
+
+namespace {
+
+// Port names hold slashes and backslashes, which the store would take for groups.
+QString lastBackupKey(const QString& port) { return QStringLiteral("lastbackup_") + QString::fromLatin1(port.toUtf8().toHex()); }
+
+}  // namespace
+
+QString Preferences::lastBackupOf(const QString& port) const {
+  auto s = openSettings(iniPath_);
+  return textValue(*s, lastBackupKey(port));
+}
+
+bool Preferences::setLastBackupOf(const QString& port, const QString& path) const {
+  auto s = openSettings(iniPath_);
+  s->setValue(lastBackupKey(port), path);
   s->sync();
   return s->status() == QSettings::NoError;
 }

@@ -33,6 +33,20 @@ class Preferences {
   QStringList readRecentRemotePorts() const;
   bool writeRecentRemotePorts(const QStringList& ports) const;
 
+  // How whole transfers are checked: the remembered answer to "Проверить запись чтением?"
+  // (Ask until "не спрашивать" was ticked) and whether reads are read twice and compared.
+  enum class VerifyWrites { Ask, Always, Never };
+  struct Checks {
+    VerifyWrites verifyWrites = VerifyWrites::Ask;
+    bool readTwice = false;
+  };
+  Checks readChecks() const;
+  bool writeChecks(const Checks& checks) const;
+
+  // The backup last kept of a transfer on port, so a write can say what it changes.
+  QString lastBackupOf(const QString& port) const;
+  bool setLastBackupOf(const QString& port, const QString& path) const;
+
   QString location() const;
 
  private:

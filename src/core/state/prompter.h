@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 namespace orbisk {
 
@@ -21,6 +22,15 @@ class Prompter {
   virtual void messageCaptioned(const QString& caption, const QString& text) = 0;
   // Warning box captioned "Warning"; withNo = false offers only Yes and Cancel. Closing it is Cancel.
   virtual Answer ask(const QString& text, bool withNo = true) = 0;
+  // A Yes/No question with a "не спрашивать" box; dontAsk tells whether it was ticked.
+  // A prompter without the box asks the plain question.
+  virtual Answer askRemembered(const QString& text, const QString& /*dontAskCaption*/, bool& dontAsk) {
+    dontAsk = false;
+    return ask(text, true);
+  }
+  // A Yes/Cancel question whose answer comes later, so that whatever runs meanwhile (a transfer
+  // waiting for bytes) goes on; done is called once. Without such a box it is asked at once.
+  virtual void askLater(const QString& text, std::function<void(Answer)> done) { done(ask(text, false)); }
   // Empty result = cancelled.
   virtual QString openFile(const QString& startDir) = 0;
   virtual QString saveFile(const QString& startDir, const QString& proposedName) = 0;

@@ -26,6 +26,7 @@ const QString& kindText(BackupKind kind) {
   switch (kind) {
     case BackupKind::Read: return history::kKindRead;
     case BackupKind::Write: return history::kKindWrite;
+    case BackupKind::Suspect: return history::kKindSuspect;
     case BackupKind::Replaced: break;
   }
   return history::kKindReplaced;

@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QCheckBox>
 #include <QMessageBox>
 #include <QSpacerItem>
 #include <QPushButton>
@@ -101,6 +102,29 @@ Answer QtPrompter::ask(const QString& text, bool withNo) {
   if (box.clickedButton() == cancel || box.clickedButton() == nullptr) return Answer::Cancel;
   if (no && box.clickedButton() == no) return Answer::No;
   return Answer::Yes;
+}
+
+Answer QtPrompter::askRemembered(const QString& text, const QString& dontAskCaption, bool& dontAsk) {
+  QMessageBox box(QMessageBox::Question, kWarningCaption, text, QMessageBox::NoButton, parent_);
+  QPushButton* yes = box.addButton(ui::kYesEnglishButton, QMessageBox::YesRole);
+  QPushButton* no = box.addButton(ui::kNoEnglishButton, QMessageBox::NoRole);
+  box.setEscapeButton(no);
+  auto* check = new QCheckBox(dontAskCaption, &box);
+  box.setCheckBox(check);
+  box.exec();
+  dontAsk = check->isChecked();
+  return box.clickedButton() == yes ? Answer::Yes : Answer::No;
+}
+
+void QtPrompter::askLater(const QString& text, std::function<void(Answer)> done) {
+  auto* box = new QMessageBox(QMessageBox::Warning, kWarningCaption, text, QMessageBox::NoButton, parent_);
+  QPushButton* yes = box->addButton(ui::kYesEnglishButton, QMessageBox::YesRole);
+  QPushButton* cancel = box->addButton(kCancelButton, QMessageBox::RejectRole);
+  box->setEscapeButton(cancel);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  QObject::connect(box, &QMessageBox::finished, box,
+                   [box, yes, done = std::move(done)] { done(box->clickedButton() == yes ? Answer::Yes : Answer::Cancel); });
+  box->open();
 }
 
 QString QtPrompter::openFile(const QString& startDir) {

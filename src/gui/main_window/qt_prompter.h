@@ -14,6 +14,9 @@ class QtPrompter : public Prompter {
   void messageWithDetail(const QString& text, const QString& detail) override;
   void messageCaptioned(const QString& caption, const QString& text) override;
   Answer ask(const QString& text, bool withNo = true) override;
+  Answer askRemembered(const QString& text, const QString& dontAskCaption, bool& dontAsk) override;
+  // A window-modal box: the event loop, and with it a running transfer, goes on meanwhile.
+  void askLater(const QString& text, std::function<void(Answer)> done) override;
   QString openFile(const QString& startDir) override;
   QString saveFile(const QString& startDir, const QString& proposedName) override;
   QString openCsvFile(const QString& startDir) override;

@@ -20,6 +20,8 @@ class QToolBar;
 
 namespace orbisk {
 
+struct TransferReport;
+
 class Clock;
 class ComparisonDialog;
 class HistoryDialog;
@@ -122,8 +124,6 @@ class TForm1 : public QMainWindow {
   void applyTrace(const Preferences::Trace& trace);
   void buildHistoryFileItems(QMenu* file);
   void buildCompareReceiverItem(QMenu* receiverMenu);
-  // Keeps a backup of a transfer that succeeded; returns ok. A failure is told in a tool-tip.
-  bool backUpTransfer(bool ok, BackupKind kind, const ConfigImage& img);
   void showComparison(const ConfigImage& other, const QString& otherName);
   // Runs a receiver conversation; a close asked for meanwhile happens once it has ended.
   bool converse(const std::function<bool()>& command);
@@ -131,7 +131,18 @@ class TForm1 : public QMainWindow {
   PortFactory windowPorts();
   // On the tool-tips of status panels 0 and 1 until the next conversation; empty shows the port.
   void showPortFailure(const QString& cause);
+  // Asks whether to end the running conversation and close; true while one runs.
   bool stopConversationForClose();
+  // The tool bar's read and write through the checked transfers.
+  bool checkedRead(bool fromButton);
+  bool checkedWrite();
+  bool confirmWrite();
+  bool verifyWrites();
+  QString changesSinceLastBackup() const;
+  // The backup a transfer kept, or why none, in the status bar's tool-tip: panel 1 keeps the
+  // transfer's own text.
+  void tellTransfer(const TransferReport& r);
+  void buildCheckItems(QMenu* settings);
   MemoryTestResult memoryTestStep(int step);
   bool FormClose();  // false keeps the window open
 
@@ -156,6 +167,7 @@ class TForm1 : public QMainWindow {
   std::unique_ptr<Receiver> receiver_;
   bool conversing_ = false;
   bool closePending_ = false;
+  bool closeAsked_ = false;  // the question about ending a transfer to close is open
   TAboutBox* AboutBox = nullptr;
   FindDialog* FindPhone = nullptr;
   HistoryDialog* History = nullptr;

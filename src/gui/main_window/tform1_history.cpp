@@ -14,6 +14,7 @@
 #include "gui/dialogs/comparison_dialog.h"
 #include "gui/dialogs/history_dialog.h"
 #include "gui/dialogs/history_dialog_texts.h"
+#include "core/transfer/transfer_pipeline.h"
 #include "gui/main_window/tform1.h"
 
 namespace orbisk {
@@ -38,15 +39,6 @@ void TForm1::buildHistoryFileItems(QMenu* file) {
 void TForm1::buildCompareReceiverItem(QMenu* receiverMenu) {
   connect(menuItem(this, receiverMenu, "NCompareReceiver", historyui::kCompareReceiverItem), &QAction::triggered, this,
           [this] { compareWithReceiver(); });
-}
-
-bool TForm1::backUpTransfer(bool ok, BackupKind kind, const ConfigImage& img) {
-  if (!ok) return ok;
-  // Panel 1 keeps the transfer's own text; the backup is told where it does not hide it.
-  const BackupResult r = keepBackup(img, kind);
-  statusBar()->setToolTip(r.ok ? history::kBackupKept + QDir::toNativeSeparators(r.path)
-                               : history::kBackupFailed + r.problem);
-  return ok;
 }
 
 void TForm1::showHistory() {
@@ -83,9 +75,15 @@ void TForm1::compareWithReceiver() {
   // The receiver's configuration goes into an image of its own: the screen stays as it is.
   auto img = std::make_unique<ConfigImage>();
   ChannelTypes types{};
-  const bool ok = converse([&] { return receiver_->readInto(*img, types); });
-  if (!backUpTransfer(ok, BackupKind::Read, *img)) return;
-  showComparison(*img, historyui::kReceiverSide);
+  TransferReport r;
+  converse([&] {
+    r = TransferPipeline(*receiver_).read(*img, types, {prefs_.readChecks().readTwice, {}, true});
+    return r.outcome == TransferOutcome::Done;
+  });
+  tellTransfer(r);
+  // A damaged read compared with the screen would show differences that are not there.
+  if (r.outcome == TransferOutcome::Damaged) prompter_->message(r.problems.join(u'\n'));
+  if (r.outcome == TransferOutcome::Done) showComparison(*img, historyui::kReceiverSide);
 }
 
 void TForm1::showComparison(const ConfigImage& other, const QString& otherName) {

@@ -51,16 +51,14 @@ void TForm1::wireReceiver(PortFactory ports, Clock* clock) {
   linkUi_ = std::make_unique<MainLinkUi>(*this, v_);
   receiver_ = std::make_unique<Receiver>(st_, *prompter_, *linkUi_, ports ? std::move(ports) : windowPorts(), *clock,
                                          [] { QApplication::processEvents(); });
-  firstActivationRead = [this] {
-    return backUpTransfer(converse([this] { return receiver_->rddump2(); }), BackupKind::Read, st_.image);
-  };
+  firstActivationRead = [this] { return converse([this] { return checkedRead(false); }); };
 
   auto on = [this](const char* name, std::function<bool()> command) {
     connect(findChild<QAction*>(QString::fromLatin1(name)), &QAction::triggered, this,
             [this, command] { converse(command); });
   };
-  auto read = [this] { return backUpTransfer(receiver_->rddump2(), BackupKind::Read, st_.image); };
-  auto write = [this] { return backUpTransfer(receiver_->guardedWrite(), BackupKind::Write, st_.image); };
+  auto read = [this] { return checkedRead(true); };
+  auto write = [this] { return checkedWrite(); };
   auto compare = [this] { return receiver_->rddump1(); };
   auto sync = [this] { return receiver_->wrdump1(); };
   auto clear = [this] { return receiver_->clearEventBuffer(); };
@@ -135,11 +133,5 @@ void TForm1::ToolButton14Click() {
   obrfile();
 }
 
-bool TForm1::stopConversationForClose() {
-  if (!conversing_) return false;
-  closePending_ = true;
-  receiver_->requestAbort();
-  return true;
-}
 
 }  // namespace orbisk

@@ -39,6 +39,7 @@ void TForm1::wireTransferControls(QMenu* settings) {
   item->setObjectName(QStringLiteral("NTrace"));
   item->setParent(this);
   connect(item, &QAction::triggered, this, [this] { TraceClick(); });
+  buildCheckItems(settings);
 }
 
 void TForm1::showTransferControls(bool visible) {

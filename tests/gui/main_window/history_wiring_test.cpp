@@ -46,6 +46,7 @@ TEST(HistoryWiring, BackupAfterEveryGoodReadAndWriteNoneAfterAFailedOne) {
 
   f.action("ToolButton6")->trigger();
   EXPECT_EQ(backups.files("read").size(), 2);
+  f.prompter.answers = {Answer::Yes, Answer::No};  // write it, without reading it back
   f.action("ToolButton7")->trigger();
   ASSERT_EQ(backups.files("write").size(), 1);
   EXPECT_EQ(f.form->statusText(1), QStringLiteral("Запись успешно завершена"));
@@ -119,7 +120,9 @@ TEST(HistoryWiring, HistoryListsBackupsAndOpensOneAsOpenDoes) {
   const BackupFolder backups(f.dir.path("backups"));
   f.loadSampleReceiver();
   f.action("ToolButton6")->trigger();
+  f.prompter.answers = {Answer::Yes, Answer::No};
   f.action("ToolButton7")->trigger();
+  f.prompter.questions.clear();  // the write's confirmation and verification
   f.action("NHistory")->trigger();
   HistoryDialog* h = f.form->historyDialog();
   ASSERT_NE(h, nullptr);

@@ -47,6 +47,7 @@ TEST(LinkWiring, ClosingDuringAReadEndsItClosesThePortThenTheWindow) {
   f.loadSampleReceiver();
   f.form->show();
   const auto before = std::make_unique<ConfigImage>(f.img());
+  f.prompter.answers = {Answer::Yes};  // end the transfer and close
   QTimer::singleShot(0, f.form.get(), &QWidget::close);
   f.action("ToolButton6")->trigger();
   EXPECT_EQ(f.form->statusText(1), QStringLiteral("Чтение неудачнo "));

@@ -125,6 +125,20 @@ TEST(QtTranslations, QtSpeaksRussianButTheProgramsButtonsKeepTheirTexts) {
   }
 }
 
+TEST(QtPrompterLater, TheAnswerComesAfterTheCallerHasGoneOn) {
+  QWidget parent;
+  QtPrompter p(&parent);
+  std::vector<Answer> answers;
+  p.askLater(QStringLiteral("Прервать?"), [&](Answer a) { answers.push_back(a); });
+  EXPECT_TRUE(answers.empty());  // nothing waited for the box
+  QMessageBox* box = parent.findChild<QMessageBox*>();
+  ASSERT_NE(box, nullptr);
+  for (QAbstractButton* b : box->buttons())
+    if (box->buttonRole(b) == QMessageBox::YesRole) b->click();
+  ASSERT_EQ(answers.size(), 1u);
+  EXPECT_EQ(answers[0], Answer::Yes);
+}
+
 }  // namespace
 }  // namespace orbisk::test
 

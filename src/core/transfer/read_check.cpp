@@ -1,0 +1,96 @@
+#include "core/transfer/read_check.h"
+
+#include <algorithm>
+
+#include "core/image/settings_lists.h"
+#include "core/transfer/transfer_texts.h"
+
+namespace orbisk {
+namespace {
+
+constexpr int kEndMark = 0xB;
+constexpr int kFirstUnusedNibble = 0xD;  // D, E and F are never written
+constexpr int kRecordReserved = 15;
+constexpr int kRecordZone = 12;
+constexpr int kCommentStart = 16;
+
+// The largest value each setting can hold; the tool itself never writes more.
+struct Range {
+  const QString& name;
+  int value;
+  int max;
+};
+
+QString hex(int v) { return QStringLiteral("0x") + QString::number(v, 16).toUpper().rightJustified(2, u'0'); }
+
+void checkSettings(const ConfigImage& img, QStringList& out) {
+  const int handshake = img[off::kHandshake];
+  const Range ranges[] = {
+      {transfer::kReceiverNumberName, img[off::kReceiverNumber], 15},
+      {transfer::kPcFormatName, img[off::kPcFormat], 3},
+      {transfer::kHandshakeName, handshake & 0x0F, 6},
+      {transfer::kRingsName, handshake >> 4, 4},
+      {transfer::kAckWaitName, img[off::kAckWait], 5},  // 0 is what New leaves there
+  };
+  for (const Range& r : ranges)
+    if (r.value > r.max)
+      out << transfer::kOutOfRange.arg(transfer::kSettingsPlace, r.name, hex(r.value), QStringLiteral("0-%1").arg(r.max));
+}
+
+// What the tool writes around a number: a reserved zero, a zone's unused high nibble, and a
+// comment padded with zeros.
+bool recordShapeValid(const uint8_t* rec) {
+  if (rec[kRecordReserved] != 0 || (rec[kRecordZone] & 0xF0) != 0) return false;
+  const uint8_t* end = rec + kRecordSize;
+  const uint8_t* zero = std::find(rec + kCommentStart, end, 0);
+  return std::all_of(zero, end, [](uint8_t b) { return b == 0; });
+}
+
+void checkSlots(const ConfigImage& img, const ReadFacts& facts, QStringList& out) {
+  for (int s = 0; s < kSlotCount; ++s) {
+    const int claimed = std::max(facts.claimedCounts[static_cast<size_t>(s)], img.phoneCount(s));
+    if (claimed > kMaxPhones) out << transfer::kCountOver.arg(slotChar(s)).arg(claimed);
+    const int n = std::min(img.phoneCount(s), kMaxPhones);
+    for (int i = 0; i < n; ++i) {
+      const uint8_t* rec = img.record(s, i);
+      const QString place = transfer::kRecordPlace.arg(slotChar(s)).arg(i + 1);
+      if (!packedNumberValid(rec)) out << transfer::kBadNumber.arg(place);
+      else if (!recordShapeValid(rec)) out << transfer::kBadRecord.arg(place);
+    }
+  }
+  for (int s = 0; s < kSlotCount; ++s)
+    if (!packedNumberValid(img.sim(s))) out << transfer::kBadNumber.arg(transfer::kSimPlace.arg(slotChar(s)));
+}
+
+void checkIdentity(const ConfigImage& img, QStringList& out) {
+  const auto digit = [](uint8_t b) { return b >= '0' && b <= '9'; };
+  const auto printable = [](uint8_t b) { return b >= 0x20 && b < 0x7F; };
+  const uint8_t* model = img.data() + off::kModel;
+  const uint8_t* firmware = img.data() + off::kFirmware;
+  if (!std::all_of(model, model + off::kModelSize, digit)) out << transfer::kBadModel;
+  if (!std::all_of(firmware, firmware + off::kFirmwareSize, printable)) out << transfer::kBadFirmware;
+}
+
+}  // namespace
+
+bool packedNumberValid(const uint8_t* packed8) {
+  bool ended = false;
+  for (int i = 0; i < 2 * kPackedNumberSize; ++i) {
+    const int nibble = i % 2 == 0 ? packed8[i / 2] >> 4 : packed8[i / 2] & 0x0F;
+    if (ended && nibble != 0) return false;
+    if (nibble == kEndMark) ended = true;
+    else if (nibble >= kFirstUnusedNibble) return false;
+  }
+  return true;
+}
+
+QStringList checkRead(const ConfigImage& img, const ReadFacts& facts) {
+  QStringList out;
+  checkSettings(img, out);
+  checkSlots(img, facts, out);
+  checkIdentity(img, out);
+  if (facts.trailingBytes > 0) out << transfer::kTrailingBytes.arg(facts.trailingBytes);
+  return out;
+}
+
+}  // namespace orbisk

@@ -1,0 +1,38 @@
+#include "core/transfer/save_room.h"
+
+#include <QFileInfo>
+#include <QStorageInfo>
+
+#include "core/image/image_layout.h"
+#include "core/transfer/transfer_texts.h"
+
+namespace orbisk {
+namespace {
+
+// The temporary file and the one it replaces live side by side until the rename.
+constexpr qint64 kRoomNeeded = 2 * static_cast<qint64>(kImageSize);
+
+}  // namespace
+
+SaveRoom saveRoom(const QString& path, bool inFolder) {
+  const QFileInfo target(path);
+  const QFileInfo dir(inFolder ? target.absoluteFilePath() : target.absolutePath());
+  if (!dir.isDir()) return SaveRoom::NoFolder;
+  if (!dir.isWritable() || (!inFolder && target.exists() && !target.isWritable())) return SaveRoom::NoPermission;
+  const QStorageInfo storage(dir.absoluteFilePath());
+  if (storage.isValid() && storage.bytesAvailable() >= 0 && storage.bytesAvailable() < kRoomNeeded)
+    return SaveRoom::NoSpace;
+  return SaveRoom::Ok;
+}
+
+QString saveRoomText(SaveRoom room, const QString& path) {
+  switch (room) {
+    case SaveRoom::Ok: return {};
+    case SaveRoom::NoFolder: return transfer::kNoFolder.arg(path);
+    case SaveRoom::NoPermission: return transfer::kNoPermission.arg(path);
+    case SaveRoom::NoSpace: return transfer::kNoSpace.arg(path);
+  }
+  return {};
+}
+
+}  // namespace orbisk

@@ -1,0 +1,127 @@
+#include "core/transfer/transfer_pipeline.h"
+
+#include <cstring>
+#include <memory>
+
+#include "core/files/safe_save.h"
+#include "core/link/transfer_progress.h"
+#include "core/transfer/config_compare.h"
+#include "core/transfer/read_check.h"
+#include "core/transfer/save_room.h"
+#include "core/transfer/transfer_texts.h"
+
+namespace orbisk {
+namespace {
+
+constexpr int kProblemLines = 20;
+
+}  // namespace
+
+ReadSaver saveReplacingAt(const QString& path) {
+  return [path](const ConfigImage& img) {
+    auto copy = std::make_unique<ConfigImage>(img);  // saving stamps the signature into its image
+    if (saveReplacing(path, *copy)) return QString();
+    const QString why = saveRoomProblem(path);
+    return why.isEmpty() ? transfer::kNotSaved.arg(path) : why;
+  };
+}
+
+TransferPipeline::TransferPipeline(Receiver& receiver, std::function<bool()> stopRequested, QString folder)
+    : receiver_(receiver), stopRequested_(std::move(stopRequested)), folder_(std::move(folder)) {}
+
+TransferReport TransferPipeline::failed() const {
+  TransferReport r;
+  r.outcome = stopped() ? TransferOutcome::Stopped : TransferOutcome::ReceiverFailed;
+  r.resultCode = receiver_.state().resultCode;
+  return r;
+}
+
+void TransferPipeline::keep(const ConfigImage& img, BackupKind kind, TransferReport& r) const {
+  r.backupTried = true;
+  r.backup = keepBackup(img, kind, folder_);
+}
+
+// One read and its checks; false when the conversation failed (r then says how).
+bool TransferPipeline::readChecked(ConfigImage& img, ChannelTypes& types, TransferReport& r) {
+  if (!receiver_.readInto(img, types) || stopped()) {
+    r = failed();
+    return false;
+  }
+  r.problems = checkRead(img, receiver_.lastRead());
+  return true;
+}
+
+TransferReport TransferPipeline::read(ConfigImage& image, ChannelTypes& types, const ReadPlan& plan) {
+  TransferReport r;
+  auto first = std::make_unique<ConfigImage>();
+  ChannelTypes firstTypes{};
+  if (!readChecked(*first, firstTypes, r)) return r;
+  if (r.problems.isEmpty() && plan.twice) {
+    auto second = std::make_unique<ConfigImage>();
+    ChannelTypes secondTypes{};
+    if (!readChecked(*second, secondTypes, r)) return r;
+    r.problems += readDifferences(*first, firstTypes, *second, secondTypes);
+    if (!r.problems.isEmpty()) r.problems.prepend(transfer::kReadsDiffer);
+  } else if (!r.problems.isEmpty()) {
+    r.problems.prepend(transfer::kReadDamaged);
+  }
+  r.problems = shortened(r.problems, kProblemLines);
+  if (!r.problems.isEmpty()) {
+    r.outcome = TransferOutcome::Damaged;
+    if (plan.keepBackup) keep(*first, BackupKind::Suspect, r);
+    return r;
+  }
+  std::memcpy(first->data(), image.data(), off::kExpanderCount);  // bytes 0..6 are not read
+  image = *first;
+  types = firstTypes;
+  r.outcome = TransferOutcome::Done;
+  // As the receiver sent it: repairs belong to where a value is shown.
+  if (plan.save) r.saveProblem = plan.save(image);
+  if (!r.saveProblem.isEmpty()) r.outcome = TransferOutcome::NotSaved;
+  if (plan.keepBackup) keep(image, BackupKind::Read, r);
+  return r;
+}
+
+TransferReport TransferPipeline::write(const WritePlan& plan) {
+  const ConfigImage& image = receiver_.state().image;
+  receiver_.setProgressSpan(0, plan.verify ? readStreamBytes(image) : 0);
+  const bool written = receiver_.wrdump2();
+  receiver_.setProgressSpan(0, 0);
+  if (!written || stopped()) {
+    TransferReport r = failed();
+    r.partial = !stopped() && receiver_.answered();
+    return r;
+  }
+  TransferReport r;
+  r.outcome = TransferOutcome::Done;
+  auto sent = std::make_unique<ConfigImage>(image);  // with the clock stamp the write sent
+  if (plan.verify) verify(*sent, plan.keepBackup, r);
+  if (!plan.keepBackup || r.outcome == TransferOutcome::Stopped) return r;
+  if (r.outcome == TransferOutcome::Done) keep(*sent, BackupKind::Write, r);
+  return r;
+}
+
+void TransferPipeline::verify(const ConfigImage& sent, bool keepBackups, TransferReport& r) {
+  auto held = std::make_unique<ConfigImage>();
+  ChannelTypes types{};
+  receiver_.setProgressSpan(writeStreamBytes(sent), 0);
+  const bool read = receiver_.readInto(*held, types);
+  receiver_.setProgressSpan(0, 0);
+  if (stopped()) {
+    r.outcome = TransferOutcome::Stopped;
+    return;
+  }
+  if (!read) {
+    r.outcome = TransferOutcome::Mismatch;
+    r.resultCode = receiver_.state().resultCode;
+    r.problems << transfer::kVerifyReadFailed;
+    return;
+  }
+  const QStringList differences = sentDifferences(sent, *held);
+  if (differences.isEmpty()) return;
+  r.outcome = TransferOutcome::Mismatch;
+  r.problems = shortened(QStringList{transfer::kVerifyMismatch} + differences, kProblemLines);
+  if (keepBackups) keep(*held, BackupKind::Suspect, r);
+}
+
+}  // namespace orbisk

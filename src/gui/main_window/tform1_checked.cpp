@@ -1,0 +1,138 @@
+// "Чтение" and "Запись" through the checked transfers: a read that looks damaged is not taken
+// and may be read again; a write is confirmed, then read back when asked for. Unsaved edits and
+// a running transfer are never lost without a question.
+#include <QAction>
+#include <QDir>
+#include <QMenu>
+#include <QStatusBar>
+#include <QTimer>
+#include <memory>
+
+#include "core/files/rcf_file.h"
+#include "core/history/config_diff.h"
+#include "core/history/history_texts.h"
+#include "core/link/receiver.h"
+#include "core/transfer/config_compare.h"
+#include "core/transfer/transfer_pipeline.h"
+#include "core/transfer/transfer_texts.h"
+#include "gui/main_window/tform1.h"
+#include "gui/main_window/transfer_question_texts.h"
+
+namespace orbisk {
+namespace {
+
+constexpr int kSummaryLines = 12;
+
+}  // namespace
+
+void TForm1::tellTransfer(const TransferReport& r) {
+  if (!r.backupTried) return;
+  statusBar()->setToolTip(r.backup.ok ? history::kBackupKept + QDir::toNativeSeparators(r.backup.path)
+                                      : history::kBackupFailed + r.backup.problem);
+  if (r.backup.ok && (r.outcome == TransferOutcome::Done)) prefs_.setLastBackupOf(st_.portName, r.backup.path);
+}
+
+bool TForm1::checkedRead(bool fromButton) {
+  if (st_.busy) return false;
+  if (fromButton && st_.modified && !files_.promptUnsaved()) return false;
+  for (;;) {
+    TransferPipeline pipeline(*receiver_);
+    const TransferReport r = pipeline.read(st_.image, st_.channelTypes, {prefs_.readChecks().readTwice, {}, true});
+    tellTransfer(r);
+    if (r.outcome == TransferOutcome::Done) {
+      st_.modelText = modelTextFor(st_.channelTypes, st_.image);
+      obrfile();
+      return true;
+    }
+    if (r.outcome != TransferOutcome::Damaged) return false;
+    setStatusText(1, r.problems.first());
+    QString shown = r.problems.join(u'\n');
+    if (r.backup.ok) shown += u'\n' + transfer::kSuspectKept.arg(QDir::toNativeSeparators(r.backup.path));
+    if (prompter_->ask(shown + QStringLiteral("\n\n") + ui::kReadAgainQuestion, false) != Answer::Yes) return false;
+  }
+}
+
+// What the write changes against the last backup kept on this port, a few lines of it.
+QString TForm1::changesSinceLastBackup() const {
+  const QString path = prefs_.lastBackupOf(st_.portName);
+  auto last = std::make_unique<ConfigImage>();
+  if (path.isEmpty() || readImageFile(path, *last) != ReadResult::Ok) return {};
+  const QStringList lines = shortened(diffText(compareImages(*last, st_.image)).split(u'\n', Qt::SkipEmptyParts), kSummaryLines);
+  return QStringLiteral("\n\n") + ui::kChangesAgainst.arg(QDir::toNativeSeparators(path)) + u'\n' + lines.join(u'\n');
+}
+
+bool TForm1::confirmWrite() {
+  // An untitled configuration by the name the window shows for it.
+  const QString name = st_.untitled ? st_.shortFileName : QDir::toNativeSeparators(st_.filePath);
+  return prompter_->ask(ui::kConfirmWrite.arg(name, st_.portName) + changesSinceLastBackup(), false) == Answer::Yes;
+}
+
+bool TForm1::verifyWrites() {
+  Preferences::Checks checks = prefs_.readChecks();
+  if (checks.verifyWrites != Preferences::VerifyWrites::Ask) return checks.verifyWrites == Preferences::VerifyWrites::Always;
+  bool dontAsk = false;
+  const bool verify = prompter_->askRemembered(ui::kVerifyQuestion, ui::kDontAsk, dontAsk) == Answer::Yes;
+  if (dontAsk) {
+    checks.verifyWrites = verify ? Preferences::VerifyWrites::Always : Preferences::VerifyWrites::Never;
+    prefs_.writeChecks(checks);
+  }
+  return verify;
+}
+
+bool TForm1::checkedWrite() {
+  if (st_.busy) return false;
+  // The spec'd question about an empty list comes first, then the confirmation.
+  if (!receiver_->emptyWriteConfirmed() || !confirmWrite()) return false;
+  const bool verify = verifyWrites();
+  TransferPipeline pipeline(*receiver_);
+  const TransferReport r = pipeline.write({verify, true});
+  tellTransfer(r);
+  if (r.partial) prompter_->message(statusText(1) + u'\n' + transfer::kPartialWrite);
+  if (r.outcome == TransferOutcome::Mismatch) {
+    setStatusText(1, r.problems.first());
+    prompter_->message(r.problems.join(u'\n'));
+  } else if (r.outcome == TransferOutcome::Done && verify) {
+    setStatusText(1, transfer::kVerified);
+  }
+  return r.outcome == TransferOutcome::Done;
+}
+
+void TForm1::buildCheckItems(QMenu* settings) {
+  QAction* twice = settings->addAction(ui::kReadTwiceItem);
+  twice->setObjectName(QStringLiteral("NReadTwice"));
+  twice->setCheckable(true);
+  twice->setChecked(prefs_.readChecks().readTwice);
+  connect(twice, &QAction::toggled, this, [this](bool on) {
+    Preferences::Checks c = prefs_.readChecks();
+    c.readTwice = on;
+    prefs_.writeChecks(c);
+  });
+  // Brings the question about verifying writes back after "не спрашивать".
+  QAction* ask = settings->addAction(ui::kAskVerifyItem);
+  ask->setObjectName(QStringLiteral("NAskVerify"));
+  connect(ask, &QAction::triggered, this, [this] {
+    Preferences::Checks c = prefs_.readChecks();
+    c.verifyWrites = Preferences::VerifyWrites::Ask;
+    prefs_.writeChecks(c);
+  });
+}
+
+bool TForm1::stopConversationForClose() {
+  if (!conversing_) return false;
+  if (closeAsked_) return true;
+  closeAsked_ = true;
+  // The transfer runs on while the question is open: a modal wait would run out its time-outs.
+  prompter_->askLater(ui::kStopTransferQuestion, [this](Answer a) {
+    closeAsked_ = false;
+    if (a != Answer::Yes) return;
+    if (!conversing_) {
+      QTimer::singleShot(0, this, &QWidget::close);
+      return;
+    }
+    closePending_ = true;
+    receiver_->requestAbort();
+  });
+  return true;
+}
+
+}  // namespace orbisk

@@ -1,0 +1,37 @@
+// What the pipeline adds around a write that orbisk-cli's tests do not see: progress that runs
+// over the write and its read-back as one.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "core/transfer/transfer_pipeline.h"
+#include "support/link_fixture.h"
+#include "support/temp_dir.h"
+
+namespace orbisk::test {
+namespace {
+
+class VerifiedWrite : public LinkFixture {
+ protected:
+  VerifiedWrite() {
+    loadSample();
+    state.image = engine.memory();
+  }
+  TransferReport write(bool verify) {
+    TransferPipeline p(*receiver, {}, dir.root());
+    return p.write({verify, true});
+  }
+  TempCwd dir;
+};
+
+TEST_F(VerifiedWrite, ProgressRunsOverBothHalves) {
+  std::vector<std::pair<long, long>> seen;
+  ui.onBytes = [&](long d, long t) { seen.emplace_back(d, t); };
+  ASSERT_EQ(write(true).outcome, TransferOutcome::Done);
+  const long whole = seen.front().second;
+  EXPECT_EQ(seen.back(), std::make_pair(whole, whole));
+  for (size_t i = 1; i < seen.size(); ++i) EXPECT_GE(seen[i].first, seen[i - 1].first);
+}
+
+}  // namespace
+}  // namespace orbisk::test
