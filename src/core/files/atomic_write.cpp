@@ -154,6 +154,23 @@ int placeNew(const QString& part, const QString& target) {
   return ::rename(from.constData(), to.constData()) == 0 ? 0 : errno;
 }
 
+// The name a save writes to (a symlink followed), what it is now, and whether it may be written.
+struct Checked {
+  QString resolved;
+  QFileInfo info;
+  struct stat st {};
+  bool exists = false;
+  SaveCause refused = SaveCause::None;
+};
+
+Checked checkedTarget(const QString& path) {
+  Checked c;
+  c.resolved = resolveSaveTarget(path);
+  c.info = QFileInfo(c.resolved);
+  c.refused = checkTarget(c.resolved, c.st, c.exists);
+  return c;
+}
+
 }  // namespace
 
 bool isTakenByNonRegular(const QString& path) {
@@ -163,13 +180,13 @@ bool isTakenByNonRegular(const QString& path) {
 
 SaveCause writeAtomically(const QString& path, const QByteArray& bytes, Placement placement) {
   if (path.isEmpty()) return SaveCause::Failed;
-  const QString resolved = resolveSaveTarget(path);
-  const QFileInfo target(resolved);
-  struct stat st {};
-  bool exists = false;
-  const SaveCause refused = checkTarget(resolved, st, exists);
+  const Checked c = checkedTarget(path);
+  const QString& resolved = c.resolved;
+  const QFileInfo& target = c.info;
+  const struct stat& st = c.st;
+  const bool exists = c.exists;
   if (exists && placement == Placement::NewOnly && S_ISREG(st.st_mode)) return SaveCause::Exists;
-  if (refused != SaveCause::None) return refused;
+  if (c.refused != SaveCause::None) return c.refused;
   removeStaleParts(target);
   QString part;
   const int fd = writePart(target, bytes, exists ? &st : nullptr, part);
@@ -193,12 +210,9 @@ SaveCause writeAtomically(const QString& path, const QByteArray& bytes, Placemen
 
 SaveCause probeSaveAt(const QString& path) {
   if (path.isEmpty()) return SaveCause::Failed;
-  const QString resolved = resolveSaveTarget(path);
-  const QFileInfo target(resolved);
-  struct stat st {};
-  bool exists = false;
-  const SaveCause refused = checkTarget(resolved, st, exists);
-  if (refused != SaveCause::None) return refused;
+  const Checked c = checkedTarget(path);
+  if (c.refused != SaveCause::None) return c.refused;
+  const QFileInfo& target = c.info;
   for (int i = 0; i < kNameTries; ++i) {
     const QString part = partName(target);
     const int fd = ::open(QFile::encodeName(part).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
