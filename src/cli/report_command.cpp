@@ -8,6 +8,7 @@
 #include "core/files/rcf_file.h"
 #include "core/link/receiver.h"
 #include "core/report/config_report.h"
+#include "core/report/report_content.h"
 #include "core/report/report_texts.h"
 #include "core/state/main_state.h"
 #include "render/report_document.h"
@@ -60,10 +61,10 @@ int runReport(const CliArgs& args, CliEnv& env) {
   src.fullPath = QFileInfo(args.file).absoluteFilePath();
   src.made = QDateTime::currentDateTime();
   src.modelText = fileModelText(*img);
-  const QString html = reportHtml(*img, src);
   QString error;
-  const bool ok = kind == ReportKind::Pdf ? writeReportPdf(html, args.out, report::kTitle + QStringLiteral(" — ") + src.shortName, error)
-                                          : writeHtml(html, args.out, error);
+  const bool ok = kind == ReportKind::Pdf
+                      ? writeReportPdf(reportContent(*img, src), args.out, error) == ReportWrite::Written
+                      : writeHtml(reportHtml(*img, src), args.out, error);
   if (!ok) {
     env.err(error + u'\n');
     return status::kUsage;

@@ -1,45 +1,57 @@
 #include "render/report_document.h"
 
-#include <QFont>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
-#include <QTextDocument>
 
 #include "core/report/report_texts.h"
+#include "render/report_pages.h"
 
 namespace orbisk {
 
-void paintReport(const QString& html, QPagedPaintDevice& device) {
-  QTextDocument doc;
-  // The fonts the packages install; they hold Cyrillic.
-  doc.setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), 9));
-  doc.setHtml(html);
-  // Without a page size of its own the document takes the device's pages, keeps a margin
-  // and numbers the pages at the bottom.
-  doc.print(&device);
+bool paintReport(const ReportContent& content, QPagedPaintDevice& device, const ReportProgress& progress) {
+  const ReportPages pages(content, device);
+  QPainter painter;
+  if (!painter.begin(&device)) return false;
+  for (int i = 0; i < pages.count(); ++i) {
+    if (i > 0) device.newPage();
+    pages.paint(painter, i);
+    if (progress && !progress(i + 1, pages.count())) return false;
+  }
+  return painter.end();
 }
 
-bool writeReportPdf(const QString& html, const QString& path, const QString& title, QString& error) {
+ReportWrite writeReportPdf(const ReportContent& content, const QString& path, QString& error,
+                           const ReportProgress& progress) {
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) {
     error = path + QStringLiteral(": ") + report::kCannotWrite;
-    return false;
+    return ReportWrite::Failed;
   }
+  bool painted = false, stopped = false;
+  const ReportProgress watch = [&](int done, int total) {
+    stopped = progress && !progress(done, total);
+    return !stopped;
+  };
   {
     QPdfWriter pdf(&file);
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
     pdf.setResolution(300);
-    pdf.setTitle(title);
+    pdf.setTitle(content.title);
     pdf.setCreator(QStringLiteral("Orbisk"));
-    paintReport(html, pdf);
+    painted = paintReport(content, pdf, watch);
   }
-  if (!file.commit()) {
+  if (stopped) {
+    file.cancelWriting();  // nothing of a stopped report reaches the path
+    return ReportWrite::Stopped;
+  }
+  if (!painted || !file.commit()) {
     error = path + QStringLiteral(": ") + report::kCannotWrite;
-    return false;
+    return ReportWrite::Failed;
   }
-  return true;
+  return ReportWrite::Written;
 }
 
 }  // namespace orbisk

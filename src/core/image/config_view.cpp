@@ -35,13 +35,10 @@ QString handshakeText(int v) { return listItem(items::kHandshakes, v); }
 QString ringsText(int v) { return listItem(items::kOneToFive, v); }
 QString ackWaitText(int v) { return listItem(items::kOneToFive, v - 1); }
 
-ConfigView describe(const ConfigImage& original) {
-  auto copy = std::make_unique<ConfigImage>(original);
-  ConfigImage& img = *copy;
-  img.repairSettings();
-  img.repairExpanders();
+namespace {
 
-  ConfigView v;
+// Settings, model and firmware of an image already repaired.
+void fillSettings(const ConfigImage& img, ConfigView& v) {
   v.receiverNumber = img[off::kReceiverNumber];
   v.pcFormat = img[off::kPcFormat];
   v.handshake = img[off::kHandshake] & 0x0F;
@@ -59,6 +56,29 @@ ConfigView describe(const ConfigImage& original) {
   v.comments = d & disp::kComments;
   v.model = zeroEnded(img, off::kModel, off::kModelSize);
   v.firmware = zeroEnded(img, off::kFirmware, off::kFirmwareSize);
+}
+
+// The repairs on display, applied to a copy so that what is described is what the desktop shows.
+std::unique_ptr<ConfigImage> repairedCopy(const ConfigImage& original) {
+  auto copy = std::make_unique<ConfigImage>(original);
+  copy->repairSettings();
+  copy->repairExpanders();
+  return copy;
+}
+
+}  // namespace
+
+ConfigView describeSettings(const ConfigImage& original) {
+  ConfigView v;
+  fillSettings(*repairedCopy(original), v);
+  return v;
+}
+
+ConfigView describe(const ConfigImage& original) {
+  const auto copy = repairedCopy(original);
+  const ConfigImage& img = *copy;
+  ConfigView v;
+  fillSettings(img, v);
 
   // As the receiver tree: a count of 0 shows no expander whatever the mask holds.
   if (img[off::kExpanderCount] == 0) return v;
@@ -68,6 +88,7 @@ ConfigView describe(const ConfigImage& original) {
     ExpanderView e;
     e.slot = s;
     e.sim = fromCp1251(raspactel(img.sim(s), Decoding::MainWindow));
+    e.phones.reserve(static_cast<size_t>(img.phoneCount(s)));
     for (int i = 0; i < img.phoneCount(s); ++i) e.phones.push_back(phoneRow(img.record(s, i)));
     v.expanders.push_back(std::move(e));
   }

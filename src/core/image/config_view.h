@@ -38,6 +38,8 @@ PhoneRow phoneRow(const uint8_t* rec);
 
 // Applies the repairs on display to a copy first, so what is described is what the desktop shows.
 ConfigView describe(const ConfigImage& img);
+// The same without the expanders: no telephone list decoded.
+ConfigView describeSettings(const ConfigImage& img);
 
 // List texts of the settings panel; an empty text for a value the list has no item for.
 QString receiverNumberText(int v);

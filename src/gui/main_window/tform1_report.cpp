@@ -1,28 +1,18 @@
 // "Файл" › "Печать..." and "Экспорт в PDF...": the configuration report of the main window.
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <memory>
 
-#include "core/report/config_report.h"
+#include "core/report/report_content.h"
 #include "core/report/report_texts.h"
+#include "gui/main_window/report_job.h"
 #include "gui/main_window/report_menu_texts.h"
 #include "gui/main_window/tform1.h"
 #include "render/report_document.h"
 
 namespace orbisk {
-namespace {
-
-// Laying out all sixteen full expanders takes seconds; the pointer says the window is at work.
-struct WaitCursor {
-  WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
-}  // namespace
 
 void TForm1::buildReportMenu(QMenu* file) {
   file->addSeparator();
@@ -35,9 +25,7 @@ void TForm1::buildReportMenu(QMenu* file) {
   connect(pdf, &QAction::triggered, this, [this] { ExportPdfClick(); });
 }
 
-QString TForm1::reportTitle() const { return report::kTitle + QStringLiteral(" — ") + st_.shortFileName; }
-
-QString TForm1::reportHtmlNow() const {
+ReportSource TForm1::reportSource() const {
   ReportSource src;
   src.shortName = st_.shortFileName;
   src.fullPath = QFileInfo(st_.filePath).absoluteFilePath();
@@ -46,18 +34,35 @@ QString TForm1::reportHtmlNow() const {
   src.made = QDateTime::currentDateTime();
   src.modelText = st_.modelText;
   src.channelTypes = st_.channelTypes;
-  return reportHtml(st_.image, src);
+  return src;
+}
+
+bool TForm1::runReport(const std::function<void(const ReportContent&, const ReportProgress&)>& paint) {
+  // The worker reads a copy: the window stays live while the pages are made.
+  auto img = std::make_unique<ConfigImage>(st_.image);
+  const ReportSource src = reportSource();
+  st_.busy = true;
+  const bool finished = runReportJob(this, [&](const ReportProgress& progress) {
+    paint(reportContent(*img, src), progress);
+  });
+  st_.busy = false;
+  return finished;
 }
 
 void TForm1::PrintReportClick() {
   if (st_.busy) return;
   QPrinter printer(QPrinter::HighResolution);
   printer.setPageSize(QPageSize(QPageSize::A4));
-  printer.setDocName(reportTitle());
+  printer.setDocName(reportTitle(st_.shortFileName));
   QPrintDialog dialog(&printer, this);
   if (dialog.exec() != QDialog::Accepted) return;
-  const WaitCursor wait;
-  paintReport(reportHtmlNow(), printer);
+  runReport([&printer](const ReportContent& content, const ReportProgress& progress) {
+    paintReport(content, printer, [&](int done, int total) {
+      if (progress(done, total)) return true;
+      printer.abort();  // a cancelled print sends nothing to the printer
+      return false;
+    });
+  });
 }
 
 void TForm1::ExportPdfClick() {
@@ -66,12 +71,11 @@ void TForm1::ExportPdfClick() {
   const QString path = prompter_->savePdfFile(st_.defaultDirectory, proposed);
   if (path.isEmpty()) return;
   QString error;
-  bool ok = false;
-  {
-    const WaitCursor wait;
-    ok = writeReportPdf(reportHtmlNow(), path, reportTitle(), error);
-  }
-  if (!ok) prompter_->message(error);
+  ReportWrite result = ReportWrite::Stopped;
+  runReport([&](const ReportContent& content, const ReportProgress& progress) {
+    result = writeReportPdf(content, path, error, progress);
+  });
+  if (result == ReportWrite::Failed) prompter_->message(error);
 }
 
 }  // namespace orbisk
