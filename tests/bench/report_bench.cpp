@@ -103,7 +103,7 @@ int benchWindow(const QString& dir, const QString& shot) {
   tick.start(10);
   // A picture of the screen while the pages are made: the progress window over the main window.
   if (!shot.isEmpty())
-    QTimer::singleShot(500, [&shot] { QGuiApplication::primaryScreen()->grabWindow(0).save(shot); });
+    QTimer::singleShot(380, [&shot] { QGuiApplication::primaryScreen()->grabWindow(0).save(shot); });
   clock.start();
   form.ExportPdfClick();
   const qint64 total = clock.elapsed();

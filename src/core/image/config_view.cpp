@@ -1,6 +1,7 @@
 #include "core/image/config_view.h"
 
 #include <QStringList>
+#include <cstring>
 #include <memory>
 
 #include "core/image/cp1251.h"
@@ -58,25 +59,28 @@ void fillSettings(const ConfigImage& img, ConfigView& v) {
   v.firmware = zeroEnded(img, off::kFirmware, off::kFirmwareSize);
 }
 
-// The repairs on display, applied to a copy so that what is described is what the desktop shows.
-std::unique_ptr<ConfigImage> repairedCopy(const ConfigImage& original) {
-  auto copy = std::make_unique<ConfigImage>(original);
-  copy->repairSettings();
-  copy->repairExpanders();
-  return copy;
-}
-
 }  // namespace
+
+const ConfigImage& repairedHead(const ConfigImage& original) {
+  // One scratch image a thread: a fresh 128 KB copy for every description cost more than the rest.
+  thread_local const std::unique_ptr<ConfigImage> scratch = std::make_unique<ConfigImage>();
+  if (scratch.get() != &original) {
+    std::memcpy(scratch->data(), original.data(), off::kTables);
+    std::memcpy(scratch->data() + off::kIdentity, original.data() + off::kIdentity, off::kIdentitySize);
+  }
+  scratch->repairSettings();
+  scratch->repairExpanders();
+  return *scratch;
+}
 
 ConfigView describeSettings(const ConfigImage& original) {
   ConfigView v;
-  fillSettings(*repairedCopy(original), v);
+  fillSettings(repairedHead(original), v);
   return v;
 }
 
 ConfigView describe(const ConfigImage& original) {
-  const auto copy = repairedCopy(original);
-  const ConfigImage& img = *copy;
+  const ConfigImage& img = repairedHead(original);
   ConfigView v;
   fillSettings(img, v);
 
@@ -89,7 +93,7 @@ ConfigView describe(const ConfigImage& original) {
     e.slot = s;
     e.sim = fromCp1251(raspactel(img.sim(s), Decoding::MainWindow));
     e.phones.reserve(static_cast<size_t>(img.phoneCount(s)));
-    for (int i = 0; i < img.phoneCount(s); ++i) e.phones.push_back(phoneRow(img.record(s, i)));
+    for (int i = 0; i < img.phoneCount(s); ++i) e.phones.push_back(phoneRow(original.record(s, i)));
     v.expanders.push_back(std::move(e));
   }
   return v;

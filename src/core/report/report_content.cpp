@@ -1,7 +1,6 @@
 #include "core/report/report_content.h"
 
 #include <algorithm>
-#include <memory>
 
 #include "core/image/config_view.h"
 #include "core/image/settings_lists.h"
@@ -64,11 +63,12 @@ void addSettings(ReportContent& c, const ConfigView& v) {
                 optionField(view::kBacklightCaption, v.backlightOff)};
 }
 
-ReportExpander expander(const ConfigImage& img, int slot, bool line) {
+// head: the repaired settings and counts; img: the telephone records.
+ReportExpander expander(const ConfigImage& head, const ConfigImage& img, int slot, bool line) {
   ReportExpander e;
   e.title = clean((line ? view::kLineHeading : view::kGsmHeading) + slotChar(slot) + view::kSimHeading +
-                  wholeNumber(img.sim(slot)));
-  const int count = std::min(img.phoneCount(slot), kMaxPhones);
+                  wholeNumber(head.sim(slot)));
+  const int count = std::min(head.phoneCount(slot), kMaxPhones);
   e.countLine = view::kPhoneCountHint + QString::number(count);
   e.rows.reserve(static_cast<size_t>(std::max(count, 0)));
   for (int i = 0; i < count; ++i) {
@@ -85,15 +85,14 @@ ReportExpander expander(const ConfigImage& img, int slot, bool line) {
 QString reportTitle(const QString& shortName) { return clean(report::kTitle + QStringLiteral(" — ") + shortName); }
 
 ReportContent reportContent(const ConfigImage& img, const ReportSource& src) {
-  auto repaired = std::make_unique<ConfigImage>(img);
-  repaired->repairSettings();
-  repaired->repairExpanders();
   ReportContent c;
   c.title = reportTitle(src.shortName);
-  addHeading(c, *repaired, src);
-  addSettings(c, describeSettings(*repaired));
-  for (int slot : shownSlots(*repaired, src.channelTypes))
-    c.expanders.push_back(expander(*repaired, slot, isLineChannel(src.channelTypes[static_cast<size_t>(slot)])));
+  addSettings(c, describeSettings(img));
+  // Repairs are shown as on the display; the image itself stays as it is.
+  const ConfigImage& head = repairedHead(img);
+  addHeading(c, head, src);
+  for (int slot : shownSlots(head, src.channelTypes))
+    c.expanders.push_back(expander(head, img, slot, isLineChannel(src.channelTypes[static_cast<size_t>(slot)])));
   return c;
 }
 

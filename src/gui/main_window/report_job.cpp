@@ -11,8 +11,9 @@
 
 namespace orbisk {
 
-bool runReportJob(QWidget* parent, const std::function<void(const ReportProgress&)>& work) {
+bool runReportJob(QWidget* parent, JobCancel cancel, const std::function<void(const ReportProgress&)>& work) {
   QProgressDialog dialog(report_menu::kPreparing, ui::kCancelButton, 0, 0, parent);
+  if (cancel == JobCancel::NotOffered) dialog.setCancelButton(nullptr);
   dialog.setWindowTitle(report_menu::kProgressTitle);
   dialog.setWindowModality(Qt::ApplicationModal);  // no other command while the pages are made
   dialog.setMinimumDuration(300);

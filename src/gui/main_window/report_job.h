@@ -10,8 +10,10 @@ class QWidget;
 
 namespace orbisk {
 
+enum class JobCancel { Offered, NotOffered };
+
 // Runs work(progress) on a worker thread and returns when it has ended; progress answers false
 // once the user has cancelled. Returns false when cancelled.
-bool runReportJob(QWidget* parent, const std::function<void(const ReportProgress&)>& work);
+bool runReportJob(QWidget* parent, JobCancel cancel, const std::function<void(const ReportProgress&)>& work);
 
 }  // namespace orbisk

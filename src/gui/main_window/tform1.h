@@ -11,7 +11,7 @@
 #include "core/link/serial_port.h"
 #include "gui/views/main_views.h"
 #include "core/state/preferences.h"
-#include "render/report_document.h"
+#include "gui/main_window/report_job.h"
 
 class QLabel;
 class QMenu;
@@ -116,7 +116,7 @@ class TForm1 : public QMainWindow {
   void buildReportMenu(QMenu* file);
   ReportSource reportSource() const;
   // Makes the report from a copy of the image and paints it on a worker thread; false if cancelled.
-  bool runReport(const std::function<void(const ReportContent&, const ReportProgress&)>& paint);
+  bool runReport(JobCancel cancel, const std::function<void(const ReportContent&, const ReportProgress&)>& paint);
   void wirePhoneCommands();
   void wireReceiver(PortFactory ports, Clock* clock);
   void buildTransferStatus();

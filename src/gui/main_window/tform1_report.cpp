@@ -37,12 +37,12 @@ ReportSource TForm1::reportSource() const {
   return src;
 }
 
-bool TForm1::runReport(const std::function<void(const ReportContent&, const ReportProgress&)>& paint) {
+bool TForm1::runReport(JobCancel cancel, const std::function<void(const ReportContent&, const ReportProgress&)>& paint) {
   // The worker reads a copy: the window stays live while the pages are made.
   auto img = std::make_unique<ConfigImage>(st_.image);
   const ReportSource src = reportSource();
   st_.busy = true;
-  const bool finished = runReportJob(this, [&](const ReportProgress& progress) {
+  const bool finished = runReportJob(this, cancel, [&](const ReportProgress& progress) {
     paint(reportContent(*img, src), progress);
   });
   st_.busy = false;
@@ -56,12 +56,10 @@ void TForm1::PrintReportClick() {
   printer.setDocName(reportTitle(st_.shortFileName));
   QPrintDialog dialog(&printer, this);
   if (dialog.exec() != QDialog::Accepted) return;
-  runReport([&printer](const ReportContent& content, const ReportProgress& progress) {
-    paintReport(content, printer, [&](int done, int total) {
-      if (progress(done, total)) return true;
-      printer.abort();  // a cancelled print sends nothing to the printer
-      return false;
-    });
+  // Qt cannot take back a print job once its painting has begun (abort does nothing on CUPS), and
+  // pages stopped halfway would still be printed: the progress window offers no "Отмена" here.
+  runReport(JobCancel::NotOffered, [&printer](const ReportContent& content, const ReportProgress& progress) {
+    paintReport(content, printer, progress);
   });
 }
 
@@ -72,7 +70,7 @@ void TForm1::ExportPdfClick() {
   if (path.isEmpty()) return;
   QString error;
   ReportWrite result = ReportWrite::Stopped;
-  runReport([&](const ReportContent& content, const ReportProgress& progress) {
+  runReport(JobCancel::Offered, [&](const ReportContent& content, const ReportProgress& progress) {
     result = writeReportPdf(content, path, error, progress);
   });
   if (result == ReportWrite::Failed) prompter_->message(error);
