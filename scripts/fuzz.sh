@@ -29,7 +29,7 @@ for t in config_file read_stream link_replies csv_import sim_engine cli_args; do
   rm -rf "$work" "$found" && mkdir -p "$work" "$found"
   cp tests/fuzz/corpus/$t/* "$work/"
   log="$tree/fuzz-work/$t.log"
-  "$tree/fuzz/fuzz_$t" -max_total_time="$seconds" -max_len=120000 -timeout=10 -rss_limit_mb=2048 \
+  "$tree/fuzz/fuzz_$t" -max_total_time="$seconds" -max_len=131088 -timeout=10 -rss_limit_mb=2048 \
     -print_final_stats=1 -artifact_prefix="$found/" "$work" >"$log" 2>&1
   rc=$?
   runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$')

@@ -9,6 +9,7 @@
 #include "core/files/rcf_file.h"
 #include "core/link/receiver.h"
 #include "core/report/config_report.h"
+#include "core/report/report_content.h"
 #include "core/report/report_texts.h"
 #include "core/state/main_state.h"
 #include "render/report_document.h"
@@ -51,11 +52,10 @@ int runReport(const CliArgs& args, CliEnv& env) {
   src.fullPath = QFileInfo(args.file).absoluteFilePath();
   src.made = QDateTime::currentDateTime();
   src.modelText = fileModelText(*img);
-  const QString html = reportHtml(*img, src);
   // Either way replaced only when whole, and never a device or a pipe that has the name.
-  const SaveCause saved = kind == ReportKind::Pdf
-                              ? writeReportPdf(html, args.out, report::kTitle + QStringLiteral(" — ") + src.shortName)
-                              : writeAtomically(args.out, html.toUtf8());
+  SaveCause saved = SaveCause::Failed;
+  if (kind == ReportKind::Pdf) writeReportPdf(reportContent(*img, src), args.out, saved);
+  else saved = writeAtomically(args.out, reportHtml(*img, src).toUtf8());
   if (saved == SaveCause::None) return status::kOk;
   env.err(args.out + QStringLiteral(": ") + report::kCannotWrite + QStringLiteral(": ") + text::saveCauseText(saved) + u'\n');
   return status::kUsage;

@@ -1,8 +1,10 @@
-// The configuration report laid out on pages: A4, DejaVu fonts (Cyrillic), page numbers, and the
-// telephone tables' column captions repeated at the top of every page.
+// The configuration report on a printer or in a PDF file, painted page by page.
 #pragma once
 
 #include <QString>
+#include <functional>
+
+#include "core/report/report_content.h"
 
 #include "core/files/atomic_write.h"
 
@@ -10,11 +12,19 @@ class QPagedPaintDevice;
 
 namespace orbisk {
 
-// Paints the report's pages on a printer or a PDF writer. Needs a QGuiApplication.
-void paintReport(const QString& html, QPagedPaintDevice& device);
+// Told after each page (pages done, pages in all); false stops the painting there.
+using ReportProgress = std::function<bool(int done, int total)>;
+
+// Paints the report's pages on a printer or a PDF writer. Needs a QGuiApplication; a PDF writer
+// may be painted from a worker thread. False when progress stopped it or the device would not paint.
+bool paintReport(const ReportContent& content, QPagedPaintDevice& device, const ReportProgress& progress = {});
+
+enum class ReportWrite { Written, Failed, Stopped };
 
 // Writes the report as a PDF through a temporary file and a rename: path is either the whole
-// report or untouched. A name taken by a folder, a device or a pipe is refused.
-SaveCause writeReportPdf(const QString& html, const QString& path, const QString& title);
+// report or untouched, and a name taken by a folder, a device or a pipe is refused. Failed comes
+// with its cause; Stopped (by progress) leaves no file.
+ReportWrite writeReportPdf(const ReportContent& content, const QString& path, SaveCause& cause,
+                           const ReportProgress& progress = {});
 
 }  // namespace orbisk

@@ -52,17 +52,58 @@ class ScriptedPort : public SerialPort {
   size_t next_ = 0;
 };
 
-struct LinkRig {
-  explicit LinkRig(std::vector<QByteArray> r) : replies(std::move(r)) {
-    receiver = std::make_unique<Receiver>(*state, prompter, ui, [this] { return std::make_unique<ScriptedPort>(replies, clock); },
-                                          clock);
+// Made once per process: a fresh MainState is some 400 KB of buffers, which cost more to
+// allocate and clear than most conversations take. Each input starts from the same state.
+class LinkRig {
+ public:
+  static LinkRig& get() {
+    static LinkRig rig;
+    return rig;
   }
+
+  // The state as a fresh one holds it, with base for the image, and these replies to come.
+  MainState& start(std::vector<QByteArray> r, const ConfigImage& base) {
+    replies = std::move(r);
+    clock.now = kStart;  // the same times and PC clock for every input
+    clock.sleeps.clear();
+    MainState& st = *state;
+    st.image = base;
+    st.transmit->fill(0);
+    st.receive->fill(0);
+    st.expanderPresent = {};
+    st.channelTypes = {};
+    st.expanderMask = 0;
+    st.expanderCount = 0;
+    st.currentExpander = kReceiverNode;
+    st.currentPhoneIndex = st.currentRecordOffset = st.treeSelectionIndex = st.editorMode = 0;
+    st.modelText = kDefaultModelText;
+    st.modified = st.busy = st.refreshing = st.activated = false;
+    st.resultCode = 0;
+    return st;
+  }
+
   std::vector<QByteArray> replies;
-  test::FakeClock clock{1000};
+  static constexpr uint32_t kStart = 1000;
+  test::FakeClock clock{kStart};
   std::unique_ptr<MainState> state = std::make_unique<MainState>();
   QuietPrompter prompter;
   NullLinkUi ui;
-  std::unique_ptr<Receiver> receiver;
+  std::unique_ptr<Receiver> receiver = std::make_unique<Receiver>(
+      *state, prompter, ui, [this] { return std::make_unique<ScriptedPort>(replies, clock); }, clock);
+
+ private:
+  LinkRig() = default;
 };
+
+// The image every input of a conversation target starts from, made once.
+template <typename Build>
+const ConfigImage& baseImage(Build build) {
+  static const std::unique_ptr<ConfigImage> base = [&build] {
+    auto img = std::make_unique<ConfigImage>();
+    build(*img);
+    return img;
+  }();
+  return *base;
+}
 
 }  // namespace orbisk::fuzz

@@ -22,7 +22,8 @@ struct BackupEntry {
 // Newest first. Files whose names are not backups are left out.
 std::vector<BackupEntry> listBackups(const QString& folder = backupFolder());
 
-// The summary of one configuration, as the history lists it.
-void summarize(const ConfigImage& img, BackupEntry& into);
+// The summary of one configuration, as the history lists it. Applies the display's repairs to
+// img first; reads only its settings, telephone counts and identity.
+void summarize(ConfigImage& img, BackupEntry& into);
 
 }  // namespace orbisk

@@ -1,6 +1,7 @@
 #include "core/image/config_view.h"
 
 #include <QStringList>
+#include <cstring>
 #include <memory>
 
 #include "core/image/cp1251.h"
@@ -35,13 +36,10 @@ QString handshakeText(int v) { return listItem(items::kHandshakes, v); }
 QString ringsText(int v) { return listItem(items::kOneToFive, v); }
 QString ackWaitText(int v) { return listItem(items::kOneToFive, v - 1); }
 
-ConfigView describe(const ConfigImage& original) {
-  auto copy = std::make_unique<ConfigImage>(original);
-  ConfigImage& img = *copy;
-  img.repairSettings();
-  img.repairExpanders();
+namespace {
 
-  ConfigView v;
+// Settings, model and firmware of an image already repaired.
+void fillSettings(const ConfigImage& img, ConfigView& v) {
   v.receiverNumber = img[off::kReceiverNumber];
   v.pcFormat = img[off::kPcFormat];
   v.handshake = img[off::kHandshake] & 0x0F;
@@ -59,6 +57,32 @@ ConfigView describe(const ConfigImage& original) {
   v.comments = d & disp::kComments;
   v.model = zeroEnded(img, off::kModel, off::kModelSize);
   v.firmware = zeroEnded(img, off::kFirmware, off::kFirmwareSize);
+}
+
+}  // namespace
+
+const ConfigImage& repairedHead(const ConfigImage& original) {
+  // One scratch image a thread: a fresh 128 KB copy for every description cost more than the rest.
+  thread_local const std::unique_ptr<ConfigImage> scratch = std::make_unique<ConfigImage>();
+  if (scratch.get() != &original) {
+    std::memcpy(scratch->data(), original.data(), off::kTables);
+    std::memcpy(scratch->data() + off::kIdentity, original.data() + off::kIdentity, off::kIdentitySize);
+  }
+  scratch->repairSettings();
+  scratch->repairExpanders();
+  return *scratch;
+}
+
+ConfigView describeSettings(const ConfigImage& original) {
+  ConfigView v;
+  fillSettings(repairedHead(original), v);
+  return v;
+}
+
+ConfigView describe(const ConfigImage& original) {
+  const ConfigImage& img = repairedHead(original);
+  ConfigView v;
+  fillSettings(img, v);
 
   // As the receiver tree: a count of 0 shows no expander whatever the mask holds.
   if (img[off::kExpanderCount] == 0) return v;
@@ -68,7 +92,8 @@ ConfigView describe(const ConfigImage& original) {
     ExpanderView e;
     e.slot = s;
     e.sim = fromCp1251(raspactel(img.sim(s), Decoding::MainWindow));
-    for (int i = 0; i < img.phoneCount(s); ++i) e.phones.push_back(phoneRow(img.record(s, i)));
+    e.phones.reserve(static_cast<size_t>(img.phoneCount(s)));
+    for (int i = 0; i < img.phoneCount(s); ++i) e.phones.push_back(phoneRow(original.record(s, i)));
     v.expanders.push_back(std::move(e));
   }
   return v;

@@ -39,6 +39,13 @@ PhoneRow phoneRow(const uint8_t* rec);
 // Applies the repairs on display to a copy first, so what is described is what the desktop shows.
 ConfigView describe(const ConfigImage& img);
 
+// The repairs on display touch only the bytes before the telephone tables. This copies those and
+// the identity into a scratch image of the calling thread and repairs them there; the tables of
+// the scratch are not filled (read them from the original). Valid until the thread's next call.
+const ConfigImage& repairedHead(const ConfigImage& original);
+// The same without the expanders: no telephone list decoded.
+ConfigView describeSettings(const ConfigImage& img);
+
 // List texts of the settings panel; an empty text for a value the list has no item for.
 QString receiverNumberText(int v);
 QString pcFormatText(int v);

@@ -11,6 +11,7 @@
 #include "core/link/serial_port.h"
 #include "gui/views/main_views.h"
 #include "core/state/preferences.h"
+#include "gui/main_window/report_job.h"
 
 class QLabel;
 class QMenu;
@@ -115,8 +116,9 @@ class TForm1 : public QMainWindow {
   void buildExchangePopupItems(QMenu* treePopup);
   void applyImport(const ConfigImage& built);
   void buildReportMenu(QMenu* file);
-  QString reportHtmlNow() const;
-  QString reportTitle() const;
+  ReportSource reportSource() const;
+  // Makes the report from a copy of the image and paints it on a worker thread; false if cancelled.
+  bool runReport(JobCancel cancel, const std::function<void(const ReportContent&, const ReportProgress&)>& paint);
   void wirePhoneCommands();
   void wireReceiver(PortFactory ports, Clock* clock);
   void buildTransferStatus();

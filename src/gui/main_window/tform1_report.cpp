@@ -1,29 +1,19 @@
 // "Файл" › "Печать..." and "Экспорт в PDF...": the configuration report of the main window.
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <memory>
 
 #include "core/files/file_texts.h"
-#include "core/report/config_report.h"
+#include "core/report/report_content.h"
 #include "core/report/report_texts.h"
+#include "gui/main_window/report_job.h"
 #include "gui/main_window/report_menu_texts.h"
 #include "gui/main_window/tform1.h"
 #include "render/report_document.h"
 
 namespace orbisk {
-namespace {
-
-// Laying out all sixteen full expanders takes seconds; the pointer says the window is at work.
-struct WaitCursor {
-  WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
-}  // namespace
 
 void TForm1::buildReportMenu(QMenu* file) {
   file->addSeparator();
@@ -36,9 +26,7 @@ void TForm1::buildReportMenu(QMenu* file) {
   connect(pdf, &QAction::triggered, this, [this] { ExportPdfClick(); });
 }
 
-QString TForm1::reportTitle() const { return report::kTitle + QStringLiteral(" — ") + st_.shortFileName; }
-
-QString TForm1::reportHtmlNow() const {
+ReportSource TForm1::reportSource() const {
   ReportSource src;
   src.shortName = st_.shortFileName;
   src.fullPath = QFileInfo(st_.filePath).absoluteFilePath();
@@ -47,18 +35,33 @@ QString TForm1::reportHtmlNow() const {
   src.made = QDateTime::currentDateTime();
   src.modelText = st_.modelText;
   src.channelTypes = st_.channelTypes;
-  return reportHtml(st_.image, src);
+  return src;
+}
+
+bool TForm1::runReport(JobCancel cancel, const std::function<void(const ReportContent&, const ReportProgress&)>& paint) {
+  // The worker reads a copy: the window stays live while the pages are made.
+  auto img = std::make_unique<ConfigImage>(st_.image);
+  const ReportSource src = reportSource();
+  st_.busy = true;
+  const bool finished = runReportJob(this, cancel, [&](const ReportProgress& progress) {
+    paint(reportContent(*img, src), progress);
+  });
+  st_.busy = false;
+  return finished;
 }
 
 void TForm1::PrintReportClick() {
   if (st_.busy) return;
   QPrinter printer(QPrinter::HighResolution);
   printer.setPageSize(QPageSize(QPageSize::A4));
-  printer.setDocName(reportTitle());
+  printer.setDocName(reportTitle(st_.shortFileName));
   QPrintDialog dialog(&printer, this);
   if (dialog.exec() != QDialog::Accepted) return;
-  const WaitCursor wait;
-  paintReport(reportHtmlNow(), printer);
+  // Qt cannot take back a print job once its painting has begun (abort does nothing on CUPS), and
+  // pages stopped halfway would still be printed: the progress window offers no "Отмена" here.
+  runReport(JobCancel::NotOffered, [&printer](const ReportContent& content, const ReportProgress& progress) {
+    paintReport(content, printer, progress);
+  });
 }
 
 void TForm1::ExportPdfClick() {
@@ -67,11 +70,11 @@ void TForm1::ExportPdfClick() {
   const QString path = prompter_->savePdfFile(st_.defaultDirectory, proposed);
   if (path.isEmpty()) return;
   SaveCause saved = SaveCause::Failed;
-  {
-    const WaitCursor wait;
-    saved = writeReportPdf(reportHtmlNow(), path, reportTitle());
-  }
-  if (saved != SaveCause::None)
+  ReportWrite result = ReportWrite::Stopped;
+  runReport(JobCancel::Offered, [&](const ReportContent& content, const ReportProgress& progress) {
+    result = writeReportPdf(content, path, saved, progress);
+  });
+  if (result == ReportWrite::Failed)
     prompter_->messageWithDetail(path + QStringLiteral(": ") + report::kCannotWrite, text::saveCauseText(saved));
 }
 

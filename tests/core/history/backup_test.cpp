@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QSet>
 #include <cstring>
+#include <functional>
+#include <map>
 #include <memory>
 #include <thread>
 #include <vector>
@@ -156,6 +158,43 @@ TEST(BackupList, NewestFirstWithTheirSummary) {
   EXPECT_EQ(list[3].name.sequence, 1);
   EXPECT_EQ(list[3].name.taken, kWhen.addSecs(-60));
   EXPECT_EQ(list[3].expanders, 0);
+}
+
+// The list reads a few bytes of each file; what it shows must be what the whole file describes,
+// repairs included, and a file that Open would refuse must not pass as readable.
+TEST(BackupList, SummaryFromTheHeadsIsWhatTheWholeFilesDescribe) {
+  TempCwd dir;
+  const auto save = [&dir](int minute, const std::function<void(ConfigImage&)>& edit, const QByteArray& tail = {}) {
+    auto img = std::make_unique<ConfigImage>();
+    img->resetStartup();
+    img->stampSignature();
+    std::memcpy(img->data() + off::kModel, "2010", 4);
+    edit(*img);
+    const QString path = dir.path(backupFileName(kWhen.addSecs(60 * minute), BackupKind::Read));
+    writeAll(path, QByteArray(reinterpret_cast<const char*>(img->data()), kImageSize) + tail);
+    return path;
+  };
+  std::map<QString, std::pair<bool, int>> expected;  // path: readable, expanders * 1000 + telephones
+  const auto expect = [&expected](const QString& path, bool readable, int expanders, int telephones) {
+    expected[path] = {readable, expanders * 1000 + telephones};
+  };
+  expect(save(1, [](ConfigImage& i) { i[off::kReceiverNumber] = 200; i[off::kExpanderCount] = 1; i.setMask(0x8001);
+                                      i.setPhoneCount(0, 255); i.setPhoneCount(15, 7); }), true, 2, 207);
+  expect(save(2, [](ConfigImage& i) { i[off::kExpanderCount] = 17; i.setMask(0x0003); i.setPhoneCount(0, 5); }), true, 0, 0);
+  expect(save(3, [](ConfigImage& i) { i[off::kExpanderCount] = 0; i.setMask(0xFFFF); i.setPhoneCount(3, 5); }), true, 0, 0);
+  expect(save(4, [](ConfigImage& i) { i[off::kExpanderCount] = 2; i.setMask(0x0010); i.setPhoneCount(4, 9); }, "x"), true, 1, 9);
+  expect(save(5, [](ConfigImage& i) { i[off::kSig2] = '6'; }), false, 0, 0);
+  const QString shortFile = dir.path(backupFileName(kWhen.addSecs(360), BackupKind::Read));
+  writeAll(shortFile, readAll(save(7, [](ConfigImage&) {})).left(kImageSize - 1));
+  expect(shortFile, false, 0, 0);
+
+  for (const BackupEntry& e : listBackups(dir.root())) {
+    if (!expected.count(e.path)) continue;  // the whole file the short one was cut from
+    EXPECT_EQ(std::make_pair(e.readable, e.expanders * 1000 + e.telephones), expected[e.path]) << e.path.toStdString();
+    if (!e.readable) continue;
+    EXPECT_EQ(e.model, QStringLiteral("2010"));
+    EXPECT_EQ(e.receiverNumber, QStringLiteral("2"));  // 200 is shown repaired, as 2
+  }
 }
 
 TEST(Backup, TransfersEndingInTheSameSecondOnManyThreadsEachKeepTheirOwn) {

@@ -6,7 +6,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QStandardPaths>
+#include <QTimer>
 
 #include "sim/sample_config.h"
 #include "support/main_window_fixture.h"
@@ -77,4 +80,29 @@ TEST(ReportWiring, CancelledOrUnwritablePdfLeavesNothing) {
   f.action("ExportPdf")->trigger();
   EXPECT_EQ(f.prompter.pdfDialogs, 2);
   f.st().busy = false;
+}
+
+TEST(ReportWiring, ExportCancelledInItsProgressWindowLeavesNoFileAndFreesTheWindow) {
+  MainWindowFixture f;
+  f.setExpanders({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}, 200);
+  const QString path = f.dir.path("full.pdf");
+  f.prompter.saveChoices.push_back(path);
+  bool busyMeanwhile = false;
+  // The first event the window handles while the pages are painted: "Отмена" in the progress window.
+  QTimer::singleShot(0, f.form.get(), [&] {
+    busyMeanwhile = f.st().busy;
+    auto* progress = f.form->findChild<QProgressDialog*>();
+    ASSERT_NE(progress, nullptr);
+    auto* cancel = progress->findChild<QPushButton*>();
+    ASSERT_NE(cancel, nullptr);
+    EXPECT_EQ(cancel->text(), QStringLiteral("Отмена"));
+    cancel->click();
+  });
+  f.action("ExportPdf")->trigger();
+
+  EXPECT_TRUE(busyMeanwhile);  // no other command starts meanwhile
+  EXPECT_FALSE(f.st().busy);
+  EXPECT_FALSE(QFileInfo::exists(path));
+  EXPECT_TRUE(f.prompter.messages.isEmpty()) << f.prompter.messages.join('|').toStdString();
+  EXPECT_EQ(f.form->findChild<QProgressDialog*>(), nullptr);
 }

@@ -1,0 +1,99 @@
+#include "core/report/report_content.h"
+
+#include <algorithm>
+
+#include "core/image/config_view.h"
+#include "core/image/settings_lists.h"
+#include "core/image/view_texts.h"
+#include "core/link/link_texts.h"
+#include "core/link/receiver.h"
+#include "core/records/phone_codec.h"
+#include "core/report/report_texts.h"
+
+namespace orbisk {
+namespace {
+
+// Control characters from a file or a receiver would upset the layout; show them as such.
+QString clean(QString text) {
+  for (QChar& c : text)
+    if (c.unicode() < 0x20 || c.unicode() == 0x7F) c = QChar(0xFFFD);
+  return text;
+}
+
+ReportField field(const QString& label, const QString& value) { return {clean(label), clean(value)}; }
+
+ReportField listField(const QString& label, const QString& item) {
+  return field(label, item.isEmpty() ? report::kNoSelection : item);
+}
+
+ReportField optionField(const QString& caption, bool on) {
+  return field(caption, on ? report::kOptionOn : report::kOptionOff);
+}
+
+// "Версия приемника: 2.07" as a label and its value, or the whole text when none was read.
+ReportField firmwareField(const ConfigImage& img) {
+  const QString text = firmwareVersionText(img);
+  if (!text.startsWith(text::kFirmwarePrefix)) return field(QString(), text);
+  return field(text::kFirmwarePrefix.trimmed(), text.mid(text::kFirmwarePrefix.size()));
+}
+
+void addHeading(ReportContent& c, const ConfigImage& img, const ReportSource& src) {
+  QString path = src.saved ? src.fullPath : src.fullPath + u' ' + report::kNeverSaved;
+  if (src.saved && src.modified) path += u' ' + report::kUnsavedChanges;
+  c.heading = report::kTitle;
+  c.fields = {field(report::kFileLabel, src.shortName), field(report::kPathLabel, path),
+              field(report::kMadeLabel, src.made.toString(report::kDateTimeFormat)),
+              field(report::kModelLabel, src.modelText), firmwareField(img)};
+}
+
+void addSettings(ReportContent& c, const ConfigView& v) {
+  c.settingsHeading = view::kReceiverHeading;
+  c.settings = {listField(view::kReceiverNumberLabel, receiverNumberText(v.receiverNumber)),
+                listField(view::kPcFormatLabel, pcFormatText(v.pcFormat)),
+                listField(view::kHandshakeLabel, handshakeText(v.handshake)),
+                listField(view::kRingsLabel, ringsText(v.rings)),
+                listField(view::kAckWaitLabel, ackWaitText(v.ackWait)),
+                optionField(view::kHeartbeatCaption, v.heartbeat),
+                optionField(view::kSpamDataCaption, v.antispamData),
+                optionField(view::kSmsCaption, v.sms),
+                optionField(view::kSpamSmsCaption, v.antispamSms),
+                optionField(view::kSpeakerCaption, v.speaker),
+                optionField(view::kRussianCaption, v.russian),
+                optionField(view::kCommentsCaption, v.comments),
+                optionField(view::kBacklightCaption, v.backlightOff)};
+}
+
+// head: the repaired settings and counts; img: the telephone records.
+ReportExpander expander(const ConfigImage& head, const ConfigImage& img, int slot, bool line) {
+  ReportExpander e;
+  e.title = clean((line ? view::kLineHeading : view::kGsmHeading) + slotChar(slot) + view::kSimHeading +
+                  wholeNumber(head.sim(slot)));
+  const int count = std::min(head.phoneCount(slot), kMaxPhones);
+  e.countLine = view::kPhoneCountHint + QString::number(count);
+  e.rows.reserve(static_cast<size_t>(std::max(count, 0)));
+  for (int i = 0; i < count; ++i) {
+    const uint8_t* rec = img.record(slot, i);
+    const PhoneRow row = phoneRow(rec);
+    e.rows.push_back({clean(wholeNumber(rec)), clean(row.object), clean(row.event), clean(row.zone),
+                      clean(row.partition), clean(row.comment)});
+  }
+  return e;
+}
+
+}  // namespace
+
+QString reportTitle(const QString& shortName) { return clean(report::kTitle + QStringLiteral(" — ") + shortName); }
+
+ReportContent reportContent(const ConfigImage& img, const ReportSource& src) {
+  ReportContent c;
+  c.title = reportTitle(src.shortName);
+  addSettings(c, describeSettings(img));
+  // Repairs are shown as on the display; the image itself stays as it is.
+  const ConfigImage& head = repairedHead(img);
+  addHeading(c, head, src);
+  for (int slot : shownSlots(head, src.channelTypes))
+    c.expanders.push_back(expander(head, img, slot, isLineChannel(src.channelTypes[static_cast<size_t>(slot)])));
+  return c;
+}
+
+}  // namespace orbisk

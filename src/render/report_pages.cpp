@@ -1,0 +1,184 @@
+#include "render/report_pages.h"
+
+#include <QColor>
+#include <QLineF>
+#include <QPaintDevice>
+#include <QPainter>
+#include <algorithm>
+#include <array>
+
+#include "core/image/view_texts.h"
+
+namespace orbisk {
+namespace {
+
+// The fonts the packages install; they hold Cyrillic.
+QFont reportFont(int points, bool bold) {
+  QFont font(QStringLiteral("DejaVu Sans"), points);
+  font.setBold(bold);
+  return font;
+}
+
+const QColor kCaptionShade(0xe0, 0xe0, 0xe0);
+constexpr int kWrapFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWrapAnywhere;
+
+}  // namespace
+
+ReportPages::ReportPages(const ReportContent& content, const QPaintDevice& device)
+    : dpi_(device.logicalDpiY()),
+      pageWidth_(device.width()),
+      pageHeight_(device.height()),
+      body_(reportFont(9, false)),
+      h1_(reportFont(18, true)),
+      h2_(reportFont(13, true)),
+      caption_(reportFont(9, true)),
+      bodyMetrics_(body_, &device) {
+  margin_ = 2.0 / 2.54 * dpi_;  // 2 cm, as the rich-text pages kept
+  lineHeight_ = bodyMetrics_.height();
+  padding_ = pt(2.8);
+  const qreal width = pageWidth_ - 2 * margin_;
+  qreal x = margin_;
+  for (int percent : kReportColumnPercent) {
+    columnX_.push_back(x);
+    x += width * percent / 100.0;
+  }
+  columnX_.push_back(margin_ + width);
+
+  pages_.emplace_back();
+  y_ = margin_;
+  addBlock(Kind::H1, content.heading, QFontMetricsF(h1_, &device).height() + pt(8));
+  addFields(content.fields);
+  addBlock(Kind::Para, kNothing, spacer());
+  addBlock(Kind::H2, content.settingsHeading, h2Height_ = QFontMetricsF(h2_, &device).height() + pt(4));
+  addFields(content.settings);
+  for (const ReportExpander& e : content.expanders) addExpander(e);
+}
+
+void ReportPages::place(const Item& item) {
+  pages_.back().push_back(item);
+  pages_.back().back().y = y_;
+  y_ += item.height;
+}
+
+void ReportPages::newPage() {
+  pages_.emplace_back();
+  y_ = margin_;
+}
+
+void ReportPages::addBlock(Kind kind, const QString& text, qreal height) {
+  if (!fits(height)) newPage();
+  place({kind, 0, height, &text});
+}
+
+void ReportPages::addFields(const std::vector<ReportField>& fields) {
+  qreal labels = 0;
+  for (const ReportField& f : fields) labels = std::max(labels, bodyMetrics_.horizontalAdvance(f.label));
+  const qreal gap = pt(12);
+  for (const ReportField& f : fields) {
+    const qreal x = f.label.isEmpty() ? 0 : labels + gap;
+    const QRectF room(0, 0, pageWidth_ - 2 * margin_ - x, pageHeight_);
+    const qreal height = bodyMetrics_.boundingRect(room, kWrapFlags, f.value).height() + 2 * pt(1.5);
+    if (!fits(height)) newPage();
+    Item item{Kind::Field, 0, height};
+    item.field = &f;
+    item.labelWidth = x;
+    place(item);
+  }
+}
+
+void ReportPages::addExpander(const ReportExpander& e) {
+  // The heading, its count and the first rows stay together on one page.
+  const qreal header = lineHeight_ + 2 * padding_;
+  const qreal first = e.rows.empty() ? 0 : header + rowHeight(e.rows.front());
+  if (!fits(spacer() + h2Height_ + lineHeight_ + first)) newPage();
+  if (y_ > margin_) place({Kind::Para, 0, spacer(), &kNothing});
+  place({Kind::H2, 0, h2Height_, &e.title});
+  place({Kind::Para, 0, lineHeight_ + pt(2), &e.countLine});
+  if (e.rows.empty()) return;
+  place({Kind::Header, 0, header});
+  for (const ReportRow& row : e.rows) {
+    const qreal height = rowHeight(row);
+    if (!fits(height)) {
+      newPage();
+      place({Kind::Header, 0, header});
+    }
+    Item item{Kind::Row, 0, height};
+    item.row = &row;
+    place(item);
+  }
+}
+
+qreal ReportPages::rowHeight(const ReportRow& row) const {
+  qreal height = lineHeight_;
+  const qreal widest = bodyMetrics_.maxWidth();
+  for (size_t c = 0; c < row.size(); ++c) {
+    const qreal inner = columnX_[c + 1] - columnX_[c] - 2 * padding_;
+    // Most cells are far narrower than their column: measure only the ones that may not be.
+    if (row[c].size() * widest <= inner || bodyMetrics_.horizontalAdvance(row[c]) <= inner) continue;
+    height = std::max(height, bodyMetrics_.boundingRect(QRectF(0, 0, inner, pageHeight_), kWrapFlags, row[c]).height());
+  }
+  return height + 2 * padding_;
+}
+
+void ReportPages::paint(QPainter& painter, int page) const {
+  painter.setPen(QPen(Qt::black, pt(0.5)));
+  for (const Item& item : pages_.at(static_cast<size_t>(page))) paintItem(painter, item);
+  painter.setFont(body_);
+  const QString number = QString::number(page + 1);
+  painter.drawText(QPointF(pageWidth_ - margin_ - bodyMetrics_.horizontalAdvance(number),
+                           pageHeight_ - margin_ + bodyMetrics_.ascent() + pt(5)),
+                   number);
+}
+
+void ReportPages::paintItem(QPainter& painter, const Item& item) const {
+  switch (item.kind) {
+    case Kind::H1:
+    case Kind::H2:
+    case Kind::Para: {
+      const QFont& font = item.kind == Kind::H1 ? h1_ : item.kind == Kind::H2 ? h2_ : body_;
+      painter.setFont(font);
+      painter.drawText(QPointF(margin_, item.y + QFontMetricsF(font, painter.device()).ascent()), *item.text);
+      return;
+    }
+    case Kind::Field: {
+      painter.setFont(body_);
+      const qreal top = item.y + pt(1.5);
+      if (item.labelWidth > 0) painter.drawText(QPointF(margin_, top + bodyMetrics_.ascent()), item.field->label);
+      const qreal x = margin_ + item.labelWidth;
+      painter.drawText(QRectF(x, top, pageWidth_ - margin_ - x, item.height), kWrapFlags, item.field->value);
+      return;
+    }
+    case Kind::Header:
+      painter.fillRect(QRectF(columnX_.front(), item.y, columnX_.back() - columnX_.front(), item.height), kCaptionShade);
+      painter.drawLine(QLineF(columnX_.front(), item.y, columnX_.back(), item.y));
+      painter.setFont(caption_);
+      paintCells(painter, item, [](int c) { return &view::kPhoneColumns.at(c); });
+      return;
+    case Kind::Row:
+      painter.setFont(body_);
+      paintCells(painter, item, [&item](int c) { return &item.row->at(static_cast<size_t>(c)); });
+      return;
+  }
+}
+
+template <typename CellText>
+void ReportPages::paintCells(QPainter& painter, const Item& item, CellText text) const {
+  const bool oneLine = item.height <= lineHeight_ + 2 * padding_ + 0.01;
+  const qreal baseline = item.y + padding_ + bodyMetrics_.ascent();
+  for (int c = 0; c < kReportColumns; ++c) {
+    const qreal x = columnX_[static_cast<size_t>(c)] + padding_;
+    if (oneLine)
+      painter.drawText(QPointF(x, baseline), *text(c));
+    else
+      painter.drawText(QRectF(x, item.y + padding_, columnX_[static_cast<size_t>(c) + 1] - x - padding_, item.height),
+                       kWrapFlags, *text(c));
+  }
+  // The cell borders: the row's bottom line and the column edges.
+  std::array<QLineF, kReportColumns + 2> lines;
+  const qreal bottom = item.y + item.height;
+  for (size_t c = 0; c <= kReportColumns; ++c) lines[c] = QLineF(columnX_[c], item.y, columnX_[c], bottom);
+  lines.back() = QLineF(columnX_.front(), bottom, columnX_.back(), bottom);
+  painter.drawLines(lines.data(), static_cast<int>(lines.size()));
+}
+
+}  // namespace orbisk

@@ -1,0 +1,132 @@
+// The configuration report of 16 x 200 telephones (scripts/bench_report.sh; not a test):
+//   pdf       processor time of the rich-text layout it replaced and of the painted pages, one run;
+//   window    the view refresh and a search of 3,200 telephones, then the longest the main window's
+//             event loop stood still while "Экспорт в PDF..." ran.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPdfWriter>
+#include <QPixmap>
+#include <QScreen>
+#include <QTextDocument>
+#include <QTimer>
+#include <cstdio>
+#include <ctime>
+#include <memory>
+
+#include "core/report/config_report.h"
+#include "core/report/report_content.h"
+#include "core/state/prompter.h"
+#include "gui/main_window/tform1.h"
+#include "render/report_document.h"
+#include "render/report_pages.h"
+#include "sim/sample_config.h"
+
+using namespace orbisk;
+
+namespace {
+
+double cpuSeconds() { return static_cast<double>(std::clock()) / CLOCKS_PER_SEC; }
+
+ReportSource fullSource() {
+  ReportSource src;
+  src.shortName = QStringLiteral("full");
+  src.fullPath = QStringLiteral("/tmp/full.rcf");
+  src.made = QDateTime::currentDateTime();
+  src.modelText = QStringLiteral("Halvorn 3320");
+  return src;
+}
+
+void a4(QPdfWriter& pdf) {
+  pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+  pdf.setResolution(300);
+}
+
+// The way the report was laid out before: one rich-text document printed on the writer.
+void richText(const ConfigImage& img, const QString& path) {
+  QPdfWriter pdf(path);
+  a4(pdf);
+  QTextDocument doc;
+  doc.setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), 9));
+  doc.setHtml(reportHtml(img, fullSource()));
+  doc.print(&pdf);
+}
+
+int painted(const ConfigImage& img, const QString& path) {
+  const ReportContent content = reportContent(img, fullSource());
+  SaveCause error = SaveCause::None;
+  int pages = 0;
+  writeReportPdf(content, path, error, [&pages](int done, int) { return (pages = done) > 0; });
+  return pages;
+}
+
+int benchPdf(const QString& dir) {
+  auto img = std::make_unique<ConfigImage>();
+  sim::buildFull(*img);
+  double t0 = cpuSeconds();
+  richText(*img, dir + QStringLiteral("/rich.pdf"));
+  const double richCpu = cpuSeconds() - t0;
+  t0 = cpuSeconds();
+  const int after = painted(*img, dir + QStringLiteral("/painted.pdf"));
+  const double paintedCpu = cpuSeconds() - t0;
+  std::printf("16 x 200 to PDF, processor time: rich text %.2f s, painted %.3f s (%d pages), %.0fx\n", richCpu,
+              paintedCpu, after, richCpu / paintedCpu);
+  return 0;
+}
+
+class PdfPrompter : public Prompter {
+ public:
+  explicit PdfPrompter(QString path) : path_(std::move(path)) {}
+  void message(const QString& t) override { std::fprintf(stderr, "%s\n", qPrintable(t)); }
+  void messageCaptioned(const QString&, const QString& t) override { message(t); }
+  Answer ask(const QString&, bool) override { return Answer::No; }
+  QString openFile(const QString&) override { return {}; }
+  QString saveFile(const QString&, const QString&) override { return {}; }
+  QString savePdfFile(const QString&, const QString&) override { return path_; }
+
+ private:
+  QString path_;
+};
+
+int benchWindow(const QString& dir, const QString& shot) {
+  PdfPrompter prompter(dir + QStringLiteral("/window.pdf"));
+  TForm1 form(&prompter, Preferences(dir + QStringLiteral("/prefs.ini")));
+  form.state().activated = true;  // no read of a receiver at the first activation
+  sim::buildFull(form.state().image);
+  QElapsedTimer clock;
+  clock.start();
+  form.obrfile();  // the view refresh that ends an Open
+  const qint64 refresh = clock.elapsed();
+  form.show();
+  clock.restart();
+  form.findNextPhone(QStringLiteral("+79031015199"));  // the last of 3,200 telephones
+  std::printf("view refresh of 16 x 200: %lld ms; finding the last of 3,200 telephones: %lld ms\n",
+              static_cast<long long>(refresh), static_cast<long long>(clock.elapsed()));
+  qint64 last = 0, longest = 0;
+  QTimer tick;
+  QObject::connect(&tick, &QTimer::timeout, [&] {
+    longest = std::max(longest, clock.elapsed() - last);
+    last = clock.elapsed();
+  });
+  tick.start(10);
+  // A picture of the screen while the pages are made: the progress window over the main window.
+  if (!shot.isEmpty())
+    QTimer::singleShot(380, [&shot] { QGuiApplication::primaryScreen()->grabWindow(0).save(shot); });
+  clock.start();
+  form.ExportPdfClick();
+  const qint64 total = clock.elapsed();
+  std::printf("\"Экспорт в PDF...\" of 16 x 200: %lld ms in all, the window stood still at most %lld ms\n",
+              static_cast<long long>(total), static_cast<long long>(longest));
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  const QStringList args = app.arguments();
+  if (args.size() < 3 || (args[1] != QLatin1String("pdf") && args[1] != QLatin1String("window"))) {
+    std::fprintf(stderr, "usage: orbisk-report-bench pdf DIR | window DIR [SCREENSHOT.png]\n");
+    return 2;
+  }
+  return args[1] == QLatin1String("pdf") ? benchPdf(args[2]) : benchWindow(args[2], args.value(3));
+}
