@@ -11,6 +11,8 @@
 #include "core/history/backup_store.h"
 #include "core/history/history_texts.h"
 #include "core/link/clock_text.h"
+#include "core/image/repair_notes.h"
+#include "core/image/view_texts.h"
 #include "core/link/receiver.h"
 #include "core/transfer/save_room.h"
 #include "core/transfer/transfer_pipeline.h"
@@ -112,6 +114,7 @@ int runWrite(const CliArgs& args, CliEnv& env) {
   auto s = std::make_unique<Session>(env, args, args.yes);
   ConfigImage& img = s->state.image;
   if (!loadConfig(args.file, img, env)) return status::kUsage;
+  const QStringList repairs = repairNotes(img);
   repairAsShown(img);
   s->state.expanderCount = img[off::kExpanderCount];
   if (!s->receiver.emptyWriteConfirmed()) {
@@ -121,6 +124,10 @@ int runWrite(const CliArgs& args, CliEnv& env) {
                 : QStringLiteral("orbisk-cli: not written\n"));
     return status::kUsage;
   }
+  // The desktop sends what it shows; say so when that differs from the file.
+  if (!repairs.isEmpty())
+    env.err(args.file + QStringLiteral(": ") + view::kRepairedWhenSent + QStringLiteral("\n  ") +
+            repairs.join(QStringLiteral("\n  ")) + u'\n');
   TransferPipeline pipeline(s->receiver, [&env] { return interrupted(env); });
   const TransferReport r = pipeline.write({!args.noVerify, !args.noBackup});
   if (r.outcome == TransferOutcome::ReceiverFailed || r.outcome == TransferOutcome::Stopped) {

@@ -135,9 +135,11 @@ class WriteCommand : public CliFixture {
 };
 
 TEST_F(WriteCommand, SendsTheFileAsTheDesktopWouldAfterOpeningIt) {
-  (*img)[off::kReceiverNumber] = 0x11;  // shown, and so sent, as 2
+  (*img)[off::kReceiverNumber] = 0x11;  // shown, and so sent, as 2: and said so
   EXPECT_EQ(write({"--no-verify"}), kOk) << err.toStdString();
-  EXPECT_EQ(err, QStringLiteral("Запись\nЗапись успешно завершена\n"));
+  EXPECT_EQ(err, file + QStringLiteral(": Значения вне допустимых пределов отправлены исправленными, как их "
+                                       "показывает программа:\n  Номер приемника: 0x11 → 0x02\n"
+                                       "Запись\nЗапись успешно завершена\n"));
   EXPECT_EQ(engine.writesTaken(), 1);
   const ConfigImage& m = engine.memory();
   EXPECT_EQ(m[off::kReceiverNumber], 2);

@@ -29,7 +29,14 @@ bool FileCommands::writeTo(const QString& path, const QString& failText) {
   }
   // Saved all the same: the user decides whether the old version mattered.
   if (!saved.backupProblem.isEmpty()) p_.message(history::kBackupFailed + saved.backupProblem);
+  tellRepairsSaved();
   return true;
+}
+
+void FileCommands::tellRepairsSaved() {
+  if (st_.repairedOnDisplay.isEmpty()) return;
+  p_.message(text::kRepairedWhenSaved + u'\n' + st_.repairedOnDisplay.join(u'\n'));
+  st_.repairedOnDisplay.clear();
 }
 
 void FileCommands::tellOpenFailure() {
@@ -53,6 +60,7 @@ void FileCommands::newFile() {
   if (st_.busy) return;
   if (!promptUnsaved()) return;
   st_.image.resetNew();
+  st_.repairedOnDisplay.clear();
   st_.treeSelectionIndex = 0;
   st_.currentExpander = kReceiverNode;
   st_.currentPhoneIndex = 0;
@@ -87,6 +95,7 @@ void FileCommands::openCopy(const QString& path) {
     tellOpenFailure();
     return;
   }
+  st_.repairedOnDisplay.clear();
   // Named as New names its files, in the working folder, so Save as proposes a name there.
   st_.shortFileName = shortFileName(path);
   st_.filePath = QDir::toNativeSeparators(QDir::currentPath() + QLatin1Char('/') + st_.shortFileName);
@@ -99,6 +108,7 @@ void FileCommands::openCopy(const QString& path) {
 bool FileCommands::openf() {
   st_.resultCode = static_cast<int>(readImageFile(st_.openPath, st_.image));
   if (st_.resultCode != 0) return false;
+  st_.repairedOnDisplay.clear();
   st_.filePath = st_.openPath;
   st_.shortFileName = shortFileName(st_.filePath);
   st_.modified = false;
@@ -124,7 +134,10 @@ bool FileCommands::saveAs() {
     enterFolderOf(chosen);
     // A new name is taken only if still free, so nothing is replaced without the question.
     const SaveCause created = saveImageNew(chosen, st_.image);
-    if (created == SaveCause::None) break;
+    if (created == SaveCause::None) {
+      tellRepairsSaved();
+      break;
+    }
     if (created != SaveCause::Exists) {
       p_.messageWithDetail(text::kSaveAsFailed, text::saveCauseText(created));
       return false;

@@ -33,6 +33,8 @@ class FileCommands {
   // Saves the image as path, replacing it; a failure is told as failText with its cause.
   bool writeTo(const QString& path, const QString& failText);
   void tellOpenFailure();
+  // After a save: which values out of range it stored as the views repaired them.
+  void tellRepairsSaved();
 
   MainState& st_;
   Prompter& p_;

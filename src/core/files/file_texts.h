@@ -10,6 +10,9 @@ namespace orbisk::text {
 inline const QString kCannotOpenFile = QStringLiteral("Не могу открыть файл");
 inline const QString kNotConfigFile = QStringLiteral("Это файл не для программы Orbisk");
 inline const QString kSaveFailed = QStringLiteral("Не сохраняется");      // Save
+// After a save that stored values out of range as the views repaired them; the values follow.
+inline const QString kRepairedWhenSaved =
+    QStringLiteral("Значения вне допустимых пределов сохранены исправленными, как их показывает программа:");
 inline const QString kSaveAsFailed = QStringLiteral("не сохраняется");    // the unsaved-changes prompt, Save as
 inline const QString kAskReplace = QStringLiteral("есть такой файл, заменить?");  // Save as, telephone export
 

@@ -14,6 +14,13 @@ inline const QString kHandshakeLabel = QStringLiteral("Хендшейк:");
 inline const QString kRingsLabel = QStringLiteral("Кол-во звонков:");
 inline const QString kAckWaitLabel = QStringLiteral("Ожидание ACK:");
 
+// What the repairs on display changed, as orbisk-cli tells it: the expander count, and a
+// telephone count beyond the table's room (slot character, the count, the count shown).
+inline const QString kExpanderCountLabel = QStringLiteral("Количество расширителей:");
+inline const QString kPhoneCountRepaired = QStringLiteral("Телефонов в расширителе %1: %2 → %3");
+inline const QString kRepairedWhenSent =
+    QStringLiteral("Значения вне допустимых пределов отправлены исправленными, как их показывает программа:");
+
 // Settings panel check boxes.
 inline const QString kHeartbeatCaption = QStringLiteral("Сердцебиение");
 inline const QString kSpamDataCaption = QStringLiteral("Антиспам для DATA");

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -50,6 +51,9 @@ struct MainState {
   int newFileCounter = 1;
 
   bool modified = false;
+  // What the views repaired (values out of range) since the image last came in whole: the next
+  // save stores the repaired values, and says so.
+  QStringList repairedOnDisplay;
   bool untitled = true;
   bool busy = false;
   bool refreshing = false;

@@ -1,5 +1,7 @@
 #include "gui/main_window/tform1.h"
 
+#include "core/image/repair_notes.h"
+
 #include <QCloseEvent>
 #include <QDir>
 #include <QHeaderView>
@@ -152,6 +154,9 @@ void TForm1::updt1() {
 }
 
 void TForm1::obrfile() {
+  // Recorded before the views repair the image, for the next save to tell.
+  for (const QString& note : repairNotes(st_.image))
+    if (!st_.repairedOnDisplay.contains(note)) st_.repairedOnDisplay << note;
   st_.refreshing = true;
   v_.Panel1->load();
   rebuildTree(st_, v_);

@@ -41,6 +41,7 @@ bool TForm1::checkedRead(bool fromButton) {
     tellTransfer(r);
     if (r.outcome == TransferOutcome::Done) {
       st_.modelText = modelTextFor(st_.channelTypes, st_.image);
+      st_.repairedOnDisplay.clear();  // another configuration: only its own repairs count
       obrfile();
       return true;
     }

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "core/image/config_image.h"
+#include "core/image/repair_notes.h"
 
 using namespace orbisk;
 
@@ -92,4 +93,21 @@ TEST(ConfigImage, ExpanderAndPhoneCountRepairs) {
   (*img)[off::kExpanderCount] = 16;
   img->repairExpanders();
   EXPECT_EQ((*img)[off::kExpanderCount], 16);
+}
+
+// Every repaired value is named with its label, as it was and as it is shown; nothing else.
+TEST(ConfigImage, RepairNotesNameWhatTheRepairsChange) {
+  auto img = std::make_unique<ConfigImage>();
+  img->resetStartup();
+  EXPECT_TRUE(repairNotes(*img).isEmpty());
+  (*img)[off::kExpanderCount] = 17;
+  (*img)[off::kHandshake] = 0x65;
+  (*img)[off::kAckWait] = 0x10;
+  img->setPhoneCount(10, 255);
+  const QStringList expected = {QStringLiteral("Количество расширителей: 0x11 → 0x00"),
+                                QStringLiteral("Хендшейк: / Кол-во звонков: 0x65 → 0x15"),
+                                QStringLiteral("Ожидание ACK: 0x10 → 0x01"),
+                                QStringLiteral("Телефонов в расширителе A: 255 → 200")};
+  EXPECT_EQ(repairNotes(*img), expected);
+  EXPECT_EQ((*img)[off::kHandshake], 0x65);  // the image itself is not repaired
 }

@@ -12,6 +12,7 @@
 #include <QToolBar>
 
 #include "gui/main_window/guarded_application.h"
+#include "core/files/rcf_file.h"
 #include "support/main_window_fixture.h"
 
 using namespace orbisk;
@@ -174,4 +175,30 @@ TEST(GuardedDelivery, AnExceptionIsReportedAndTheProgramGoesOn) {
   EXPECT_EQ(shown, QStringLiteral("disk full"));
   EXPECT_TRUE(deliverGuarded([] { return true; }, [&](const QString&) { shown = QStringLiteral("called"); }));
   EXPECT_EQ(shown, QStringLiteral("disk full"));
+}
+
+// A file whose values are out of range is shown repaired; the save that stores the repaired
+// values says which, once, and a file opened afterwards starts afresh.
+TEST(MainWindow, ASaveOfRepairedValuesSaysWhich) {
+  MainWindowFixture f;
+  auto odd = std::make_unique<ConfigImage>();
+  odd->resetStartup();
+  (*odd)[off::kReceiverNumber] = 0x43;
+  ASSERT_EQ(writeImageFile(f.dir.path("odd.rcf"), WriteMode::CreateNew, *odd), WriteResult::Ok);
+  f.prompter.openChoices = {f.dir.path("odd.rcf")};
+  f.form->Open1Click();
+  EXPECT_EQ(f.img()[off::kReceiverNumber], 2);
+  f.form->SaveMClick();
+  f.form->SaveMClick();
+  EXPECT_EQ(f.prompter.messages,
+            QStringList{QStringLiteral("Значения вне допустимых пределов сохранены исправленными, как их "
+                                       "показывает программа:\nНомер приемника: 0x43 → 0x02")});
+  EXPECT_EQ(readAll(f.dir.path("odd.rcf"))[off::kReceiverNumber], 2);
+
+  (*odd)[off::kReceiverNumber] = 5;
+  ASSERT_EQ(writeImageFile(f.dir.path("fine.rcf"), WriteMode::CreateNew, *odd), WriteResult::Ok);
+  f.prompter.openChoices = {f.dir.path("fine.rcf")};
+  f.form->Open1Click();
+  f.form->SaveMClick();
+  EXPECT_EQ(f.prompter.messages.size(), 1);
 }
