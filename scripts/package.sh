@@ -5,9 +5,9 @@
 # Usage: scripts/package.sh [--from BUILD_DIR]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-# dpkg-dev finds the packages of the Qt libraries the programs link; librsvg2-bin draws the
-# icon's sizes.
-"$root/scripts/deps.sh" dpkg-dev librsvg2-bin
+# dpkg-dev finds the packages of the Qt libraries the programs link, and CPack needs file to
+# tell which installed files are programs; librsvg2-bin draws the icon's sizes.
+"$root/scripts/deps.sh" dpkg-dev file librsvg2-bin
 
 out="$root/build/package"
 tree="$out/tree"
