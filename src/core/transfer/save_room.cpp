@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QStorageInfo>
 
+#include "core/files/file_texts.h"
 #include "core/image/image_layout.h"
 #include "core/transfer/transfer_texts.h"
 
@@ -29,8 +30,8 @@ QString saveRoomText(SaveRoom room, const QString& path) {
   switch (room) {
     case SaveRoom::Ok: return {};
     case SaveRoom::NoFolder: return transfer::kNoFolder.arg(path);
-    case SaveRoom::NoPermission: return transfer::kNoPermission.arg(path);
-    case SaveRoom::NoSpace: return transfer::kNoSpace.arg(path);
+    case SaveRoom::NoPermission: return path + QStringLiteral(": ") + text::kCauseNoPermission;
+    case SaveRoom::NoSpace: return path + QStringLiteral(": ") + text::kCauseNoSpace;
   }
   return {};
 }

@@ -43,8 +43,7 @@ inline const QString kDiffersAt = QStringLiteral("отличается: %1");
 inline const QString kAndMore = QStringLiteral("и еще %1");
 
 // Saving what was read.
-inline const QString kNoSpace = QStringLiteral("%1: нет места на диске");
-inline const QString kNoPermission = QStringLiteral("%1: нет прав на запись");
+// No space and no permission are told in the safe writer's words (core/files/file_texts.h).
 inline const QString kNoFolder = QStringLiteral("%1: папки нет");
 inline const QString kNotSaved = QStringLiteral("%1: не сохранено");
 inline const QString kSuspectKept = QStringLiteral("Прочитанное сохранено как подозрительная резервная копия: %1");

@@ -82,7 +82,7 @@ bool TForm1::verifyWrites() {
 
 bool TForm1::checkedWrite() {
   if (st_.busy) return false;
-  // The spec'd question about an empty list comes first, then the confirmation.
+  // The question about an empty list comes first, as it always has, then the confirmation.
   if (!receiver_->emptyWriteConfirmed() || !confirmWrite()) return false;
   const bool verify = verifyWrites();
   TransferPipeline pipeline(*receiver_);
