@@ -94,7 +94,7 @@ QString endLine(const PortBackup& r) {
   if (r.interrupted) return QStringLiteral("interrupted");
   if (r.ok) return r.status + QStringLiteral("  ") + r.file;
   if (r.suspect) return suspectText();
-  if (r.resultCode != 0) return r.status.trimmed() + QStringLiteral(", result code %1").arg(r.resultCode);
+  if (r.link != LinkOutcome::Ok) return r.status.trimmed() + QStringLiteral(", ") + resultCodeText(r.link);
   return r.messages.isEmpty() ? r.status : r.messages.last();
 }
 
@@ -130,7 +130,7 @@ PortBackup backupPort(const QString& port, const QString& dir, bool twice, CliEn
   const TransferReport t = pipeline.read(s->state.image, s->state.channelTypes, {twice, save, true});
   r.interrupted = s->interrupted();
   r.status = s->ui.status;
-  r.resultCode = s->state.resultCode;
+  r.link = s->receiver.outcome();
   r.bytes = s->ui.bytes;
   r.suspect = t.outcome == TransferOutcome::Damaged;
   if (t.outcome != TransferOutcome::ReceiverFailed && t.outcome != TransferOutcome::Stopped) tellTransfer(t, s->env, QString());

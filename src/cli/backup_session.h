@@ -7,6 +7,7 @@
 
 #include "cli/cli_env.h"
 #include "cli/progress_board.h"
+#include "core/link/link_outcome.h"
 
 namespace orbisk::cli {
 
@@ -17,7 +18,7 @@ struct PortBackup {
   bool interrupted = false;
   bool suspect = false;  // read whole, but it looks damaged: kept only as a suspect backup
   QString status;      // the read's last status text
-  int resultCode = 0;  // of a failed read
+  LinkOutcome link = LinkOutcome::Ok;  // how a failed read ended
   QString file;        // the configuration saved, empty when none
   long bytes = 0;      // received from the receiver
   double seconds = 0;

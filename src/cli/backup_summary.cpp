@@ -5,6 +5,8 @@
 #include <QJsonObject>
 #include <algorithm>
 
+#include "cli/transfer_report.h"
+
 namespace orbisk::cli {
 namespace {
 
@@ -12,7 +14,7 @@ QString resultText(const PortBackup& r) {
   if (r.interrupted) return QStringLiteral("interrupted");
   if (r.ok) return QStringLiteral("ok");
   if (r.suspect) return suspectText();
-  if (r.resultCode != 0) return r.status.trimmed() + QStringLiteral(", result code %1").arg(r.resultCode);
+  if (r.link != LinkOutcome::Ok) return r.status.trimmed() + QStringLiteral(", ") + resultCodeText(r.link);
   return r.messages.isEmpty() ? r.status.trimmed() : r.messages.last();
 }
 
@@ -52,7 +54,7 @@ QString summaryJson(const std::vector<PortBackup>& results) {
     o[QStringLiteral("interrupted")] = r.interrupted;
     o[QStringLiteral("suspect")] = r.suspect;
     o[QStringLiteral("status")] = r.status;
-    o[QStringLiteral("resultCode")] = r.resultCode;
+    o[QStringLiteral("resultCode")] = resultCode(r.link);
     o[QStringLiteral("file")] = r.file.isEmpty() ? QJsonValue() : QJsonValue(r.file);
     o[QStringLiteral("bytes")] = static_cast<qint64>(r.bytes);
     o[QStringLiteral("seconds")] = r.seconds;

@@ -56,8 +56,8 @@ int finish(const Session& s, CliEnv& env, bool ok) {
     return status::kInterrupted;
   }
   if (ok) return status::kOk;
-  if (s.state.resultCode != 0) {
-    env.err(QStringLiteral("orbisk-cli: result code %1\n").arg(s.state.resultCode));
+  if (s.receiver.outcome() != LinkOutcome::Ok) {
+    env.err(QStringLiteral("orbisk-cli: ") + resultCodeText(s.receiver.outcome()) + u'\n');
   } else if (!s.prompter.messageShown()) {
     // Outside a read, a port whose line settings are refused fails without a word on the desktop.
     env.err(QStringLiteral("orbisk-cli: the port refused its line settings\n"));
@@ -82,7 +82,7 @@ void warnIfNoRoomForBackup(CliEnv& env) {
 
 QString clockOffsetText(const Session& s, CliEnv& env) {
   ClockBytes bytes{};
-  std::copy_n(s.state.receive->data(), bytes.size(), bytes.begin());
+  std::copy_n(s.receiver.link().received(), bytes.size(), bytes.begin());
   const QDateTime receiver = unpackClock(bytes);
   if (!receiver.isValid()) return {};
   const qint64 seconds = env.clock->pcNow().secsTo(receiver);

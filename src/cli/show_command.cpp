@@ -1,7 +1,7 @@
 #include <memory>
 
 #include "cli/commands.h"
-#include "core/image/config_view.h"
+#include "core/view/config_view.h"
 #include "cli/show_output.h"
 #include "core/files/file_texts.h"
 #include "core/files/rcf_file.h"

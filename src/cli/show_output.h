@@ -5,7 +5,7 @@
 #include <QJsonObject>
 #include <QString>
 
-#include "core/image/config_view.h"
+#include "core/view/config_view.h"
 
 namespace orbisk::cli {
 

@@ -28,7 +28,7 @@ void tellBackup(const TransferReport& r, const Teller& line) {
 int tellTransfer(const TransferReport& r, CliEnv& env, const QString& prefix) {
   const Teller line{env, prefix};
   for (const QString& p : r.problems) line(p);
-  if (r.outcome == TransferOutcome::Mismatch && r.resultCode != 0) line(QStringLiteral("result code %1").arg(r.resultCode));
+  if (r.outcome == TransferOutcome::Mismatch && r.link != LinkOutcome::Ok) line(resultCodeText(r.link));
   if (!r.saveProblem.isEmpty()) line(r.saveProblem);
   tellBackup(r, line);
   switch (r.outcome) {
@@ -38,5 +38,7 @@ int tellTransfer(const TransferReport& r, CliEnv& env, const QString& prefix) {
     default: return status::kOk;
   }
 }
+
+QString resultCodeText(LinkOutcome o) { return QStringLiteral("result code %1").arg(resultCode(o)); }
 
 }  // namespace orbisk::cli

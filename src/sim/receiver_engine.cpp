@@ -1,14 +1,14 @@
 #include "sim/receiver_engine.h"
 
+#include "core/link/protocol.h"
+
 #include <algorithm>
 #include <cstring>
 
 namespace orbisk::sim {
 namespace {
 
-constexpr char kAck[] = "OK\r\n";
-constexpr char kAtPattern[] = "AT#X";  // then a digit and a carriage return
-constexpr int kAtSize = 6;
+using namespace proto;
 
 // A memory cell that does not keep what it was given: the last comment byte of the first record.
 void flipFirstRecord(ConfigImage& img) {
@@ -69,36 +69,36 @@ void ReceiverEngine::onByte(uint8_t b) {
 
 // "R" and "P" start a conversation wherever a command byte is expected.
 bool ReceiverEngine::onGreeting(uint8_t b) {
-  if (b != 'R' && b != 'P') return false;
+  if (b != kGreetRead && b != kGreetWrite) return false;
   // Leftovers of the last block would make the pause after this greeting look like a
   // conversation given up halfway.
   resync();
   if (++greetingTries_ < faults_.answerOnTry) return true;
   greetingTries_ = 0;
   acks_ = 0;
-  out_.append(kAck);
-  state_ = b == 'R' ? State::GreetedR : State::GreetedP;
+  out_.append(kAckLine);
+  state_ = b == kGreetRead ? State::GreetedR : State::GreetedP;
   return true;
 }
 
 void ReceiverEngine::onIdle(uint8_t b) {
   if (onGreeting(b)) return;
-  if (b == 'A') {
-    acc_ = QByteArray(1, 'A');
+  if (b == static_cast<uint8_t>(kMemoryPrefix[0])) {
+    acc_ = QByteArray(1, kMemoryPrefix[0]);
     state_ = State::AtLine;
   }
 }
 
 void ReceiverEngine::onAtLine(uint8_t b) {
   const int at = static_cast<int>(acc_.size());
-  const bool fits = at < 4 ? b == static_cast<uint8_t>(kAtPattern[at]) : at == 4 ? (b >= '0' && b <= '9') : b == '\r';
+  const bool fits = at < 4 ? b == static_cast<uint8_t>(kMemoryPrefix[at]) : at == 4 ? (b >= '0' && b <= '9') : b == '\r';
   if (!fits) {
     resync();
     onIdle(b);
     return;
   }
   acc_.append(static_cast<char>(b));
-  if (acc_.size() == kAtSize) runAtCommand();
+  if (acc_.size() == kMemoryCommandSize) runAtCommand();
 }
 
 void ReceiverEngine::runAtCommand() {
@@ -109,7 +109,7 @@ void ReceiverEngine::runAtCommand() {
     testValues_ = true;
     ack();
   } else if (which == '2') {
-    if (faults_.faultyMemory || !testValues_) out_.append('\0');
+    if (faults_.faultyMemory || !testValues_) out_.append(static_cast<char>(kRefusal));
     else ack();
   }
 }
@@ -117,19 +117,19 @@ void ReceiverEngine::runAtCommand() {
 void ReceiverEngine::onGreetedR(uint8_t b) {
   if (onGreeting(b)) return;
   state_ = State::Idle;
-  if (b == 'A') out_.append(readStream());
-  else if (b == 'T') out_.append(clockReply());
+  if (b == kWholeImage) out_.append(readStream());
+  else if (b == kClock) out_.append(clockReply());
 }
 
 void ReceiverEngine::onGreetedP(uint8_t b) {
   if (onGreeting(b)) return;
   state_ = State::Idle;
-  if (b == 'A') {
+  if (b == kWholeImage) {
     *pending_ = *memory_;
     expect(Part::Clock, off::kClockSize);
-  } else if (b == 'T') {
+  } else if (b == kClock) {
     expect(Part::SetClock, off::kClockSize);
-  } else if (b == 'D') {
+  } else if (b == kClearEvents) {
     if (ack()) events_ = 0;
   }
 }
@@ -156,7 +156,7 @@ void ReceiverEngine::finishPart() {
     case Part::Settings:
       std::memcpy(pending_->data() + off::kSettings, p, off::kSettingsSize);
       slot_ = 0;
-      expect(Part::Header, 2);
+      expect(Part::Header, kHeaderSize);
       break;
     case Part::Header: finishHeader(); break;
     case Part::Record: finishRecord(); break;
@@ -199,24 +199,24 @@ void ReceiverEngine::finishRecord() {
 
 void ReceiverEngine::nextSlot() {
   if (++slot_ == kSlotCount) expect(Part::Sims, off::kSimsSize);
-  else expect(Part::Header, 2);
+  else expect(Part::Header, kHeaderSize);
 }
 
 void ReceiverEngine::onAwaitK(uint8_t b) {
   if (onGreeting(b)) return;
   state_ = State::Idle;
-  if (b == 'K' && ack()) commit();
+  if (b == kCommit && ack()) commit();
 }
 
 // An acknowledgement, or the refusing zero byte that ends the conversation.
 bool ReceiverEngine::ack() {
   if (faults_.refuse && acks_ >= faults_.refuseAfter) {
-    out_.append('\0');
+    out_.append(static_cast<char>(kRefusal));
     resync();
     return false;
   }
   ++acks_;
-  out_.append(kAck);
+  out_.append(kAckLine);
   return true;
 }
 

@@ -9,7 +9,7 @@
 
 #include "core/files/rcf_file.h"
 #include "core/history/backup_list.h"
-#include "core/image/config_view.h"
+#include "core/view/config_view.h"
 #include "sim/sample_config.h"
 
 using namespace orbisk;

@@ -1,6 +1,7 @@
 // Rules of the source tree that the compiler cannot see, checked on every test run:
 //  - the layers: core/ includes nothing from render/, gui/, sim/ or cli/; render/ nothing from
-//    gui/, sim/ or cli/; sim/ nothing from gui/ or cli/; cli/ nothing from gui/;
+//    gui/, sim/ or cli/; sim/ nothing from gui/ or cli/; cli/ nothing from gui/; core/image/, the
+//    bytes every other core folder stands on, nothing from another core folder;
 //  - one definition per name: two headers that define an inline variable (or a class) of the same
 //    qualified name are merged by the linker without a word, and one silently replaces the other.
 // Usage: source_rules SRC_DIR   (exit status 1 and one line per finding when a rule is broken)
@@ -101,6 +102,9 @@ int main(int argc, char** argv) {
     if (ext != ".h" && ext != ".cpp") continue;
     const std::string rel = fs::relative(p, src).generic_string();
     if (rel.rfind("core/", 0) == 0) includesFrom(p, {"render/", "gui/", "sim/", "cli/"}, findings);
+    if (rel.rfind("core/image/", 0) == 0)
+      includesFrom(p, {"core/files/", "core/records/", "core/view/", "core/link/", "core/state/", "core/exchange/",
+                       "core/history/", "core/report/", "core/transfer/"}, findings);
     if (rel.rfind("render/", 0) == 0) includesFrom(p, {"gui/", "sim/", "cli/"}, findings);
     if (rel.rfind("sim/", 0) == 0) includesFrom(p, {"gui/", "cli/"}, findings);
     if (rel.rfind("cli/", 0) == 0) includesFrom(p, {"gui/"}, findings);

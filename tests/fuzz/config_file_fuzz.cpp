@@ -11,7 +11,7 @@
 #include <memory>
 
 #include "cli/show_output.h"
-#include "core/image/config_view.h"
+#include "core/view/config_view.h"
 #include "core/report/config_report.h"
 #include "fuzz_check.h"
 

@@ -68,8 +68,6 @@ class LinkRig {
     clock.sleeps.clear();
     MainState& st = *state;
     st.image = base;
-    st.transmit->fill(0);
-    st.receive->fill(0);
     st.expanderPresent = {};
     st.channelTypes = {};
     st.expanderMask = 0;
@@ -78,7 +76,7 @@ class LinkRig {
     st.currentPhoneIndex = st.currentRecordOffset = st.treeSelectionIndex = st.editorMode = 0;
     st.modelText = kDefaultModelText;
     st.modified = st.busy = st.refreshing = st.activated = false;
-    st.resultCode = 0;
+    receiver->link().setOutcome(LinkOutcome::Ok);
     return st;
   }
 

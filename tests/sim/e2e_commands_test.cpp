@@ -52,7 +52,8 @@ TEST_F(EndToEnd, MemoryTestBothStepsHealthyAndFaulty) {
   Receiver& r = receiverOn(faulty.device());
   EXPECT_EQ(r.memoryTestStep1(), MemoryTestResult::Done);
   EXPECT_EQ(r.memoryTestStep2(), MemoryTestResult::Faulty);
-  EXPECT_EQ(state.resultCode, 4);
+  EXPECT_EQ(r.outcome(), LinkOutcome::FaultyMemory);
+  EXPECT_EQ(resultCode(r.outcome()), 4);
   EXPECT_EQ(ui.status(), QStringLiteral("Тест памяти - ошибка"));
 }
 

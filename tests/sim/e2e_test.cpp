@@ -20,7 +20,7 @@ TEST_F(EndToEnd, ReadAndWriteTheWholeConfiguration) {
   ASSERT_TRUE(sim.start({"--load", sample, "--save-on-write", saved, "--channel-types", "0000660000000000"}));
   Receiver& r = receiverOn(sim.device());
 
-  ASSERT_TRUE(r.rddump2()) << state.resultCode;
+  ASSERT_TRUE(r.rddump2()) << resultCode(r.outcome());
   EXPECT_TRUE(sameBytes(state.image, *served, off::kSettings, kImageSize));
   EXPECT_EQ(state.image[off::kExpanderCount], 4);
   EXPECT_EQ(state.channelTypes[4], '6');
@@ -35,7 +35,7 @@ TEST_F(EndToEnd, ReadAndWriteTheWholeConfiguration) {
     packtel(img.record(3, i), "+7999" + QByteArray::number(1000000 + i), "0300E13000101", "e2e " + QByteArray::number(i));
   img.setPhoneCount(3, 40);
   state.expanderCount = 5;
-  ASSERT_TRUE(r.guardedWrite()) << state.resultCode << " progress " << ui.progress.back() << " bytes " << ui.done << "/" << ui.total;
+  ASSERT_TRUE(r.guardedWrite()) << resultCode(r.outcome()) << " progress " << ui.progress.back() << " bytes " << ui.done << "/" << ui.total;
   EXPECT_EQ(ui.status(), QStringLiteral("Запись успешно завершена"));
   auto written = std::make_unique<ConfigImage>();
   ASSERT_EQ(readImageFile(saved, *written), ReadResult::Ok);
@@ -54,7 +54,7 @@ TEST_F(EndToEnd, SilentReceiver) {
   ASSERT_TRUE(sim.start({"--silent"}));
   Receiver& r = receiverOn(sim.device());
   EXPECT_FALSE(r.rddump2());
-  EXPECT_EQ(state.resultCode, 20);
+  EXPECT_EQ(r.outcome(), LinkOutcome::NoReceiver);
   EXPECT_EQ(ui.status(), QStringLiteral("Чтение неудачнo "));
   EXPECT_EQ(state.modelText, QStringLiteral("Halvorn 2010"));
 }

@@ -39,9 +39,9 @@ void FileCommands::tellRepairsSaved() {
   st_.repairedOnDisplay.clear();
 }
 
-void FileCommands::tellOpenFailure() {
-  if (st_.resultCode == 1) p_.message(text::kCannotOpenFile);
-  else if (st_.resultCode == 2) p_.message(text::kNotConfigFile);
+void FileCommands::tellOpenFailure(ReadResult r) {
+  if (r == ReadResult::CannotOpen) p_.message(text::kCannotOpenFile);
+  else if (r == ReadResult::NotConfig) p_.message(text::kNotConfigFile);
 }
 
 bool FileCommands::promptUnsaved() {
@@ -81,8 +81,7 @@ void FileCommands::open() {
   if (chosen.isEmpty()) return;
   enterFolderOf(chosen);
   st_.openPath = chosen;
-  openf();
-  if (st_.resultCode != 0) tellOpenFailure();
+  if (!openf()) tellOpenFailure(lastOpen_);
   else refresh_();
 }
 
@@ -90,9 +89,9 @@ void FileCommands::openCopy(const QString& path) {
   if (st_.busy) return;
   if (!promptUnsaved()) return;
   // Looking is enough: an archived, write-protected backup opens too.
-  st_.resultCode = static_cast<int>(readImageFile(path, st_.image, ReadAccess::ReadOnly));
-  if (st_.resultCode != 0) {
-    tellOpenFailure();
+  const ReadResult r = readImageFile(path, st_.image, ReadAccess::ReadOnly);
+  if (r != ReadResult::Ok) {
+    tellOpenFailure(r);
     return;
   }
   st_.repairedOnDisplay.clear();
@@ -106,8 +105,8 @@ void FileCommands::openCopy(const QString& path) {
 }
 
 bool FileCommands::openf() {
-  st_.resultCode = static_cast<int>(readImageFile(st_.openPath, st_.image));
-  if (st_.resultCode != 0) return false;
+  lastOpen_ = readImageFile(st_.openPath, st_.image);
+  if (lastOpen_ != ReadResult::Ok) return false;
   st_.repairedOnDisplay.clear();
   st_.filePath = st_.openPath;
   st_.shortFileName = shortFileName(st_.filePath);

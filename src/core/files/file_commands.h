@@ -3,6 +3,7 @@
 
 #include <functional>
 
+#include "core/files/rcf_file.h"
 #include "core/state/main_state.h"
 #include "core/state/prompter.h"
 
@@ -20,8 +21,9 @@ class FileCommands {
   void open();      // Open1Click
   bool save();      // SaveMClick; false when nothing was saved
   bool saveAs();    // Save1Click; false when cancelled or failed
-  // openf: reads open path into the image; result code 0, 1 or 2.
+  // openf: reads open path into the image; lastOpen() says why it did not.
   bool openf();
+  ReadResult lastOpen() const { return lastOpen_; }
   // Opens a file (a backup) as a new, untitled configuration, so that Save asks for a name and
   // the file itself is never written.
   void openCopy(const QString& path);
@@ -32,7 +34,7 @@ class FileCommands {
  private:
   // Saves the image as path, replacing it; a failure is told as failText with its cause.
   bool writeTo(const QString& path, const QString& failText);
-  void tellOpenFailure();
+  void tellOpenFailure(ReadResult r);
   // After a save: which values out of range it stored as the views repaired them.
   void tellRepairsSaved();
 
@@ -40,6 +42,7 @@ class FileCommands {
   Prompter& p_;
   std::function<void()> refresh_;
   std::function<void()> title_;
+  ReadResult lastOpen_ = ReadResult::Ok;
 };
 
 // Makes the folder of a file chosen in a dialog the process's current directory.

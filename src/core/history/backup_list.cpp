@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "core/files/regular_file.h"
-#include "core/image/config_view.h"
+#include "core/view/config_view.h"
 
 namespace orbisk {
 namespace {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/image/config_image.h"
-#include "core/image/config_view.h"
+#include "core/view/config_view.h"
 
 namespace orbisk {
 

@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <cstdint>
 
 namespace orbisk {
 
@@ -13,5 +14,9 @@ QByteArray toCp1251(const QString& text);
 // True when every character of text has a code page 1251 byte.
 bool fitsCp1251(const QString& text);
 bool fitsCp1251(QChar c);
+
+// How the image keeps its texts: at most max bytes, ending at the first zero byte.
+QByteArray zeroEndedBytes(const uint8_t* bytes, int max);
+QString zeroEndedText(const uint8_t* bytes, int max);
 
 }  // namespace orbisk

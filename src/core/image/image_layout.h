@@ -61,6 +61,21 @@ constexpr uint8_t kBacklightOff = 0x10;
 constexpr uint8_t kComments = 0x20;
 }  // namespace disp
 
+// The 32-byte telephone record, one line per field (offsets into the record).
+namespace recfield {
+constexpr int kNumber = 0;      // packed number, 8 bytes of two symbols each
+constexpr int kObject = 8;      // 4 digits in 2 bytes
+constexpr int kEvent = 10;      // qualifier in the high nibble (1 = "E", else "R"), then 3 digits
+constexpr int kZone = 12;       // 3 digits: the low nibble of byte 12, then byte 13
+constexpr int kPartition = 14;  // 2 digits
+constexpr int kReserved = 15;   // always zero
+constexpr int kComment = 16;    // code page 1251, zero-padded
+}  // namespace recfield
+constexpr int kCommentSize = kRecordSize - recfield::kComment;  // 16
+// Packed numbers: a nibble of 0xB ends a number shorter than 16 symbols; D, E and F never occur.
+constexpr uint8_t kNumberEnd = 0xB;
+constexpr uint8_t kFirstUnusedNibble = 0xD;
+
 constexpr int recordOffset(int slot, int index) { return off::kTables + kTableSize * slot + kRecordSize * index; }
 constexpr int simOffset(int slot) { return off::kSims + kPackedNumberSize * slot; }
 constexpr int countOffset(int slot) { return off::kCounts + slot; }

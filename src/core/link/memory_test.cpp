@@ -4,14 +4,12 @@
 
 #include "core/link/link_texts.h"
 #include "core/link/receiver.h"
+#include "core/link/protocol.h"
 
 namespace orbisk {
 namespace {
 
-constexpr char kFillCommand[] = "AT#X1\r";
-constexpr char kCheckCommand[] = "AT#X2\r";
-constexpr int kCommandSize = 6;
-constexpr int kTimeout = 20;
+using namespace proto;
 
 }  // namespace
 
@@ -27,20 +25,20 @@ MemoryTestResult Receiver::memoryTest(int step) {
 
   MemoryTestResult result = MemoryTestResult::NoAnswer;
   if (link_.setdcb()) {
-    uint8_t* tx = state_.transmit->data();
-    std::memcpy(tx, step == 1 ? kFillCommand : kCheckCommand, kCommandSize);
-    if (link_.vvod(tx, kCommandSize, kTimeout) == 3)
+    uint8_t* tx = link_.transmit();
+    std::memcpy(tx, step == 1 ? kMemoryFill : kMemoryCheck, kMemoryCommandSize);
+    if (link_.vvod(tx, kMemoryCommandSize, kAckTimeout) == 3)
       result = MemoryTestResult::Done;
-    else if (step == 2 && state_.resultCode == code::kRefused)
-      state_.resultCode = code::kFaultyMemory;  // the receiver found its test values spoilt
+    else if (step == 2 && link_.outcome() == LinkOutcome::Refused)
+      link_.setOutcome(LinkOutcome::FaultyMemory);  // the receiver found its test values spoilt
   }
   if (result == MemoryTestResult::Done) {
     ui_.setStatusText(step == 1 ? text::kMemTestStep1Done : text::kMemTestStep2Done);
   } else {
     ui_.setStatusText(text::kMemTestFailed);
-    // Code 4 may also be left over from an earlier failed read: the dialog has always shown
-    // the fault text then.
-    if (step == 2 && state_.resultCode == code::kFaultyMemory) result = MemoryTestResult::Faulty;
+    // Result code 4 may also be left over from an earlier read whose slot header never came:
+    // the dialog has always shown the fault text then.
+    if (step == 2 && resultCode(link_.outcome()) == 4) result = MemoryTestResult::Faulty;
   }
   link_.closePort();
   showProgress(false);

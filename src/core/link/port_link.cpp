@@ -4,11 +4,11 @@
 #include <cstring>
 
 #include "core/link/link_texts.h"
+#include "core/link/protocol.h"
 
 namespace orbisk {
 namespace {
 
-constexpr uint8_t kOkLine[2] = {'O', 'K'};
 constexpr int kPauseStepMs = 10;
 
 }  // namespace
@@ -66,7 +66,7 @@ bool PortLink::readOne(uint8_t& byte) {
 }
 
 void PortLink::endedWaiting() {
-  state_.resultCode = code::kNoAnswer;
+  outcome_ = LinkOutcome::NoAnswer;
   if (!trace_) return;
   if (abort_.load()) trace_->note(QStringLiteral("abort"), clock_.nowMs());
   else if (port_ && port_->vanished()) trace_->note(QStringLiteral("device gone"), clock_.nowMs());
@@ -74,15 +74,15 @@ void PortLink::endedWaiting() {
 }
 
 int PortLink::vvod(const uint8_t* bytes, int n, int timeout) {
-  state_.resultCode = code::kOk;
+  outcome_ = LinkOutcome::Ok;
   if (stopped()) {
     endedWaiting();
     return 0;
   }
   wrport(bytes, n);
   const uint32_t start = clock_.nowMs();
-  uint8_t* buf = state_.receive->data();
-  const int size = static_cast<int>(state_.receive->size());
+  uint8_t* buf = receive_->data();
+  const int size = static_cast<int>(receive_->size());
   int pos = 0;
   int lineStart = 0;
   for (;;) {
@@ -102,18 +102,18 @@ int PortLink::vvod(const uint8_t* bytes, int n, int timeout) {
     }
     buf[pos++] = b;
     if (b == 0x00) {
-      state_.resultCode = code::kRefused;
+      outcome_ = LinkOutcome::Refused;
       return 0;
     }
     if (b != 0x0A) continue;
-    if (pos - lineStart >= 3 && strncmp1(buf + lineStart, kOkLine, 2) == 0) return 3;
+    if (pos - lineStart >= 3 && strncmp1(buf + lineStart, reinterpret_cast<const uint8_t*>(proto::kAckLine), 2) == 0) return 3;
     lineStart = pos;
   }
 }
 
 int PortLink::report(int n, int timeout) {
-  n = std::clamp(n, 0, static_cast<int>(state_.receive->size()));
-  uint8_t* buf = state_.receive->data();
+  n = std::clamp(n, 0, static_cast<int>(receive_->size()));
+  uint8_t* buf = receive_->data();
   const uint32_t start = clock_.nowMs();
   int count = 0;
   while (count < n) {

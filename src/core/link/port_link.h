@@ -1,6 +1,7 @@
 // The exchange primitives every conversation with the receiver is built from.
 #pragma once
 
+#include <array>
 #include <atomic>
 #include <cstdint>
 #include <memory>
@@ -8,17 +9,13 @@
 #include "core/state/main_state.h"
 #include "core/state/prompter.h"
 #include "core/link/link_clock.h"
+#include "core/link/link_outcome.h"
 #include "core/link/serial_port.h"
 #include "core/link/serial_trace.h"
 
 namespace orbisk {
 
-// Result codes the primitives leave in MainState::resultCode.
-namespace code {
-constexpr int kOk = 0;
-constexpr int kNoAnswer = 1;
-constexpr int kRefused = 2;
-}  // namespace code
+using TransferBuffer = std::array<uint8_t, kImageSize>;
 
 // 0 when the first n bytes of a and b are equal, else the 1-based position of the first difference.
 int strncmp1(const uint8_t* a, const uint8_t* b, int n);
@@ -32,13 +29,13 @@ class PortLink {
   bool setdcb();
   // Purge, then send; nothing is awaited.
   bool wrport(const uint8_t* bytes, int n);
-  // Acknowledged exchange: 3 when an "OK" line came back, 0 on time-out (code 1) or zero byte (code 2).
+  // Acknowledged exchange: 3 when an "OK" line came back, 0 on time-out (NoAnswer) or zero byte (Refused).
   // timeout is in tenths of a second and runs from the write.
   int vvod(const uint8_t* bytes, int n, int timeout);
-  // Block read of n bytes into the receive buffer's start: n, or 0 and code 1 on time-out.
+  // Block read of n bytes into the receive buffer's start: n, or 0 and NoAnswer on time-out.
   int report(int n, int timeout);
   // Counts the bytes that arrive within timeout (tenths of a second) and throws them away;
-  // the result code stays as it was. A quiet line gives 0.
+  // the outcome stays as it was. A quiet line gives 0.
   int drain(int timeout);
   // Sleeps a little more than n x 10 ms; the window is not pumped meanwhile.
   void delay1(int n);
@@ -57,7 +54,12 @@ class PortLink {
   // Called between the short sleeps of a pause: a repaint, never input.
   void setPausePump(EventPump pump) { pausePump_ = std::move(pump); }
 
-  const uint8_t* received() const { return state_.receive->data(); }
+  const uint8_t* received() const { return receive_->data(); }
+  // Scratch for the bytes a conversation sends.
+  uint8_t* transmit() { return transmit_->data(); }
+  // How the last primitive ended; a conversation may name its stage instead.
+  LinkOutcome outcome() const { return outcome_; }
+  void setOutcome(LinkOutcome o) { outcome_ = o; }
   Clock& clock() { return clock_; }
 
  private:
@@ -65,7 +67,7 @@ class PortLink {
   bool stopped() const;
   bool expired(uint32_t start, int timeout) const;
   bool readOne(uint8_t& byte);
-  // A wait that ran out, was aborted or lost its device: code 1, and the trace says which.
+  // A wait that ran out, was aborted or lost its device: NoAnswer, and the trace says which.
   void endedWaiting();
 
   MainState& state_;
@@ -77,6 +79,10 @@ class PortLink {
   std::unique_ptr<SerialTrace> trace_;
   EventPump pausePump_;
   std::atomic<bool> abort_{false};
+  // Heap-held: together with the image these are ~400 KB, too much for a stack.
+  std::unique_ptr<TransferBuffer> transmit_ = std::make_unique<TransferBuffer>();
+  std::unique_ptr<TransferBuffer> receive_ = std::make_unique<TransferBuffer>();
+  LinkOutcome outcome_ = LinkOutcome::Ok;
 };
 
 }  // namespace orbisk

@@ -1,12 +1,13 @@
 #include "core/link/receiver.h"
 
 #include "core/link/link_texts.h"
+#include "core/link/protocol.h"
 
 namespace orbisk {
 namespace {
 
-constexpr int kGreetingTries = 5;
-constexpr int kGreetingTimeout = 10;
+using proto::kGreetingTimeout;
+using proto::kGreetingTries;
 
 }  // namespace
 
@@ -24,7 +25,7 @@ void Receiver::showProgress(bool visible) {
 }
 
 bool Receiver::greet(uint8_t greeting) {
-  uint8_t* tx = state_.transmit->data();
+  uint8_t* tx = link_.transmit();
   for (int attempt = 0; attempt < kGreetingTries; ++attempt) {
     tx[0] = greeting;
     const bool answered = link_.vvod(tx, 1, kGreetingTimeout) == 3;
@@ -50,17 +51,17 @@ bool Receiver::converse(const Conversation& c, const std::function<bool()>& body
       progrbar(50);
       ok = body();
     } else if (c.isRead) {
-      state_.resultCode = code::kNoReceiver;
+      link_.setOutcome(LinkOutcome::NoReceiver);
     }
   } else if (c.isRead) {
-    state_.resultCode = code::kNoReceiver;
+    link_.setOutcome(LinkOutcome::NoReceiver);
   }
   if (ok) {
     progrbar(100);
     ui_.repaintNow();
     ui_.setStatusText(c.success);
   } else if (opened || c.isRead) {
-    const QString failure = c.failureText(state_.resultCode);
+    const QString failure = c.failureText(link_.outcome());
     if (!failure.isNull()) ui_.setStatusText(failure);
   }
   link_.closePort();
@@ -75,9 +76,9 @@ void Receiver::moved(int n) {
   ui_.bytesMoved(spanBefore_ + done_, spanBefore_ + total_ + spanAfter_);
 }
 
-bool Receiver::block(int n, int timeout, int failCode) {
+bool Receiver::block(int n, int timeout, LinkOutcome failure) {
   if (link_.report(n, timeout) != n) {
-    state_.resultCode = failCode;
+    link_.setOutcome(failure);
     return false;
   }
   moved(n);

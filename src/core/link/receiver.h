@@ -14,27 +14,13 @@
 
 namespace orbisk {
 
-// Result codes of the read, by the stage that failed (codes 0 to 2 are the primitives').
-namespace code {
-constexpr int kClockMissing = 2;
-constexpr int kSettingsMissing = 3;
-constexpr int kHeaderMissing = 4;
-constexpr int kWrongSlot = 5;
-constexpr int kRecordMissing = 6;
-constexpr int kIdentityMissing = 7;
-constexpr int kSimsMissing = 8;
-constexpr int kChannelTypesMissing = 9;
-constexpr int kNoReceiver = 20;      // port not opened, or no answer to five greetings
-constexpr int kFaultyMemory = 4;     // memory test step 2 refused
-}  // namespace code
-
 using ChannelTypes = std::array<uint8_t, kSlotCount>;
 
 enum class MemoryTestResult {
   NotStarted,  // another conversation was running
   Done,        // "шаг N выполнен"
   NoAnswer,    // port not opened, silence or refusal: the step can be repeated
-  Faulty,      // step 2 failed with result code 4
+  Faulty,      // step 2 refused: LinkOutcome::FaultyMemory
 };
 
 // What the last whole read saw beyond the bytes it stored, for the checks that follow it.
@@ -61,6 +47,8 @@ class Receiver {
   bool emptyWriteConfirmed();
   // Whether the receiver answered the greeting of the last conversation.
   bool answered() const { return answered_; }
+  // How the last conversation ended (Ok after a success).
+  LinkOutcome outcome() const { return link_.outcome(); }
   bool rddump1();            // compare the clocks
   bool wrdump1();            // set the receiver's clock from the PC's
   bool clearEventBuffer();   // "очистить буфер событий"
@@ -89,13 +77,13 @@ class Receiver {
     uint8_t greeting;
     QString opening;
     QString success;
-    bool isRead;  // code 20, and a failure text even when the port did not open
-    QString (*failureText)(int code);
+    bool isRead;  // NoReceiver, and a failure text even when the port did not open
+    QString (*failureText)(LinkOutcome outcome);
   };
   bool converse(const Conversation& c, const std::function<bool()>& body);
   bool greet(uint8_t greeting);
   void showProgress(bool visible);
-  bool block(int n, int timeout, int failCode);
+  bool block(int n, int timeout, LinkOutcome failure);
   void moved(int n);
   bool readBody(ConfigImage& fresh, ChannelTypes& types);
   bool readSlot(ConfigImage& fresh, int slot);

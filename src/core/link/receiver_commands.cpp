@@ -5,35 +5,36 @@
 #include "core/link/clock_text.h"
 #include "core/link/link_texts.h"
 #include "core/link/receiver.h"
+#include "core/link/protocol.h"
 
 namespace orbisk {
 namespace {
 
-constexpr int kPause = 50;
+using namespace proto;
 
-QString clockReadFailureText(int code) {
-  if (code == code::kNoAnswer) return text::kNotConnected;
-  if (code == code::kRefused) return text::kClockReadFailed;
+QString clockReadFailureText(LinkOutcome o) {
+  if (o == LinkOutcome::NoAnswer) return text::kNotConnected;
+  if (o == LinkOutcome::Refused || o == LinkOutcome::ClockMissing) return text::kClockReadFailed;
   return {};
 }
 
-QString commandFailureText(int code) {
-  if (code == code::kNoAnswer) return text::kNotConnected;
-  if (code == code::kRefused) return text::kReceiverWriteFailed;
+QString commandFailureText(LinkOutcome o) {
+  if (o == LinkOutcome::NoAnswer) return text::kNotConnected;
+  if (o == LinkOutcome::Refused) return text::kReceiverWriteFailed;
   return {};
 }
 
 }  // namespace
 
 bool Receiver::rddump1() {
-  const Conversation c{'R', text::kReadOpening, text::kClockReadDone, false, clockReadFailureText};
+  const Conversation c{kGreetRead, text::kReadOpening, text::kClockReadDone, false, clockReadFailureText};
   return converse(c, [this] {
-    uint8_t* tx = state_.transmit->data();
+    uint8_t* tx = link_.transmit();
     link_.delay1(kPause);
-    tx[0] = 'T';
+    tx[0] = kClock;
     link_.wrport(tx, 1);
-    if (link_.report(off::kClockSize, 10) != off::kClockSize) {
-      state_.resultCode = code::kClockMissing;
+    if (link_.report(off::kClockSize, kBlockTimeout) != off::kClockSize) {
+      link_.setOutcome(LinkOutcome::ClockMissing);
       return false;
     }
     ui_.setTimeLabels(receiverClockText(link_.received()) + text::kReceiverSuffix,
@@ -43,36 +44,34 @@ bool Receiver::rddump1() {
 }
 
 bool Receiver::wrdump1() {
-  const Conversation c{'P', text::kWriteOpening, text::kClockSetDone, false, commandFailureText};
+  const Conversation c{kGreetWrite, text::kWriteOpening, text::kClockSetDone, false, commandFailureText};
   return converse(c, [this] {
     uint8_t* stamp = state_.image.data() + off::kClock;
     const ClockBytes now = packClock(link_.clock().pcNow());
     std::copy(now.begin(), now.end(), stamp);
-    uint8_t* tx = state_.transmit->data();
+    uint8_t* tx = link_.transmit();
     link_.delay1(kPause);
-    tx[0] = 'T';
+    tx[0] = kClock;
     link_.wrport(tx, 1);
-    if (link_.vvod(stamp, off::kClockSize, 20) != 3) return false;
+    if (link_.vvod(stamp, off::kClockSize, kAckTimeout) != 3) return false;
     showSameTime();
     return true;
   });
 }
 
 bool Receiver::clearEventBuffer() {
-  const Conversation c{'P', QString(""), text::kEventsCleared, false, commandFailureText};
+  const Conversation c{kGreetWrite, QString(""), text::kEventsCleared, false, commandFailureText};
   return converse(c, [this] {
-    uint8_t* tx = state_.transmit->data();
+    uint8_t* tx = link_.transmit();
     link_.delay1(kPause);
-    tx[0] = 'D';
-    return link_.vvod(tx, 1, 10) == 3;
+    tx[0] = kClearEvents;
+    return link_.vvod(tx, 1, kBlockTimeout) == 3;
   });
 }
 
 QString firmwareVersionText(const ConfigImage& img) {
   if (img[off::kFirmware] == 0) return text::kFirmwareUnknown;
-  int n = 0;
-  while (n < off::kFirmwareSize && img[off::kFirmware + n] != 0) ++n;
-  return text::kFirmwarePrefix + fromCp1251(reinterpret_cast<const char*>(img.data() + off::kFirmware), n);
+  return text::kFirmwarePrefix + zeroEndedText(img.data() + off::kFirmware, off::kFirmwareSize);
 }
 
 void Receiver::showFirmwareVersion() { prompter_.message(firmwareVersionText(state_.image)); }

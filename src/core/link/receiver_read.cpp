@@ -7,27 +7,20 @@
 #include "core/link/clock_text.h"
 #include "core/link/link_texts.h"
 #include "core/link/receiver.h"
+#include "core/link/protocol.h"
 
 namespace orbisk {
 namespace {
 
-constexpr int kClockTimeout = 10;
-constexpr int kBlockTimeout = 10;
-constexpr int kLongBlockTimeout = 100;  // the 128-byte SIM block takes about a second on the line
-constexpr int kHeaderSize = 2;
-// After the identity block the line must stay quiet: a byte then means the stream was shifted.
-constexpr int kListenTimeout = 3;
-// Everything but the records: clock, settings, 16 headers, SIM numbers, channel types, identity.
-constexpr long kFixedReadBytes =
-    off::kClockSize + off::kSettingsSize + kSlotCount * kHeaderSize + off::kSimsSize + kSlotCount + off::kIdentitySize;
+using namespace proto;
 
-QString readFailureText(int code) { return code >= code::kClockMissing ? text::kReadFailed : QString(); }
-
-QString modelDigits(const ConfigImage& img) {
-  int n = 0;
-  while (n < off::kModelSize && img[off::kModel + n] != 0) ++n;
-  return fromCp1251(reinterpret_cast<const char*>(img.data() + off::kModel), n);
+// Everything but silence before the greeting's answer: a refusal, a stage that did not arrive, no receiver.
+QString readFailureText(LinkOutcome o) {
+  return o == LinkOutcome::Refused || isReadStageFailure(o) || o == LinkOutcome::NoReceiver ? text::kReadFailed
+                                                                                             : QString();
 }
+
+QString modelDigits(const ConfigImage& img) { return zeroEndedText(img.data() + off::kModel, off::kModelSize); }
 
 }  // namespace
 
@@ -41,8 +34,8 @@ bool Receiver::readInto(ConfigImage& out, ChannelTypes& types) {
   // The read lands in a fresh image; a failure part-way leaves out as it was.
   auto fresh = std::make_unique<ConfigImage>();
   ChannelTypes got{};
-  const Conversation c{'R', text::kReadOpening, text::kReadDone, true, readFailureText};
-  const bool ok = converse(c, [&] { return readBody(*fresh, got); }) && state_.resultCode == code::kOk;
+  const Conversation c{kGreetRead, text::kReadOpening, text::kReadDone, true, readFailureText};
+  const bool ok = converse(c, [&] { return readBody(*fresh, got); }) && link_.outcome() == LinkOutcome::Ok;
   if (!ok) return false;
   out = *fresh;
   types = got;
@@ -62,20 +55,20 @@ bool Receiver::rddump2() {
 }
 
 bool Receiver::readBody(ConfigImage& fresh, ChannelTypes& types) {
-  uint8_t* tx = state_.transmit->data();
+  uint8_t* tx = link_.transmit();
   const uint8_t* rx = link_.received();
-  link_.delay1(50);
-  tx[0] = 'A';
+  link_.delay1(kPause);
+  tx[0] = kWholeImage;
   link_.wrport(tx, 1);
   done_ = 0;
   total_ = kFixedReadBytes;
   facts_ = ReadFacts{};
 
-  if (!block(off::kClockSize, kClockTimeout, code::kClockMissing)) return false;
+  if (!block(off::kClockSize, kBlockTimeout, LinkOutcome::ClockMissing)) return false;
   ui_.setTimeLabels(receiverClockText(rx) + text::kReceiverSuffix,
                     pcClockText(link_.clock().pcNow()) + text::kComputerSuffix);
 
-  if (!block(off::kSettingsSize, kBlockTimeout, code::kSettingsMissing)) return false;
+  if (!block(off::kSettingsSize, kBlockTimeout, LinkOutcome::SettingsMissing)) return false;
   std::memcpy(fresh.data() + off::kSettings, rx, off::kSettingsSize);
   fresh[off::kExpanderCount] = static_cast<uint8_t>(popcount16(fresh.mask()));
 
@@ -84,11 +77,11 @@ bool Receiver::readBody(ConfigImage& fresh, ChannelTypes& types) {
     progrbar(60 + s);
   }
 
-  if (!block(off::kSimsSize, kLongBlockTimeout, code::kSimsMissing)) return false;
+  if (!block(off::kSimsSize, kLongBlockTimeout, LinkOutcome::SimsMissing)) return false;
   std::memcpy(fresh.data() + off::kSims, rx, off::kSimsSize);
-  if (!block(kSlotCount, kLongBlockTimeout, code::kChannelTypesMissing)) return false;
+  if (!block(kSlotCount, kLongBlockTimeout, LinkOutcome::ChannelTypesMissing)) return false;
   std::copy(rx, rx + kSlotCount, types.begin());
-  if (!block(off::kIdentitySize, kBlockTimeout, code::kIdentityMissing)) return false;
+  if (!block(off::kIdentitySize, kBlockTimeout, LinkOutcome::IdentityMissing)) return false;
   std::memcpy(fresh.data() + off::kIdentity, rx, off::kIdentitySize);
   facts_.trailingBytes = link_.drain(kListenTimeout);
   return true;
@@ -96,9 +89,9 @@ bool Receiver::readBody(ConfigImage& fresh, ChannelTypes& types) {
 
 bool Receiver::readSlot(ConfigImage& fresh, int slot) {
   const uint8_t* rx = link_.received();
-  if (!block(kHeaderSize, kBlockTimeout, code::kHeaderMissing)) return false;
+  if (!block(kHeaderSize, kBlockTimeout, LinkOutcome::HeaderMissing)) return false;
   if (rx[0] != slot) {
-    state_.resultCode = code::kWrongSlot;
+    link_.setOutcome(LinkOutcome::WrongSlot);
     return false;
   }
   const int count = rx[1];
@@ -107,7 +100,7 @@ bool Receiver::readSlot(ConfigImage& fresh, int slot) {
   // The table holds 200 records: any beyond are read so the stream stays in step, then dropped.
   fresh.setPhoneCount(slot, std::min(count, kMaxPhones));
   for (int i = 0; i < count; ++i) {
-    if (!block(kRecordSize, kBlockTimeout, code::kRecordMissing)) return false;
+    if (!block(kRecordSize, kBlockTimeout, LinkOutcome::RecordMissing)) return false;
     if (i < kMaxPhones) std::memcpy(fresh.record(slot, i), rx, kRecordSize);
   }
   return true;

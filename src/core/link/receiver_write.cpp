@@ -6,16 +6,16 @@
 #include "core/link/link_texts.h"
 #include "core/link/receiver.h"
 #include "core/link/transfer_progress.h"
+#include "core/link/protocol.h"
 
 namespace orbisk {
 namespace {
 
-constexpr int kAckTimeout = 20;
-constexpr int kPause = 50;  // half a second between the unacknowledged pieces
+using namespace proto;
 
-QString writeFailureText(int code) {
-  if (code == code::kNoAnswer) return text::kNotConnected;
-  if (code == code::kRefused) return text::kReceiverWriteFailed;
+QString writeFailureText(LinkOutcome o) {
+  if (o == LinkOutcome::NoAnswer) return text::kNotConnected;
+  if (o == LinkOutcome::Refused) return text::kReceiverWriteFailed;
   return {};
 }
 
@@ -39,18 +39,18 @@ bool Receiver::wrdump2() {
     counts[static_cast<size_t>(s)] = static_cast<uint8_t>(std::min(state_.image.phoneCount(s), kMaxPhones));
   done_ = 0;
   total_ = writeStreamBytes(state_.image);
-  const Conversation c{'P', text::kWriteOpening, text::kWriteDone, false, writeFailureText};
+  const Conversation c{kGreetWrite, text::kWriteOpening, text::kWriteDone, false, writeFailureText};
   return converse(c, [&] { return writeBody(counts); });
 }
 
 bool Receiver::writeBody(const std::array<uint8_t, kSlotCount>& counts) {
   ConfigImage& img = state_.image;
-  uint8_t* tx = state_.transmit->data();
+  uint8_t* tx = link_.transmit();
   const ClockBytes stamp = packClock(link_.clock().pcNow());
   std::copy(stamp.begin(), stamp.end(), img.data() + off::kClock);
 
   link_.delay1(kPause);
-  tx[0] = 'A';
+  tx[0] = kWholeImage;
   link_.wrport(tx, 1);
   link_.wrport(img.data() + off::kClock, off::kClockSize);
   moved(1 + off::kClockSize);
@@ -66,7 +66,7 @@ bool Receiver::writeBody(const std::array<uint8_t, kSlotCount>& counts) {
   link_.delay1(kPause);
   if (link_.vvod(img.data() + off::kSims, off::kSimsSize, kAckTimeout) != 3) return false;
   moved(off::kSimsSize);
-  tx[0] = 'K';
+  tx[0] = kCommit;
   if (link_.vvod(tx, 1, kAckTimeout) != 3) return false;
   moved(1);
   showSameTime();
@@ -74,7 +74,7 @@ bool Receiver::writeBody(const std::array<uint8_t, kSlotCount>& counts) {
 }
 
 bool Receiver::writeSlot(int slot, int count) {
-  uint8_t* tx = state_.transmit->data();
+  uint8_t* tx = link_.transmit();
   tx[0] = static_cast<uint8_t>(slot);
   tx[1] = static_cast<uint8_t>(count);
   link_.wrport(tx, 2);

@@ -3,10 +3,10 @@
 #include <cstring>
 #include <initializer_list>
 
+#include "core/image/cp1251.h"
+
 namespace orbisk {
 namespace {
-
-constexpr uint8_t kEndMark = 0xB;
 
 QByteArray chars(std::initializer_list<char> cs) { return QByteArray(cs.begin(), static_cast<qsizetype>(cs.size())); }
 
@@ -23,18 +23,18 @@ uint8_t numberNibble(char c) {
 bool endsNumber(char c, bool stopAtBlank) { return stopAtBlank && static_cast<unsigned char>(c) < 0x21; }
 
 void packNumber(uint8_t* dest, const QByteArray& number, bool stopAtBlank) {
-  std::memset(dest, 0, 8);
+  std::memset(dest, 0, kPackedNumberSize);
   const int n = static_cast<int>(number.size());
-  for (int i = 0; i < 8; ++i) {
+  for (int i = 0; i < kPackedNumberSize; ++i) {
     const int hi = 2 * i;
     if (hi >= n || endsNumber(number[hi], stopAtBlank)) {
-      dest[i] = kEndMark << 4;
+      dest[i] = kNumberEnd << 4;
       return;
     }
     dest[i] = static_cast<uint8_t>(numberNibble(number[hi]) << 4);
     const int lo = hi + 1;
     if (lo >= n || endsNumber(number[lo], stopAtBlank)) {
-      dest[i] = static_cast<uint8_t>(dest[i] + kEndMark);
+      dest[i] = static_cast<uint8_t>(dest[i] + kNumberEnd);
       return;
     }
     dest[i] = static_cast<uint8_t>(dest[i] + numberNibble(number[lo]));
@@ -54,27 +54,27 @@ char bcd2char0(uint8_t b) { return hexDigit(b & 0x0F); }
 void packtel_1(uint8_t* dest8, const QByteArray& number) { packNumber(dest8, number, false); }
 
 void packtel(uint8_t* dest32, const QByteArray& number, const QByteArray& field, const QByteArray& comment) {
-  std::memset(dest32, 0, 32);
-  packNumber(dest32, number, true);
+  std::memset(dest32, 0, kRecordSize);
+  packNumber(dest32 + recfield::kNumber, number, true);
   auto v = [&](int k) -> int { return k < field.size() ? char2bcd(field[k]) : 0; };
   auto pair = [&](int k) { return static_cast<uint8_t>((v(k) * 16 + v(k + 1)) & 0xFF); };
-  dest32[8] = pair(0);
-  dest32[9] = pair(2);
+  dest32[recfield::kObject] = pair(0);
+  dest32[recfield::kObject + 1] = pair(2);
   const int qualifier = field.size() > 4 && field[4] == 'E' ? 0x10 : 0x00;
-  dest32[10] = static_cast<uint8_t>((qualifier + v(5)) & 0xFF);
-  dest32[11] = pair(6);
-  dest32[12] = static_cast<uint8_t>(v(8) & 0xFF);
-  dest32[13] = pair(9);
-  dest32[14] = pair(11);
+  dest32[recfield::kEvent] = static_cast<uint8_t>((qualifier + v(5)) & 0xFF);
+  dest32[recfield::kEvent + 1] = pair(6);
+  dest32[recfield::kZone] = static_cast<uint8_t>(v(8) & 0xFF);
+  dest32[recfield::kZone + 1] = pair(9);
+  dest32[recfield::kPartition] = pair(11);
   const int len = static_cast<int>(comment.size()) < kCommentSize ? static_cast<int>(comment.size()) : kCommentSize;
-  std::memcpy(dest32 + 16, comment.constData(), static_cast<size_t>(len));
+  std::memcpy(dest32 + recfield::kComment, comment.constData(), static_cast<size_t>(len));
 }
 
 QByteArray raspactel(const uint8_t* packed8, Decoding how) {
   QByteArray out;
-  for (int i = 0; i < 16; ++i) {
+  for (int i = 0; i < 2 * kPackedNumberSize; ++i) {
     const uint8_t nib = (i % 2 == 0) ? packed8[i / 2] >> 4 : packed8[i / 2] & 0x0F;
-    if (nib == kEndMark) return out;
+    if (nib == kNumberEnd) return out;
     if (nib == 0xA) out.append('+');
     else if (nib == 0xC) out.append('*');
     else if (nib <= 9) out.append(static_cast<char>('0' + nib));
@@ -83,23 +83,27 @@ QByteArray raspactel(const uint8_t* packed8, Decoding how) {
 }
 
 QByteArray numobject(const uint8_t* rec) {
-  return chars({bcd2char1(rec[8]), bcd2char0(rec[8]), bcd2char1(rec[9]), bcd2char0(rec[9])});
+  const uint8_t* o = rec + recfield::kObject;
+  return chars({bcd2char1(o[0]), bcd2char0(o[0]), bcd2char1(o[1]), bcd2char0(o[1])});
 }
 
 QByteArray kodsob(const uint8_t* rec) {
-  const char q = (rec[10] >> 4) == 1 ? 'E' : 'R';
-  return chars({q, bcd2char0(rec[10]), bcd2char1(rec[11]), bcd2char0(rec[11])});
+  const uint8_t* e = rec + recfield::kEvent;
+  const char q = (e[0] >> 4) == 1 ? 'E' : 'R';
+  return chars({q, bcd2char0(e[0]), bcd2char1(e[1]), bcd2char0(e[1])});
 }
 
-QByteArray numzona(const uint8_t* rec) { return chars({bcd2char0(rec[12]), bcd2char1(rec[13]), bcd2char0(rec[13])}); }
-
-QByteArray numrazdel(const uint8_t* rec) { return chars({bcd2char1(rec[14]), bcd2char0(rec[14])}); }
-
-QByteArray commentText(const uint8_t* rec) {
-  int n = 0;
-  while (n < kCommentSize && rec[16 + n] != 0) ++n;
-  return QByteArray(reinterpret_cast<const char*>(rec + 16), n);
+QByteArray numzona(const uint8_t* rec) {
+  const uint8_t* z = rec + recfield::kZone;
+  return chars({bcd2char0(z[0]), bcd2char1(z[1]), bcd2char0(z[1])});
 }
+
+QByteArray numrazdel(const uint8_t* rec) {
+  const uint8_t p = rec[recfield::kPartition];
+  return chars({bcd2char1(p), bcd2char0(p)});
+}
+
+QByteArray commentText(const uint8_t* rec) { return zeroEndedBytes(rec + recfield::kComment, kCommentSize); }
 
 QByteArray fieldString(const uint8_t* rec) { return numobject(rec) + kodsob(rec) + numzona(rec) + numrazdel(rec); }
 

@@ -5,10 +5,11 @@
 #include <QByteArray>
 #include <cstdint>
 
+#include "core/image/image_layout.h"
+
 namespace orbisk {
 
 constexpr int kFieldStringLength = 13;  // object 4, qualifier 1, event 3, zone 3, partition 2
-constexpr int kCommentSize = 16;
 
 uint8_t char2bcd(char c);
 char bcd2char1(uint8_t b);  // high nibble as upper-case hex digit

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/image/config_view.h"
+#include "core/view/config_view.h"
 #include "core/image/settings_lists.h"
 #include "core/image/view_texts.h"
 #include "core/link/link_texts.h"

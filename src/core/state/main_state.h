@@ -20,13 +20,8 @@ inline const QString kDefaultModelText = QStringLiteral("Halvorn 2010");
 inline const QString kStartupFileName = QStringLiteral("OrbData1");
 inline const QString kDefaultPortName = QStringLiteral("COM1");
 
-using TransferBuffer = std::array<uint8_t, kImageSize>;
-
 struct MainState {
   ConfigImage image;
-  // Heap-held: together with the image these are ~400 KB, too much for a stack.
-  std::unique_ptr<TransferBuffer> transmit = std::make_unique<TransferBuffer>();
-  std::unique_ptr<TransferBuffer> receive = std::make_unique<TransferBuffer>();
 
   std::array<uint8_t, kSlotCount> expanderPresent{};
   std::array<uint8_t, kSlotCount> channelTypes{};
@@ -58,7 +53,6 @@ struct MainState {
   bool busy = false;
   bool refreshing = false;
   bool activated = false;
-  int resultCode = 0;
 
   MainState() { image.resetStartup(); }
 

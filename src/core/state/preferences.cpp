@@ -137,16 +137,13 @@ bool Preferences::setLastBackupOf(const QString& port, const QString& path) cons
   return s->status() == QSettings::NoError;
 }
 
-void rereg(MainState& st, const Preferences& prefs) {
-  st.resultCode = 0;
+bool rereg(MainState& st, const Preferences& prefs) {
   QString port = st.portName;
   QString folder = st.defaultDirectory;
-  if (!prefs.read(port, folder)) {
-    st.resultCode = 1;
-    return;
-  }
+  if (!prefs.read(port, folder)) return false;
   st.portName = port;
   st.defaultDirectory = folder;
+  return true;
 }
 
 void wrreg(MainState& st, const Preferences& prefs) {

@@ -53,8 +53,8 @@ class Preferences {
   QString iniPath_;
 };
 
-// Fills port name and default directory; result code 0, or 1 when nothing is stored.
-void rereg(MainState& st, const Preferences& prefs);
+// Fills port name and default directory; false (and nothing changed) when nothing is stored.
+bool rereg(MainState& st, const Preferences& prefs);
 // Takes the current directory as the default directory, then stores both values.
 void wrreg(MainState& st, const Preferences& prefs);
 

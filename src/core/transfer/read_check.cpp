@@ -8,11 +8,6 @@
 namespace orbisk {
 namespace {
 
-constexpr int kEndMark = 0xB;
-constexpr int kFirstUnusedNibble = 0xD;  // D, E and F are never written
-constexpr int kRecordReserved = 15;
-constexpr int kRecordZone = 12;
-constexpr int kCommentStart = 16;
 
 // The largest value each setting can hold; the tool itself never writes more.
 struct Range {
@@ -40,9 +35,9 @@ void checkSettings(const ConfigImage& img, QStringList& out) {
 // What the tool writes around a number: a reserved zero, a zone's unused high nibble, and a
 // comment padded with zeros.
 bool recordShapeValid(const uint8_t* rec) {
-  if (rec[kRecordReserved] != 0 || (rec[kRecordZone] & 0xF0) != 0) return false;
+  if (rec[recfield::kReserved] != 0 || (rec[recfield::kZone] & 0xF0) != 0) return false;
   const uint8_t* end = rec + kRecordSize;
-  const uint8_t* zero = std::find(rec + kCommentStart, end, 0);
+  const uint8_t* zero = std::find(rec + recfield::kComment, end, 0);
   return std::all_of(zero, end, [](uint8_t b) { return b == 0; });
 }
 
@@ -78,7 +73,7 @@ bool packedNumberValid(const uint8_t* packed8) {
   for (int i = 0; i < 2 * kPackedNumberSize; ++i) {
     const int nibble = i % 2 == 0 ? packed8[i / 2] >> 4 : packed8[i / 2] & 0x0F;
     if (ended && nibble != 0) return false;
-    if (nibble == kEndMark) ended = true;
+    if (nibble == kNumberEnd) ended = true;
     else if (nibble >= kFirstUnusedNibble) return false;
   }
   return true;

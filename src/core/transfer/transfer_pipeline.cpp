@@ -32,7 +32,7 @@ TransferPipeline::TransferPipeline(Receiver& receiver, std::function<bool()> sto
 TransferReport TransferPipeline::failed() const {
   TransferReport r;
   r.outcome = stopped() ? TransferOutcome::Stopped : TransferOutcome::ReceiverFailed;
-  r.resultCode = receiver_.state().resultCode;
+  r.link = receiver_.outcome();
   return r;
 }
 
@@ -113,7 +113,7 @@ void TransferPipeline::verify(const ConfigImage& sent, bool keepBackups, Transfe
   }
   if (!read) {
     r.outcome = TransferOutcome::Mismatch;
-    r.resultCode = receiver_.state().resultCode;
+    r.link = receiver_.outcome();
     r.problems << transfer::kVerifyReadFailed;
     return;
   }

@@ -23,7 +23,7 @@ enum class TransferOutcome {
 
 struct TransferReport {
   TransferOutcome outcome = TransferOutcome::ReceiverFailed;
-  int resultCode = 0;
+  LinkOutcome link = LinkOutcome::Ok;  // how the failed conversation ended
   bool partial = false;     // a write failed after the receiver answered: it may hold part of it
   QStringList problems;     // what looks damaged or differs, one piece a line
   bool backupTried = false;

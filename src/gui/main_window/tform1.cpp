@@ -35,10 +35,8 @@ TForm1::TForm1(Prompter* prompter, Preferences prefs, PortFactory ports, Clock* 
       files_(st_, *prompter_, [this] { obrfile(); }, [this] { updt1(); }) {
   setObjectName(QStringLiteral("TForm1"));
   // Stored preferences first; the working folder follows them when they exist.
-  rereg(st_, prefs_);
-  if (st_.resultCode == 0 && !st_.defaultDirectory.isEmpty()) QDir::setCurrent(st_.defaultDirectory);
+  if (rereg(st_, prefs_) && !st_.defaultDirectory.isEmpty()) QDir::setCurrent(st_.defaultDirectory);
   st_.image.resetStartup();
-  st_.resultCode = 0;
 
   buildCentre();
   buildMenus();
@@ -179,7 +177,7 @@ void TForm1::N14Click() {
   if (st_.currentExpander == kReceiverNode) return;
   ExpanderDialog->exec();
   obrfile();
-  st_.resultCode = 0;
+  receiver_->link().setOutcome(LinkOutcome::Ok);  // what the dialog did is no conversation's failure
   updt1();
 }
 
@@ -208,7 +206,8 @@ void TForm1::FormActivate() {
   if (!st_.activated) {
     st_.activated = true;
     rereg(st_, prefs_);
-    if (!firstActivationRead || !firstActivationRead()) st_.resultCode = 0;
+    // A failed first read is forgotten: later commands do not carry its outcome.
+    if (firstActivationRead && !firstActivationRead()) receiver_->link().setOutcome(LinkOutcome::Ok);
     obrfile();
   }
   updt1();

@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 
+#include "core/image/settings_flags.h"
 #include "gui/views/settings_panel.h"
 
 namespace orbisk {
@@ -12,10 +13,6 @@ void showItem(QComboBox* box, int index) {
   if (index < 0 || index >= box->count()) index = -1;
   box->setCurrentIndex(index);
   box->setEditText(index < 0 ? QString() : box->itemText(index));
-}
-
-void setBit(uint8_t& byte, uint8_t bit, bool on) {
-  byte = static_cast<uint8_t>(on ? byte | bit : byte & ~bit);
 }
 
 }  // namespace
@@ -43,17 +40,16 @@ void SettingsPanel::load() {
   repair::pcFormat(img);
   showItem(Cbformat, img[off::kPcFormat]);
 
-  const uint8_t options = img[off::kOptions];
-  Cbheart->setChecked(!(options & opt::kHeartbeatOff));
-  Cbspamdata->setChecked(options & opt::kSpamData);
-  Cbprinter->setChecked(options & opt::kSpeaker);
-  Cbruslang->setChecked(!(options & opt::kRussianOff));
-  Cbsms->setChecked(!(options & opt::kSmsOff));
-  Cbspamsms->setEnabled(Cbsms->isChecked());
-  Cbspamsms->setChecked(options & opt::kSpamSms);
-  const uint8_t display = img[off::kDisplay];
-  Cbled->setChecked(display & disp::kBacklightOff);
-  Cbcomment->setChecked(display & disp::kComments);
+  const SettingsFlags f = readFlags(img);
+  Cbheart->setChecked(f.heartbeat);
+  Cbspamdata->setChecked(f.antispamData);
+  Cbprinter->setChecked(f.speaker);
+  Cbruslang->setChecked(f.russian);
+  Cbsms->setChecked(f.sms);
+  Cbspamsms->setEnabled(f.sms);
+  Cbspamsms->setChecked(f.antispamSms);
+  Cbled->setChecked(f.backlightOff);
+  Cbcomment->setChecked(f.comments);
 
   repair::handshake(img);
   showItem(Cbhandshake, img[off::kHandshake] & 0x0F);
@@ -73,21 +69,18 @@ void SettingsPanel::nastr() {
   img[off::kHandshake] = static_cast<uint8_t>((itemIndex(Cbhandshake) & 0x0F) + 16 * itemIndex(Cbnumberring));
   img[off::kAckWait] = static_cast<uint8_t>(itemIndex(Cblisten) + 1);
 
-  uint8_t options = img[off::kOptions];
-  setBit(options, opt::kHeartbeatOff, !Cbheart->isChecked());
-  setBit(options, opt::kSpamData, Cbspamdata->isChecked());
-  setBit(options, opt::kSpeaker, Cbprinter->isChecked());
-  setBit(options, opt::kRussianOff, !Cbruslang->isChecked());
-  setBit(options, opt::kSmsOff, !Cbsms->isChecked());
-  Cbspamsms->setEnabled(Cbsms->isChecked());
+  SettingsFlags f;
+  f.heartbeat = Cbheart->isChecked();
+  f.antispamData = Cbspamdata->isChecked();
+  f.speaker = Cbprinter->isChecked();
+  f.russian = Cbruslang->isChecked();
+  f.sms = Cbsms->isChecked();
+  Cbspamsms->setEnabled(f.sms);
   // Kept even while SMS reception is off, so switching it back on restores the choice.
-  setBit(options, opt::kSpamSms, Cbspamsms->isChecked());
-  img[off::kOptions] = options;
-
-  uint8_t display = img[off::kDisplay];
-  setBit(display, disp::kBacklightOff, Cbled->isChecked());
-  setBit(display, disp::kComments, Cbcomment->isChecked());
-  img[off::kDisplay] = display;
+  f.antispamSms = Cbspamsms->isChecked();
+  f.backlightOff = Cbled->isChecked();
+  f.comments = Cbcomment->isChecked();
+  writeFlags(img, f);
 
   st_.modified = true;
   emit edited();

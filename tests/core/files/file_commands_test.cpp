@@ -131,7 +131,7 @@ TEST(FileCommands, OpenGoodShortAndForeignFiles) {
   EXPECT_EQ(f.st->filePath, good);
   EXPECT_EQ(f.st->shortFileName, QStringLiteral("good"));
   EXPECT_EQ(f.refreshes, 1);
-  EXPECT_EQ(f.st->resultCode, 0);
+  EXPECT_EQ(f.cmd.lastOpen(), ReadResult::Ok);
 
   QByteArray bytes = readAll(good);
   writeAll(f.dir.path("short.rcf"), bytes.left(1000));
@@ -143,7 +143,7 @@ TEST(FileCommands, OpenGoodShortAndForeignFiles) {
     f.p.openChoices = {f.dir.path(name)};
     f.cmd.open();
     EXPECT_EQ(f.p.messages.last(), QStringLiteral("Это файл не для программы Orbisk"));
-    EXPECT_EQ(f.st->resultCode, 2);
+    EXPECT_EQ(f.cmd.lastOpen(), ReadResult::NotConfig);
   }
   f.p.answers = {Answer::No};
   f.p.openChoices = {f.dir.path("none.rcf")};
@@ -216,7 +216,7 @@ TEST(FileCommands, OpenOnAFifoOrADeviceDoesNotBlock) {
     f.p.openChoices = {path};
     f.cmd.open();
     EXPECT_EQ(f.p.messages.last(), QStringLiteral("Не могу открыть файл")) << path.toStdString();
-    EXPECT_EQ(f.st->resultCode, 1);
+    EXPECT_EQ(f.cmd.lastOpen(), ReadResult::CannotOpen);
   }
   EXPECT_EQ(f.refreshes, 0);
 }

@@ -54,7 +54,7 @@ TEST_F(AbortTest, InEachPauseOfAWrite) {
     abortAtSleep(static_cast<size_t>(pause) * 51 + 7);
     EXPECT_FALSE(receiver->wrdump2());
     expectNothingSentAfterTheAbort();
-    EXPECT_EQ(state.resultCode, 1);
+    EXPECT_EQ(resultCode(receiver->outcome()), 1);
     EXPECT_EQ(ui.status(), QStringLiteral("Приемник не подключен "));
     EXPECT_TRUE(imageUntouched());
   }
@@ -111,7 +111,7 @@ TEST_F(AbortTest, ADeviceThatVanishesEndsTheReadAtOnce) {
   const uint32_t start = clock.now;
   EXPECT_FALSE(receiver->rddump2());
   // As a receiver that stopped answering: the stage's code and the read's failure text.
-  EXPECT_GE(state.resultCode, 2);
+  EXPECT_GE(resultCode(receiver->outcome()), 2);
   EXPECT_EQ(ui.status(), QStringLiteral("Чтение неудачнo "));
   EXPECT_LT(clock.now - start, 4000u);
   EXPECT_FALSE(line.open);
@@ -124,7 +124,7 @@ TEST_F(AbortTest, ADeviceThatVanishesEndsTheWriteAtOnce) {
   };
   const uint32_t start = clock.now;
   EXPECT_FALSE(receiver->wrdump2());
-  EXPECT_EQ(state.resultCode, 1);
+  EXPECT_EQ(resultCode(receiver->outcome()), 1);
   EXPECT_EQ(ui.status(), QStringLiteral("Приемник не подключен "));
   const size_t sent = line.writes.size();
   EXPECT_LT(clock.now - start, 6000u);  // far short of the twenty pauses of a whole write

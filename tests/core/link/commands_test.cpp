@@ -52,7 +52,7 @@ TEST_F(CommandsTest, CompareClocksFailureTexts) {
   detachEngine();
   line.arrive("OK\r\n", clock.now + 5);
   EXPECT_FALSE(receiver->rddump1());
-  EXPECT_EQ(state.resultCode, 2);
+  EXPECT_EQ(resultCode(receiver->outcome()), 2);
   EXPECT_EQ(ui.status(), QStringLiteral("Чтение неудачнo"));
 }
 
@@ -113,20 +113,20 @@ TEST_F(CommandsTest, MemoryTestFaultsAndSilence) {
   engine.faults().faultyMemory = true;
   EXPECT_EQ(receiver->memoryTestStep1(), MemoryTestResult::Done);
   EXPECT_EQ(receiver->memoryTestStep2(), MemoryTestResult::Faulty);
-  EXPECT_EQ(state.resultCode, 4);
+  EXPECT_EQ(resultCode(receiver->outcome()), 4);
   EXPECT_EQ(ui.status(), QStringLiteral("Тест памяти - ошибка"));
 
   engine.faults().silent = true;
   EXPECT_EQ(receiver->memoryTestStep1(), MemoryTestResult::NoAnswer);
   EXPECT_EQ(receiver->memoryTestStep2(), MemoryTestResult::NoAnswer);
-  EXPECT_EQ(state.resultCode, 1);
+  EXPECT_EQ(resultCode(receiver->outcome()), 1);
 }
 
 TEST_F(CommandsTest, MemoryTestWithoutAPort) {
   line.openResult = PortOpen::Busy;
   EXPECT_EQ(receiver->memoryTestStep1(), MemoryTestResult::NoAnswer);
   EXPECT_EQ(ui.status(), QStringLiteral("Тест памяти - ошибка"));
-  state.resultCode = 4;  // left by an earlier read whose slot header never came
+  receiver->link().setOutcome(LinkOutcome::HeaderMissing);  // left by an earlier read whose slot header never came
   EXPECT_EQ(receiver->memoryTestStep2(), MemoryTestResult::Faulty);
   state.busy = true;
   EXPECT_EQ(receiver->memoryTestStep1(), MemoryTestResult::NotStarted);

@@ -30,7 +30,7 @@ class PortLinkTest : public LinkFixture {
     const uint8_t r = 'R';
     return link().vvod(&r, 1, 10);
   }
-  QByteArray received(int n) const { return QByteArray(reinterpret_cast<const char*>(state.receive->data()), n); }
+  QByteArray received(int n) const { return QByteArray(reinterpret_cast<const char*>(receiver->link().received()), n); }
   // Replies come a moment after the send, so the purge before it does not take them.
   void reply(const QByteArray& bytes, uint32_t after = 5) { line.arrive(bytes, clock.now + after); }
 };
@@ -53,9 +53,9 @@ TEST_F(PortLinkTest, AcknowledgementIsALineBeginningWithOk) {
   };
   for (const Case& c : cases) {
     reply(c.reply);
-    state.resultCode = 77;
+    link().setOutcome(LinkOutcome::WrongSlot);
     EXPECT_EQ(exchange(), c.result) << c.reply.toHex().constData();
-    EXPECT_EQ(state.resultCode, c.code) << c.reply.toHex().constData();
+    EXPECT_EQ(resultCode(link().outcome()), c.code) << c.reply.toHex().constData();
   }
 }
 
@@ -69,14 +69,14 @@ TEST_F(PortLinkTest, RefusalEndsTheExchangeAtOnce) {
   reply(bytes("AB\0"), 100);
   const uint32_t start = clock.now;
   EXPECT_EQ(exchange(), 0);
-  EXPECT_EQ(state.resultCode, 2);
+  EXPECT_EQ(resultCode(link().outcome()), 2);
   EXPECT_LT(clock.now - start, 200u);
 }
 
 TEST_F(PortLinkTest, LateRepliesAreDiscardedBeforeEachSend) {
   line.arriveNow("OK\r\n");  // an answer to something earlier
   EXPECT_EQ(exchange(), 0);
-  EXPECT_EQ(state.resultCode, 1);
+  EXPECT_EQ(resultCode(link().outcome()), 1);
   EXPECT_EQ(line.purgedBytes, 4);
 
   line.arriveNow("late");
@@ -92,7 +92,7 @@ TEST_F(PortLinkTest, TimeOutOfTenAllowsExactlyOneSecond) {
   reply("OK\r\n", 1001);
   const uint32_t start = clock.now;
   EXPECT_EQ(exchange(), 0);
-  EXPECT_EQ(state.resultCode, 1);
+  EXPECT_EQ(resultCode(link().outcome()), 1);
   EXPECT_GT(clock.now - start, 1000u);
   EXPECT_LE(clock.now - start, 1010u);
 }
@@ -103,7 +103,7 @@ TEST_F(PortLinkTest, TimeOutSurvivesTheTickWrappingAround) {
   EXPECT_EQ(exchange(), 3);
   reply("OK\r\n", 1100);
   EXPECT_EQ(exchange(), 0);
-  EXPECT_EQ(state.resultCode, 1);
+  EXPECT_EQ(resultCode(link().outcome()), 1);
 }
 
 TEST_F(PortLinkTest, EndlessTalkCannotRunPastTheReceiveBuffer) {
@@ -116,20 +116,20 @@ TEST_F(PortLinkTest, EndlessTalkCannotRunPastTheReceiveBuffer) {
 
   reply(QByteArray(3 * kImageSize, 'y') + QByteArray(1, '\0'));
   EXPECT_EQ(exchange(), 0);
-  EXPECT_EQ(state.resultCode, 2);
+  EXPECT_EQ(resultCode(link().outcome()), 2);
 }
 
 TEST_F(PortLinkTest, BlockReadKeepsWhatCameAndDoesNotResetTheCode) {
-  state.resultCode = 9;
+  link().setOutcome(LinkOutcome::ChannelTypesMissing);
   line.arriveNow("abcdef");
   EXPECT_EQ(link().report(6, 10), 6);
-  EXPECT_EQ(state.resultCode, 9);
+  EXPECT_EQ(resultCode(link().outcome()), 9);
   EXPECT_EQ(received(6), QByteArray("abcdef"));
 
   line.arrive("xyz", clock.now + 1000);
   const uint32_t start = clock.now;
   EXPECT_EQ(link().report(6, 10), 0);
-  EXPECT_EQ(state.resultCode, 1);
+  EXPECT_EQ(resultCode(link().outcome()), 1);
   EXPECT_EQ(received(3), QByteArray("xyz"));
   EXPECT_GT(clock.now - start, 1000u);
 }
@@ -156,7 +156,7 @@ TEST_F(PortLinkTest, AbortEndsAWaitAsIfTheReceiverWereSilent) {
   };
   const uint32_t start = clock.now;
   EXPECT_EQ(exchange(), 0);
-  EXPECT_EQ(state.resultCode, 1);
+  EXPECT_EQ(resultCode(link().outcome()), 1);
   EXPECT_LT(clock.now - start, 100u);
   link().delay1(50);
   EXPECT_LT(clock.now - start, 100u);
@@ -167,7 +167,7 @@ TEST_F(PortLinkTest, AfterAnAbortNothingMoreIsSent) {
   const uint8_t a = 'A';
   EXPECT_FALSE(link().wrport(&a, 1));
   EXPECT_EQ(exchange(), 0);
-  EXPECT_EQ(state.resultCode, 1);
+  EXPECT_EQ(resultCode(link().outcome()), 1);
   EXPECT_TRUE(line.writes.empty());
 }
 
@@ -178,7 +178,7 @@ TEST_F(PortLinkTest, AVanishedDeviceEndsEveryWaitAtOnce) {
   };
   const uint32_t start = clock.now;
   EXPECT_EQ(exchange(), 0);
-  EXPECT_EQ(state.resultCode, 1);
+  EXPECT_EQ(resultCode(link().outcome()), 1);
   EXPECT_EQ(link().report(6, 10), 0);
   link().delay1(50);
   EXPECT_LT(clock.now - start, 100u);
@@ -200,10 +200,10 @@ class SetdcbTest : public LinkFixture {};
 
 TEST_F(SetdcbTest, BusyPortShowsTheBoxAndLeavesTheCode) {
   line.openResult = PortOpen::Busy;
-  state.resultCode = 6;
+  receiver->link().setOutcome(LinkOutcome::RecordMissing);
   EXPECT_FALSE(receiver->link().setdcb());
   EXPECT_EQ(prompter.messages, QStringList{QStringLiteral("Порт занят|error")});
-  EXPECT_EQ(state.resultCode, 6);
+  EXPECT_EQ(receiver->outcome(), LinkOutcome::RecordMissing);
   EXPECT_FALSE(receiver->link().isOpen());
 }
 

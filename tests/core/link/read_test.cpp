@@ -37,7 +37,7 @@ class ReadTest : public LinkFixture {
 
 TEST_F(ReadTest, WholeReadReplacesTheConfiguration) {
   EXPECT_TRUE(receiver->rddump2());
-  EXPECT_EQ(state.resultCode, 0);
+  EXPECT_EQ(resultCode(receiver->outcome()), 0);
   expectClosed();
 
   const ConfigImage& m = engine.memory();
@@ -73,7 +73,7 @@ TEST_F(ReadTest, GreetingAnsweredOnTheThirdTry) {
 TEST_F(ReadTest, SilentReceiverAfterFiveGreetings) {
   engine.faults().silent = true;
   EXPECT_FALSE(receiver->rddump2());
-  EXPECT_EQ(state.resultCode, 20);
+  EXPECT_EQ(resultCode(receiver->outcome()), 20);
   EXPECT_EQ(line.allWritten(), QByteArray("RRRRR"));
   EXPECT_EQ(ui.progress, (std::vector<int>{0, 0, 25, 50, 75, 100}));
   EXPECT_EQ(ui.status(), QStringLiteral("Чтение неудачнo "));
@@ -84,7 +84,7 @@ TEST_F(ReadTest, SilentReceiverAfterFiveGreetings) {
 TEST_F(ReadTest, PortThatCannotBeOpened) {
   line.openResult = PortOpen::Busy;
   EXPECT_FALSE(receiver->rddump2());
-  EXPECT_EQ(state.resultCode, 20);
+  EXPECT_EQ(resultCode(receiver->outcome()), 20);
   EXPECT_EQ(prompter.messages.size(), 1);
   EXPECT_EQ(ui.statuses, QStringList{QStringLiteral("Чтение неудачнo ")});
   EXPECT_TRUE(ui.progress.empty());
@@ -101,7 +101,7 @@ TEST_F(ReadTest, NothingHappensWhileBusy) {
 TEST_F(ReadTest, SlotHeaderOutOfOrder) {
   engine.faults().wrongHeaderSlot = 3;
   EXPECT_FALSE(receiver->rddump2());
-  EXPECT_EQ(state.resultCode, 5);
+  EXPECT_EQ(resultCode(receiver->outcome()), 5);
   EXPECT_EQ(ui.status(), QStringLiteral("Чтение неудачнo "));
   expectUntouched();
   expectClosed();
@@ -140,7 +140,7 @@ TEST_F(ReadTest, EveryMissingBlockHasItsCode) {
     engine.faults().cutAfter = c.cut;
     ui.statuses.clear();
     EXPECT_FALSE(receiver->rddump2()) << c.cut;
-    EXPECT_EQ(state.resultCode, c.code) << c.cut;
+    EXPECT_EQ(resultCode(receiver->outcome()), c.code) << c.cut;
     EXPECT_EQ(ui.status(), QStringLiteral("Чтение неудачнo ")) << c.cut;
     expectUntouched();
   }
@@ -181,7 +181,7 @@ TEST_F(ReadTest, AbortEndsTheReadAndLeavesTheConfiguration) {
     if (pumps == 200) receiver->requestAbort();
   };
   EXPECT_FALSE(receiver->rddump2());
-  EXPECT_EQ(state.resultCode, 6);
+  EXPECT_EQ(resultCode(receiver->outcome()), 6);
   expectUntouched();
   expectClosed();
   EXPECT_FALSE(receiver->link().abortRequested());

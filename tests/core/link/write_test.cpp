@@ -86,7 +86,7 @@ TEST_F(WriteTest, RefusedRecordEndsTheWrite) {
   engine.faults().refuse = true;
   engine.faults().refuseAfter = 3;
   EXPECT_FALSE(receiver->wrdump2());
-  EXPECT_EQ(state.resultCode, 2);
+  EXPECT_EQ(resultCode(receiver->outcome()), 2);
   EXPECT_EQ(ui.status(), QStringLiteral("Запись неудачна"));
   EXPECT_EQ(engine.writesTaken(), 0);
   int records = 0;
@@ -99,7 +99,7 @@ TEST_F(WriteTest, RefusedRecordEndsTheWrite) {
 TEST_F(WriteTest, SilentReceiverIsNotConnected) {
   engine.faults().silent = true;
   EXPECT_FALSE(receiver->wrdump2());
-  EXPECT_EQ(state.resultCode, 1);
+  EXPECT_EQ(resultCode(receiver->outcome()), 1);
   EXPECT_EQ(line.allWritten(), QByteArray("PPPPP"));
   EXPECT_EQ(ui.status(), QStringLiteral("Приемник не подключен "));
 }

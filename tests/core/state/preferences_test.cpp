@@ -17,8 +17,7 @@ using namespace orbisk::test;
 TEST(Preferences, MissingKeyKeepsTheDefaultsAndSaysSo) {
   TempCwd dir;
   auto st = std::make_unique<MainState>();
-  rereg(*st, Preferences(dir.path("none.ini")));
-  EXPECT_EQ(st->resultCode, 1);
+  EXPECT_FALSE(rereg(*st, Preferences(dir.path("none.ini"))));
   EXPECT_EQ(st->portName, QStringLiteral("COM1"));
   EXPECT_TRUE(st->defaultDirectory.isEmpty());
 }
@@ -30,8 +29,7 @@ TEST(Preferences, MissingOrForeignValuesReadAsEmpty) {
     s.setValue("fn", QStringList({"a", "b"}));  // not a text
   }
   auto st = std::make_unique<MainState>();
-  rereg(*st, Preferences(dir.path("p.ini")));
-  EXPECT_EQ(st->resultCode, 0);
+  EXPECT_TRUE(rereg(*st, Preferences(dir.path("p.ini"))));
   EXPECT_TRUE(st->portName.isEmpty());
   EXPECT_TRUE(st->defaultDirectory.isEmpty());
 }
@@ -47,8 +45,7 @@ TEST(Preferences, RoundTripStoresTheCurrentDirectoryWhole) {
   const Preferences prefs(dir.path("p.ini"));
   wrreg(*st, prefs);
   auto back = std::make_unique<MainState>();
-  rereg(*back, prefs);
-  EXPECT_EQ(back->resultCode, 0);
+  EXPECT_TRUE(rereg(*back, prefs));
   EXPECT_EQ(back->portName, QStringLiteral("/dev/ttyUSB0"));
   EXPECT_EQ(back->defaultDirectory, QDir::toNativeSeparators(deep));
 }

@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "core/link/receiver.h"
 #include "support/main_window_fixture.h"
 #include "gui/views/settings_panel.h"
 
@@ -37,7 +38,7 @@ TEST(LinkWiring, FirstActivationReadsAndAFailureIsForgotten) {
   f.engine.faults().silent = true;
   f.form->FormActivate();
   EXPECT_EQ(f.form->statusText(1), QStringLiteral("Чтение неудачнo "));
-  EXPECT_EQ(f.st().resultCode, 0);
+  EXPECT_EQ(f.form->receiver().outcome(), LinkOutcome::Ok);
   EXPECT_EQ(f.line.opens, 1);
   EXPECT_EQ(f.v().TreeView1->topLevelItemCount(), 1);  // the views were built anyway
 }

@@ -13,6 +13,7 @@
 
 #include "gui/main_window/guarded_application.h"
 #include "core/files/rcf_file.h"
+#include "core/link/receiver.h"
 #include "support/main_window_fixture.h"
 
 using namespace orbisk;
@@ -58,12 +59,12 @@ TEST(MainWindow, FirstActivationReadsOnceThenOnlyRetitles) {
   int reads = 0;
   f.form->firstActivationRead = [&] {
     ++reads;
-    f.st().resultCode = 20;
+    f.form->receiver().link().setOutcome(LinkOutcome::NoReceiver);
     return false;
   };
   f.form->FormActivate();
   EXPECT_EQ(reads, 1);
-  EXPECT_EQ(f.st().resultCode, 0);  // a failed start-up read is forgotten
+  EXPECT_EQ(f.form->receiver().outcome(), LinkOutcome::Ok);  // a failed start-up read is forgotten
   EXPECT_TRUE(f.st().activated);
   f.form->FormActivate();
   EXPECT_EQ(reads, 1);

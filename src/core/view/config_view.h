@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/image/config_image.h"
+#include "core/image/settings_flags.h"
 
 namespace orbisk {
 
@@ -19,15 +20,12 @@ struct ExpanderView {
   std::vector<PhoneRow> phones;
 };
 
-struct ConfigView {
+struct ConfigView : SettingsFlags {
   int receiverNumber = 0;
   int pcFormat = 0;
   int handshake = 0;  // low nibble of the handshake byte
   int rings = 0;      // high nibble: list position, 0 = "1" ring
   int ackWait = 0;    // 1..5 = list texts "1".."5"
-  // Each true when the feature is on (bits 0, 3 and 4 of the option flags are stored inverted).
-  bool heartbeat = false, antispamData = false, sms = false, antispamSms = false;
-  bool speaker = false, russian = false, backlightOff = false, comments = false;
   QString model;     // model digits, empty when no receiver was read into the file
   QString firmware;  // firmware version, likewise
   std::vector<ExpanderView> expanders;

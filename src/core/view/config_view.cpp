@@ -1,4 +1,4 @@
-#include "core/image/config_view.h"
+#include "core/view/config_view.h"
 
 #include <QStringList>
 #include <cstring>
@@ -15,12 +15,6 @@ QString listItem(const QStringList& items, int index) {
   return index >= 0 && index < items.size() ? items.at(index) : QString();
 }
 
-// ASCII text of up to n bytes, ending at the first zero byte.
-QString zeroEnded(const ConfigImage& img, int offset, int n) {
-  int len = 0;
-  while (len < n && img[offset + len] != 0) ++len;
-  return fromCp1251(reinterpret_cast<const char*>(img.data() + offset), len);
-}
 
 }  // namespace
 
@@ -45,18 +39,9 @@ void fillSettings(const ConfigImage& img, ConfigView& v) {
   v.handshake = img[off::kHandshake] & 0x0F;
   v.rings = img[off::kHandshake] >> 4;
   v.ackWait = img[off::kAckWait];
-  const uint8_t o = img[off::kOptions];
-  const uint8_t d = img[off::kDisplay];
-  v.heartbeat = !(o & opt::kHeartbeatOff);
-  v.antispamData = o & opt::kSpamData;
-  v.speaker = o & opt::kSpeaker;
-  v.russian = !(o & opt::kRussianOff);
-  v.sms = !(o & opt::kSmsOff);
-  v.antispamSms = o & opt::kSpamSms;
-  v.backlightOff = d & disp::kBacklightOff;
-  v.comments = d & disp::kComments;
-  v.model = zeroEnded(img, off::kModel, off::kModelSize);
-  v.firmware = zeroEnded(img, off::kFirmware, off::kFirmwareSize);
+  static_cast<SettingsFlags&>(v) = readFlags(img);
+  v.model = zeroEndedText(img.data() + off::kModel, off::kModelSize);
+  v.firmware = zeroEndedText(img.data() + off::kFirmware, off::kFirmwareSize);
 }
 
 }  // namespace
