@@ -42,9 +42,16 @@ bool Receiver::rddump1() {
   });
 }
 
+void Receiver::auditCommand(AuditAction action, bool ok) const {
+  AuditEvent e{action, ok, ok ? QStringLiteral("ok") : QStringLiteral("failed"), {}, {}};
+  if (!ok && state_.resultCode != 0) e.detail = QStringLiteral("result code %1").arg(state_.resultCode);
+  audit(e);
+}
+
 bool Receiver::wrdump1() {
+  if (state_.busy) return false;  // nothing was tried: nothing to record
   const Conversation c{'P', text::kWriteOpening, text::kClockSetDone, false, commandFailureText};
-  return converse(c, [this] {
+  const bool ok = converse(c, [this] {
     uint8_t* stamp = state_.image.data() + off::kClock;
     const ClockBytes now = packClock(link_.clock().pcNow());
     std::copy(now.begin(), now.end(), stamp);
@@ -56,16 +63,21 @@ bool Receiver::wrdump1() {
     showSameTime();
     return true;
   });
+  auditCommand(AuditAction::Clock, ok);
+  return ok;
 }
 
 bool Receiver::clearEventBuffer() {
+  if (state_.busy) return false;
   const Conversation c{'P', QString(""), text::kEventsCleared, false, commandFailureText};
-  return converse(c, [this] {
+  const bool ok = converse(c, [this] {
     uint8_t* tx = state_.transmit->data();
     link_.delay1(kPause);
     tx[0] = 'D';
     return link_.vvod(tx, 1, 10) == 3;
   });
+  auditCommand(AuditAction::ClearEvents, ok);
+  return ok;
 }
 
 QString firmwareVersionText(const ConfigImage& img) {
