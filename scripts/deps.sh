@@ -12,6 +12,8 @@ packages+=(poppler-utils librsvg2-bin)
 packages+=(ser2net)
 # LibreOffice Calc: a test takes a telephone export through a real spreadsheet and back.
 packages+=(libreoffice-calc-nogui)
+# Qt SQL's SQLite driver: the register of receivers and the audit trail.
+packages+=(libqt6sql6-sqlite)
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done

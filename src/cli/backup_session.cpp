@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <memory>
 
@@ -78,8 +79,8 @@ struct PortSession {
 };
 
 // DIR/NAME_YYYY-MM-DD_HH-MM-SS.rcf, or with -2, -3... when that name is already there.
-QString saveResult(const QString& dir, const QString& port, ConfigImage& img) {
-  const QString base = QDir(dir).filePath(portFileName(port) + u'_' +
+QString saveResult(const QString& dir, const QString& fileBase, ConfigImage& img) {
+  const QString base = QDir(dir).filePath(fileBase + u'_' +
                                           QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss")));
   for (int n = 1; n <= kMaxSameName; ++n) {
     const QString path = base + (n > 1 ? QStringLiteral("-%1").arg(n) : QString()) + QStringLiteral(".rcf");
@@ -113,21 +114,30 @@ QString portFileName(const QString& port) {
   return name.isEmpty() ? QStringLiteral("port") : name;
 }
 
-PortBackup backupPort(const QString& port, const QString& dir, bool twice, CliEnv& env, ProgressBoard& board,
-                      int row) {
+PortBackup backupPort(const Target& target, const BackupPlan& plan, CliEnv& env, ProgressBoard& board, int row) {
   PortBackup r;
-  r.port = port;
+  r.receiver = target.name;
+  r.port = target.port;
   r.started = true;
   QElapsedTimer timer;
   timer.start();
   auto s = std::make_unique<PortSession>(env, r, board, row);
+  // The trail names the file saved in the folder rather than the automatic backup.
+  const AuditHook trail = trailHook(target, plan.comment, true, [&r](const QString& w) { r.messages << w; });
+  if (trail)
+    s->receiver.setAuditHook([trail, &r](AuditEvent e) {
+      if (!r.file.isEmpty()) e.file = QFileInfo(r.file).absoluteFilePath();  // found again from anywhere
+      trail(e);
+    });
   TransferPipeline pipeline(s->receiver, [&s] { return s->interrupted(); });
   const auto save = [&](const ConfigImage& img) {
     auto copy = std::make_unique<ConfigImage>(img);
-    r.file = saveResult(dir, port, *copy);
-    return r.file.isEmpty() ? QDir(dir).filePath(portFileName(port)) + QStringLiteral(": ") + text::kSaveFailed : QString();
+    r.file = saveResult(plan.dir, target.fileBase, *copy);
+    return r.file.isEmpty() ? QDir(plan.dir).filePath(target.fileBase) + QStringLiteral(": ") + text::kSaveFailed : QString();
   };
-  const TransferReport t = pipeline.read(s->state.image, s->state.channelTypes, {twice, save, true});
+  const TransferReport t = pipeline.read(s->state.image, s->state.channelTypes, {plan.twice, save, true});
+  if (t.outcome == TransferOutcome::Done)
+    if (const QString w = numberWarning(target, s->state.image[off::kReceiverNumber]); !w.isEmpty()) r.messages << w;
   r.interrupted = s->interrupted();
   r.status = s->ui.status;
   r.link = s->receiver.outcome();

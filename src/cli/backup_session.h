@@ -8,10 +8,12 @@
 #include "cli/cli_env.h"
 #include "cli/progress_board.h"
 #include "core/link/link_outcome.h"
+#include "cli/register_access.h"
 
 namespace orbisk::cli {
 
 struct PortBackup {
+  QString receiver;  // the register's name, empty for a bare port
   QString port;
   bool started = false;
   bool ok = false;
@@ -29,9 +31,15 @@ struct PortBackup {
 // tcp://host:7001: a file name part.
 QString portFileName(const QString& port);
 
-// Reads port and saves it in dir; env's output is not used (the board and the result tell).
-PortBackup backupPort(const QString& port, const QString& dir, bool twice, CliEnv& env, ProgressBoard& board,
-                      int row);
+struct BackupPlan {
+  QString dir;      // where the configurations read are saved
+  QString comment;  // kept with each entry of the audit trail
+  bool twice = false;
+};
+
+// Reads the target's port and saves it in the plan's folder under the target's file name; env's
+// output is not used (the board and the result tell).
+PortBackup backupPort(const Target& target, const BackupPlan& plan, CliEnv& env, ProgressBoard& board, int row);
 // The summary's result for a read that looks damaged.
 QString suspectText();
 

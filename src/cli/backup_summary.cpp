@@ -3,7 +3,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <algorithm>
+
+#include "cli/text_table.h"
 
 #include "cli/transfer_report.h"
 
@@ -26,29 +27,16 @@ QString summaryTable(const std::vector<PortBackup>& results) {
   std::vector<QStringList> rows{{QStringLiteral("PORT"), QStringLiteral("RESULT"), QStringLiteral("FILE"),
                                  QStringLiteral("BYTES"), QStringLiteral("SECONDS")}};
   for (const PortBackup& r : results)
-    rows.push_back({r.port, resultText(r), r.file.isEmpty() ? QStringLiteral("-") : r.file, QString::number(r.bytes),
+    rows.push_back({r.receiver.isEmpty() ? r.port : r.receiver + QStringLiteral(" (") + r.port + u')', resultText(r), r.file.isEmpty() ? QStringLiteral("-") : r.file, QString::number(r.bytes),
                     secondsText(r.seconds)});
-  std::vector<qsizetype> width(rows.front().size(), 0);
-  for (const QStringList& row : rows)
-    for (qsizetype c = 0; c < row.size(); ++c) width[static_cast<size_t>(c)] = std::max(width[static_cast<size_t>(c)], row[c].size());
-  QString out;
-  for (const QStringList& row : rows) {
-    QString line;
-    for (qsizetype c = 0; c < row.size(); ++c) {
-      const qsizetype w = width[static_cast<size_t>(c)];
-      // Numbers to the right, texts to the left.
-      line += c >= 3 ? row[c].rightJustified(w) : row[c].leftJustified(w);
-      if (c + 1 < row.size()) line += QStringLiteral("  ");
-    }
-    out += line.trimmed() + u'\n';
-  }
-  return out;
+  return textTable(rows, 3);  // numbers to the right, texts to the left
 }
 
 QString summaryJson(const std::vector<PortBackup>& results) {
   QJsonArray list;
   for (const PortBackup& r : results) {
     QJsonObject o;
+    o[QStringLiteral("receiver")] = r.receiver.isEmpty() ? QJsonValue() : QJsonValue(r.receiver);
     o[QStringLiteral("port")] = r.port;
     o[QStringLiteral("ok")] = r.ok;
     o[QStringLiteral("interrupted")] = r.interrupted;

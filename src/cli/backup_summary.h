@@ -10,7 +10,7 @@ namespace orbisk::cli {
 
 // PORT  RESULT  FILE  BYTES  SECONDS, one row per port in the order given.
 QString summaryTable(const std::vector<PortBackup>& results);
-// [{"port", "ok", "status", "resultCode", "file", "bytes", "seconds", "messages"}, ...]
+// [{"receiver", "port", "ok", "status", "resultCode", "file", "bytes", "seconds", "messages"}, ...]
 QString summaryJson(const std::vector<PortBackup>& results);
 
 }  // namespace orbisk::cli

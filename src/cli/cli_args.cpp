@@ -11,7 +11,7 @@ struct KnownOption {
   bool takesValue;
 };
 
-constexpr std::array<KnownOption, 15> kOptions{{
+constexpr std::array<KnownOption, 23> kOptions{{
     {"--port", true},
     {"--trace", true},
     {"--out", true},
@@ -27,6 +27,14 @@ constexpr std::array<KnownOption, 15> kOptions{{
     {"--jobs", true},
     {"--verify", false},
     {"--no-verify", false},
+    {"--receiver", true},
+    {"--all", false},
+    {"--site", true},
+    {"--number", true},
+    {"--comment", true},
+    {"--config", true},
+    {"--since", true},
+    {"--name", true},
 }};
 
 struct KnownCommand {
@@ -38,18 +46,20 @@ struct KnownCommand {
   bool needsFile;
 };
 
-const std::array<KnownCommand, 10>& commands() {
-  static const std::array<KnownCommand, 10> known{{
-      {"read", Command::Read, {"--port", "--out", "--trace", "--no-backup", "--verify"}, true, true, false},
-      {"write", Command::Write, {"--port", "--yes", "--trace", "--no-backup", "--no-verify"}, true, false, true},
+const std::array<KnownCommand, 12>& commands() {
+  static const std::array<KnownCommand, 12> known{{
+      {"read", Command::Read, {"--port", "--receiver", "--comment", "--out", "--trace", "--no-backup", "--verify"}, true, true, false},
+      {"write", Command::Write, {"--port", "--receiver", "--comment", "--yes", "--trace", "--no-backup", "--no-verify"}, true, false, true},
       {"show", Command::Show, {"--json"}, false, false, true},
-      {"clock", Command::Clock, {"--port", "--sync", "--trace"}, true, false, false},
-      {"clear-events", Command::ClearEvents, {"--port", "--trace"}, true, false, false},
+      {"clock", Command::Clock, {"--port", "--receiver", "--comment", "--sync", "--trace"}, true, false, false},
+      {"clear-events", Command::ClearEvents, {"--port", "--receiver", "--comment", "--trace"}, true, false, false},
       {"export", Command::Export, {"--slot", "--excel", "--out"}, false, false, true},
       {"import", Command::Import, {"--csv", "--replace", "--out"}, false, false, true},
       {"diff", Command::Diff, {"--json"}, false, false, true},
       {"report", Command::Report, {"--out"}, false, true, true},
-      {"backup", Command::Backup, {"--port", "--dir", "--jobs", "--json", "--verify"}, true, false, false},
+      {"backup", Command::Backup, {"--port", "--receiver", "--all", "--comment", "--dir", "--jobs", "--json", "--verify"}, true, false, false},
+      {"receivers", Command::Receivers, {"--port", "--site", "--number", "--comment", "--config", "--name", "--json"}, false, false, false},
+      {"log", Command::Log, {"--receiver", "--since", "--json", "--out"}, false, false, false},
   }};
   return known;
 }
@@ -91,6 +101,33 @@ void store(CliArgs& a, const QString& option, const QString& value) {
   else if (option == QLatin1String("--jobs")) a.jobs = value;
   else if (option == QLatin1String("--verify")) a.verify = true;
   else if (option == QLatin1String("--no-verify")) a.noVerify = true;
+  else if (option == QLatin1String("--receiver")) a.receivers << value;
+  else if (option == QLatin1String("--all")) a.all = true;
+  else if (option == QLatin1String("--site")) a.site = value;
+  else if (option == QLatin1String("--number")) a.number = value;
+  else if (option == QLatin1String("--comment")) a.comment = value;
+  else if (option == QLatin1String("--config")) a.config = value;
+  else if (option == QLatin1String("--since")) a.since = value;
+  else if (option == QLatin1String("--name")) a.name = value;
+}
+
+// Whether these options may come more than once (backup reads several receivers).
+bool repeatable(const QString& name) { return name == QLatin1String("--port") || name == QLatin1String("--receiver"); }
+
+// --receiver NAME stands for the port the register gives that receiver.
+QString checkPortChoice(const CliArgs& a, const QStringList& seen, const KnownCommand& cmd) {
+  const bool port = seen.contains(QLatin1String("--port")), receiver = seen.contains(QLatin1String("--receiver"));
+  if (a.command == Command::Backup) {
+    if (a.all && (port || receiver)) return QStringLiteral("'backup --all' takes no --port or --receiver");
+    if (!a.all && !port && !receiver) return QStringLiteral("'backup' needs --port PORT, --receiver NAME or --all");
+    return {};
+  }
+  if (a.ports.size() > 1) return QStringLiteral("option --port given more than once");
+  if (a.receivers.size() > 1) return QStringLiteral("option --receiver given more than once");
+  if (!cmd.needsPort) return {};
+  if (port && receiver) return QStringLiteral("give either --port or --receiver, not both");
+  if (!port && !receiver) return QStringLiteral("'%1' needs --port PORT or --receiver NAME").arg(QLatin1String(cmd.name));
+  return {};
 }
 
 }  // namespace
@@ -120,8 +157,9 @@ CliArgs parseArgs(const QStringList& args) {
     const QString name = eq < 0 ? arg : arg.left(eq);
     const KnownOption* option = findOption(name);
     if (!option) return failed(QStringLiteral("unknown option '%1'").arg(name));
-    // --port may come again (backup reads several); whether that fits is known with the command.
-    if (seen.contains(name) && name != QLatin1String("--port"))
+    // --port and --receiver may come again (backup reads several); whether that fits is known
+    // with the command.
+    if (seen.contains(name) && !repeatable(name))
       return failed(QStringLiteral("option %1 given more than once").arg(name));
     if (!seen.contains(name)) seen << name;
     QString value;
@@ -143,10 +181,8 @@ CliArgs parseArgs(const QStringList& args) {
   for (const QString& option : seen)
     if (!cmd->allowed.contains(option))
       return failed(QStringLiteral("option %1 does not apply to '%2'").arg(option, name));
-  if (a.ports.size() > 1 && a.command != Command::Backup)
-    return failed(QStringLiteral("option --port given more than once"));
-  if (cmd->needsPort && !seen.contains(QLatin1String("--port")))
-    return failed(QStringLiteral("'%1' needs --port PORT").arg(name));
+  if (const QString problem = checkPortChoice(a, seen, *cmd); !problem.isEmpty()) return failed(problem);
+  a.given = seen;
   if (cmd->needsOut && !seen.contains(QLatin1String("--out")))
     return failed(QStringLiteral("'%1' needs --out FILE").arg(name));
   if (cmd->needsFile) {
@@ -157,6 +193,10 @@ CliArgs parseArgs(const QStringList& args) {
     if (positionals.isEmpty()) return failed(QStringLiteral("'diff' needs two configuration files"));
     a.file2 = positionals.takeFirst();
   }
+  if (a.command == Command::Receivers) {
+    a.words = positionals;  // the action and the NAME, checked by the command
+    positionals.clear();
+  }
   if (!positionals.isEmpty()) return failed(QStringLiteral("unexpected argument '%1'").arg(positionals.first()));
   return a;
 }
@@ -164,23 +204,35 @@ CliArgs parseArgs(const QStringList& args) {
 QString helpText() {
   return QStringLiteral(
       "Usage:\n"
-      "  orbisk-cli read  --port PORT --out FILE [--verify] [--no-backup] [--trace FILE]\n"
-      "                                                 read the whole configuration, check it, save it as FILE\n"
-      "  orbisk-cli write --port PORT FILE [--yes] [--no-verify] [--no-backup] [--trace FILE]\n"
-      "                                                 write FILE to the receiver, then read it back and compare\n"
+      "  orbisk-cli read  --port PORT|--receiver NAME --out FILE [--verify] [--no-backup] [--trace FILE]\n"
+      "                   [--comment TEXT]              read the whole configuration, check it, save it as FILE\n"
+      "  orbisk-cli write --port PORT|--receiver NAME FILE [--yes] [--no-verify] [--no-backup] [--trace FILE]\n"
+      "                   [--comment TEXT]              write FILE to the receiver, then read it back and compare\n"
       "  orbisk-cli show  FILE [--json]                 print a configuration file\n"
       "  orbisk-cli diff  A B [--json]                  what differs between two configuration files\n"
-      "  orbisk-cli clock --port PORT [--sync] [--trace FILE]\n"
+      "  orbisk-cli clock --port PORT|--receiver NAME [--sync] [--trace FILE] [--comment TEXT]\n"
       "                                                 compare clocks, or set the receiver's clock\n"
-      "  orbisk-cli clear-events --port PORT [--trace FILE]\n"
+      "  orbisk-cli clear-events --port PORT|--receiver NAME [--trace FILE] [--comment TEXT]\n"
       "                                                 clear the receiver's event buffer\n"
       "  orbisk-cli export FILE [--slot S] [--excel] [--out CSV]\n"
       "                                                 telephones of FILE as CSV (standard output without --out)\n"
       "  orbisk-cli import FILE --csv CSV [--replace] [--out NEWFILE]\n"
       "                                                 telephones from CSV into FILE, or into a copy NEWFILE\n"
       "  orbisk-cli report FILE --out REPORT            printable report of FILE: REPORT.pdf or .html\n"
-      "  orbisk-cli backup --port PORT [--port PORT ...] --dir DIR [--jobs N] [--verify] [--json]\n"
+      "  orbisk-cli backup --port PORT|--receiver NAME [--port PORT|--receiver NAME ...] --dir DIR\n"
+      "                    [--jobs N] [--verify] [--json] [--comment TEXT]\n"
       "                                                 read several receivers at once into DIR\n"
+      "  orbisk-cli backup --all --dir DIR [--jobs N] [--verify] [--json] [--comment TEXT]\n"
+      "                                                 read every receiver of the register into DIR\n"
+      "  orbisk-cli receivers add NAME --port PORT [--site TEXT] [--number N] [--comment TEXT] [--config FILE]\n"
+      "                                                 put a receiver into the register\n"
+      "  orbisk-cli receivers edit NAME [--name NEWNAME] [--port PORT] [--site TEXT] [--number N|--number -]\n"
+      "                   [--comment TEXT] [--config FILE]  change what the register holds of a receiver\n"
+      "  orbisk-cli receivers remove NAME               take a receiver out of the register (its log stays)\n"
+      "  orbisk-cli receivers list [--json]             the receivers of the register\n"
+      "  orbisk-cli log [--receiver NAME] [--since DATE] [--json] [--out CSV]\n"
+      "                                                 the audit trail: every read, write, verification,\n"
+      "                                                 clock setting, event clearing and memory test\n"
       "  orbisk-cli --help | --version\n"
       "\n"
       "Options:\n"
@@ -189,11 +241,12 @@ QString helpText() {
       "               (telnet; the server's line is set to 1200 8N1)\n"
       "  --out FILE   where read saves the configuration; FILE is replaced only after a whole read;\n"
       "               for export the CSV file, for import the new configuration file; for report\n"
-      "               a PDF for .pdf, HTML for .html or .htm, replaced only when whole. Files are\n"
+      "               a PDF for .pdf, HTML for .html or .htm, replaced only when whole; for log the\n"
+      "               trail as CSV (UTF-8, comma). Files are\n"
       "               written through a temporary file, fsync and a rename; a symlink is written\n"
       "               through; a name taken by a folder, a device or a pipe is refused\n"
       "  --yes        write a configuration without expanders without asking\n"
-      "  --json       print the configuration (or the differences) as one JSON object\n"
+      "  --json       print the configuration (or the differences, the receivers, the log) as JSON\n"
       "  --no-backup  keep no backup of what was read or written (see the backup folder below)\n"
       "  --verify     read, backup: read the receiver twice and save only when both reads agree\n"
       "  --no-verify  write: do not read the receiver back to compare it with what was sent\n"
@@ -214,6 +267,18 @@ QString helpText() {
       "               /dev/pts/5: pts_5, COM3: COM3, tcp://host:7001: tcp_host_7001); --json prints\n"
       "               the summary as JSON\n"
       "  --jobs N     backup: read at most N ports at the same time (default: all of them)\n"
+      "  --receiver NAME  the receiver of that name in the register, on the port the register gives it;\n"
+      "               its backups are named after it (NAME_YYYY-MM-DD_HH-MM-SS.rcf); for log: its\n"
+      "               entries only\n"
+      "  --all        backup: every receiver in the register, files named after the receivers\n"
+      "  --comment TEXT  receivers: the receiver's comment; read, write, clock, clear-events, backup:\n"
+      "               a comment kept with the entry of the audit trail\n"
+      "  --site TEXT  receivers: where the receiver is (an address or a description)\n"
+      "  --number N   receivers: the receiver number it is expected to have (0-15; '-' for none); a\n"
+      "               read that finds another number says so\n"
+      "  --config FILE  receivers: the file that is the receiver's current configuration\n"
+      "  --name NEWNAME  receivers edit: a new name\n"
+      "  --since DATE  log: entries from DATE on (YYYY-MM-DD, or YYYY-MM-DDTHH:MM:SS), local time\n"
       "  --           ends the options (for a FILE that begins with '-')\n"
       "\n"
       "Every read is checked before it is saved: telephone counts of at most 200, numbers\n"
@@ -227,6 +292,12 @@ QString helpText() {
       "$ORBISK_BACKUP_DIR, else in orbsk/backups under the user's data folder; a backup\n"
       "that cannot be kept is told on standard error and does not fail the transfer.\n"
       "A configuration file replaced by a save is kept there first (_replaced.rcf).\n"
+      "\n"
+      "The register of receivers and the audit trail are kept in $ORBISK_DATA_DIR/orbisk.sqlite,\n"
+      "else in orbsk/orbisk.sqlite under the user's data folder. Every read, write, verification,\n"
+      "clock setting and event clearing is logged there with the time, the user, the receiver (or\n"
+      "the port) and the result; a log that cannot be written is told on standard error and does\n"
+      "not fail the command.\n"
       "\n"
       "Exit status (diff: 0 the same, 1 different, 2 trouble):\n"
       "  0    success\n"

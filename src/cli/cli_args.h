@@ -6,7 +6,7 @@
 
 namespace orbisk::cli {
 
-enum class Command { Help, Version, Read, Write, Show, Clock, ClearEvents, Export, Import, Diff, Report, Backup };
+enum class Command { Help, Version, Read, Write, Show, Clock, ClearEvents, Export, Import, Diff, Report, Backup, Receivers, Log };
 
 struct CliArgs {
   Command command = Command::Help;
@@ -28,6 +28,11 @@ struct CliArgs {
   bool noBackup = false;
   bool verify = false;    // read, backup: read twice and compare
   bool noVerify = false;  // write: no read-back
+  QStringList receivers;  // every --receiver, in order (backup takes several)
+  bool all = false;       // backup --all: every receiver in the register
+  QString site, number, comment, config, since, name;  // receivers add/edit; comment also for the trail
+  QStringList words;      // receivers: the action and the NAME
+  QStringList given;      // every option given, as written
   QString error;  // non-empty when the command line is not usable
 };
 

@@ -1,6 +1,7 @@
 #include "cli/cli_args.h"
 #include "cli/cli_env.h"
 #include "cli/commands.h"
+#include "cli/register_access.h"
 
 namespace orbisk::cli {
 
@@ -9,7 +10,7 @@ int run(const QStringList& argv, CliEnv& env) {
     env.err(helpText());
     return status::kUsage;
   }
-  const CliArgs args = parseArgs(argv);
+  CliArgs args = parseArgs(argv);
   if (!args.error.isEmpty()) {
     env.err(QStringLiteral("orbisk-cli: ") + args.error + QStringLiteral("\nTry 'orbisk-cli --help'.\n"));
     return status::kUsage;
@@ -27,6 +28,8 @@ int run(const QStringList& argv, CliEnv& env) {
     case Command::Diff: return runDiff(args, env);
     case Command::Report: return runReport(args, env);
     case Command::Backup: return runBackup(args, env);
+    case Command::Receivers: return runReceivers(args, env);
+    case Command::Log: return runLog(args, env);
   }
   return status::kUsage;
 }

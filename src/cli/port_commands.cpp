@@ -5,6 +5,7 @@
 #include "core/state/main_state.h"
 #include "cli/cli_prompter.h"
 #include "cli/commands.h"
+#include "cli/register_access.h"
 #include "core/files/safe_save.h"
 #include "cli/terminal_ui.h"
 #include "core/files/file_texts.h"
@@ -26,8 +27,9 @@ bool interrupted(const CliEnv& env) { return env.interrupted && env.interrupted(
 
 // One conversation's worth of the desktop's state, with the command line in place of its windows.
 struct Session {
-  Session(CliEnv& env, const CliArgs& args, bool assumeYes)
+  Session(CliEnv& env, const CliArgs& args, const Target& target, bool assumeYes)
       : env_(env),
+        target(target),
         prompter(env, assumeYes),
         ui(env),
         // Ctrl+C only sets a flag; the link's byte waits look at it here and end the conversation.
@@ -36,12 +38,15 @@ struct Session {
         }) {
     state.portName = args.port;
     receiver.link().setTraceFile(args.trace);
+    receiver.setAuditHook(trailHook(target, args.comment, false,
+                                    [&env](const QString& w) { env.err(QStringLiteral("orbisk-cli: ") + w + u'\n'); }));
     if (env.abortTarget) env.abortTarget(&receiver);
   }
   ~Session() {
     if (env_.abortTarget) env_.abortTarget(nullptr);
   }
   CliEnv& env_;
+  Target target;
   MainState state;
   CliPrompter prompter;
   TerminalUi ui;
@@ -89,6 +94,14 @@ QString clockOffsetText(const Session& s, CliEnv& env) {
   return QStringLiteral("Разница (приемник - компьютер): %1%2 с\n").arg(seconds > 0 ? "+" : "").arg(seconds);
 }
 
+// The session for args' port or receiver; null when the receiver is not to be had (told).
+std::unique_ptr<Session> openSession(const CliArgs& given, CliEnv& env, bool assumeYes) {
+  CliArgs args = given;
+  Target target;
+  if (!resolveReceiver(args, env, target)) return nullptr;
+  return std::make_unique<Session>(env, args, target, assumeYes);
+}
+
 }  // namespace
 
 int runRead(const CliArgs& args, CliEnv& env) {
@@ -101,17 +114,21 @@ int runRead(const CliArgs& args, CliEnv& env) {
     env.err(QStringLiteral("orbisk-cli: ") + room + u'\n');
     return status::kUsage;
   }
+  auto s = openSession(args, env, false);
+  if (!s) return status::kUsage;
   if (!args.noBackup) warnIfNoRoomForBackup(env);
-  auto s = std::make_unique<Session>(env, args, false);
   TransferPipeline pipeline(s->receiver, [&env] { return interrupted(env); });
   const TransferReport r =
       pipeline.read(s->state.image, s->state.channelTypes, {args.verify, saveReplacingAt(args.out), !args.noBackup});
   if (r.outcome == TransferOutcome::ReceiverFailed || r.outcome == TransferOutcome::Stopped) return finish(*s, env, false);
+  if (const QString w = numberWarning(s->target, s->state.image[off::kReceiverNumber]); !w.isEmpty() && r.outcome != TransferOutcome::Damaged)
+    env.err(QStringLiteral("orbisk-cli: ") + w + u'\n');
   return tellTransfer(r, env);
 }
 
 int runWrite(const CliArgs& args, CliEnv& env) {
-  auto s = std::make_unique<Session>(env, args, args.yes);
+  auto s = openSession(args, env, args.yes);
+  if (!s) return status::kUsage;
   ConfigImage& img = s->state.image;
   if (!loadConfig(args.file, img, env)) return status::kUsage;
   const QStringList repairs = repairNotes(img);
@@ -140,7 +157,8 @@ int runWrite(const CliArgs& args, CliEnv& env) {
 }
 
 int runClock(const CliArgs& args, CliEnv& env) {
-  auto s = std::make_unique<Session>(env, args, false);
+  auto s = openSession(args, env, false);
+  if (!s) return status::kUsage;
   const bool ok = args.sync ? s->receiver.wrdump1() : s->receiver.rddump1();
   if (ok && !interrupted(env)) {
     QString shown = s->ui.receiverTime + u'\n' + s->ui.computerTime + u'\n';
@@ -151,7 +169,8 @@ int runClock(const CliArgs& args, CliEnv& env) {
 }
 
 int runClearEvents(const CliArgs& args, CliEnv& env) {
-  auto s = std::make_unique<Session>(env, args, false);
+  auto s = openSession(args, env, false);
+  if (!s) return status::kUsage;
   return finish(*s, env, s->receiver.clearEventBuffer());
 }
 

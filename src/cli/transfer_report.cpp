@@ -39,6 +39,4 @@ int tellTransfer(const TransferReport& r, CliEnv& env, const QString& prefix) {
   }
 }
 
-QString resultCodeText(LinkOutcome o) { return QStringLiteral("result code %1").arg(resultCode(o)); }
-
 }  // namespace orbisk::cli

@@ -12,7 +12,4 @@ namespace orbisk::cli {
 // prefix (backup puts the port in front of its lines itself).
 int tellTransfer(const TransferReport& r, CliEnv& env, const QString& prefix = QStringLiteral("orbisk-cli: "));
 
-// "result code N": the receiver program's number for how a conversation failed.
-QString resultCodeText(LinkOutcome o);
-
 }  // namespace orbisk::cli

@@ -37,7 +37,7 @@ TEST_F(ArgsTest, UnusableCommandLinesAreRefusedBeforeAnythingHappens) {
   const Case cases[] = {
       {{"frobnicate"}, "unknown command 'frobnicate'"},
       {{"read", "--port", "p"}, "'read' needs --out FILE"},
-      {{"read", "--out", "f.rcf"}, "'read' needs --port PORT"},
+      {{"read", "--out", "f.rcf"}, "'read' needs --port PORT or --receiver NAME"},
       {{"write", "--port", "p"}, "'write' needs a configuration FILE"},
       {{"write", "--port", "p", "a.rcf", "b.rcf"}, "unexpected argument 'b.rcf'"},
       {{"show"}, "'show' needs a configuration FILE"},
@@ -49,7 +49,7 @@ TEST_F(ArgsTest, UnusableCommandLinesAreRefusedBeforeAnythingHappens) {
       {{"show", "--colour", "f.rcf"}, "unknown option '--colour'"},
       {{"clear-events", "--port", "p", "now"}, "unexpected argument 'now'"},
       {{"backup", "--port", "p"}, "'backup' needs --dir DIR"},
-      {{"backup", "--dir", "d"}, "'backup' needs --port PORT"},
+      {{"backup", "--dir", "d"}, "'backup' needs --port PORT, --receiver NAME or --all"},
       {{"backup", "--dir", "d", "--port", "p", "--port", "q", "--port", "p"}, "port p given more than once"},
       {{"backup", "--dir", "d", "--port", "p", "--jobs", "two"}, "--jobs needs a number of 1 or more"},
       {{"backup", "--dir", "d", "--dir", "e", "--port", "p"}, "option --dir given more than once"},

@@ -17,6 +17,10 @@ int main(int argc, char** argv) {
   QTemporaryDir backups;
   if (!backups.isValid()) return 1;
   qputenv("ORBISK_BACKUP_DIR", QFile::encodeName(backups.path()));
+  // Nor the register of receivers and its audit trail.
+  QTemporaryDir data;
+  if (!data.isValid()) return 1;
+  qputenv("ORBISK_DATA_DIR", QFile::encodeName(data.path()));
   ::testing::InitGoogleTest(&argc, argv);
   QApplication app(argc, argv);
   QCoreApplication::setOrganizationName(QStringLiteral("orbsk-test"));

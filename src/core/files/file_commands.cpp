@@ -79,6 +79,17 @@ void FileCommands::open() {
   st_.untitled = false;
   const QString chosen = p_.openFile(st_.defaultDirectory);
   if (chosen.isEmpty()) return;
+  load(chosen);
+}
+
+void FileCommands::openNamed(const QString& path) {
+  if (st_.busy) return;
+  if (!promptUnsaved()) return;
+  st_.untitled = false;
+  load(path);
+}
+
+void FileCommands::load(const QString& chosen) {
   enterFolderOf(chosen);
   st_.openPath = chosen;
   if (!openf()) tellOpenFailure(lastOpen_);

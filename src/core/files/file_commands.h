@@ -19,6 +19,8 @@ class FileCommands {
 
   void newFile();   // NewMClick
   void open();      // Open1Click
+  // Open of a file already known (a register receiver's configuration): no file dialog.
+  void openNamed(const QString& path);
   bool save();      // SaveMClick; false when nothing was saved
   bool saveAs();    // Save1Click; false when cancelled or failed
   // openf: reads open path into the image; lastOpen() says why it did not.
@@ -35,6 +37,7 @@ class FileCommands {
   // Saves the image as path, replacing it; a failure is told as failText with its cause.
   bool writeTo(const QString& path, const QString& failText);
   void tellOpenFailure(ReadResult r);
+  void load(const QString& chosen);
   // After a save: which values out of range it stored as the views repaired them.
   void tellRepairsSaved();
 

@@ -3,6 +3,8 @@
 // different stages overlap (2 is a refusal and a missing clock), the outcomes do not.
 #pragma once
 
+#include <QString>
+
 namespace orbisk {
 
 enum class LinkOutcome {
@@ -39,6 +41,9 @@ constexpr int resultCode(LinkOutcome o) {
   }
   return -1;
 }
+
+// "result code N", as the command-line tool and the audit trail name a failed conversation.
+inline QString resultCodeText(LinkOutcome o) { return QStringLiteral("result code %1").arg(resultCode(o)); }
 
 // The read's stages failed: the receiver answered but the configuration did not arrive whole.
 constexpr bool isReadStageFailure(LinkOutcome o) {

@@ -44,6 +44,9 @@ MemoryTestResult Receiver::memoryTest(int step) {
   showProgress(false);
   state_.busy = false;
   link_.clearAbort();
+  AuditEvent e{AuditAction::MemoryTest, result == MemoryTestResult::Done, {}, QStringLiteral("step %1").arg(step), {}};
+  e.result = e.ok ? QStringLiteral("ok") : result == MemoryTestResult::Faulty ? QStringLiteral("faulty") : QStringLiteral("failed");
+  audit(e);
   return result;
 }
 

@@ -9,6 +9,7 @@
 
 #include "core/state/main_state.h"
 #include "core/state/prompter.h"
+#include "core/link/audit_event.h"
 #include "core/link/link_ui.h"
 #include "core/link/port_link.h"
 
@@ -70,6 +71,12 @@ class Receiver {
   void requestAbort() { link_.requestAbort(); }
   PortLink& link() { return link_; }
   MainState& state() { return state_; }
+  // Told of every clock setting, event-buffer clearing, memory-test step and (through the
+  // transfer pipeline) whole transfer; unset: nothing is recorded.
+  void setAuditHook(AuditHook hook) { audit_ = std::move(hook); }
+  void audit(const AuditEvent& e) const {
+    if (audit_) audit_(e);
+  }
   const PortLink& link() const { return link_; }
 
  private:
@@ -91,6 +98,7 @@ class Receiver {
   bool writeSlot(int slot, int count);
   void showSameTime();
   MemoryTestResult memoryTest(int step);
+  void auditCommand(AuditAction action, bool ok) const;
 
   MainState& state_;
   Prompter& prompter_;
@@ -103,6 +111,7 @@ class Receiver {
   long spanAfter_ = 0;
   ReadFacts facts_;
   bool answered_ = false;
+  AuditHook audit_;
 };
 
 QString firmwareVersionText(const ConfigImage& img);

@@ -43,9 +43,16 @@ bool Receiver::rddump1() {
   });
 }
 
+void Receiver::auditCommand(AuditAction action, bool ok) const {
+  AuditEvent e{action, ok, ok ? QStringLiteral("ok") : QStringLiteral("failed"), {}, {}};
+  if (!ok && outcome() != LinkOutcome::Ok) e.detail = resultCodeText(outcome());
+  audit(e);
+}
+
 bool Receiver::wrdump1() {
+  if (state_.busy) return false;  // nothing was tried: nothing to record
   const Conversation c{kGreetWrite, text::kWriteOpening, text::kClockSetDone, false, commandFailureText};
-  return converse(c, [this] {
+  const bool ok = converse(c, [this] {
     uint8_t* stamp = state_.image.data() + off::kClock;
     const ClockBytes now = packClock(link_.clock().pcNow());
     std::copy(now.begin(), now.end(), stamp);
@@ -57,16 +64,21 @@ bool Receiver::wrdump1() {
     showSameTime();
     return true;
   });
+  auditCommand(AuditAction::Clock, ok);
+  return ok;
 }
 
 bool Receiver::clearEventBuffer() {
+  if (state_.busy) return false;
   const Conversation c{kGreetWrite, QString(""), text::kEventsCleared, false, commandFailureText};
-  return converse(c, [this] {
+  const bool ok = converse(c, [this] {
     uint8_t* tx = link_.transmit();
     link_.delay1(kPause);
     tx[0] = kClearEvents;
     return link_.vvod(tx, 1, kBlockTimeout) == 3;
   });
+  auditCommand(AuditAction::ClearEvents, ok);
+  return ok;
 }
 
 QString firmwareVersionText(const ConfigImage& img) {

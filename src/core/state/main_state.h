@@ -38,6 +38,10 @@ struct MainState {
   QString shortFileName = kStartupFileName;
   QString defaultDirectory;
   QString portName = kDefaultPortName;
+  // The register's receiver chosen for portName; it stands only while the port is still its.
+  QString receiverName;
+  QString receiverPort;
+  QString chosenReceiver() const { return portName == receiverPort ? receiverName : QString(); }
   QString programTitle = kProgramTitle;
   QString gsmChannelLabel = kGsmChannelLabel;
   QString lineChannelLabel = kLineChannelLabel;

@@ -51,7 +51,40 @@ bool TransferPipeline::readChecked(ConfigImage& img, ChannelTypes& types, Transf
   return true;
 }
 
+namespace {
+
+QString outcomeWord(TransferOutcome o) {
+  switch (o) {
+    case TransferOutcome::Done: return QStringLiteral("ok");
+    case TransferOutcome::ReceiverFailed: return QStringLiteral("failed");
+    case TransferOutcome::Stopped: return QStringLiteral("stopped");
+    case TransferOutcome::Damaged: return QStringLiteral("damaged");
+    case TransferOutcome::Mismatch: return QStringLiteral("mismatch");
+    case TransferOutcome::NotSaved: return QStringLiteral("not-saved");
+  }
+  return {};
+}
+
+// The trail's line for a report: what failed in a few words, the backup kept.
+AuditEvent auditEventOf(AuditAction action, const TransferReport& r) {
+  AuditEvent e{action, r.outcome == TransferOutcome::Done, outcomeWord(r.outcome), {}, r.backup.path};
+  QStringList detail;
+  if (r.link != LinkOutcome::Ok) detail << resultCodeText(r.link);
+  detail << r.problems.mid(0, 3);
+  if (!r.saveProblem.isEmpty()) detail << r.saveProblem;
+  e.detail = detail.join(QStringLiteral("; "));
+  return e;
+}
+
+}  // namespace
+
 TransferReport TransferPipeline::read(ConfigImage& image, ChannelTypes& types, const ReadPlan& plan) {
+  const TransferReport r = readOnce(image, types, plan);
+  receiver_.audit(auditEventOf(AuditAction::Read, r));
+  return r;
+}
+
+TransferReport TransferPipeline::readOnce(ConfigImage& image, ChannelTypes& types, const ReadPlan& plan) {
   TransferReport r;
   auto first = std::make_unique<ConfigImage>();
   ChannelTypes firstTypes{};
@@ -83,6 +116,22 @@ TransferReport TransferPipeline::read(ConfigImage& image, ChannelTypes& types, c
 }
 
 TransferReport TransferPipeline::write(const WritePlan& plan) {
+  const TransferReport r = writeOnce(plan);
+  const bool written = !(r.outcome == TransferOutcome::ReceiverFailed || (r.outcome == TransferOutcome::Stopped && !verifyStarted_));
+  TransferReport w = r;
+  if (written) {
+    w.outcome = TransferOutcome::Done;
+    w.problems.clear();
+    w.link = LinkOutcome::Ok;
+  }
+  if (written && plan.verify) w.backup.path = r.outcome == TransferOutcome::Done ? r.backup.path : QString();
+  receiver_.audit(auditEventOf(AuditAction::Write, w));
+  if (written && plan.verify) receiver_.audit(auditEventOf(AuditAction::Verify, r));
+  return r;
+}
+
+TransferReport TransferPipeline::writeOnce(const WritePlan& plan) {
+  verifyStarted_ = false;
   const ConfigImage& image = receiver_.state().image;
   receiver_.setProgressSpan(0, plan.verify ? readStreamBytes(image) : 0);
   const bool written = receiver_.wrdump2();
@@ -102,6 +151,7 @@ TransferReport TransferPipeline::write(const WritePlan& plan) {
 }
 
 void TransferPipeline::verify(const ConfigImage& sent, bool keepBackups, TransferReport& r) {
+  verifyStarted_ = true;
   auto held = std::make_unique<ConfigImage>();
   ChannelTypes types{};
   receiver_.setProgressSpan(writeStreamBytes(sent), 0);

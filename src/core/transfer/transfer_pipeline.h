@@ -51,12 +51,15 @@ class TransferPipeline {
  public:
   TransferPipeline(Receiver& receiver, std::function<bool()> stopRequested = {}, QString folder = backupFolder());
 
+  // Both tell the receiver's audit hook how they ended (a write and its verification apart).
   // image and types take the read only when it is Done or NotSaved; bytes 0 to 6 of image stay.
   TransferReport read(ConfigImage& image, ChannelTypes& types, const ReadPlan& plan);
   // image is the receiver state's image, sent by the write; it gets the new clock stamp.
   TransferReport write(const WritePlan& plan);
 
  private:
+  TransferReport readOnce(ConfigImage& image, ChannelTypes& types, const ReadPlan& plan);
+  TransferReport writeOnce(const WritePlan& plan);
   bool stopped() const { return stopRequested_ && stopRequested_(); }
   TransferReport failed() const;
   bool readChecked(ConfigImage& img, ChannelTypes& types, TransferReport& r);
@@ -66,6 +69,7 @@ class TransferPipeline {
   Receiver& receiver_;
   std::function<bool()> stopRequested_;
   QString folder_;
+  bool verifyStarted_ = false;  // the write went through and its read-back began
 };
 
 }  // namespace orbisk

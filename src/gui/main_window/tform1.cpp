@@ -145,7 +145,10 @@ QString TForm1::statusText(int panel) const { return statusPanels_[panel]->text(
 
 void TForm1::updt1() {
   const QString star = st_.modified ? QStringLiteral("*") : QString();
-  setWindowTitle(st_.shortFileName + star + QStringLiteral(" - ") + st_.programTitle);
+  // The register's receiver, when one is chosen, between the file and the program.
+  const QString receiver = st_.chosenReceiver();
+  setWindowTitle(st_.shortFileName + star + QStringLiteral(" - ") +
+                 (receiver.isEmpty() ? QString() : receiver + QStringLiteral(" - ")) + st_.programTitle);
   statusPanels_[2]->setText(st_.filePath + star);
   // The panel cuts a long path; its tool-tip shows all of it.
   statusPanels_[2]->setToolTip(st_.filePath + star);

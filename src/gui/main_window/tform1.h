@@ -26,6 +26,7 @@ struct TransferReport;
 class Clock;
 class ComparisonDialog;
 class HistoryDialog;
+class ReceiversDialog;
 enum class BackupKind;
 class LinkUi;
 class PhoneCommands;
@@ -85,6 +86,10 @@ class TForm1 : public QMainWindow {
   void openBackup(const QString& path);
   void compareWithBackup(const QString& path);
   HistoryDialog* historyDialog() const { return History; }
+  // The register of receivers and the audit trail (tform1_receivers.cpp).
+  void showReceivers();
+  void chooseReceiver(const QString& name, const QString& port);
+  ReceiversDialog* receiversDialog() const { return Receivers; }
   ComparisonDialog* comparisonDialog() const { return Comparison; }
 
   // Set by later parts of the program: the read at first activation (true = success).
@@ -145,6 +150,9 @@ class TForm1 : public QMainWindow {
   // transfer's own text.
   void tellTransfer(const TransferReport& r);
   void buildCheckItems(QMenu* settings);
+  void wireRegister(QMenu* settings);
+  // Runs the tool bar's action for the receiver chosen in the register's window.
+  void runForReceiver(const QString& name, const QString& port, const char* action);
   MemoryTestResult memoryTestStep(int step);
   bool FormClose();  // false keeps the window open
 
@@ -174,6 +182,9 @@ class TForm1 : public QMainWindow {
   FindDialog* FindPhone = nullptr;
   HistoryDialog* History = nullptr;
   ComparisonDialog* Comparison = nullptr;
+  ReceiversDialog* Receivers = nullptr;
+  QString auditComment_;      // typed in the register's window for the conversation it starts
+  bool auditWarned_ = false;  // a trail that cannot be written is told once a run
 };
 
 }  // namespace orbisk

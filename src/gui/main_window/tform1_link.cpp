@@ -82,6 +82,7 @@ void TForm1::wireReceiver(PortFactory ports, Clock* clock) {
   MemoryTest = new TForm6([this] { return memoryTestStep(1); }, [this] { return memoryTestStep(2); }, this);
   connect(v_.Panel1, &SettingsPanel::serviceShortcut, this, [this] { MemoryTest->exec(); });
   wireTransferControls(findChild<QMenu*>(QStringLiteral("N12")));
+  wireRegister(findChild<QMenu*>(QStringLiteral("N12")));
 }
 
 PortFactory TForm1::windowPorts() {

@@ -33,5 +33,27 @@ TEST_F(VerifiedWrite, ProgressRunsOverBothHalves) {
   for (size_t i = 1; i < seen.size(); ++i) EXPECT_GE(seen[i].first, seen[i - 1].first);
 }
 
+// The trail's door: a write and its verification are two events, and what failed is named.
+TEST_F(VerifiedWrite, TheTrailHearsTheWriteAndItsVerificationApart) {
+  std::vector<AuditEvent> heard;
+  receiver->setAuditHook([&](const AuditEvent& e) { heard.push_back(e); });
+  const auto said = [&] {
+    QStringList words;
+    for (const AuditEvent& e : heard) words << auditActionWord(e.action) + u' ' + e.result + u' ' + e.detail.section(u';', 0, 0);
+    heard.clear();
+    return words.join(u'|');
+  };
+  engine.faults().flipStored = true;
+  EXPECT_EQ(write(true).outcome, TransferOutcome::Mismatch);
+  EXPECT_EQ(said(), QStringLiteral("write ok |verify mismatch Проверка записи: приемник хранит не ту конфигурацию, что была записана. Запишите ее снова."));
+  EXPECT_EQ(write(false).outcome, TransferOutcome::Done);  // nobody looked
+  EXPECT_EQ(said(), QStringLiteral("write ok "));
+  engine.faults().silent = true;
+  EXPECT_EQ(write(true).outcome, TransferOutcome::ReceiverFailed);
+  EXPECT_EQ(said(), QStringLiteral("write failed result code 1"));  // no verification of what was never sent
+  EXPECT_FALSE(receiver->clearEventBuffer());
+  EXPECT_EQ(said(), QStringLiteral("clear-events failed result code 1"));
+}
+
 }  // namespace
 }  // namespace orbisk::test
