@@ -48,7 +48,9 @@ void TForm1::showTransferControls(bool visible) {
   CancelButton->setVisible(visible);
 }
 
-void TForm1::showTransferProgress(long done, long total) { TransferLabel->setText(transferProgressText(done, total)); }
+void TForm1::showTransferProgress(long done, long total, bool estimated) {
+  TransferLabel->setText(estimated ? estimatedProgressText(done, total) : transferProgressText(done, total));
+}
 
 void TForm1::applyTrace(const Preferences::Trace& trace) {
   receiver_->link().setTraceFile(trace.on ? trace.file : QString());
