@@ -41,6 +41,7 @@ void TForm1::buildMenus() {
   connect(save, &QAction::triggered, this, [this] { SaveMClick(); });
   connect(addItem(this, file, "Save1", QStringLiteral("Сохранить как")), &QAction::triggered, this,
           [this] { Save1Click(); });
+  file->addSeparator();
   buildRecentMenu(file);
   buildExchangeFileItems(file);
   buildHistoryFileItems(file);

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QDropEvent>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
@@ -257,4 +258,23 @@ TEST(Files, WithNoStoredPortTheFirstPortThatOpensOrNoneAndNoRead) {
   EXPECT_EQ(none.st().portName, QString());
   EXPECT_EQ(reads, 1) << "nothing to read from, and no error box for a port that is not there";
   EXPECT_TRUE(none.prompter.messages.isEmpty());
+}
+
+TEST(Progress, AReadFromTheToolBarReckonsItsTotalFromTheConfigurationOnScreenAndSaysSo) {
+  MainWindowFixture f;
+  f.loadSampleReceiver();  // 20 telephones
+  f.setExpanders({0, 1, 2, 3}, 200);
+  auto* label = f.form->findChild<QLabel*>(QStringLiteral("TransferLabel"));
+  QStringList seen;
+  QTimer watch;
+  QObject::connect(&watch, &QTimer::timeout, [&] {
+    if (!label->text().isEmpty() && (seen.isEmpty() || seen.last() != label->text())) seen << label->text();
+  });
+  watch.start(0);
+  f.action("ToolButton6")->trigger();
+  ASSERT_FALSE(seen.isEmpty());
+  EXPECT_TRUE(seen.first().contains(QStringLiteral(" из 25 799 байт"))) << seen.first().toStdString();
+  EXPECT_TRUE(seen.first().endsWith(QStringLiteral(" (оценка)")));
+  EXPECT_TRUE(seen.last().contains(QStringLiteral(" из 839 байт"))) << "the true total once every header came";
+  EXPECT_FALSE(seen.last().endsWith(QStringLiteral(" (оценка)")));
 }
