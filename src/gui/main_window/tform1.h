@@ -181,6 +181,9 @@ class TForm1 : public QMainWindow {
   MemoryTestResult memoryTestStep(int step);
   bool FormClose();  // false keeps the window open
 
+  // The status bar's panels as drawn: the port, the link's texts, the file path (the rest).
+  static constexpr int kStatusWidths[3] = {100, 250, 0};
+
   MainState st_;
   std::unique_ptr<ConfigUndo> undo_;
   QString startFile_;

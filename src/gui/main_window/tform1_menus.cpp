@@ -158,7 +158,7 @@ void TForm1::buildStatusBar() {
   QStatusBar* sb = statusBar();
   sb->setObjectName(QStringLiteral("StatusBar1"));
   sb->setSizeGripEnabled(false);
-  const int widths[3] = {100, 250, 0};
+  const int* widths = kStatusWidths;
   for (int i = 0; i < 3; ++i) {
     auto* panel = new QLabel(sb);
     panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));

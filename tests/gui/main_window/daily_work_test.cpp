@@ -265,10 +265,15 @@ TEST(Progress, AReadFromTheToolBarReckonsItsTotalFromTheConfigurationOnScreenAnd
   f.loadSampleReceiver();  // 20 telephones
   f.setExpanders({0, 1, 2, 3}, 200);
   auto* label = f.form->findChild<QLabel*>(QStringLiteral("TransferLabel"));
+  f.form->show();  // at the drawn size: the text must show whole
   QStringList seen;
+  bool whole = true;
   QTimer watch;
   QObject::connect(&watch, &QTimer::timeout, [&] {
-    if (!label->text().isEmpty() && (seen.isEmpty() || seen.last() != label->text())) seen << label->text();
+    if (label->text().isEmpty() || (!seen.isEmpty() && seen.last() == label->text())) return;
+    seen << label->text();
+    QCoreApplication::processEvents();
+    whole = whole && label->width() >= label->fontMetrics().horizontalAdvance(label->text());
   });
   watch.start(0);
   f.action("ToolButton6")->trigger();
@@ -277,4 +282,8 @@ TEST(Progress, AReadFromTheToolBarReckonsItsTotalFromTheConfigurationOnScreenAnd
   EXPECT_TRUE(seen.first().endsWith(QStringLiteral(" (оценка)")));
   EXPECT_TRUE(seen.last().contains(QStringLiteral(" из 839 байт"))) << "the true total once every header came";
   EXPECT_FALSE(seen.last().endsWith(QStringLiteral(" (оценка)")));
+  EXPECT_TRUE(whole) << "cut at the window's drawn width";
+  EXPECT_EQ(f.form->findChild<QLabel*>(QStringLiteral("StatusPanel1"))->width(), 250) << "as drawn once the transfer ends";
+  EXPECT_TRUE(f.form->findChild<QLabel*>(QStringLiteral("StatusPanel2"))->isVisible());
+  f.form->hide();
 }
