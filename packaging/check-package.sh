@@ -20,6 +20,7 @@ expected=(/usr/bin/orbisk /usr/bin/orbisk-cli /usr/bin/halvorn-sim
   /usr/share/applications/orbisk.desktop
   /usr/share/metainfo/org.example.orbisk.metainfo.xml
   /usr/share/icons/hicolor/scalable/apps/orbisk.svg
+  /usr/share/mime/packages/orbisk.xml /usr/share/icons/hicolor/scalable/mimetypes/application-x-orbisk-rcf.svg
   /usr/share/man/man1/orbisk.1.gz /usr/share/man/man1/orbisk-cli.1.gz /usr/share/man/man1/halvorn-sim.1.gz
   /usr/share/doc/orbisk/copyright /usr/share/doc/orbisk/changelog.gz)
 for size in 16 24 32 48 64 128 256; do expected+=("/usr/share/icons/hicolor/${size}x${size}/apps/orbisk.png"); done

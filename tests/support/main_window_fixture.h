@@ -24,7 +24,10 @@ struct MainWindowFixture {
   std::unique_ptr<TForm1> form;
 
   MainWindowFixture()
-      : form(std::make_unique<TForm1>(&prompter, Preferences(dir.path("prefs.ini")), line.factory(), &clock)) {}
+      : form(std::make_unique<TForm1>(&prompter, Preferences(dir.path("prefs.ini")), line.factory(), &clock)) {
+    // The fake line answers whatever the port is called; no device of this machine is probed.
+    form->serialPorts = [] { return QStringList{QStringLiteral("COM1")}; };
+  }
   ~MainWindowFixture() {
     // Nothing may ask anything while the window goes away.
     form->state().modified = false;

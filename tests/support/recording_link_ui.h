@@ -27,7 +27,13 @@ class RecordingLinkUi : public LinkUi {
   void bytesMoved(long d, long t) override {
     done = d;
     total = t;
+    lastWasEstimate = false;
     if (onBytes) onBytes(d, t);
+  }
+  void bytesMovedEstimate(long d, long t) override {
+    ++estimates;
+    bytesMoved(d, t);
+    lastWasEstimate = true;
   }
   QString status() const { return statuses.isEmpty() ? QString() : statuses.last(); }
 
@@ -39,6 +45,8 @@ class RecordingLinkUi : public LinkUi {
   int repaints = 0;
   int refreshes = 0;
   long done = 0, total = 0;
+  int estimates = 0;             // progress shown with a total still estimated
+  bool lastWasEstimate = false;
   std::function<void(long, long)> onBytes;
 };
 

@@ -1,5 +1,7 @@
 #include "core/image/expander_set.h"
 
+#include <cstring>
+
 namespace orbisk {
 
 ExpanderSet expandersOf(const ConfigImage& img) {
@@ -19,6 +21,19 @@ bool addExpanderAt(ConfigImage& img, ExpanderSet& set, int slot) {
     set.mask = static_cast<uint16_t>(set.mask | (1u << slot));
     img.setMask(set.mask);
   }
+  return true;
+}
+
+bool removeExpanderAt(ConfigImage& img, ExpanderSet& set, int slot) {
+  if (slot < 0 || slot >= kSlotCount || set.count <= 0 || (img.mask() & (1u << slot)) == 0) return false;
+  const auto without = static_cast<uint16_t>(~(1u << slot));
+  set.count -= 1;
+  set.mask &= without;
+  img[off::kExpanderCount] = static_cast<uint8_t>(set.count);
+  img.setMask(static_cast<uint16_t>(img.mask() & without));
+  img.setPhoneCount(slot, 0);
+  std::memset(img.sim(slot), 0, kPackedNumberSize);
+  std::memset(img.record(slot, 0), 0, kTableSize);
   return true;
 }
 

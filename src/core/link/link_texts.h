@@ -43,6 +43,8 @@ inline const QString kHalvornPrefix = QStringLiteral("Halvorn ");
 
 // Beside the status text while a conversation runs: bytes moved, all bytes, time left.
 inline const QString kProgressTemplate = QStringLiteral("%1 из %2 байт, осталось %3");
+// After the progress while a read's total is still reckoned from an earlier configuration.
+inline const QString kEstimateMark = QStringLiteral(" (оценка)");
 inline const QString kCancelButton = QStringLiteral("Прервать");
 
 // The question before writing a configuration without expanders: three lines.

@@ -17,6 +17,8 @@ class LinkUi {
   virtual void refreshViews() {}
   // Bytes moved so far and the total expected; a read learns its total as slot headers arrive.
   virtual void bytesMoved(long /*done*/, long /*total*/) {}
+  // The same while the total is still an estimate (a read before all its slot headers came).
+  virtual void bytesMovedEstimate(long done, long total) { bytesMoved(done, total); }
 };
 
 // For callers that show nothing.

@@ -3,6 +3,8 @@
 #include "core/link/link_texts.h"
 #include "core/link/protocol.h"
 
+#include <algorithm>
+
 namespace orbisk {
 namespace {
 
@@ -38,6 +40,7 @@ bool Receiver::greet(uint8_t greeting) {
 bool Receiver::converse(const Conversation& c, const std::function<bool()>& body) {
   if (state_.busy) return false;
   state_.busy = true;
+  estimating_ = false;
   link_.clearAbort();
   bool ok = false;
   answered_ = false;
@@ -73,7 +76,13 @@ bool Receiver::converse(const Conversation& c, const std::function<bool()>& body
 
 void Receiver::moved(int n) {
   done_ += n;
-  ui_.bytesMoved(spanBefore_ + done_, spanBefore_ + total_ + spanAfter_);
+  const long done = spanBefore_ + done_, total = spanBefore_ + total_ + spanAfter_;
+  if (estimating_) ui_.bytesMovedEstimate(done, total);
+  else ui_.bytesMoved(done, total);
+}
+
+void Receiver::setReadEstimate(const ConfigImage& likely) {
+  for (int s = 0; s < kSlotCount; ++s) estimate_[static_cast<size_t>(s)] = std::min(likely.phoneCount(s), kMaxPhones);
 }
 
 bool Receiver::block(int n, int timeout, LinkOutcome failure) {

@@ -65,6 +65,10 @@ class Receiver {
     spanAfter_ = after;
   }
 
+  // Telephone counts a read expects until the slot headers give the true ones, so its total and
+  // time left are near the truth from the start; they are shown as an estimate until then.
+  void setReadEstimate(const ConfigImage& likely);
+
   // Progress bar position, ignored while the bar is hidden.
   void progrbar(int v);
   // Makes the running conversation fail at its next wait (window closing, Ctrl+C).
@@ -109,6 +113,8 @@ class Receiver {
   long total_ = 0;
   long spanBefore_ = 0;
   long spanAfter_ = 0;
+  std::array<int, kSlotCount> estimate_{};
+  bool estimating_ = false;  // a read whose slot headers have not all come
   ReadFacts facts_;
   bool answered_ = false;
   AuditHook audit_;

@@ -62,6 +62,8 @@ bool Receiver::readBody(ConfigImage& fresh, ChannelTypes& types) {
   link_.wrport(tx, 1);
   done_ = 0;
   total_ = kFixedReadBytes;
+  for (int expected : estimate_) total_ += static_cast<long>(expected) * kRecordSize;
+  estimating_ = true;
   facts_ = ReadFacts{};
 
   if (!block(off::kClockSize, kBlockTimeout, LinkOutcome::ClockMissing)) return false;
@@ -96,7 +98,9 @@ bool Receiver::readSlot(ConfigImage& fresh, int slot) {
   }
   const int count = rx[1];
   facts_.claimedCounts[static_cast<size_t>(slot)] = count;
-  total_ += static_cast<long>(count) * kRecordSize;
+  // The header's count replaces the slot's estimate; after the last header the total is true.
+  total_ += static_cast<long>(count - estimate_[static_cast<size_t>(slot)]) * kRecordSize;
+  if (slot == kSlotCount - 1) estimating_ = false;
   // The table holds 200 records: any beyond are read so the stream stays in step, then dropped.
   fresh.setPhoneCount(slot, std::min(count, kMaxPhones));
   for (int i = 0; i < count; ++i) {

@@ -51,4 +51,6 @@ QString transferProgressText(long done, long total) {
   return text::kProgressTemplate.arg(grouped(done), grouped(total), durationText(secondsLeft(done, total)));
 }
 
+QString estimatedProgressText(long done, long total) { return transferProgressText(done, total) + text::kEstimateMark; }
+
 }  // namespace orbisk

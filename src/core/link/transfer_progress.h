@@ -21,5 +21,7 @@ long secondsLeft(long done, long total);
 QString durationText(long seconds);
 // "12 340 из 102 599 байт, осталось 12:03"
 QString transferProgressText(long done, long total);
+// The same, marked: the total is an estimate.
+QString estimatedProgressText(long done, long total);
 
 }  // namespace orbisk

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 
 #include "core/records/phone_codec.h"
 
@@ -46,6 +47,15 @@ bool removePhone(ConfigImage& img, int slot, int index) {
     std::memcpy(img.record(slot, i), img.record(slot, i + 1), kRecordSize);
   img.setPhoneCount(slot, newCount);
   return true;
+}
+
+int removePhones(ConfigImage& img, int slot, QList<int> indices) {
+  // From the highest down, so the indices still to go keep their places.
+  std::sort(indices.begin(), indices.end(), std::greater<>());
+  indices.erase(std::unique(indices.begin(), indices.end()), indices.end());
+  int removed = 0;
+  for (int index : indices) removed += removePhone(img, slot, index) ? 1 : 0;
+  return removed;
 }
 
 }  // namespace orbisk

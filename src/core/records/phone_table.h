@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 
 #include "core/image/config_image.h"
 
@@ -23,5 +24,8 @@ bool rewritePhone(ConfigImage& img, int offset, const QByteArray& number, const 
 // Moves the records after index one place down and lowers the count. The old last record keeps
 // its bytes beyond the new count. False when index is not a record in use.
 bool removePhone(ConfigImage& img, int slot, int index);
+// Removes each of the records at indices (in any order, repeats counted once) as removePhone
+// does; returns how many went.
+int removePhones(ConfigImage& img, int slot, QList<int> indices);
 
 }  // namespace orbisk

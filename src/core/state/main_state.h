@@ -63,6 +63,9 @@ struct MainState {
   bool isLineExpander(int slot) const {
     return slot >= 0 && slot < kSlotCount && isLineChannel(channelTypes[static_cast<size_t>(slot)]);
   }
+  // A telephone-line channel takes no telephones, so its list is hidden; but a table that holds
+  // some (a file made for another receiver) is shown, so that they can be seen and edited.
+  bool showsPhoneList(int slot) const { return !isLineExpander(slot) || image.phoneCount(slot) > 0; }
   // A telephone counts as selected only while the remembered row still belongs to this expander.
   bool phoneSelected() const {
     return currentExpander < kSlotCount && currentPhoneIndex >= 0 &&

@@ -1,4 +1,5 @@
 #include "core/state/preferences.h"
+#include "core/state/recent_files.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -133,6 +134,33 @@ QString Preferences::lastBackupOf(const QString& port) const {
 bool Preferences::setLastBackupOf(const QString& port, const QString& path) const {
   auto s = openSettings(iniPath_);
   s->setValue(lastBackupKey(port), path);
+  s->sync();
+  return s->status() == QSettings::NoError;
+}
+
+namespace {
+
+// One value a file, "recent1" the latest: a path may hold any character a list could be split at.
+QString recentFileKey(int n) { return QStringLiteral("recent%1").arg(n); }
+
+}  // namespace
+
+QStringList Preferences::readRecentFiles() const {
+  auto s = openSettings(iniPath_);
+  QStringList files;
+  for (int n = 1; n <= kRecentFiles; ++n) {
+    const QString path = textValue(*s, recentFileKey(n));
+    if (!path.isEmpty()) files.append(path);
+  }
+  return files;
+}
+
+bool Preferences::writeRecentFiles(const QStringList& files) const {
+  auto s = openSettings(iniPath_);
+  for (int n = 1; n <= kRecentFiles; ++n) {
+    if (n <= files.size()) s->setValue(recentFileKey(n), files.at(n - 1));
+    else s->remove(recentFileKey(n));
+  }
   s->sync();
   return s->status() == QSettings::NoError;
 }

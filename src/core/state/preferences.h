@@ -47,6 +47,10 @@ class Preferences {
   QString lastBackupOf(const QString& port) const;
   bool setLastBackupOf(const QString& port, const QString& path) const;
 
+  // Configuration files opened or saved lately, most recent first ("Недавние файлы").
+  QStringList readRecentFiles() const;
+  bool writeRecentFiles(const QStringList& files) const;
+
   QString location() const;
 
  private:

@@ -155,6 +155,7 @@ void TransferPipeline::verify(const ConfigImage& sent, bool keepBackups, Transfe
   auto held = std::make_unique<ConfigImage>();
   ChannelTypes types{};
   receiver_.setProgressSpan(writeStreamBytes(sent), 0);
+  receiver_.setReadEstimate(sent);
   const bool read = receiver_.readInto(*held, types);
   receiver_.setProgressSpan(0, 0);
   if (stopped()) {

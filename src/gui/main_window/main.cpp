@@ -1,3 +1,4 @@
+#include <QFileInfo>
 #include <QIcon>
 #include <QMessageBox>
 #include <cstdio>
@@ -13,12 +14,14 @@
 namespace {
 
 constexpr const char* kHelpText =
-    "Usage: orbisk [Qt options]\n"
+    "Usage: orbisk [Qt options] [FILE]\n"
     "       orbisk --help | --version\n"
     "\n"
     "The desktop program for Halvorn receiver configurations: the settings, the expanders and\n"
     "their telephone lists, kept in .rcf files and moved to and from the receiver over a\n"
     "serial port.\n"
+    "\n"
+    "FILE, a configuration file (.rcf), is opened at start instead of reading the receiver.\n"
     "\n"
     "Environment:\n"
     "  ORBISK_PREFS_FILE  the preferences file instead of ~/.config/orbsk/orbsk.ini\n"
@@ -38,6 +41,17 @@ const char* infoOptionText(int argc, char** argv) {
   return nullptr;
 }
 
+// The configuration file named on the command line (Qt's own options are gone by now), whole:
+// the window moves to the stored working folder before it opens the file.
+QString startFile() {
+  const QStringList args = QCoreApplication::arguments().mid(1);
+  const qsizetype dashes = args.indexOf(QStringLiteral("--"));
+  QString file = dashes >= 0 ? args.value(dashes + 1) : QString();
+  for (qsizetype i = 0; file.isEmpty() && i < args.size(); ++i)
+    if (!args.at(i).startsWith(u'-')) file = args.at(i);
+  return file.isEmpty() ? file : QFileInfo(file).absoluteFilePath();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -49,6 +63,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(orbisk::kProgramTitle);
   QApplication::setApplicationDisplayName(QString());
   orbisk::installQtTranslations(app);
+  const QString file = startFile();
   std::unique_ptr<orbisk::TForm1> form;
   // A failure while the windows are made is shown like any other, but then the program ends.
   const bool made = orbisk::deliverGuarded(
@@ -61,6 +76,7 @@ int main(int argc, char** argv) {
   // Ties the windows to the installed menu entry and icon (taskbar, window switcher).
   QGuiApplication::setDesktopFileName(QStringLiteral("orbisk"));
   QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("orbisk")));
+  form->openAtStart(file);
   form->show();
   return QApplication::exec();
 }

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 
 #include "gui/dialogs/about_box.h"
 #include "gui/main_window/qt_prompter.h"
@@ -24,15 +25,32 @@
 #include "gui/views/receiver_tree.h"
 #include "gui/views/settings_panel.h"
 #include "core/image/view_texts.h"
+#include "gui/main_window/config_undo.h"
+#include "gui/main_window/daily_work_texts.h"
 
 namespace orbisk {
+namespace {
+
+constexpr int kTreeWidth = 129;
+
+}  // namespace
 
 TForm1::TForm1(Prompter* prompter, Preferences prefs, PortFactory ports, Clock* clock, QWidget* parent)
     : QMainWindow(parent),
       ownPrompter_(prompter ? nullptr : std::make_unique<QtPrompter>(this)),
       prompter_(prompter ? prompter : ownPrompter_.get()),
       prefs_(std::move(prefs)),
-      files_(st_, *prompter_, [this] { obrfile(); }, [this] { updt1(); }) {
+      // A file or a new configuration replaces the image whole: nothing leads back from it. A
+      // save is the state that undoing back to clears the modified mark for.
+      files_(st_, *prompter_,
+             [this] {
+               if (undo_) undo_->clear();
+               obrfile();
+             },
+             [this] {
+               if (undo_ && !st_.modified) undo_->setSaved();
+               updt1();
+             }) {
   setObjectName(QStringLiteral("TForm1"));
   // Stored preferences first; the working folder follows them when they exist.
   if (rereg(st_, prefs_) && !st_.defaultDirectory.isEmpty()) QDir::setCurrent(st_.defaultDirectory);
@@ -45,6 +63,7 @@ TForm1::TForm1(Prompter* prompter, Preferences prefs, PortFactory ports, Clock* 
   buildStatusBar();
   statusPanels_[0]->setText(st_.portName);
   resize(696, 480);
+  setAcceptDrops(true);
 
   AboutBox = new TAboutBox(this);
   ExpanderDialog = new TForm3(st_, *prompter_, this);
@@ -62,11 +81,10 @@ void TForm1::buildCentre() {
 
   auto* label6 = new QLabel(view::kTreeCaption, centre);
   label6->setObjectName(QStringLiteral("Label6"));
-  label6->setGeometry(8, 4, 129, 18);
 
   v_.TreeView1 = new QTreeWidget(centre);
   v_.TreeView1->setObjectName(QStringLiteral("TreeView1"));
-  v_.TreeView1->setGeometry(8, 24, 129, 321);
+  v_.TreeView1->setFixedWidth(kTreeWidth);
   v_.TreeView1->setHeaderHidden(true);
   v_.TreeView1->setRootIsDecorated(false);
   v_.TreeView1->setItemsExpandable(false);
@@ -82,26 +100,23 @@ void TForm1::buildCentre() {
 
   v_.Label1 = new QLabel(QStringLiteral("Настройки приемника"), centre);
   v_.Label1->setObjectName(QStringLiteral("Label1"));
-  v_.Label1->setGeometry(142, 4, 538, 18);
 
   v_.Panel1 = new SettingsPanel(st_, centre);
-  v_.Panel1->setGeometry(142, 25, 534, 318);
   connect(v_.Panel1, &SettingsPanel::edited, this, [this] { updt1(); });
 
   v_.ListView1 = new QTreeWidget(centre);
   v_.ListView1->setObjectName(QStringLiteral("ListView1"));
-  v_.ListView1->setGeometry(140, 24, 540, 249);
   v_.ListView1->setColumnCount(6);
   // The column widths were drawn for a narrow 13-pixel font; this one keeps a long number whole.
   QFont listFont = v_.ListView1->font();
   listFont.setPixelSize(11);
   v_.ListView1->setFont(listFont);
   v_.ListView1->setHeaderLabels(view::kPhoneColumns);
-  const int widths[6] = {200, 75, 75, 75, 71, 130};
-  for (int c = 0; c < 6; ++c) v_.ListView1->setColumnWidth(c, widths[c]);
+  for (int c = 0; c < 6; ++c) v_.ListView1->setColumnWidth(c, kDrawnColumnWidths[c]);
   v_.ListView1->setRootIsDecorated(false);
   v_.ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
-  v_.ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
+  // Several rows at once, as in a spreadsheet: Ctrl and Shift with the mouse or the arrows.
+  v_.ListView1->setSelectionMode(QAbstractItemView::ExtendedSelection);
   v_.ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
   v_.ListView1->setSortingEnabled(false);
   v_.ListView1->header()->setSectionsClickable(false);
@@ -110,7 +125,7 @@ void TForm1::buildCentre() {
 
   v_.Panel2 = new QWidget(centre);
   v_.Panel2->setObjectName(QStringLiteral("Panel2"));
-  v_.Panel2->setGeometry(383, 278, 250, 100);
+  v_.Panel2->setFixedSize(250, 100);
   auto makeButton = [&](const char* name, const QString& text, int top) {
     auto* b = new QPushButton(text, v_.Panel2);
     b->setObjectName(QString::fromLatin1(name));
@@ -132,12 +147,46 @@ void TForm1::buildCentre() {
 
   ProgressBar1 = new QProgressBar(centre);
   ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-  ProgressBar1->setGeometry(8, 354, 129, 16);
+  ProgressBar1->setFixedSize(kTreeWidth, 16);
+  // Shown only during transfers; the tree must not jump when it comes and goes.
+  QSizePolicy keep = ProgressBar1->sizePolicy();
+  keep.setRetainSizeWhenHidden(true);
+  ProgressBar1->setSizePolicy(keep);
   ProgressBar1->setRange(0, 100);
   ProgressBar1->setTextVisible(false);
   ProgressBar1->hide();
 
+  layOutCentre(centre, label6);
   centre->setMinimumSize(688, 380);
+}
+
+// The drawn positions at the default size; the tree, the list and the settings panel take what
+// the window grows by.
+void TForm1::layOutCentre(QWidget* centre, QLabel* treeCaption) {
+  auto* left = new QVBoxLayout;
+  left->setSpacing(2);
+  left->addWidget(treeCaption);
+  left->addWidget(v_.TreeView1, 1);
+  left->addSpacing(7);
+  left->addWidget(ProgressBar1);
+  left->addSpacing(8);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(243);  // the buttons' panel lay 243 pixels in, under the list's right half
+  buttons->addWidget(v_.Panel2);
+  buttons->addStretch(47);
+  auto* right = new QVBoxLayout;
+  right->setSpacing(2);
+  right->addWidget(v_.Label1);
+  right->addWidget(v_.Panel1, 1);
+  right->addWidget(v_.ListView1, 1);
+  right->addLayout(buttons);
+
+  auto* all = new QHBoxLayout(centre);
+  all->setContentsMargins(8, 4, 8, 2);
+  all->setSpacing(3);
+  all->addLayout(left);
+  all->addLayout(right, 1);
 }
 
 void TForm1::setStatusText(int panel, const QString& text) { statusPanels_[panel]->setText(text); }
@@ -178,8 +227,10 @@ void TForm1::lvclick() { orbisk::lvclick(st_, v_); }
 void TForm1::N14Click() {
   tv1click();
   if (st_.currentExpander == kReceiverNode) return;
-  ExpanderDialog->exec();
-  obrfile();
+  recordChange(ui::kStepSim, [this] {
+    ExpanderDialog->exec();
+    obrfile();
+  });
   receiver_->link().setOutcome(LinkOutcome::Ok);  // what the dialog did is no conversation's failure
   updt1();
 }
@@ -190,12 +241,14 @@ void TForm1::N34Click() {
     prompter_->message(QStringLiteral("больше добавить нельзя"));
     return;
   }
-  st_.busy = true;
-  addExpander(st_);
-  obrfile();
-  st_.modified = true;
-  updt1();
-  st_.busy = false;
+  recordChange(ui::kStepAddExpander, [this] {
+    st_.busy = true;
+    addExpander(st_);
+    obrfile();
+    st_.modified = true;
+    updt1();
+    st_.busy = false;
+  });
 }
 
 void TForm1::About1Click() { AboutBox->exec(); }
@@ -208,9 +261,7 @@ void TForm1::changeEvent(QEvent* e) {
 void TForm1::FormActivate() {
   if (!st_.activated) {
     st_.activated = true;
-    rereg(st_, prefs_);
-    // A failed first read is forgotten: later commands do not carry its outcome.
-    if (firstActivationRead && !firstActivationRead()) receiver_->link().setOutcome(LinkOutcome::Ok);
+    startWork(rereg(st_, prefs_));
     obrfile();
   }
   updt1();

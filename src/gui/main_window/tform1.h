@@ -15,6 +15,7 @@
 
 class QLabel;
 class QMenu;
+class QMenuBar;
 class QPushButton;
 class QProgressBar;
 class QToolBar;
@@ -25,6 +26,7 @@ struct TransferReport;
 
 class Clock;
 class ComparisonDialog;
+class ConfigUndo;
 class HistoryDialog;
 class ReceiversDialog;
 enum class BackupKind;
@@ -60,9 +62,25 @@ class TForm1 : public QMainWindow {
 
   // Commands (menu, tool bar and pop-up handlers)
   void NewMClick() { files_.newFile(); }
-  void Open1Click() { files_.open(); }
-  void SaveMClick() { files_.save(); }
-  void Save1Click() { files_.saveAs(); }
+  void Open1Click();
+  void SaveMClick();
+  void Save1Click();
+  // Files by name: a recent file, a file dropped on the window, the command line's file.
+  void openNamed(const QString& path);
+  // Opened at the first activation instead of the start-up read from the receiver.
+  void openAtStart(const QString& path) { startFile_ = path; }
+  // A dropped .rcf opens; a dropped table of telephones is imported.
+  void openDropped(const QString& path);
+  QMenu* recentFilesMenu() const { return Recent; }
+  // Serial ports that can be opened now, in order: the first is used when none is stored.
+  std::function<QStringList()> serialPorts;
+  // Undo and redo (tform1_edit.cpp): every change to the image runs through recordChange.
+  ConfigUndo& undo() { return *undo_; }
+  void recordChange(const QString& what, const std::function<void()>& change);
+  void copyPhoneRows();
+  void deletePhoneRows();  // every selected row, in one step
+  void findNextAgain();    // F3
+  void DeleteExpanderClick();
   void N14Click();      // expander dialog
   void N34Click();      // add an expander
   void About1Click();
@@ -74,6 +92,7 @@ class TForm1 : public QMainWindow {
   Receiver& receiver() { return *receiver_; }
   // Telephone lists in bulk (tform1_exchange.cpp)
   void ImportPhonesClick();
+  void importPhonesFile(const QString& path);
   void ExportPhonesClick();
   void CopyPhonesClick();
   void PastePhonesClick();
@@ -100,7 +119,7 @@ class TForm1 : public QMainWindow {
   QProgressBar* progressBar() const { return ProgressBar1; }
   // Beside status panel 1 while a conversation runs.
   void showTransferControls(bool visible);
-  void showTransferProgress(long done, long total);
+  void showTransferProgress(long done, long total, bool estimated = false);
   QPushButton* cancelButton() const { return CancelButton; }
 
  protected:
@@ -109,9 +128,22 @@ class TForm1 : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* e) override;
   void showEvent(QShowEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
+  void dragEnterEvent(QDragEnterEvent* e) override;
+  void dropEvent(QDropEvent* e) override;
 
  private:
   void buildMenus();
+  void buildEditMenu(QMenuBar* bar);
+  void layOutCentre(QWidget* centre, QLabel* treeCaption);
+  QList<int> selectedPhoneRows() const;
+  void selectRowAfterDelete();
+  void buildRecentMenu(QMenu* file);
+  void fillRecentMenu();
+  void rememberFile(const QString& path);
+  // With nothing stored, a port that exists here rather than a name from another system.
+  void chooseFirstPort(bool portStored);
+  // The first activation's work: the file named at start, or the read from the receiver.
+  void startWork(bool portStored);
   void buildToolBar();
   void buildCentre();
   void buildStatusBar();
@@ -146,6 +178,7 @@ class TForm1 : public QMainWindow {
   bool confirmWrite();
   bool verifyWrites();
   QString changesSinceLastBackup() const;
+  std::unique_ptr<ConfigImage> likelyReceiverContents() const;
   // The backup a transfer kept, or why none, in the status bar's tool-tip: panel 1 keeps the
   // transfer's own text.
   void tellTransfer(const TransferReport& r);
@@ -156,7 +189,13 @@ class TForm1 : public QMainWindow {
   MemoryTestResult memoryTestStep(int step);
   bool FormClose();  // false keeps the window open
 
+  // The status bar's panels as drawn: the port, the link's texts, the file path (the rest).
+  static constexpr int kStatusWidths[3] = {100, 250, 0};
+
   MainState st_;
+  std::unique_ptr<ConfigUndo> undo_;
+  QString startFile_;
+  QMenu* Recent = nullptr;
   std::unique_ptr<Prompter> ownPrompter_;
   Prompter* prompter_;
   Preferences prefs_;

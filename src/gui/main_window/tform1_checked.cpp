@@ -15,6 +15,7 @@
 #include "core/transfer/config_compare.h"
 #include "core/transfer/transfer_pipeline.h"
 #include "core/transfer/transfer_texts.h"
+#include "gui/main_window/config_undo.h"
 #include "gui/main_window/tform1.h"
 #include "gui/main_window/transfer_question_texts.h"
 
@@ -35,6 +36,7 @@ void TForm1::tellTransfer(const TransferReport& r) {
 bool TForm1::checkedRead(bool fromButton) {
   if (st_.busy) return false;
   if (fromButton && st_.modified && !files_.promptUnsaved()) return false;
+  receiver_->setReadEstimate(*likelyReceiverContents());
   for (;;) {
     TransferPipeline pipeline(*receiver_);
     const TransferReport r = pipeline.read(st_.image, st_.channelTypes, {prefs_.readChecks().readTwice, {}, true});
@@ -42,6 +44,7 @@ bool TForm1::checkedRead(bool fromButton) {
     if (r.outcome == TransferOutcome::Done) {
       st_.modelText = modelTextFor(st_.channelTypes, st_.image);
       st_.repairedOnDisplay.clear();  // another configuration: only its own repairs count
+      undo_->clear();
       obrfile();
       return true;
     }
@@ -51,6 +54,15 @@ bool TForm1::checkedRead(bool fromButton) {
     if (r.backup.ok) shown += u'\n' + transfer::kSuspectKept.arg(QDir::toNativeSeparators(r.backup.path));
     if (prompter_->ask(shown + QStringLiteral("\n\n") + ui::kReadAgainQuestion, false) != Answer::Yes) return false;
   }
+}
+
+// What a read of the port will likely bring: its last backup, else the configuration on screen.
+std::unique_ptr<ConfigImage> TForm1::likelyReceiverContents() const {
+  auto last = std::make_unique<ConfigImage>();
+  const QString path = prefs_.lastBackupOf(st_.portName);
+  if (!path.isEmpty() && readImageFile(path, *last) == ReadResult::Ok) return last;
+  *last = st_.image;
+  return last;
 }
 
 // What the write changes against the last backup kept on this port, a few lines of it.

@@ -20,6 +20,7 @@
 #include "gui/dialogs/export_dialog.h"
 #include "gui/dialogs/find_dialog.h"
 #include "gui/dialogs/import_dialog.h"
+#include "gui/main_window/daily_work_texts.h"
 #include "gui/main_window/tform1.h"
 #include "gui/views/receiver_tree.h"
 
@@ -74,9 +75,11 @@ void TForm1::buildExchangePopupItems(QMenu* treePopup) {
 }
 
 void TForm1::applyImport(const ConfigImage& built) {
-  st_.image = built;
-  st_.modified = true;
-  obrfile();
+  recordChange(ui::kStepImport, [&] {
+    st_.image = built;
+    st_.modified = true;
+    obrfile();
+  });
   updt1();
 }
 
@@ -84,7 +87,11 @@ void TForm1::ImportPhonesClick() {
   if (st_.busy) return;
   BusyGuard busy(st_);
   const QString path = prompter_->openCsvFile(st_.defaultDirectory);
-  if (path.isEmpty()) return;
+  if (!path.isEmpty()) importPhonesFile(path);
+}
+
+// Also for a table dropped on the window.
+void TForm1::importPhonesFile(const QString& path) {
   QByteArray bytes;
   if (!readCsvFile(path, bytes)) {
     prompter_->message(path + QStringLiteral(": ") + text::kImportCannotRead);

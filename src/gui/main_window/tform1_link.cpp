@@ -14,6 +14,9 @@
 #include "core/link/any_port.h"
 #include "core/link/receiver.h"
 #include "gui/views/settings_panel.h"
+#include "gui/main_window/daily_work_texts.h"
+
+#include <cstring>
 
 namespace orbisk {
 
@@ -36,7 +39,8 @@ class MainLinkUi : public LinkUi {
   }
   void repaintNow() override { f_.repaint(); }
   void refreshViews() override { f_.obrfile(); }
-  void bytesMoved(long done, long total) override { f_.showTransferProgress(done, total); }
+  void bytesMoved(long done, long total) override { f_.showTransferProgress(done, total, false); }
+  void bytesMovedEstimate(long done, long total) override { f_.showTransferProgress(done, total, true); }
 
  private:
   TForm1& f_;
@@ -61,7 +65,11 @@ void TForm1::wireReceiver(PortFactory ports, Clock* clock) {
   auto write = [this] { return checkedWrite(); };
   auto compare = [this] { return receiver_->rddump1(); };
   auto sync = [this] { return receiver_->wrdump1(); };
-  auto clear = [this] { return receiver_->clearEventBuffer(); };
+  // The receiver's events cannot be brought back: ask first, naming the port.
+  auto clear = [this] {
+    if (st_.busy || prompter_->ask(ui::kAskClearEvents.arg(st_.portName), false) != Answer::Yes) return false;
+    return receiver_->clearEventBuffer();
+  };
   on("ToolButton6", read);
   on("ToolButton7", write);
   for (const char* n : {"ToolButton11", "N7", "N24"}) on(n, compare);
@@ -130,8 +138,14 @@ bool TForm1::converse(const std::function<bool()>& command) {
 }
 
 void TForm1::ToolButton14Click() {
-  st_.image.factoryDefaults();
-  obrfile();
+  recordChange(ui::kStepDefaults, [this] {
+    const QByteArray before(reinterpret_cast<const char*>(st_.image.data() + off::kSettings), off::kSettingsSize);
+    st_.image.factoryDefaults();
+    // A change like any other: "Выход" must ask before it is lost.
+    if (std::memcmp(before.constData(), st_.image.data() + off::kSettings, off::kSettingsSize) != 0) st_.modified = true;
+    obrfile();
+  });
+  updt1();
 }
 
 

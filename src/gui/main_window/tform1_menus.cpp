@@ -8,6 +8,7 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
+#include "gui/main_window/daily_work_texts.h"
 #include "gui/main_window/tform1.h"
 #include "gui/views/settings_panel.h"
 
@@ -40,11 +41,15 @@ void TForm1::buildMenus() {
   connect(save, &QAction::triggered, this, [this] { SaveMClick(); });
   connect(addItem(this, file, "Save1", QStringLiteral("Сохранить как")), &QAction::triggered, this,
           [this] { Save1Click(); });
+  file->addSeparator();
+  buildRecentMenu(file);
   buildExchangeFileItems(file);
   buildHistoryFileItems(file);
   buildReportMenu(file);
   file->addSeparator();
   connect(addItem(this, file, "Exit1", QStringLiteral("Выход")), &QAction::triggered, this, &QWidget::close);
+
+  buildEditMenu(bar);
 
   QMenu* cmd = bar->addMenu(QStringLiteral("Команды"));
   cmd->setObjectName(QStringLiteral("N5"));
@@ -60,6 +65,9 @@ void TForm1::buildMenus() {
   addItem(this, v_.N3, "NDobtel", QStringLiteral("Добавить телефон"));
   addItem(this, v_.N3, "Nizmtel", QStringLiteral("Изменить телефон"));
   addItem(this, v_.N3, "N11", QStringLiteral("Удалить телефон"));
+  v_.N3->addSeparator();
+  connect(addItem(this, v_.N3, "DeleteExpander", ui::kDeleteExpanderItem), &QAction::triggered, this,
+          [this] { DeleteExpanderClick(); });
   connect(addItem(this, cmd, "N34", QStringLiteral("Добавить расширитель")), &QAction::triggered, this,
           [this] { N34Click(); });
   buildExchangeCommandItems(cmd);
@@ -150,13 +158,20 @@ void TForm1::buildStatusBar() {
   QStatusBar* sb = statusBar();
   sb->setObjectName(QStringLiteral("StatusBar1"));
   sb->setSizeGripEnabled(false);
-  const int widths[3] = {100, 250, 0};
+  const int* widths = kStatusWidths;
   for (int i = 0; i < 3; ++i) {
     auto* panel = new QLabel(sb);
     panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
     panel->setFrameShape(QFrame::Panel);
     panel->setFrameShadow(QFrame::Sunken);
-    if (widths[i] > 0) panel->setFixedWidth(widths[i]);
+    if (widths[i] > 0) {
+      panel->setFixedWidth(widths[i]);
+    } else {
+      // A long path must not push the transfer's progress out of sight: it is cut (its
+      // tool-tip holds it whole), down to the drawn 50 pixels.
+      panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+      panel->setMinimumWidth(50);
+    }
     // The last panel takes the rest, so a long file path stays readable.
     sb->addPermanentWidget(panel, widths[i] > 0 ? 0 : 1);
     statusPanels_[i] = panel;

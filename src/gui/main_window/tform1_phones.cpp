@@ -6,6 +6,7 @@
 #include "gui/main_window/tform1.h"
 #include "core/records/phone_commands.h"
 #include "gui/dialogs/tform2.h"
+#include "gui/main_window/daily_work_texts.h"
 
 namespace orbisk {
 
@@ -15,9 +16,10 @@ void TForm1::wirePhoneCommands() {
       st_, *prompter_, [this] { return PhoneEditor->exec() == QDialog::Accepted; }, [this] { obrfile(); },
       [this] { updt1(); }, [this] { v_.TreeView1->setFocus(); });
 
-  auto onAdd = [this] { phones_->BdobtelClick(); };
-  auto onChange = [this] { phones_->BizmtelClick(); };
-  auto onDelete = [this] { phones_->BudaltelClick(); };
+  auto onAdd = [this] { recordChange(ui::kStepAddPhone, [this] { phones_->BdobtelClick(); }); };
+  auto onChange = [this] { recordChange(ui::kStepChangePhone, [this] { phones_->BizmtelClick(); }); };
+  // Every selected row goes, in one step.
+  auto onDelete = [this] { deletePhoneRows(); };
   connect(v_.Bdobtel, &QPushButton::clicked, this, onAdd);
   connect(v_.Bizmtel, &QPushButton::clicked, this, onChange);
   connect(v_.Budaltel, &QPushButton::clicked, this, onDelete);
@@ -30,7 +32,7 @@ void TForm1::wirePhoneCommands() {
   // The row under the double click is selected (lvclick) before Change runs.
   connect(v_.ListView1, &QTreeWidget::itemDoubleClicked, this, [this] {
     lvclick();
-    phones_->BizmtelClick();
+    recordChange(ui::kStepChangePhone, [this] { phones_->BizmtelClick(); });
   });
 }
 

@@ -24,7 +24,8 @@ void TForm1::buildTransferStatus() {
   CancelButton->setShortcut(QKeySequence(Qt::Key_Escape));
   CancelButton->setFocusPolicy(Qt::NoFocus);
   // Right of panel 1, before the file path.
-  statusBar()->insertPermanentWidget(2, TransferLabel);
+  // While it shows it takes the room of the file path, which a transfer does not change.
+  statusBar()->insertPermanentWidget(2, TransferLabel, 1);
   statusBar()->insertPermanentWidget(3, CancelButton);
   TransferLabel->hide();
   CancelButton->hide();
@@ -46,9 +47,20 @@ void TForm1::showTransferControls(bool visible) {
   TransferLabel->setText(QString());
   TransferLabel->setVisible(visible);
   CancelButton->setVisible(visible);
+  // The bytes and the time left must show whole at the window's drawn width: during a transfer
+  // panel 1 is only as wide as its opening text, and the path gives way.
+  statusPanels_[2]->setVisible(!visible);
+  if (visible) {
+    statusPanels_[1]->setMinimumWidth(0);
+    statusPanels_[1]->setMaximumWidth(kStatusWidths[1]);
+  } else {
+    statusPanels_[1]->setFixedWidth(kStatusWidths[1]);
+  }
 }
 
-void TForm1::showTransferProgress(long done, long total) { TransferLabel->setText(transferProgressText(done, total)); }
+void TForm1::showTransferProgress(long done, long total, bool estimated) {
+  TransferLabel->setText(estimated ? estimatedProgressText(done, total) : transferProgressText(done, total));
+}
 
 void TForm1::applyTrace(const Preferences::Trace& trace) {
   receiver_->link().setTraceFile(trace.on ? trace.file : QString());

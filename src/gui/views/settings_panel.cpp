@@ -52,7 +52,8 @@ SettingsPanel::SettingsPanel(MainState& st, QWidget* parent) : QWidget(parent), 
   setObjectName(QStringLiteral("Panel1"));
   buildControls();
   buildLayout();
-  setFixedSize(kPanelWidth, kPanelHeight);
+  // The drawn size is the least; a larger window gives the panel more room.
+  setMinimumSize(kPanelWidth, kPanelHeight);
 }
 
 void SettingsPanel::buildControls() {

@@ -51,6 +51,7 @@ class SettingsPanel : public QWidget {
   QLabel* Label5 = nullptr;  // computer's time
 
  signals:
+  void aboutToEdit();      // a control is about to write the image (undo takes it as it was)
   void edited();           // the image and `modified` changed; the title must follow
   void serviceShortcut();  // the hidden key sequence was typed: open the memory test
 

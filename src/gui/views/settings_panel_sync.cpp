@@ -62,6 +62,7 @@ void SettingsPanel::load() {
 
 void SettingsPanel::nastr() {
   if (st_.refreshing) return;
+  emit aboutToEdit();
   ConfigImage& img = st_.image;
   // No selection is stored as -1 in 8 bits; the next load repairs what the receiver cannot use.
   img[off::kReceiverNumber] = static_cast<uint8_t>(itemIndex(ComboBox1));

@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QRegularExpression>
+#include <memory>
 
 #include "core/link/serial_trace.h"
 #include "core/link/transfer_progress.h"
@@ -88,6 +89,32 @@ TEST(SerialTrace, LongRunsAreCutIntoLinesOfThirtyTwoBytes) {
   EXPECT_TRUE(lines[1].endsWith(QStringLiteral("1E 1F  ................................")));
   EXPECT_EQ(lines[2], QStringLiteral("  0.512 RX 20 21 22 23 24 25 26 27   !\"#$%&'"));
   EXPECT_EQ(lines[3], QStringLiteral("  1.000 close"));
+}
+
+
+TEST_F(TraceTest, AReadEstimatesItsTotalFromAnEarlierConfigurationUntilTheLastHeader) {
+  loadSample();
+  const long fixed = 6 + 8 + 16 * 2 + 128 + 16 + 9;
+  auto earlier = std::make_unique<ConfigImage>();
+  earlier->setPhoneCount(0, 200);
+  earlier->setPhoneCount(15, 50);
+  receiver->setReadEstimate(*earlier);
+  std::vector<long> totals;
+  ui.onBytes = [&](long, long total) { totals.push_back(total); };
+  ASSERT_TRUE(receiver->rddump2());
+  EXPECT_EQ(totals.front(), fixed + 250 * 32) << "the earlier counts, not the empty stream";
+  EXPECT_GT(ui.estimates, 0);
+  EXPECT_FALSE(ui.lastWasEstimate) << "the true total once every header came";
+  EXPECT_EQ(ui.total, fixed + 20 * 32);
+  EXPECT_EQ(ui.done, ui.total);
+  EXPECT_EQ(estimatedProgressText(120, 360), QStringLiteral("120 из 360 байт, осталось 0:02 (оценка)"));
+
+  // An estimate that was right is the true total from the first byte on.
+  receiver->setReadEstimate(state.image);
+  totals.clear();
+  ASSERT_TRUE(receiver->rddump2());
+  EXPECT_EQ(totals.front(), fixed + 20 * 32);
+  EXPECT_EQ(totals.front(), totals.back());
 }
 
 }  // namespace

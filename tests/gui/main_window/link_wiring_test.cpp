@@ -59,14 +59,14 @@ TEST(LinkWiring, ClosingDuringAReadEndsItClosesThePortThenTheWindow) {
   EXPECT_FALSE(f.form->isVisible());
 }
 
-TEST(LinkWiring, FactoryDefaultsFromTheToolBarDoNotMarkModified) {
+TEST(LinkWiring, FactoryDefaultsFromTheToolBarMarkModifiedAndSendNothing) {
   MainWindowFixture f;
   f.img()[off::kHandshake] = 0x32;
   f.img()[off::kOptions] = 0x3F;
   f.action("ToolButton14")->trigger();
   EXPECT_EQ(f.img()[off::kHandshake], 0x12);
   EXPECT_EQ(f.img()[off::kOptions], 0);
-  EXPECT_FALSE(f.st().modified);
+  EXPECT_TRUE(f.st().modified) << "closing must ask before the old settings are lost";
   f.action("N1")->trigger();
   EXPECT_EQ(f.line.opens, 0);
 }
@@ -88,6 +88,7 @@ TEST(LinkWiring, MenuTimeCommandsRunTheClockConversations) {
   EXPECT_EQ(f.form->statusText(1), QStringLiteral("Чтение времени успешно завершено"));
   f.action("N25")->trigger();
   EXPECT_EQ(f.form->statusText(1), QStringLiteral("Время синхронизировано"));
+  f.prompter.answers = {Answer::Yes};  // clearing the event buffer asks first
   f.action("N10")->trigger();
   EXPECT_EQ(f.form->statusText(1), QStringLiteral("Стерто"));
   EXPECT_EQ(f.line.opens, 3);

@@ -85,7 +85,7 @@ TEST(MainWindow, MenusToolBarAndPopupsAreComplete) {
   MainWindowFixture f;
   QStringList menus;
   for (QAction* a : f.form->menuBar()->actions()) menus << a->text();
-  EXPECT_EQ(menus, QStringList({"Файл", "Команды", "Настройки", "Помощь"}));
+  EXPECT_EQ(menus, QStringList({"Файл", "Правка", "Команды", "Настройки", "Помощь"}));
   const char* named[] = {"NewM", "Open1", "SaveM", "Save1", "Exit1", "N6", "N7", "N8", "NDobtel", "Nizmtel",
                          "N11", "N34", "N17", "N18", "About1", "N33", "N15", "N24", "N25", "N1", "N10", "N16",
                          "Ndobav", "Nizm", "Nudal"};

@@ -90,6 +90,7 @@ TEST(PhoneList, NeverMoreThan200RowsAndLineExpanderHidesTheList) {
   EXPECT_EQ(f.img().phoneCount(0), 200);
 
   f.st().channelTypes[1] = '6';
+  f.img().setPhoneCount(1, 0);  // a telephone line holds no telephones; one that does shows them
   f.form->obrfile();
   f.selectNode(2);
   EXPECT_TRUE(f.v().ListView1->isHidden());
