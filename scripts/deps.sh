@@ -12,6 +12,8 @@ packages+=(poppler-utils librsvg2-bin)
 packages+=(ser2net)
 # LibreOffice Calc: a test takes a telephone export through a real spreadsheet and back.
 packages+=(libreoffice-calc-nogui)
+# .xlsx export and import: libxlsxwriter writes the workbooks, libzip unpacks them.
+packages+=(libxlsxwriter-dev libzip-dev)
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
