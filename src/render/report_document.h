@@ -10,6 +10,7 @@
 #include "core/files/atomic_write.h"
 
 class QPagedPaintDevice;
+class QPaintDevice;
 
 namespace orbisk {
 

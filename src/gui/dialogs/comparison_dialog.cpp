@@ -29,7 +29,15 @@ ComparisonDialog::ComparisonDialog(QWidget* parent) : QDialog(parent) {
   tree_->setObjectName(QStringLiteral("ComparisonTree"));
   tree_->setHeaderHidden(true);
   tree_->setRootIsDecorated(true);
-  tree_->header()->setStretchLastSection(true);
+  // Long lines (a comment changed on both sides) wrap instead of ending in "...".
+  tree_->setWordWrap(true);
+  tree_->setTextElideMode(Qt::ElideNone);
+  tree_->setUniformRowHeights(false);
+  // The lines in the first column, each group's count of differences in the second.
+  tree_->setColumnCount(2);
+  tree_->header()->setStretchLastSection(false);
+  tree_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+  tree_->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
   auto* closeButton = new QPushButton(historyui::kCloseButton, this);
   connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
   auto* layout = new QVBoxLayout(this);
@@ -38,7 +46,7 @@ ComparisonDialog::ComparisonDialog(QWidget* parent) : QDialog(parent) {
   layout->addWidget(tree_, 1);
   layout->addStretch(0);  // keeps the two lines at the top while the list is hidden
   layout->addWidget(closeButton, 0, Qt::AlignRight);
-  resize(640, 420);
+  resize(720, 480);
 }
 
 void ComparisonDialog::showDiff(const QString& otherName, const ConfigDiff& d) {
@@ -48,10 +56,11 @@ void ComparisonDialog::showDiff(const QString& otherName, const ConfigDiff& d) {
   tree_->clear();
   tree_->setVisible(!d.same());
   for (const DiffGroup& g : diffGroups(d)) {
-    auto* top = new QTreeWidgetItem(tree_, {g.heading});
+    auto* top = new QTreeWidgetItem(tree_, {g.heading, historyui::kDifferenceCount.arg(g.lines.size())});
     QFont f = top->font(0);
     f.setBold(true);
     top->setFont(0, f);
+    top->setTextAlignment(1, Qt::AlignRight | Qt::AlignTop);
     for (const QString& line : g.lines) new QTreeWidgetItem(top, {line});
   }
   tree_->expandAll();

@@ -96,8 +96,15 @@ void TForm1::PreviewReportClick() {
   preview.setObjectName(QStringLiteral("ReportPreview"));
   preview.setWindowTitle(report_menu::kPreviewTitle);
   preview.resize(900, 1000);
-  // The preview paints on its own printer, and its print button on the chosen one.
-  connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) { printReportOn(*p); });
+  // The preview paints on its own printer, and its print button on the chosen one. The window
+  // answers while the pages are made; a repaint it asks for meanwhile waits for them.
+  bool painting = false;
+  connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this, &painting](QPrinter* p) {
+    if (painting) return;
+    painting = true;
+    printReportOn(*p);
+    painting = false;
+  });
   preview.exec();
 }
 

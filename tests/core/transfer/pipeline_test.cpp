@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "core/history/backup_port.h"
 #include "core/transfer/transfer_pipeline.h"
 #include "support/link_fixture.h"
 #include "support/temp_dir.h"
@@ -31,6 +32,13 @@ TEST_F(VerifiedWrite, ProgressRunsOverBothHalves) {
   const long whole = seen.front().second;
   EXPECT_EQ(seen.back(), std::make_pair(whole, whole));
   for (size_t i = 1; i < seen.size(); ++i) EXPECT_GE(seen[i].first, seen[i - 1].first);
+}
+
+// The backup says which port it came from, so the history of a fleet tells receivers apart.
+TEST_F(VerifiedWrite, BackupNotesItsPort) {
+  const TransferReport r = write(false);
+  ASSERT_TRUE(r.backup.ok);
+  EXPECT_EQ(backupPort(r.backup.path), QStringLiteral("/dev/fake0"));
 }
 
 }  // namespace
