@@ -4,13 +4,48 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/history/history_texts.h"
 #include "gui/dialogs/history_dialog_texts.h"
 
 namespace orbisk {
+namespace {
+
+// Wraps the lines of the first column at the column's width: the row is as tall as its text,
+// so a long line (a comment changed on both sides) is read whole instead of ending in "...".
+class WrappingDelegate : public QStyledItemDelegate {
+ public:
+  explicit WrappingDelegate(QTreeWidget* tree) : QStyledItemDelegate(tree), tree_(tree) {}
+
+  void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+    QStyledItemDelegate::initStyleOption(option, index);
+    option->features |= QStyleOptionViewItem::WrapText;
+    option->textElideMode = Qt::ElideNone;
+  }
+
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QSize size = QStyledItemDelegate::sizeHint(option, index);
+    if (index.column() != 0) return size;
+    int depth = 1;
+    for (QModelIndex p = index.parent(); p.isValid(); p = p.parent()) ++depth;
+    const int width = tree_->header()->sectionSize(0) - depth * tree_->indentation() - 8;
+    if (width <= 40) return size;
+    QStyleOptionViewItem opt(option);
+    initStyleOption(&opt, index);
+    const QRect text = opt.fontMetrics.boundingRect(QRect(0, 0, width, 1 << 20), Qt::TextWordWrap, opt.text);
+    size.setHeight(std::max(size.height(), text.height() + 4));
+    return size;
+  }
+
+ private:
+  QTreeWidget* tree_;
+};
+
+}  // namespace
 
 ComparisonDialog::ComparisonDialog(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("ComparisonDialog"));
@@ -29,15 +64,17 @@ ComparisonDialog::ComparisonDialog(QWidget* parent) : QDialog(parent) {
   tree_->setObjectName(QStringLiteral("ComparisonTree"));
   tree_->setHeaderHidden(true);
   tree_->setRootIsDecorated(true);
-  // Long lines (a comment changed on both sides) wrap instead of ending in "...".
   tree_->setWordWrap(true);
   tree_->setTextElideMode(Qt::ElideNone);
   tree_->setUniformRowHeights(false);
+  tree_->setItemDelegate(new WrappingDelegate(tree_));
   // The lines in the first column, each group's count of differences in the second.
   tree_->setColumnCount(2);
   tree_->header()->setStretchLastSection(false);
   tree_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
   tree_->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+  // A wrapped row's height follows its column's width only when the rows are laid out again.
+  connect(tree_->header(), &QHeaderView::sectionResized, tree_, [this] { tree_->doItemsLayout(); });
   auto* closeButton = new QPushButton(historyui::kCloseButton, this);
   connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
   auto* layout = new QVBoxLayout(this);

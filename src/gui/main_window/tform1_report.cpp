@@ -96,14 +96,11 @@ void TForm1::PreviewReportClick() {
   preview.setObjectName(QStringLiteral("ReportPreview"));
   preview.setWindowTitle(report_menu::kPreviewTitle);
   preview.resize(900, 1000);
-  // The preview paints on its own printer, and its print button on the chosen one. The window
-  // answers while the pages are made; a repaint it asks for meanwhile waits for them.
-  bool painting = false;
-  connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this, &painting](QPrinter* p) {
-    if (painting) return;
-    painting = true;
-    printReportOn(*p);
-    painting = false;
+  // The preview paints on its own printer, and its print button on the chosen one. The preview's
+  // pages are painted here on the window's thread: the preview takes them as it asks for them.
+  connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) {
+    auto img = std::make_unique<ConfigImage>(st_.image);
+    paintReport(reportContent(*img, reportSource()), *p, {}, p->pageRanges());
   });
   preview.exec();
 }

@@ -35,13 +35,8 @@ void onNextDialog(std::function<void(QDialog*)> answer) {
   });
 }
 
-}  // namespace
-
-TEST(ExchangeWiring, ImportShowsTheSummaryAndAddsTheExpanderAsTheAddCommandDoes) {
-  MainWindowFixture f;
-  f.setExpanders({0}, 2);
-  writeAll(f.dir.path("in.csv"), "slot,number,object,comment\n1,+7111,12,new\n0,+7222,,\n");
-  f.prompter.csvOpenChoices = {f.dir.path("in.csv")};
+// "Импорт телефонов..." with "Заменить" chosen: the report the dialog showed before the import.
+QString importReplacing(MainWindowFixture& f) {
   QString report;
   onNextDialog([&](QDialog* dlg) {
     auto* d = qobject_cast<ImportDialog*>(dlg);
@@ -51,6 +46,17 @@ TEST(ExchangeWiring, ImportShowsTheSummaryAndAddsTheExpanderAsTheAddCommandDoes)
     d->importButton()->click();
   });
   f.action("ImportPhones")->trigger();
+  return report;
+}
+
+}  // namespace
+
+TEST(ExchangeWiring, ImportShowsTheSummaryAndAddsTheExpanderAsTheAddCommandDoes) {
+  MainWindowFixture f;
+  f.setExpanders({0}, 2);
+  writeAll(f.dir.path("in.csv"), "slot,number,object,comment\n1,+7111,12,new\n0,+7222,,\n");
+  f.prompter.csvOpenChoices = {f.dir.path("in.csv")};
+  const QString report = importReplacing(f);
   EXPECT_TRUE(report.startsWith(text::kImportSummaryReplace)) << report.toStdString();
   EXPECT_TRUE(report.contains(text::kImportSummarySlot.arg(QStringLiteral("1")).arg(1).arg(0).arg(1) + text::kImportSummaryAdded));
   EXPECT_TRUE(f.st().modified);
@@ -140,15 +146,7 @@ TEST(ExchangeWiring, XlsxExportImportsBackUnchanged) {
   ASSERT_TRUE(readAll(f.dir.path("out.xlsx")).startsWith("PK"));
 
   f.prompter.csvOpenChoices = {f.dir.path("out.xlsx")};
-  QString report;
-  onNextDialog([&](QDialog* dlg) {
-    auto* d = qobject_cast<ImportDialog*>(dlg);
-    ASSERT_NE(d, nullptr);
-    d->replaceChoice()->setChecked(true);
-    report = d->report()->toPlainText();
-    d->importButton()->click();
-  });
-  f.action("ImportPhones")->trigger();
+  const QString report = importReplacing(f);
   EXPECT_TRUE(report.contains(text::kImportSummaryTotal.arg(4))) << report.toStdString();
   EXPECT_TRUE(f.img() == before);
 }

@@ -1,6 +1,7 @@
 // Backups after the main window's transfers, the history window and the comparisons.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -209,6 +210,11 @@ TEST(HistoryWiring, CompareWithFileAndItsRefusals) {
   EXPECT_EQ(topLevelTexts(tree), QStringList{QStringLiteral("Расширитель 1: изменен")});
   EXPECT_EQ(tree->topLevelItem(0)->text(1), QStringLiteral("различий: 1"));
   EXPECT_TRUE(tree->topLevelItem(0)->child(0)->text(0).startsWith(QStringLiteral("- телефон 1002 (объект 0001")));
+  // In a narrow window the line wraps onto more rows rather than being cut.
+  f.form->comparisonDialog()->resize(260, 400);
+  f.form->comparisonDialog()->show();
+  QApplication::processEvents();
+  EXPECT_GT(tree->visualItemRect(tree->topLevelItem(0)->child(0)).height(), 2 * tree->fontMetrics().height());
   EXPECT_FALSE(f.st().modified);
 
   writeAll(f.dir.path("short.rcf"), "short");
