@@ -14,6 +14,8 @@ packages+=(ser2net)
 packages+=(libreoffice-calc-nogui)
 # Qt SQL's SQLite driver: the register of receivers and the audit trail.
 packages+=(libqt6sql6-sqlite)
+# .xlsx export and import: libxlsxwriter writes the workbooks, libzip unpacks them.
+packages+=(libxlsxwriter-dev libzip-dev)
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done

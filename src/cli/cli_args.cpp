@@ -11,7 +11,7 @@ struct KnownOption {
   bool takesValue;
 };
 
-constexpr std::array<KnownOption, 23> kOptions{{
+constexpr std::array<KnownOption, 24> kOptions{{
     {"--port", true},
     {"--trace", true},
     {"--out", true},
@@ -20,6 +20,7 @@ constexpr std::array<KnownOption, 23> kOptions{{
     {"--sync", false},
     {"--slot", true},
     {"--excel", false},
+    {"--xlsx", false},
     {"--csv", true},
     {"--replace", false},
     {"--no-backup", false},
@@ -53,7 +54,7 @@ const std::array<KnownCommand, 12>& commands() {
       {"show", Command::Show, {"--json"}, false, false, true},
       {"clock", Command::Clock, {"--port", "--receiver", "--comment", "--sync", "--trace"}, true, false, false},
       {"clear-events", Command::ClearEvents, {"--port", "--receiver", "--comment", "--trace"}, true, false, false},
-      {"export", Command::Export, {"--slot", "--excel", "--out"}, false, false, true},
+      {"export", Command::Export, {"--slot", "--excel", "--xlsx", "--out"}, false, false, true},
       {"import", Command::Import, {"--csv", "--replace", "--out"}, false, false, true},
       {"diff", Command::Diff, {"--json"}, false, false, true},
       {"report", Command::Report, {"--out"}, false, true, true},
@@ -94,6 +95,7 @@ void store(CliArgs& a, const QString& option, const QString& value) {
   else if (option == QLatin1String("--trace")) a.trace = value;
   else if (option == QLatin1String("--slot")) a.slot = value;
   else if (option == QLatin1String("--excel")) a.excel = true;
+  else if (option == QLatin1String("--xlsx")) a.xlsx = true;
   else if (option == QLatin1String("--csv")) a.csv = value;
   else if (option == QLatin1String("--replace")) a.replace = true;
   else if (option == QLatin1String("--no-backup")) a.noBackup = true;
@@ -214,8 +216,9 @@ QString helpText() {
       "                                                 compare clocks, or set the receiver's clock\n"
       "  orbisk-cli clear-events --port PORT|--receiver NAME [--trace FILE] [--comment TEXT]\n"
       "                                                 clear the receiver's event buffer\n"
-      "  orbisk-cli export FILE [--slot S] [--excel] [--out CSV]\n"
-      "                                                 telephones of FILE as CSV (standard output without --out)\n"
+      "  orbisk-cli export FILE [--slot S] [--excel | --xlsx] [--out CSV]\n"
+      "                                                 telephones of FILE as CSV or .xlsx (standard output\n"
+      "                                                 without --out)\n"
       "  orbisk-cli import FILE --csv CSV [--replace] [--out NEWFILE]\n"
       "                                                 telephones from CSV into FILE, or into a copy NEWFILE\n"
       "  orbisk-cli report FILE --out REPORT            printable report of FILE: REPORT.pdf or .html\n"
@@ -256,8 +259,13 @@ QString helpText() {
       "  --slot S     export only the expander in slot S (0-9, A-F)\n"
       "  --excel      export in code page 1251 with ';', every value quoted, as a spreadsheet on a\n"
       "               Russian Windows opens it (open it with the columns as Text to keep '+' and 0s)\n"
+      "  --xlsx       export an .xlsx workbook with every cell stored as text: a spreadsheet keeps\n"
+      "               '+' and leading 0s with its defaults (not in builds without libxlsxwriter)\n"
       "  --csv CSV    the telephones to import: UTF-8, UTF-16 with a byte-order mark or code page\n"
-      "               1251, ',' ';' or tab; title rows above the header row are passed over\n"
+      "               1251, ',' ';' or tab; title rows above the header row are passed over; or an\n"
+      "               .xlsx workbook (told by its content), first sheet, every cell read as the text\n"
+      "               it holds; a cell the spreadsheet stored as a number is read as its plain\n"
+      "               digits (never 1.2E+10) and named on standard error\n"
       "  --replace    replace the lists of the expanders the CSV names instead of appending; a value\n"
       "               a spreadsheet made a number of ('7282' where the list has '+7282') is an error;\n"
       "               import changes nothing when the CSV has any error (listed on standard error\n"

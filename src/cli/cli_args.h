@@ -24,6 +24,7 @@ struct CliArgs {
   QString slot;  // export --slot
   QString csv;   // import --csv
   bool excel = false;
+  bool xlsx = false;  // export --xlsx
   bool replace = false;
   bool noBackup = false;
   bool verify = false;    // read, backup: read twice and compare

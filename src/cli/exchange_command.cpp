@@ -6,6 +6,7 @@
 #include "core/exchange/exchange_texts.h"
 #include "core/exchange/phone_csv.h"
 #include "core/exchange/phone_import.h"
+#include "core/exchange/phone_xlsx.h"
 #include "core/files/file_texts.h"
 #include "core/files/safe_save.h"
 #include "core/history/history_texts.h"
@@ -28,6 +29,13 @@ void printLines(CliEnv& env, const QStringList& lines) {
   for (const QString& l : lines) env.err(l + u'\n');
 }
 
+const QString kNoXlsx = QStringLiteral(".xlsx is not available in this build (built without libxlsxwriter and libzip)");
+
+int usage(CliEnv& env, const QString& message) {
+  env.err(QStringLiteral("orbisk-cli: ") + message + u'\n');
+  return status::kUsage;
+}
+
 int saveFailed(CliEnv& env, const QString& path, SaveCause cause) {
   env.err(path + QStringLiteral(": ") + text::kSaveFailed + QStringLiteral(": ") + text::saveCauseText(cause) + u'\n');
   return status::kUsage;
@@ -42,17 +50,18 @@ int runExport(const CliArgs& args, CliEnv& env) {
   uint16_t slotMask = set.count > 0 ? set.mask : 0;
   if (!args.slot.isEmpty()) {
     const int slot = parseSlot(args.slot);
-    if (slot < 0) {
-      env.err(QStringLiteral("orbisk-cli: --slot takes one character 0-9 or A-F\n"));
-      return status::kUsage;
-    }
+    if (slot < 0) return usage(env, QStringLiteral("--slot takes one character 0-9 or A-F"));
     if (!set.inUse(slot)) {
       env.err(args.file + QStringLiteral(": no expander in slot %1\n").arg(args.slot.toUpper()));
       return status::kUsage;
     }
     slotMask = static_cast<uint16_t>(1u << slot);
   }
-  const QByteArray csv = exportPhonesCsv(*img, slotMask, args.excel ? CsvStyle::Excel : CsvStyle::Standard);
+  if (args.xlsx && args.excel) return usage(env, QStringLiteral("--excel and --xlsx exclude each other"));
+  if (args.xlsx && !xlsxAvailable()) return usage(env, kNoXlsx);
+  const QByteArray csv = args.xlsx ? exportPhonesXlsx(*img, slotMask)
+                                   : exportPhonesCsv(*img, slotMask, args.excel ? CsvStyle::Excel : CsvStyle::Standard);
+  if (csv.isEmpty()) return saveFailed(env, args.out.isEmpty() ? QStringLiteral("-") : args.out, SaveCause::Failed);
   if (args.out.isEmpty()) {
     if (env.outBytes) env.outBytes(csv);
     else env.out(QString::fromUtf8(csv));
@@ -75,7 +84,8 @@ int runImport(const CliArgs& args, CliEnv& env) {
     return status::kUsage;
   }
   auto result = std::make_unique<ConfigImage>();
-  const ImportResult r = buildImport(*img, expandersOf(*img), readPhonesCsv(bytes),
+  if (looksLikeXlsx(bytes) && !xlsxAvailable()) return usage(env, kNoXlsx);
+  const ImportResult r = buildImport(*img, expandersOf(*img), readPhonesFile(bytes),
                                      args.replace ? ImportMode::Replace : ImportMode::Append, *result);
   if (!r.ok()) {
     printLines(env, r.errors);

@@ -1,6 +1,7 @@
 #include "render/report_document.h"
 
 #include <QBuffer>
+#include <vector>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -10,16 +11,25 @@
 
 namespace orbisk {
 
-bool paintReport(const ReportContent& content, QPagedPaintDevice& device, const ReportProgress& progress) {
+bool paintReport(const ReportContent& content, QPagedPaintDevice& device, const ReportProgress& progress,
+                 const QPageRanges& ranges) {
   const ReportPages pages(content, device);
+  std::vector<int> chosen;
+  for (int i = 0; i < pages.count(); ++i)
+    if (ranges.isEmpty() || ranges.contains(i + 1)) chosen.push_back(i);
+  const int total = static_cast<int>(chosen.size());
   QPainter painter;
   if (!painter.begin(&device)) return false;
-  for (int i = 0; i < pages.count(); ++i) {
-    if (i > 0) device.newPage();
-    pages.paint(painter, i);
-    if (progress && !progress(i + 1, pages.count())) return false;
+  for (int k = 0; k < total; ++k) {
+    if (k > 0) device.newPage();
+    pages.paint(painter, chosen[static_cast<size_t>(k)]);
+    if (progress && !progress(k + 1, total)) return false;
   }
   return painter.end();
+}
+
+int reportPageCount(const ReportContent& content, const QPaintDevice& device) {
+  return ReportPages(content, device).count();
 }
 
 ReportWrite writeReportPdf(const ReportContent& content, const QString& path, SaveCause& cause,

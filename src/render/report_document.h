@@ -1,6 +1,7 @@
 // The configuration report on a printer or in a PDF file, painted page by page.
 #pragma once
 
+#include <QPageRanges>
 #include <QString>
 #include <functional>
 
@@ -9,6 +10,7 @@
 #include "core/files/atomic_write.h"
 
 class QPagedPaintDevice;
+class QPaintDevice;
 
 namespace orbisk {
 
@@ -17,7 +19,12 @@ using ReportProgress = std::function<bool(int done, int total)>;
 
 // Paints the report's pages on a printer or a PDF writer. Needs a QGuiApplication; a PDF writer
 // may be painted from a worker thread. False when progress stopped it or the device would not paint.
-bool paintReport(const ReportContent& content, QPagedPaintDevice& device, const ReportProgress& progress = {});
+// ranges (from 1; empty = all) are the pages a print dialog asked for; the page numbers printed
+// stay those of the whole report.
+bool paintReport(const ReportContent& content, QPagedPaintDevice& device, const ReportProgress& progress = {},
+                 const QPageRanges& ranges = {});
+// The pages the report takes on the device.
+int reportPageCount(const ReportContent& content, const QPaintDevice& device);
 
 enum class ReportWrite { Written, Failed, Stopped };
 

@@ -8,6 +8,7 @@
 #include <array>
 
 #include "core/image/view_texts.h"
+#include "core/report/report_texts.h"
 
 namespace orbisk {
 namespace {
@@ -25,7 +26,8 @@ constexpr int kWrapFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWrapAnywhere;
 }  // namespace
 
 ReportPages::ReportPages(const ReportContent& content, const QPaintDevice& device)
-    : dpi_(device.logicalDpiY()),
+    : content_(content),
+      dpi_(device.logicalDpiY()),
       pageWidth_(device.width()),
       pageHeight_(device.height()),
       body_(reportFont(9, false)),
@@ -100,6 +102,7 @@ void ReportPages::addExpander(const ReportExpander& e) {
     const qreal height = rowHeight(row);
     if (!fits(height)) {
       newPage();
+      place({Kind::H2, 0, h2Height_, &e.continuedTitle});
       place({Kind::Header, 0, header});
     }
     Item item{Kind::Row, 0, height};
@@ -124,7 +127,15 @@ void ReportPages::paint(QPainter& painter, int page) const {
   painter.setPen(QPen(Qt::black, pt(0.5)));
   for (const Item& item : pages_.at(static_cast<size_t>(page))) paintItem(painter, item);
   painter.setFont(body_);
-  const QString number = QString::number(page + 1);
+  // In the margins, outside the laid-out body: the file and the receiver above a thin rule,
+  // "стр. N из M" below.
+  const qreal head = margin_ - pt(8) - bodyMetrics_.descent();
+  const qreal receiver = bodyMetrics_.horizontalAdvance(content_.headReceiver);
+  const qreal room = pageWidth_ - 2 * margin_ - receiver - pt(12);
+  painter.drawText(QPointF(margin_, head), bodyMetrics_.elidedText(content_.headFile, Qt::ElideMiddle, room));
+  painter.drawText(QPointF(pageWidth_ - margin_ - receiver, head), content_.headReceiver);
+  painter.drawLine(QLineF(margin_, margin_ - pt(5), pageWidth_ - margin_, margin_ - pt(5)));
+  const QString number = report::kPageOf.arg(page + 1).arg(count());
   painter.drawText(QPointF(pageWidth_ - margin_ - bodyMetrics_.horizontalAdvance(number),
                            pageHeight_ - margin_ + bodyMetrics_.ascent() + pt(5)),
                    number);

@@ -52,6 +52,7 @@ class ReportPages {
   template <typename CellText>
   void paintCells(QPainter& painter, const Item& item, CellText text) const;
 
+  const ReportContent& content_;
   qreal dpi_ = 72, pageWidth_ = 0, pageHeight_ = 0, margin_ = 0;
   QFont body_, h1_, h2_, caption_;
   QFontMetricsF bodyMetrics_;

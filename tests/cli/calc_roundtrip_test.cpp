@@ -1,5 +1,5 @@
-// A real spreadsheet between export and import: LibreOffice Calc opens the Excel export and saves
-// it again, with its default CSV options. Whatever it does to the data, no row may be changed
+// A real spreadsheet between export and import: LibreOffice Calc opens the Excel export (and the
+// .xlsx one) and saves it again, with its default options. Whatever it does to the data, no row may be changed
 // without being told.
 #include <gtest/gtest.h>
 
@@ -10,6 +10,7 @@
 #include <random>
 
 #include "core/exchange/phone_csv.h"
+#include "core/exchange/phone_xlsx.h"
 #include "core/files/rcf_file.h"
 #include "core/files/safe_save.h"
 #include "core/image/cp1251.h"
@@ -128,6 +129,39 @@ TEST_F(CalcRoundTrip, WithQuotedFieldsAsTextTheTablesComeBackWhole) {
       ASSERT_EQ(QByteArray(reinterpret_cast<const char*>(back.record(s, i)), kRecordSize),
                 QByteArray(reinterpret_cast<const char*>(img->record(s, i)), kRecordSize))
           << "slot " << s << " telephone " << i;
+}
+
+// The .xlsx export opened in Calc and saved as .xlsx with its defaults: every cell is text, so
+// all 16 x 200 telephones come back byte for byte, and no cell has turned into a number.
+TEST_F(CalcRoundTrip, XlsxThroughCalcsDefaultsComesBackByteForByte) {
+  if (!xlsxAvailable()) GTEST_SKIP() << "built without .xlsx";
+  const CliResult exported = runCli({"export", dir.path("site.rcf"), "--xlsx", "--out", dir.path("sheet.xlsx")});
+  ASSERT_EQ(exported.status, 0) << exported.err.toStdString();
+  const CliResult calc = runProgram(soffice,
+                                    {QStringLiteral("-env:UserInstallation=file://") + dir.path("profile"), "--headless",
+                                     "--norestore", "--convert-to", "xlsx", "--outdir", dir.path("calc"), dir.path("sheet.xlsx")},
+                                    {}, 240000);
+  ASSERT_EQ(calc.status, 0) << calc.err.toStdString();
+  const QString saved = dir.path("calc/sheet.xlsx");
+  QByteArray bytes;
+  ASSERT_TRUE(readCsvFile(saved, bytes));
+  ASSERT_TRUE(looksLikeXlsx(bytes));
+
+  const CliResult r = runCli({"import", dir.path("site.rcf"), "--csv", saved, "--replace", "--out", dir.path("new.rcf")});
+  ASSERT_EQ(r.status, 0) << r.err.left(2000).toStdString();
+  EXPECT_FALSE(r.err.contains(QStringLiteral("число"))) << "a cell came back as a number";
+  ConfigImage back;
+  ASSERT_EQ(readImageFile(dir.path("new.rcf"), back), ReadResult::Ok);
+  int same = 0;
+  for (int s = 0; s < kSlotCount; ++s)
+    for (int i = 0; i < kMaxPhones; ++i)
+      same += QByteArray(reinterpret_cast<const char*>(back.record(s, i)), kRecordSize) ==
+              QByteArray(reinterpret_cast<const char*>(img->record(s, i)), kRecordSize);
+  std::printf("[ observed ] .xlsx through Calc's defaults: %d of %d telephones byte for byte\n", same,
+              kSlotCount * kMaxPhones);
+  EXPECT_EQ(same, kSlotCount * kMaxPhones);
+  EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(back.data()), kImageSize),
+            QByteArray(reinterpret_cast<const char*>(img->data()), kImageSize));
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "core/exchange/exchange_texts.h"
+#include "core/exchange/phone_xlsx.h"
 #include "core/files/rcf_file.h"
 #include "core/files/safe_save.h"
 #include "core/image/cp1251.h"
@@ -84,6 +85,28 @@ TEST_F(CliExchange, SpreadsheetRoundTripGivesTheSameFile) {
   r = cli({"export", "conf.rcf", "--slot", "9"});
   ASSERT_EQ(r.status, 0);
   EXPECT_EQ(r.out.count('\n'), 2);
+}
+
+// The workbook export comes back whole through import; a damaged one changes nothing.
+TEST_F(CliExchange, XlsxRoundTripAndDamagedWorkbook) {
+  if (!xlsxAvailable()) {
+    const CliRun r = cli({"export", "conf.rcf", "--xlsx", "--out", "phones.xlsx"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.err.contains(QStringLiteral(".xlsx is not available in this build")));
+    return;
+  }
+  EXPECT_EQ(cli({"export", "conf.rcf", "--xlsx", "--excel"}).status, 2);
+  CliRun r = cli({"export", "conf.rcf", "--xlsx", "--out", "phones.xlsx"});
+  ASSERT_EQ(r.status, 0) << r.err.toStdString();
+  r = cli({"import", "conf.rcf", "--csv", "phones.xlsx", "--replace", "--out", "copy.rcf"});
+  ASSERT_EQ(r.status, 0) << r.err.toStdString();
+  EXPECT_EQ(readAll(dir.path("copy.rcf")), original);
+
+  writeAll(dir.path("cut.xlsx"), readAll(dir.path("phones.xlsx")).left(900));
+  r = cli({"import", "conf.rcf", "--csv", "cut.xlsx"});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_TRUE(r.err.contains(text::kXlsxBroken));
+  EXPECT_EQ(readAll(dir.path("conf.rcf")), original);
 }
 
 TEST_F(CliExchange, ImportInPlaceAddsAnExpanderAndErrorsChangeNothing) {

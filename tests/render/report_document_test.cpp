@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QPdfWriter>
 #include <QStandardPaths>
 #include <memory>
 
@@ -55,6 +56,59 @@ TEST(ReportDocument, EveryRowOnceAcrossPageBreaksAndProgressCountsEveryPage) {
       ASSERT_EQ(text.count(u'\n' + number + u'\n'), 1) << number.toStdString();
       ASSERT_EQ(text.count(u'\n' + comment + u'\n'), 1) << comment.toStdString();
     }
+}
+
+// A page that comes loose says whose it is and where it belongs: the file and the receiver's
+// number on every page, "стр. N из M", and an expander's heading again where its table goes on.
+TEST(ReportDocument, EveryPageNamesItsReportAndContinuedTablesTheirExpander) {
+  auto img = std::make_unique<ConfigImage>();
+  sim::buildFull(*img);
+  TempCwd dir;
+  SaveCause error = SaveCause::None;
+  const ReportContent content = reportContent(*img, source());
+  ASSERT_EQ(writeReportPdf(content, dir.path("full.pdf"), error), ReportWrite::Written);
+  QStringList pages = pdfText(dir.path("full.pdf")).split(u'\f');  // pdftotext ends each page with a form feed
+  pages.removeLast();
+  const int total = static_cast<int>(pages.size());
+  ASSERT_GT(total, 16 * 200 / 60);
+  int continued = 0;
+  for (int page = 1; page <= total; ++page) {
+    const QString& text = pages[page - 1];
+    EXPECT_TRUE(text.contains(QStringLiteral("Файл: full"))) << "page " << page;
+    EXPECT_TRUE(text.contains(QStringLiteral("Номер приемника: ") + content.headReceiver.section(u' ', -1))) << page;
+    EXPECT_TRUE(text.contains(QStringLiteral("стр. %1 из %2").arg(page).arg(total))) << "page " << page;
+    // A page that opens inside a table names the expander before its rows.
+    const qsizetype firstRow = text.indexOf(QStringLiteral("Абонент "));
+    if (page > 1 && firstRow >= 0 && text.indexOf(QStringLiteral("Количество телефонов")) < 0) {
+      const qsizetype heading = text.indexOf(QStringLiteral(" (продолжение)"));
+      EXPECT_TRUE(heading >= 0 && heading < firstRow) << "page " << page;
+      continued += heading >= 0;
+    }
+  }
+  EXPECT_GT(continued, 16);
+}
+
+// A print dialog's range: only those pages, numbered as in the whole report.
+TEST(ReportDocument, PageRangePaintsOnlyThosePages) {
+  auto img = std::make_unique<ConfigImage>();
+  sim::buildFull(*img);
+  TempCwd dir;
+  QPdfWriter pdf(dir.path("range.pdf"));
+  pdf.setResolution(300);
+  QPageRanges ranges;
+  ranges.addRange(3, 4);
+  int told = 0;
+  ASSERT_TRUE(paintReport(reportContent(*img, source()), pdf, [&told](int done, int total) {
+    EXPECT_EQ(total, 2);
+    told = done;
+    return true;
+  }, ranges));
+  EXPECT_EQ(told, 2);
+  const QString text = pdfText(dir.path("range.pdf"));
+  EXPECT_TRUE(text.contains(QStringLiteral("стр. 3 из "))) << text.left(300).toStdString();
+  EXPECT_TRUE(text.contains(QStringLiteral("стр. 4 из ")));
+  EXPECT_FALSE(text.contains(QStringLiteral("стр. 2 из ")));
+  EXPECT_FALSE(text.contains(QStringLiteral("стр. 5 из ")));
 }
 
 TEST(ReportDocument, ValueWiderThanItsRoomWrapsWhole) {

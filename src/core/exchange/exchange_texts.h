@@ -53,6 +53,14 @@ inline const QString kImportSpreadsheetNumber = QStringLiteral(
     "(или включите \"Поля в кавычках как текст\") и сохраните файл заново");
 inline const QString kImportDroppedByNumber = QStringLiteral("в текущем списке \"%1\": ") + kImportSpreadsheetNumber;
 
+// Workbooks (.xlsx).
+inline const QString kXlsxSheetName = QStringLiteral("телефоны");
+inline const QString kXlsxBroken = QStringLiteral("файл .xlsx поврежден или не является книгой электронной таблицы");
+inline const QString kXlsxUnavailable = QStringLiteral("файлы .xlsx в этой сборке программы не поддерживаются");
+// %1 the column letter, %2 the number as read: the spreadsheet kept a number, not the text typed.
+inline const QString kXlsxNumericCell = QStringLiteral(
+    "в ячейке %1 число, а не текст; читается как \"%2\" (знак \"+\" и ведущие нули числом не сохраняются)");
+
 // Notices: what an import takes differently from how the cell reads, or leaves out.
 inline const QString kImportNoticesHeading = QStringLiteral("Обратите внимание:");
 inline const QString kImportUnknownColumn = QStringLiteral("столбец \"%1\" не известен и не импортируется");

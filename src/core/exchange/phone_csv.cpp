@@ -31,13 +31,20 @@ QStringList phoneFields(const ConfigImage& img, int slot, int index) {
 
 }  // namespace
 
-QString phoneTableText(const ConfigImage& img, uint16_t slotMask, QChar separator, bool quoteValues) {
-  QString out = csvRow(csvHeaders(), separator);
+QList<QStringList> phoneTableRows(const ConfigImage& img, uint16_t slotMask) {
+  QList<QStringList> rows{csvHeaders()};
   for (int s = 0; s < kSlotCount; ++s) {
     if ((slotMask & (1u << s)) == 0) continue;
     const int count = usablePhoneCount(img, s);
-    for (int i = 0; i < count; ++i) out += csvRow(phoneFields(img, s, i), separator, quoteValues);
+    for (int i = 0; i < count; ++i) rows << phoneFields(img, s, i);
   }
+  return rows;
+}
+
+QString phoneTableText(const ConfigImage& img, uint16_t slotMask, QChar separator, bool quoteValues) {
+  const QList<QStringList> rows = phoneTableRows(img, slotMask);
+  QString out = csvRow(rows.front(), separator);
+  for (qsizetype r = 1; r < rows.size(); ++r) out += csvRow(rows.at(r), separator, quoteValues);
   return out;
 }
 

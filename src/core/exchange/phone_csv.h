@@ -35,6 +35,8 @@ enum class CsvStyle {
   Excel,     // code page 1251, ";", values quoted: what a spreadsheet on a Russian Windows opens directly
 };
 
+// The header row and then one row of cells per telephone of the slots in slotMask.
+QList<QStringList> phoneTableRows(const ConfigImage& img, uint16_t slotMask);
 // The header row and one row per telephone of the slotMask in mask, in slot and list order;
 // quoteValues quotes every value of the telephones.
 QString phoneTableText(const ConfigImage& img, uint16_t slotMask, QChar separator, bool quoteValues = false);

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "core/files/regular_file.h"
+#include "core/history/backup_port.h"
 #include "core/view/config_view.h"
 
 namespace orbisk {
@@ -50,6 +51,7 @@ std::vector<BackupEntry> listBackups(const QString& folder) {
     BackupEntry e;
     e.path = dir.filePath(f);
     if (!parseBackupName(f, e.name)) continue;
+    e.port = backupPort(e.path);
     // An archived, write-protected backup is still listed and can still be compared.
     if (readHead(e.path, *img)) summarize(*img, e);
     list.push_back(std::move(e));

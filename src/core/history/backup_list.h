@@ -12,6 +12,7 @@ namespace orbisk {
 struct BackupEntry {
   QString path;
   BackupName name;
+  QString port;           // the port it was read from or written to; empty when not known
   bool readable = false;  // false: the file is damaged or no configuration; the rest is empty
   QString model;          // model digits; empty when the image holds none
   QString receiverNumber; // as the settings panel shows it

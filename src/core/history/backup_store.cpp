@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/files/atomic_write.h"
+#include "core/history/backup_port.h"
 
 namespace orbisk {
 namespace {
@@ -120,7 +121,9 @@ int pruneBackups(const QString& folder, const QDateTime& now, int keep, int minA
   int deleted = 0;
   for (size_t i = static_cast<size_t>(keep); i < found.size(); ++i) {
     if (found[i].name.taken >= youngest) continue;
-    if (QFile::remove(found[i].path)) ++deleted;
+    if (!QFile::remove(found[i].path)) continue;
+    QFile::remove(portNotePath(found[i].path));
+    ++deleted;
   }
   return deleted;
 }

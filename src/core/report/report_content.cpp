@@ -41,6 +41,7 @@ void addHeading(ReportContent& c, const ConfigImage& img, const ReportSource& sr
   QString path = src.saved ? src.fullPath : src.fullPath + u' ' + report::kNeverSaved;
   if (src.saved && src.modified) path += u' ' + report::kUnsavedChanges;
   c.heading = report::kTitle;
+  c.headFile = clean(report::kFileLabel + u' ' + src.shortName);
   c.fields = {field(report::kFileLabel, src.shortName), field(report::kPathLabel, path),
               field(report::kMadeLabel, src.made.toString(report::kDateTimeFormat)),
               field(report::kModelLabel, src.modelText), firmwareField(img)};
@@ -48,6 +49,7 @@ void addHeading(ReportContent& c, const ConfigImage& img, const ReportSource& sr
 
 void addSettings(ReportContent& c, const ConfigView& v) {
   c.settingsHeading = view::kReceiverHeading;
+  c.headReceiver = view::kReceiverNumberLabel + u' ' + receiverNumberText(v.receiverNumber);
   c.settings = {listField(view::kReceiverNumberLabel, receiverNumberText(v.receiverNumber)),
                 listField(view::kPcFormatLabel, pcFormatText(v.pcFormat)),
                 listField(view::kHandshakeLabel, handshakeText(v.handshake)),
@@ -69,6 +71,7 @@ ReportExpander expander(const ConfigImage& head, const ConfigImage& img, int slo
   e.title = clean((line ? view::kLineHeading : view::kGsmHeading) + slotChar(slot) + view::kSimHeading +
                   wholeNumber(head.sim(slot)));
   const int count = std::min(head.phoneCount(slot), kMaxPhones);
+  e.continuedTitle = e.title + report::kContinued;
   e.countLine = view::kPhoneCountHint + QString::number(count);
   e.rows.reserve(static_cast<size_t>(std::max(count, 0)));
   for (int i = 0; i < count; ++i) {

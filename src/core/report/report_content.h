@@ -22,6 +22,7 @@ using ReportRow = std::array<QString, kReportColumns>;
 
 struct ReportExpander {
   QString title;      // "GSM канал 2 тел:+7..."
+  QString continuedTitle;  // the title on a page its table goes on to
   QString countLine;  // "Количество телефонов: N"
   std::vector<ReportRow> rows;
 };
@@ -29,6 +30,10 @@ struct ReportExpander {
 struct ReportContent {
   QString title;  // the document's title: "Конфигурация приемника — name"
   QString heading;
+  // The head of every page: the file on the left, the receiver's number on the right, so a page
+  // that comes loose from a stack of reports still says whose it is.
+  QString headFile;
+  QString headReceiver;
   std::vector<ReportField> fields;  // file, path, date, model, firmware
   QString settingsHeading;
   std::vector<ReportField> settings;

@@ -21,6 +21,9 @@ inline const QString kOptionOff = QStringLiteral("нет");
 inline const QString kNoSelection = QStringLiteral("—");
 // A report that could not be written (after the file name), by the desktop and orbisk-cli.
 inline const QString kCannotWrite = QStringLiteral("Не удалось записать отчет");
+// The foot of every page, and the heading of an expander whose table goes on from a page before.
+inline const QString kPageOf = QStringLiteral("стр. %1 из %2");
+inline const QString kContinued = QStringLiteral(" (продолжение)");
 inline const QString kDateTimeFormat = QStringLiteral("dd.MM.yyyy hh:mm:ss");
 
 }  // namespace orbisk::report

@@ -42,6 +42,8 @@ class Prompter {
 };
 
 inline const QString kFileFilter = QStringLiteral("WardenyDATA (*.rcf)|*.rcf|Все файлы (*.*)|*.*");
-inline const QString kCsvFileFilter = QStringLiteral("Таблица CSV (*.csv)|*.csv|Текст (*.txt)|*.txt|Все файлы (*.*)|*.*");
+inline const QString kCsvFileFilter = QStringLiteral(
+    "Таблица CSV или книга Excel (*.csv *.xlsx)|*.csv *.xlsx|Таблица CSV (*.csv)|*.csv|Книга Excel (*.xlsx)|*.xlsx|"
+    "Текст (*.txt)|*.txt|Все файлы (*.*)|*.*");
 
 }  // namespace orbisk

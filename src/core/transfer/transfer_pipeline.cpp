@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "core/files/safe_save.h"
+#include "core/history/backup_port.h"
 #include "core/link/transfer_progress.h"
 #include "core/transfer/config_compare.h"
 #include "core/transfer/read_check.h"
@@ -39,6 +40,8 @@ TransferReport TransferPipeline::failed() const {
 void TransferPipeline::keep(const ConfigImage& img, BackupKind kind, TransferReport& r) const {
   r.backupTried = true;
   r.backup = keepBackup(img, kind, folder_);
+  // Which receiver of a fleet it was: the history shows the port beside the backup.
+  if (r.backup.ok) notePort(r.backup.path, receiver_.state().portName);
 }
 
 // One read and its checks; false when the conversation failed (r then says how).

@@ -32,7 +32,10 @@ inline const QString kExportFormatHeading = QStringLiteral("Формат фай�
 inline const QString kExportUtf8Choice = QStringLiteral("CSV UTF-8, через запятую");
 inline const QString kExportExcelChoice = QStringLiteral("CSV для Excel (Windows-1251, через точку с запятой)");
 inline const QString kExportButton = QStringLiteral("Далее...");
+inline const QString kExportXlsxChoice = QStringLiteral("Книга Excel (*.xlsx), все значения как текст");
+inline const QString kExportXlsxMissing = QStringLiteral(" (не поддерживается в этой сборке)");
 inline const QString kExportFileSuffix = QStringLiteral(".csv");
+inline const QString kExportXlsxSuffix = QStringLiteral(".xlsx");
 
 inline const QString kFindCaption = QStringLiteral("Найти телефон");
 inline const QString kFindLabel = QStringLiteral("Номер, объект или комментарий:");

@@ -6,18 +6,18 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "core/exchange/phone_xlsx.h"
 #include "core/image/settings_lists.h"
 #include "gui/dialogs/exchange_ui_texts.h"
 
 namespace orbisk {
 namespace {
 
-QGroupBox* group(QWidget* parent, const QString& title, QRadioButton* a, QRadioButton* b) {
+QGroupBox* group(QWidget* parent, const QString& title, std::initializer_list<QRadioButton*> choices) {
   auto* box = new QGroupBox(title, parent);
   auto* l = new QVBoxLayout(box);
-  l->addWidget(a);
-  l->addWidget(b);
-  a->setChecked(true);
+  for (QRadioButton* c : choices) l->addWidget(c);
+  (*choices.begin())->setChecked(true);
   return box;
 }
 
@@ -33,9 +33,12 @@ ExportDialog::ExportDialog(QWidget* parent, int slot) : QDialog(parent) {
   utf8_ = new QRadioButton(ui::kExportUtf8Choice, this);
   excel_ = new QRadioButton(ui::kExportExcelChoice, this);
   excel_->setObjectName(QStringLiteral("ExportExcel"));
+  xlsx_ = new QRadioButton(ui::kExportXlsxChoice + (xlsxAvailable() ? QString() : ui::kExportXlsxMissing), this);
+  xlsx_->setObjectName(QStringLiteral("ExportXlsx"));
+  xlsx_->setEnabled(xlsxAvailable());
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(group(this, ui::kExportWhatHeading, all_, slot_));
-  layout->addWidget(group(this, ui::kExportFormatHeading, utf8_, excel_));
+  layout->addWidget(group(this, ui::kExportWhatHeading, {all_, slot_}));
+  layout->addWidget(group(this, ui::kExportFormatHeading, {utf8_, excel_, xlsx_}));
   // The expander the user is looking at is what he most likely means.
   if (slot >= 0) slot_->setChecked(true);
   auto* buttons = new QDialogButtonBox(this);
@@ -47,6 +50,8 @@ ExportDialog::ExportDialog(QWidget* parent, int slot) : QDialog(parent) {
 }
 
 bool ExportDialog::onlySelected() const { return slot_->isEnabled() && slot_->isChecked(); }
+
+bool ExportDialog::xlsx() const { return xlsx_->isEnabled() && xlsx_->isChecked(); }
 
 CsvStyle ExportDialog::style() const { return excel_->isChecked() ? CsvStyle::Excel : CsvStyle::Standard; }
 

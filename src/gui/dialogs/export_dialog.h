@@ -17,14 +17,17 @@ class ExportDialog : public QDialog {
 
   bool onlySelected() const;
   CsvStyle style() const;
+  bool xlsx() const;  // a workbook rather than CSV
   QRadioButton* excelChoice() const { return excel_; }
   QRadioButton* slotChoice() const { return slot_; }
+  QRadioButton* xlsxChoice() const { return xlsx_; }
 
  private:
   QRadioButton* all_ = nullptr;
   QRadioButton* slot_ = nullptr;
   QRadioButton* utf8_ = nullptr;
   QRadioButton* excel_ = nullptr;
+  QRadioButton* xlsx_ = nullptr;
 };
 
 }  // namespace orbisk

@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -41,6 +42,11 @@ HistoryDialog::HistoryDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(historyui::kHistoryCaption);
   folder_ = new QLabel(this);
   folder_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  filter_ = new QLineEdit(this);
+  filter_->setObjectName(QStringLiteral("HistoryFilter"));
+  filter_->setPlaceholderText(historyui::kHistoryFilterHint);
+  filter_->setClearButtonEnabled(true);
+  shown_ = new QLabel(this);
   table_ = new QTableWidget(0, static_cast<int>(historyui::kHistoryColumns.size()), this);
   table_->setObjectName(QStringLiteral("HistoryTable"));
   table_->setHorizontalHeaderLabels(historyui::kHistoryColumns);
@@ -62,9 +68,13 @@ HistoryDialog::HistoryDialog(QWidget* parent) : QDialog(parent) {
   buttons->addWidget(closeButton);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(folder_);
+  auto* filterRow = new QHBoxLayout;
+  filterRow->addWidget(filter_, 1);
+  filterRow->addWidget(shown_);
+  layout->addLayout(filterRow);
   layout->addWidget(table_);
   layout->addLayout(buttons);
-  resize(720, 400);
+  resize(860, 440);
 
   connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
   connect(open_, &QPushButton::clicked, this, [this] {
@@ -77,6 +87,7 @@ HistoryDialog::HistoryDialog(QWidget* parent) : QDialog(parent) {
     if (!selectedPath().isEmpty()) emit compareRequested(selectedPath());
   });
   connect(table_, &QTableWidget::itemSelectionChanged, this, &HistoryDialog::updateButtons);
+  connect(filter_, &QLineEdit::textChanged, this, &HistoryDialog::applyFilter);
   connect(table_, &QTableWidget::cellDoubleClicked, this, [this] { open_->click(); });
 }
 
@@ -89,12 +100,38 @@ void HistoryDialog::reload(const QString& folder) {
   for (size_t i = 0; i < entries_.size(); ++i) fillRow(static_cast<int>(i), entries_[i]);
   table_->resizeColumnsToContents();
   if (!none) table_->selectRow(0);
+  applyFilter();
+}
+
+void HistoryDialog::applyFilter() {
+  const QString wanted = filter_->text().trimmed();
+  int shown = 0;
+  for (int row = 0; row < table_->rowCount(); ++row) {
+    bool match = wanted.isEmpty();
+    for (int c = 0; !match && c < table_->columnCount(); ++c) {
+      const QTableWidgetItem* item = table_->item(row, c);
+      match = item && item->text().contains(wanted, Qt::CaseInsensitive);
+    }
+    table_->setRowHidden(row, !match);
+    shown += match;
+  }
+  // What is chosen is always a row the user can see.
+  const int current = table_->currentRow();
+  if (current >= 0 && table_->isRowHidden(current)) table_->clearSelection();
+  if (table_->selectedItems().isEmpty())
+    for (int row = 0; row < table_->rowCount(); ++row)
+      if (!table_->isRowHidden(row)) {
+        table_->selectRow(row);
+        break;
+      }
+  shown_->setText(wanted.isEmpty() ? QString() : historyui::kHistoryShown.arg(shown).arg(table_->rowCount()));
   updateButtons();
 }
 
 void HistoryDialog::fillRow(int row, const BackupEntry& e) {
   table_->setItem(row, 0, cell(e.name.taken.toString(kShownTime)));
   table_->setItem(row, 1, cell(kindText(e.name.kind)));
+  table_->setItem(row, 6, cell(e.port));
   if (!e.readable) {
     table_->setItem(row, 2, cell(historyui::kHistoryUnreadable));
     return;

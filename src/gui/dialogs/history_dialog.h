@@ -1,4 +1,5 @@
-// "История": the automatic backups, newest first; open one or compare it with the screen.
+// "История": the automatic backups, newest first, with the port each came from; a filter finds the
+// backups of one receiver of a fleet; open one or compare it with the screen.
 #pragma once
 
 #include <QDialog>
@@ -7,6 +8,7 @@
 #include "core/history/backup_list.h"
 
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QTableWidget;
 
@@ -19,6 +21,7 @@ class HistoryDialog : public QDialog {
   // Lists the folder afresh (the window is reused).
   void reload(const QString& folder = backupFolder());
   QTableWidget* table() const { return table_; }
+  QLineEdit* filter() const { return filter_; }
   // The backup of the selected row; empty when none is selected.
   QString selectedPath() const;
 
@@ -29,9 +32,12 @@ class HistoryDialog : public QDialog {
  private:
   void fillRow(int row, const BackupEntry& e);
   void updateButtons();
+  void applyFilter();  // hides the rows without the filter's text, and says how many are shown
 
   std::vector<BackupEntry> entries_;
   QLabel* folder_ = nullptr;
+  QLineEdit* filter_ = nullptr;
+  QLabel* shown_ = nullptr;
   QTableWidget* table_ = nullptr;
   QPushButton* open_ = nullptr;
   QPushButton* compare_ = nullptr;

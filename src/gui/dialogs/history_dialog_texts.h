@@ -17,7 +17,11 @@ inline const QString kHistoryFolder = QStringLiteral("Резервные коп�
 inline const QString kHistoryEmpty = QStringLiteral("Резервных копий пока нет");
 inline const QStringList kHistoryColumns = {QStringLiteral("Дата и время"), QStringLiteral("Операция"),
                                             QStringLiteral("Модель"),       QStringLiteral("Номер приемника"),
-                                            QStringLiteral("Расширители"),  QStringLiteral("Телефоны")};
+                                            QStringLiteral("Расширители"),  QStringLiteral("Телефоны"),
+                                            QStringLiteral("Порт")};
+// The filter above the list: rows holding the typed text in any column stay.
+inline const QString kHistoryFilterHint = QStringLiteral("Фильтр: порт, номер приемника, модель, дата...");
+inline const QString kHistoryShown = QStringLiteral("показано %1 из %2");
 inline const QString kHistoryUnreadable = QStringLiteral("файл поврежден");
 inline const QString kOpenButton = QStringLiteral("Открыть");
 inline const QString kCompareButton = QStringLiteral("Сравнить с текущей");
@@ -28,5 +32,7 @@ inline const QString kCloseButton = QStringLiteral("Закрыть");
 inline const QString kComparisonCaption = QStringLiteral("Сравнение конфигураций");
 inline const QString kComparedWith = QStringLiteral("Конфигурация на экране → ");
 inline const QString kReceiverSide = QStringLiteral("приемник");
+// Beside a group's heading: how many differences it holds.
+inline const QString kDifferenceCount = QStringLiteral("различий: %1");
 
 }  // namespace orbisk::historyui

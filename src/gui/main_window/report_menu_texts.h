@@ -6,6 +6,8 @@
 namespace orbisk::report_menu {
 
 inline const QString kPrintItem = QStringLiteral("Печать...");
+inline const QString kPreviewTitle = QStringLiteral("Предварительный просмотр");
+inline const QString kPreviewItem = kPreviewTitle + QStringLiteral("...");
 inline const QString kExportPdfItem = QStringLiteral("Экспорт в PDF...");
 inline const QString kPdfFilter = QStringLiteral("PDF (*.pdf)");
 // The progress window while the pages are painted: its caption, then "страница 3 из 77".

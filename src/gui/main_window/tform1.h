@@ -18,6 +18,7 @@ class QMenu;
 class QMenuBar;
 class QPushButton;
 class QProgressBar;
+class QPrinter;
 class QToolBar;
 
 namespace orbisk {
@@ -89,6 +90,7 @@ class TForm1 : public QMainWindow {
   void TraceClick();         // "Журнал обмена..."
   void PrintReportClick();   // configuration report to a printer
   void ExportPdfClick();     // configuration report as a PDF file
+  void PreviewReportClick(); // configuration report on screen, printable from there
   Receiver& receiver() { return *receiver_; }
   // Telephone lists in bulk (tform1_exchange.cpp)
   void ImportPhonesClick();
@@ -155,6 +157,8 @@ class TForm1 : public QMainWindow {
   void buildReportMenu(QMenu* file);
   ReportSource reportSource() const;
   // Makes the report from a copy of the image and paints it on a worker thread; false if cancelled.
+  void prepareReportPrinter(QPrinter& printer) const;
+  void printReportOn(QPrinter& printer);  // the pages the printer's range asks for
   bool runReport(JobCancel cancel, const std::function<void(const ReportContent&, const ReportProgress&)>& paint);
   void wirePhoneCommands();
   void wireReceiver(PortFactory ports, Clock* clock);

@@ -1,4 +1,4 @@
-// Telephone lists in bulk: import and export of CSV files, copy and paste between expanders
+// Telephone lists in bulk: import and export of CSV files and .xlsx workbooks, copy and paste between expanders
 // through the clipboard, and the find.
 #include <QAction>
 #include <QClipboard>
@@ -13,6 +13,7 @@
 #include "core/exchange/exchange_texts.h"
 #include "core/exchange/phone_csv.h"
 #include "core/exchange/phone_import.h"
+#include "core/exchange/phone_xlsx.h"
 #include "core/files/file_texts.h"
 #include "core/image/expander_set.h"
 #include "core/image/settings_lists.h"
@@ -97,7 +98,7 @@ void TForm1::importPhonesFile(const QString& path) {
     prompter_->message(path + QStringLiteral(": ") + text::kImportCannotRead);
     return;
   }
-  const ImportedPhones rows = readPhonesCsv(bytes);
+  const ImportedPhones rows = readPhonesFile(bytes);
   const ExpanderSet set{st_.expanderCount, st_.expanderMask};
   auto built = std::make_unique<ConfigImage>();
   ImportDialog dlg(this, ui::kImportCaption, ui::kImportFileLabel.arg(QFileInfo(path).fileName()),
@@ -114,7 +115,8 @@ void TForm1::ExportPhonesClick() {
   const bool one = dlg.onlySelected();
   QString name = QFileInfo(st_.shortFileName).completeBaseName();
   if (one) name += u'-' + QString(slotChar(slot));
-  const QString path = prompter_->saveCsvFile(st_.defaultDirectory, name + ui::kExportFileSuffix);
+  const QString path =
+      prompter_->saveCsvFile(st_.defaultDirectory, name + (dlg.xlsx() ? ui::kExportXlsxSuffix : ui::kExportFileSuffix));
   if (path.isEmpty()) return;
   if (isTakenByNonRegular(path)) {
     prompter_->messageWithDetail(text::kSaveFailed, text::kCauseNotRegular);
@@ -122,7 +124,8 @@ void TForm1::ExportPhonesClick() {
   }
   if (QFileInfo::exists(path) && prompter_->ask(text::kAskReplace, false) != Answer::Yes) return;
   const uint16_t mask = one ? static_cast<uint16_t>(1u << slot) : presentSlots(st_);
-  const SaveCause saved = writeCsvFile(path, exportPhonesCsv(st_.image, mask, dlg.style()));
+  const QByteArray bytes = dlg.xlsx() ? exportPhonesXlsx(st_.image, mask) : exportPhonesCsv(st_.image, mask, dlg.style());
+  const SaveCause saved = bytes.isEmpty() ? SaveCause::Failed : writeCsvFile(path, bytes);
   if (saved != SaveCause::None) prompter_->messageWithDetail(text::kSaveFailed, text::saveCauseText(saved));
 }
 

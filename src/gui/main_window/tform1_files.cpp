@@ -12,6 +12,7 @@
 #include "core/files/file_commands.h"
 #include "core/files/file_texts.h"
 #include "core/link/port_list.h"
+#include "core/link/receiver.h"
 #include "core/state/recent_files.h"
 #include "gui/main_window/config_undo.h"
 #include "gui/main_window/daily_work_texts.h"

@@ -1,7 +1,10 @@
-// "Файл" › "Печать..." and "Экспорт в PDF...": the configuration report of the main window.
+// "Файл" › "Печать...", "Предварительный просмотр..." and "Экспорт в PDF...": the configuration
+// report of the main window.
 #include <QFileInfo>
 #include <QMenu>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <algorithm>
 #include <QPrinter>
 #include <memory>
 
@@ -21,6 +24,9 @@ void TForm1::buildReportMenu(QMenu* file) {
   print->setObjectName(QStringLiteral("PrintReport"));
   print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
   connect(print, &QAction::triggered, this, [this] { PrintReportClick(); });
+  QAction* preview = file->addAction(report_menu::kPreviewItem);
+  preview->setObjectName(QStringLiteral("PreviewReport"));
+  connect(preview, &QAction::triggered, this, [this] { PreviewReportClick(); });
   QAction* pdf = file->addAction(report_menu::kExportPdfItem);
   pdf->setObjectName(QStringLiteral("ExportPdf"));
   connect(pdf, &QAction::triggered, this, [this] { ExportPdfClick(); });
@@ -50,18 +56,53 @@ bool TForm1::runReport(JobCancel cancel, const std::function<void(const ReportCo
   return finished;
 }
 
-void TForm1::PrintReportClick() {
-  if (st_.busy) return;
-  QPrinter printer(QPrinter::HighResolution);
+void TForm1::prepareReportPrinter(QPrinter& printer) const {
   printer.setPageSize(QPageSize(QPageSize::A4));
   printer.setDocName(reportTitle(st_.shortFileName));
-  QPrintDialog dialog(&printer, this);
-  if (dialog.exec() != QDialog::Accepted) return;
+}
+
+void TForm1::printReportOn(QPrinter& printer) {
   // Qt cannot take back a print job once its painting has begun (abort does nothing on CUPS), and
   // pages stopped halfway would still be printed: the progress window offers no "Отмена" here.
   runReport(JobCancel::NotOffered, [&printer](const ReportContent& content, const ReportProgress& progress) {
-    paintReport(content, printer, progress);
+    paintReport(content, printer, progress, printer.pageRanges());
   });
+}
+
+void TForm1::PrintReportClick() {
+  if (st_.busy) return;
+  QPrinter printer(QPrinter::HighResolution);
+  prepareReportPrinter(printer);
+  // The dialog offers the report's whole range, so its pages are counted first.
+  int pages = 0;
+  if (!runReport(JobCancel::Offered, [&](const ReportContent& content, const ReportProgress&) {
+        pages = reportPageCount(content, printer);
+      }))
+    return;
+  QPrintDialog dialog(&printer, this);
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+  dialog.setMinMax(1, std::max(pages, 1));
+  printer.setFromTo(1, std::max(pages, 1));
+  printer.setPrintRange(QPrinter::AllPages);
+  if (dialog.exec() != QDialog::Accepted) return;
+  printReportOn(printer);
+}
+
+void TForm1::PreviewReportClick() {
+  if (st_.busy) return;
+  QPrinter printer(QPrinter::HighResolution);
+  prepareReportPrinter(printer);
+  QPrintPreviewDialog preview(&printer, this);
+  preview.setObjectName(QStringLiteral("ReportPreview"));
+  preview.setWindowTitle(report_menu::kPreviewTitle);
+  preview.resize(900, 1000);
+  // The preview paints on its own printer, and its print button on the chosen one. The preview's
+  // pages are painted here on the window's thread: the preview takes them as it asks for them.
+  connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) {
+    auto img = std::make_unique<ConfigImage>(st_.image);
+    paintReport(reportContent(*img, reportSource()), *p, {}, p->pageRanges());
+  });
+  preview.exec();
 }
 
 void TForm1::ExportPdfClick() {

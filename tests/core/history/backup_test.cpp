@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/history/backup_list.h"
+#include "core/history/backup_port.h"
 #include "core/files/safe_save.h"
 #include "core/history/backup_store.h"
 #include "core/records/phone_table.h"
@@ -158,6 +159,34 @@ TEST(BackupList, NewestFirstWithTheirSummary) {
   EXPECT_EQ(list[3].name.sequence, 1);
   EXPECT_EQ(list[3].name.taken, kWhen.addSecs(-60));
   EXPECT_EQ(list[3].expanders, 0);
+}
+
+// The port beside a backup: shown by the list, gone with the backup when it is pruned, never in
+// the backup's bytes; older backups and notes that are not ours show none.
+TEST(BackupList, PortNotedBesideTheBackup) {
+  TempCwd dir;
+  auto img = std::make_unique<ConfigImage>();
+  const BackupResult noted = keepBackup(*img, BackupKind::Read, dir.root(), kWhen);
+  ASSERT_TRUE(noted.ok);
+  const QByteArray bytes = readAll(noted.path);
+  ASSERT_TRUE(notePort(noted.path, QStringLiteral("tcp://10.20.0.12:7001")));
+  EXPECT_EQ(readAll(noted.path), bytes);
+  const BackupResult older = keepBackup(*img, BackupKind::Read, dir.root(), kWhen.addDays(-1));
+  const BackupResult odd = keepBackup(*img, BackupKind::Read, dir.root(), kWhen.addDays(-2));
+  ASSERT_TRUE(QDir().mkdir(portNotePath(odd.path)));  // a folder by the note's name
+  const BackupResult big = keepBackup(*img, BackupKind::Read, dir.root(), kWhen.addDays(-3));
+  writeAll(portNotePath(big.path), QByteArray(4096, 'x'));
+
+  const std::vector<BackupEntry> list = listBackups(dir.root());
+  ASSERT_EQ(list.size(), 4u);
+  EXPECT_EQ(list[0].port, QStringLiteral("tcp://10.20.0.12:7001"));
+  EXPECT_EQ(list[1].port, QString());
+  EXPECT_EQ(list[2].port, QString());
+  EXPECT_EQ(list[3].port, QString());
+
+  EXPECT_EQ(pruneBackups(dir.root(), kWhen.addDays(200), 0, 90), 4);
+  EXPECT_FALSE(QFileInfo::exists(portNotePath(noted.path)));
+  EXPECT_FALSE(QFileInfo::exists(portNotePath(big.path)));
 }
 
 // The list reads a few bytes of each file; what it shows must be what the whole file describes,

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "core/history/backup_port.h"
 #include "core/transfer/transfer_pipeline.h"
 #include "support/link_fixture.h"
 #include "support/temp_dir.h"
@@ -53,6 +54,13 @@ TEST_F(VerifiedWrite, TheTrailHearsTheWriteAndItsVerificationApart) {
   EXPECT_EQ(said(), QStringLiteral("write failed result code 1"));  // no verification of what was never sent
   EXPECT_FALSE(receiver->clearEventBuffer());
   EXPECT_EQ(said(), QStringLiteral("clear-events failed result code 1"));
+}
+
+// The backup says which port it came from, so the history of a fleet tells receivers apart.
+TEST_F(VerifiedWrite, BackupNotesItsPort) {
+  const TransferReport r = write(false);
+  ASSERT_TRUE(r.backup.ok);
+  EXPECT_EQ(backupPort(r.backup.path), QStringLiteral("/dev/fake0"));
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "core/exchange/exchange_texts.h"
+#include "core/exchange/phone_xlsx.h"
 #include "core/files/file_texts.h"
 #include "core/image/cp1251.h"
 #include "core/records/phone_codec.h"
@@ -34,13 +35,8 @@ void onNextDialog(std::function<void(QDialog*)> answer) {
   });
 }
 
-}  // namespace
-
-TEST(ExchangeWiring, ImportShowsTheSummaryAndAddsTheExpanderAsTheAddCommandDoes) {
-  MainWindowFixture f;
-  f.setExpanders({0}, 2);
-  writeAll(f.dir.path("in.csv"), "slot,number,object,comment\n1,+7111,12,new\n0,+7222,,\n");
-  f.prompter.csvOpenChoices = {f.dir.path("in.csv")};
+// "Импорт телефонов..." with "Заменить" chosen: the report the dialog showed before the import.
+QString importReplacing(MainWindowFixture& f) {
   QString report;
   onNextDialog([&](QDialog* dlg) {
     auto* d = qobject_cast<ImportDialog*>(dlg);
@@ -50,6 +46,17 @@ TEST(ExchangeWiring, ImportShowsTheSummaryAndAddsTheExpanderAsTheAddCommandDoes)
     d->importButton()->click();
   });
   f.action("ImportPhones")->trigger();
+  return report;
+}
+
+}  // namespace
+
+TEST(ExchangeWiring, ImportShowsTheSummaryAndAddsTheExpanderAsTheAddCommandDoes) {
+  MainWindowFixture f;
+  f.setExpanders({0}, 2);
+  writeAll(f.dir.path("in.csv"), "slot,number,object,comment\n1,+7111,12,new\n0,+7222,,\n");
+  f.prompter.csvOpenChoices = {f.dir.path("in.csv")};
+  const QString report = importReplacing(f);
   EXPECT_TRUE(report.startsWith(text::kImportSummaryReplace)) << report.toStdString();
   EXPECT_TRUE(report.contains(text::kImportSummarySlot.arg(QStringLiteral("1")).arg(1).arg(0).arg(1) + text::kImportSummaryAdded));
   EXPECT_TRUE(f.st().modified);
@@ -121,6 +128,27 @@ TEST(ExchangeWiring, ExportOfTheSelectedExpanderForExcel) {
   f.action("ExportPhones")->trigger();
   EXPECT_EQ(fromCp1251(readAll(f.dir.path("out.csv"))), csv);
   EXPECT_EQ(f.prompter.questions, QStringList{text::kAskReplace});
+}
+
+// The workbook choice proposes an .xlsx name, and the workbook imports back to the same lists.
+TEST(ExchangeWiring, XlsxExportImportsBackUnchanged) {
+  if (!xlsxAvailable()) GTEST_SKIP() << "built without .xlsx";
+  MainWindowFixture f;
+  f.setExpanders({0, 5}, 2);
+  const ConfigImage before = f.img();
+  f.prompter.csvSaveChoices = {f.dir.path("out.xlsx")};
+  onNextDialog([](QDialog* dlg) {
+    dlg->findChild<QRadioButton*>(QStringLiteral("ExportXlsx"))->setChecked(true);
+    dlg->accept();
+  });
+  f.action("ExportPhones")->trigger();
+  EXPECT_EQ(f.prompter.saveProposals.value(0), QStringLiteral("OrbData1.xlsx"));
+  ASSERT_TRUE(readAll(f.dir.path("out.xlsx")).startsWith("PK"));
+
+  f.prompter.csvOpenChoices = {f.dir.path("out.xlsx")};
+  const QString report = importReplacing(f);
+  EXPECT_TRUE(report.contains(text::kImportSummaryTotal.arg(4))) << report.toStdString();
+  EXPECT_TRUE(f.img() == before);
 }
 
 TEST(ExchangeWiring, CopyAndPasteBetweenExpanders) {

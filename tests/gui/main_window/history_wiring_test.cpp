@@ -1,8 +1,10 @@
 // Backups after the main window's transfers, the history window and the comparisons.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -132,6 +134,18 @@ TEST(HistoryWiring, HistoryListsBackupsAndOpensOneAsOpenDoes) {
   EXPECT_EQ(h->table()->item(1, 1)->text(), QStringLiteral("чтение"));
   EXPECT_EQ(h->table()->item(1, 2)->text(), QStringLiteral("3320"));
   EXPECT_EQ(h->table()->item(1, 4)->text(), QStringLiteral("4"));
+  EXPECT_EQ(h->table()->item(0, 6)->text(), f.st().portName);  // the port each came from
+
+  // The filter keeps the rows holding its text; what is chosen is always a row in view.
+  h->filter()->setText(QStringLiteral("ЧТЕНИЕ"));
+  EXPECT_TRUE(h->table()->isRowHidden(0));
+  EXPECT_FALSE(h->table()->isRowHidden(1));
+  EXPECT_EQ(h->selectedPath(), backups.files("read").first());
+  h->filter()->setText(QStringLiteral("no such receiver"));
+  EXPECT_TRUE(h->selectedPath().isEmpty());
+  EXPECT_FALSE(h->findChild<QPushButton*>(QStringLiteral("HistoryOpen"))->isEnabled());
+  h->filter()->clear();
+  EXPECT_FALSE(h->table()->isRowHidden(0));
 
   // Compare the read backup with the edited screen.
   h->table()->selectRow(1);
@@ -194,7 +208,13 @@ TEST(HistoryWiring, CompareWithFileAndItsRefusals) {
   ASSERT_NE(f.form->comparisonDialog(), nullptr);
   QTreeWidget* tree = f.form->comparisonDialog()->tree();
   EXPECT_EQ(topLevelTexts(tree), QStringList{QStringLiteral("Расширитель 1: изменен")});
+  EXPECT_EQ(tree->topLevelItem(0)->text(1), QStringLiteral("различий: 1"));
   EXPECT_TRUE(tree->topLevelItem(0)->child(0)->text(0).startsWith(QStringLiteral("- телефон 1002 (объект 0001")));
+  // In a narrow window the line wraps onto more rows rather than being cut.
+  f.form->comparisonDialog()->resize(260, 400);
+  f.form->comparisonDialog()->show();
+  QApplication::processEvents();
+  EXPECT_GT(tree->visualItemRect(tree->topLevelItem(0)->child(0)).height(), 2 * tree->fontMetrics().height());
   EXPECT_FALSE(f.st().modified);
 
   writeAll(f.dir.path("short.rcf"), "short");

@@ -2,11 +2,14 @@
 // dialog of the prompter, whole or not at all.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
 #include <QProgressDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTimer>
@@ -36,8 +39,29 @@ TEST(ReportWiring, FileMenuHoldsPrintAndPdfBeforeExit) {
   for (QAction* a : file->actions()) items << (a->isSeparator() ? QStringLiteral("-") : a->text());
   // After the file commands and the other features' items, last before "Выход".
   EXPECT_EQ(items.mid(0, 5), (QStringList{"Новый", "Открыть", "Сохранить", "Сохранить как", "-"}));
-  EXPECT_EQ(items.mid(items.size() - 5), (QStringList{"-", "Печать...", "Экспорт в PDF...", "-", "Выход"}));
+  EXPECT_EQ(items.mid(items.size() - 6),
+            (QStringList{"-", "Печать...", "Предварительный просмотр...", "Экспорт в PDF...", "-", "Выход"}));
   EXPECT_EQ(f.action("PrintReport")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+}
+
+// The preview shows every page of the report (painted on the worker, the window answering).
+TEST(ReportWiring, PreviewShowsEveryPage) {
+  MainWindowFixture f;
+  sim::buildFull(f.img());
+  f.form->obrfile();
+  int pages = -1;
+  QString title;
+  QTimer::singleShot(0, [&] {
+    auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(preview, nullptr);
+    title = preview->windowTitle();
+    pages = preview->findChild<QPrintPreviewWidget*>()->pageCount();
+    preview->reject();
+  });
+  f.action("PreviewReport")->trigger();
+  EXPECT_EQ(title, QStringLiteral("Предварительный просмотр"));
+  EXPECT_GT(pages, 16 * 200 / 60);
+  EXPECT_FALSE(f.st().busy);
 }
 
 TEST(ReportWiring, ExportPdfWritesTheWindowsConfigurationAsShown) {
