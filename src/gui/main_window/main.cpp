@@ -9,6 +9,7 @@
 #include "core/state/main_state.h"
 #include "gui/main_window/qt_translations.h"
 #include "gui/main_window/tform1.h"
+#include "render/bundled_fonts.h"
 
 namespace {
 
@@ -49,6 +50,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(orbisk::kProgramTitle);
   QApplication::setApplicationDisplayName(QString());
   orbisk::installQtTranslations(app);
+  orbisk::loadBundledFonts();
   std::unique_ptr<orbisk::TForm1> form;
   // A failure while the windows are made is shown like any other, but then the program ends.
   const bool made = orbisk::deliverGuarded(
