@@ -31,11 +31,11 @@ Section "Orbisk"
 
   CreateShortcut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\orbisk.exe" "" "$INSTDIR\orbisk.exe" 0
 
-  ; Configuration files show the program's icon and its type name. No "open" verb: the desktop
-  ; program does not yet take a file on its command line.
+  ; Configuration files show the program's icon and its type name, and open in the program.
   WriteRegStr HKLM "Software\Classes\.rcf" "" "${PROGID}"
   WriteRegStr HKLM "Software\Classes\${PROGID}" "" "WardenyDATA"
   WriteRegStr HKLM "Software\Classes\${PROGID}\DefaultIcon" "" "$INSTDIR\orbisk.exe,0"
+  WriteRegStr HKLM "Software\Classes\${PROGID}\shell\open\command" "" '"$INSTDIR\orbisk.exe" "%1"'
 
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"

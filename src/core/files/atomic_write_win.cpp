@@ -16,7 +16,7 @@ namespace {
 
 SaveCause causeOf(DWORD error) {
   switch (error) {
-    case ERROR_DISK_FULL: case ERROR_HANDLE_DISK_FULL: case ERROR_DISK_QUOTA_EXCEEDED: return SaveCause::NoSpace;
+    case ERROR_DISK_FULL: case ERROR_HANDLE_DISK_FULL: case ERROR_NOT_ENOUGH_QUOTA: return SaveCause::NoSpace;
     case ERROR_ACCESS_DENIED: case ERROR_WRITE_PROTECT: case ERROR_SHARING_VIOLATION: case ERROR_LOCK_VIOLATION:
       return SaveCause::NoPermission;
     case ERROR_PATH_NOT_FOUND: case ERROR_FILE_NOT_FOUND: case ERROR_INVALID_DRIVE: return SaveCause::NoFolder;

@@ -78,12 +78,18 @@ void FileCommands::open() {
   if (!promptUnsaved()) return;
   st_.untitled = false;
   const QString chosen = p_.openFile(st_.defaultDirectory);
-  if (chosen.isEmpty()) return;
-  enterFolderOf(chosen);
-  st_.openPath = chosen;
-  openf();
-  if (st_.resultCode != 0) tellOpenFailure();
-  else refresh_();
+  if (!chosen.isEmpty()) openPath(chosen);
+}
+
+void FileCommands::openPath(const QString& path) {
+  enterFolderOf(path);
+  st_.openPath = path;
+  if (!openf()) {
+    tellOpenFailure();
+    return;
+  }
+  st_.untitled = false;
+  refresh_();
 }
 
 void FileCommands::openCopy(const QString& path) {

@@ -18,6 +18,8 @@ class FileCommands {
 
   void newFile();   // NewMClick
   void open();      // Open1Click
+  // Opens path as Open does once a file is chosen (its folder made current; a failure told).
+  void openPath(const QString& path);
   bool save();      // SaveMClick; false when nothing was saved
   bool saveAs();    // Save1Click; false when cancelled or failed
   // openf: reads open path into the image; result code 0, 1 or 2.

@@ -14,12 +14,12 @@
 namespace {
 
 constexpr const char* kHelpText =
-    "Usage: orbisk [Qt options]\n"
+    "Usage: orbisk [Qt options] [FILE.rcf]\n"
     "       orbisk --help | --version\n"
     "\n"
     "The desktop program for Halvorn receiver configurations: the settings, the expanders and\n"
     "their telephone lists, kept in .rcf files and moved to and from the receiver over a\n"
-    "serial port.\n"
+    "serial port. A FILE given is opened at start instead of reading the receiver.\n"
     "\n"
     "Environment:\n"
     "  ORBISK_PREFS_FILE  the preferences file instead of ~/.config/orbsk/orbsk.ini\n"
@@ -60,6 +60,9 @@ int main(int argc, char** argv) {
       },
       [](const QString& text) { QMessageBox::critical(nullptr, orbisk::kProgramTitle, text); });
   if (!made) return 1;
+  // Qt has taken its own options out by now.
+  const QStringList files = QApplication::arguments().mid(1);
+  if (!files.isEmpty()) form->openAtStart(files.constFirst());
   // Ties the windows to the installed menu entry and icon (taskbar, window switcher).
   QGuiApplication::setDesktopFileName(QStringLiteral("orbisk"));
   QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("orbisk")));

@@ -89,6 +89,14 @@ class TForm1 : public QMainWindow {
 
   // Set by later parts of the program: the read at first activation (true = success).
   std::function<bool()> firstActivationRead;
+  // A file named on the command line (a double-click in the file manager): the first
+  // activation opens it instead of reading the receiver, whose read would replace it.
+  void openAtStart(const QString& path) {
+    firstActivationRead = [this, path] {
+      files_.openPath(path);
+      return st_.resultCode == 0;
+    };
+  }
 
   void setStatusText(int panel, const QString& text);
   QString statusText(int panel) const;
