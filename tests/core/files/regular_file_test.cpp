@@ -1,10 +1,6 @@
 // Files the user names that are not plain files: each fails at once, none blocks.
 #include <gtest/gtest.h>
 
-#ifndef Q_OS_WIN
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -13,6 +9,7 @@
 #include "core/exchange/phone_csv.h"
 #include "core/files/device_name.h"
 #include "core/files/rcf_file.h"
+#include "support/special_files.h"
 #include "support/temp_dir.h"
 
 using namespace orbisk;
@@ -30,15 +27,8 @@ TEST(RegularFile, WindowsDeviceNamesAreKnownInAnyFolderAndCase) {
 
 TEST(RegularFile, FifosDevicesAndFoldersAreRefusedWithoutBlocking) {
   TempCwd dir;
-#ifdef Q_OS_WIN
-  const QStringList refused = {dir.root(), QStringLiteral("NUL"), dir.path("nul.rcf"), QStringLiteral("COM1"),
-                               QStringLiteral("\\\\.\\pipe\\orbisk-test")};
-#else
-  const QString fifo = dir.path("pipe.rcf");
-  ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-  const QStringList refused = {fifo, dir.root(), QStringLiteral("/dev/zero"), QStringLiteral("/dev/null"),
-                               QStringLiteral("/dev/ptmx")};
-#endif
+  const QStringList refused = notPlainFiles(dir) << dir.root();
+  ASSERT_EQ(refused.size(), 5);
   auto img = std::make_unique<ConfigImage>();
   (*img)[100] = 42;
   const auto before = std::make_unique<ConfigImage>(*img);

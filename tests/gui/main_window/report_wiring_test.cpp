@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include "sim/sample_config.h"
+#include "support/pdf_tool.h"
 #include "support/main_window_fixture.h"
 
 using namespace orbisk;
@@ -41,6 +42,7 @@ TEST(ReportWiring, FileMenuHoldsPrintAndPdfBeforeExit) {
 }
 
 TEST(ReportWiring, ExportPdfWritesTheWindowsConfigurationAsShown) {
+  ORBISK_SKIP_WITHOUT_PDFTOTEXT();
   MainWindowFixture f;
   sim::buildSample(f.img());
   sim::parseChannelTypes(sim::kSampleChannelTypes, f.st().channelTypes);
