@@ -15,15 +15,13 @@ out=$root/build/package
 work=$out/windows
 stage=$work/Orbisk
 mingw_dirs=(/usr/lib/gcc/x86_64-w64-mingw32/12-posix /usr/x86_64-w64-mingw32/lib)
-fonts=(DejaVuSans.ttf DejaVuSans-Bold.ttf)
 
-rm -rf "$work" && mkdir -p "$stage"/{platforms,styles,imageformats,tls,translations,fonts}
+rm -rf "$work" && mkdir -p "$stage"/{platforms,styles,imageformats,tls,translations}
 for p in orbisk orbisk-cli halvorn-sim; do cp "$build/bin/$p.exe" "$stage/"; done
 cp "$qt"/plugins/platforms/{qwindows,qoffscreen,qminimal}.dll "$stage/platforms/"
 cp "$qt"/plugins/styles/*.dll "$stage/styles/"
 cp "$qt"/plugins/imageformats/*.dll "$stage/imageformats/"
 cp "$qt"/plugins/tls/*.dll "$stage/tls/" 2>/dev/null || rmdir "$stage/tls"
-x86_64-w64-mingw32-strip --strip-unneeded "$stage"/*.exe "$stage"/*/*.dll
 
 # The DLLs every program and plugin imports, found in Qt's bin or MinGW's runtime, and theirs.
 find_dll() {
@@ -31,6 +29,7 @@ find_dll() {
   for d in "$qt/bin" "${mingw_dirs[@]}"; do
     [ -f "$d/$1" ] && { echo "$d/$1"; return; }
   done
+  return 0
 }
 queue=("$stage"/*.exe "$stage"/*/*.dll)
 while [ ${#queue[@]} -gt 0 ]; do
@@ -44,9 +43,11 @@ while [ ${#queue[@]} -gt 0 ]; do
   done
 done
 
+x86_64-w64-mingw32-strip --strip-unneeded "$stage"/*.exe "$stage"/*.dll "$stage"/*/*.dll
+
 cp /usr/share/qt6/translations/{qtbase,qtserialport}_ru.qm "$stage/translations/"
 printf '[Paths]\r\nPrefix=.\r\nTranslations=translations\r\n' > "$stage/qt.conf"
-for f in "${fonts[@]}"; do cp "/usr/share/fonts/truetype/dejavu/$f" "$stage/fonts/"; done
+cp -r "$build/bin/fonts" "$stage/"
 cp /usr/share/doc/fonts-dejavu-core/copyright "$stage/fonts/LICENSE.txt"
 cp packaging/doc/copyright "$stage/COPYRIGHT.txt"
 

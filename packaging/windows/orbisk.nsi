@@ -4,6 +4,8 @@
 ; which defines VERSION and OUTFILE, and LISTS: the folder of the file lists it writes
 ; (installed.nsh, removed.nsh).
 Unicode true
+; A 64-bit installer for 64-bit programs (and for a Wine without 32-bit support).
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
 
