@@ -15,10 +15,10 @@ bad() { echo "FAIL $1"; failures=$((failures + 1)); }
 
 setup=$(ls "$package"/orbisk-*-setup.exe | head -1)
 version=$(sed -n 's/^project(Orbisk VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
-target='C:\Orbisk installer test'
-dir="$WINEPREFIX/drive_c/Orbisk installer test"
+# The default folder, C:\Program Files\Orbisk.
+dir="$WINEPREFIX/drive_c/Program Files/Orbisk"
 rm -rf "$dir"
-wine "$setup" /S "/D=$target"; wineserver -w
+wine "$setup" /S; wineserver -w
 (cd "$dir" 2>/dev/null && find . -type f | sed 's|^\./||' | LC_ALL=C sort) > installed.txt
 (cat "$package/windows/files.txt"; echo uninstall.exe) | LC_ALL=C sort > expected.txt
 if cmp -s installed.txt expected.txt; then ok "installed files ($(wc -l < installed.txt))"; else bad "installed files"; diff expected.txt installed.txt | head; fi
