@@ -10,5 +10,8 @@ export QT_QPA_PLATFORM=offscreen
 # One Wine server for the whole run instead of one per test; ours alone (our prefix).
 wineserver -p
 trap 'wineserver -k || true' EXIT
+# Wine's own services start with the first program and keep its output open; started here on
+# /dev/null, they do not hold CTest's pipes (which would make every test wait for its limit).
+wine cmd /c exit < /dev/null > /dev/null 2>&1
 cd build/windows
 ctest -j"$(nproc)" --timeout "${ORBISK_WINE_TEST_TIMEOUT:-120}" --output-on-failure "$@"
