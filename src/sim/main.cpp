@@ -14,6 +14,7 @@
 #include "sim/receiver_engine.h"
 #include "sim/sample_config.h"
 #include "sim/sim_options.h"
+#include "sim/steady_time.h"
 #include "sim/tcp_server.h"
 #ifndef _WIN32
 #include "sim/pty_server.h"
@@ -41,11 +42,6 @@ void installSignals() {
   sigaction(SIGTERM, &sa, nullptr);
   signal(SIGPIPE, SIG_IGN);
 #endif
-}
-
-uint32_t steadyMs() {
-  const auto t = std::chrono::steady_clock::now().time_since_epoch();
-  return static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(t).count());
 }
 
 int fail(const QString& message) {

@@ -1,4 +1,5 @@
 #include "sim/tcp_server.h"
+#include "sim/steady_time.h"
 
 #include <QFile>
 #include <QHostAddress>
@@ -12,16 +13,6 @@ namespace {
 
 constexpr int kIdleWaitMs = 200;  // how often a stop request is noticed
 constexpr int kFlushWaitMs = 1000;
-
-uint32_t steadyMs() {
-  const auto t = std::chrono::steady_clock::now().time_since_epoch();
-  return static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(t).count());
-}
-
-int64_t steadyUs() {
-  const auto t = std::chrono::steady_clock::now().time_since_epoch();
-  return std::chrono::duration_cast<std::chrono::microseconds>(t).count();
-}
 
 }  // namespace
 
