@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include "cli/cli_args.h"
+#include "render/bundled_fonts.h"
 
 namespace orbisk::cli {
 
@@ -14,7 +15,9 @@ std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv) {
   // The report needs no screen: the offscreen platform lays out the same pages anywhere, also
   // where QT_QPA_PLATFORM names a display that a remote shell does not have.
   qputenv("QT_QPA_PLATFORM", "offscreen");
-  return std::make_unique<QGuiApplication>(argc, argv);
+  auto app = std::make_unique<QGuiApplication>(argc, argv);
+  loadBundledFonts();
+  return app;
 }
 
 }  // namespace orbisk::cli

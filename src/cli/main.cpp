@@ -4,7 +4,9 @@
 #include <cstring>
 
 #ifdef _WIN32
+#include <fcntl.h>
 #include <io.h>
+#include <windows.h>
 #define isatty _isatty
 #define fileno _fileno
 #else
@@ -36,9 +38,21 @@ bool readStdinLine(QString& line) {
   return true;
 }
 
+// Windows: standard output in text mode would turn each "\r\n" a CSV line ends with into
+// "\r\r\n"; the bytes go out as written, as on Linux, and a console shows UTF-8.
+void rawStandardStreams() {
+#ifdef _WIN32
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
+  _setmode(_fileno(stdin), _O_BINARY);
+  SetConsoleOutputCP(CP_UTF8);
+#endif
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  rawStandardStreams();
   const auto app = makeApplication(argc, argv);
   installInterruptHandler();
   SteadyClock clock;

@@ -1,4 +1,5 @@
 // orbisk-cli report FILE --out REPORT: the printable configuration report as PDF or HTML.
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <memory>
@@ -49,7 +50,8 @@ int runReport(const CliArgs& args, CliEnv& env) {
   if (!loadConfig(args.file, *img, env, ReadAccess::ReadOnly)) return status::kUsage;
   ReportSource src;
   src.shortName = shortFileName(args.file);
-  src.fullPath = QFileInfo(args.file).absoluteFilePath();
+  // As the system writes paths (C:\\sites\\north.rcf on Windows), like the desktop program's.
+  src.fullPath = QDir::toNativeSeparators(QFileInfo(args.file).absoluteFilePath());
   src.made = QDateTime::currentDateTime();
   src.modelText = fileModelText(*img);
   // Either way replaced only when whole, and never a device or a pipe that has the name.

@@ -1,5 +1,6 @@
-// halvorn-sim: a simulated Halvorn receiver on a pseudo-terminal, for trying Orbisk without one.
-#include <signal.h>
+// halvorn-sim: a simulated Halvorn receiver on a pseudo-terminal or a TCP port, for trying
+// Orbisk without one.
+#include <csignal>
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -10,10 +11,14 @@
 #include <memory>
 
 #include "core/files/rcf_file.h"
-#include "sim/pty_server.h"
 #include "sim/receiver_engine.h"
 #include "sim/sample_config.h"
 #include "sim/sim_options.h"
+#include "sim/steady_time.h"
+#include "sim/tcp_server.h"
+#ifndef _WIN32
+#include "sim/pty_server.h"
+#endif
 
 using namespace orbisk;
 using namespace orbisk::sim;
@@ -25,6 +30,10 @@ std::atomic<bool> g_stop{false};
 void onSignal(int) { g_stop.store(true); }
 
 void installSignals() {
+#ifdef _WIN32
+  std::signal(SIGINT, onSignal);
+  std::signal(SIGTERM, onSignal);
+#else
   struct sigaction sa {};
   sa.sa_handler = onSignal;
   sigemptyset(&sa.sa_mask);
@@ -32,11 +41,7 @@ void installSignals() {
   sigaction(SIGINT, &sa, nullptr);
   sigaction(SIGTERM, &sa, nullptr);
   signal(SIGPIPE, SIG_IGN);
-}
-
-uint32_t steadyMs() {
-  const auto t = std::chrono::steady_clock::now().time_since_epoch();
-  return static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(t).count());
+#endif
 }
 
 int fail(const QString& message) {
@@ -81,6 +86,39 @@ bool setUpEngine(ReceiverEngine& engine, const SimOptions& o, QString& error) {
   return true;
 }
 
+// Prints the port name the client opens on the first line, then answers until stopped.
+template <typename Server>
+void announceAndServe(Server& server, const QString& name, ReceiverEngine& engine, const SimOptions& o) {
+  if (!o.saveOnWrite.isEmpty()) engine.setOnCommit([&] { saveMemory(engine, o.saveOnWrite); });
+  installSignals();
+  std::printf("%s\n", qPrintable(name));
+  std::fflush(stdout);
+  server.serve(engine, o.serve, g_stop);
+}
+
+int serveTcp(ReceiverEngine& engine, const SimOptions& o) {
+  TcpServer server;
+  QString message;
+  if (!server.open(static_cast<quint16>(o.tcpPort), message)) return fail(message);
+  announceAndServe(server, server.portName(), engine, o);
+  return 0;
+}
+
+int servePty(ReceiverEngine& engine, const SimOptions& o) {
+#ifdef _WIN32
+  (void)engine;
+  (void)o;
+  return fail(QStringLiteral("no pseudo-terminals on Windows: use --tcp PORT"));
+#else
+  PtyServer server;
+  QString message;
+  if (!server.open(message)) return fail(message);
+  if (!o.link.isEmpty() && !server.makeLink(o.link, message)) return fail(message);
+  announceAndServe(server, server.slavePath(), engine, o);
+  return 0;
+#endif
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -97,14 +135,5 @@ int main(int argc, char** argv) {
 
   ReceiverEngine engine;
   if (!setUpEngine(engine, options, message)) return fail(message);
-  PtyServer server;
-  if (!server.open(message)) return fail(message);
-  if (!options.link.isEmpty() && !server.makeLink(options.link, message)) return fail(message);
-  if (!options.saveOnWrite.isEmpty())
-    engine.setOnCommit([&] { saveMemory(engine, options.saveOnWrite); });
-  installSignals();
-  std::printf("%s\n", qPrintable(server.slavePath()));
-  std::fflush(stdout);
-  server.serve(engine, options.serve, g_stop);
-  return 0;
+  return options.tcpPort >= 0 ? serveTcp(engine, options) : servePty(engine, options);
 }

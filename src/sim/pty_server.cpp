@@ -1,4 +1,5 @@
 #include "sim/pty_server.h"
+#include "sim/steady_time.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -18,16 +19,6 @@ namespace {
 
 constexpr int kIdlePollMs = 200;   // how often a stop request is noticed
 constexpr int kHangupPollMs = 20;  // while no client holds the port open
-
-uint32_t steadyMs() {
-  const auto t = std::chrono::steady_clock::now().time_since_epoch();
-  return static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(t).count());
-}
-
-int64_t steadyUs() {
-  const auto t = std::chrono::steady_clock::now().time_since_epoch();
-  return std::chrono::duration_cast<std::chrono::microseconds>(t).count();
-}
 
 QString systemError(const char* what) { return QString::fromLatin1(what) + ": " + QString::fromLocal8Bit(std::strerror(errno)); }
 

@@ -5,14 +5,9 @@
 #include <atomic>
 
 #include "sim/receiver_engine.h"
+#include "sim/serve_options.h"
 
 namespace orbisk::sim {
-
-struct ServeOptions {
-  bool paced = false;       // send at the real line speed
-  int byteTimeUs = 8334;    // 1200 baud, 10 bits a byte
-  QString receivedLog;      // every byte the client sends is appended here (for tests)
-};
 
 class PtyServer {
  public:

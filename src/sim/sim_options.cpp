@@ -16,13 +16,16 @@ bool takeNumber(const QCommandLineParser& p, const QString& name, long min, long
 
 void addOptions(QCommandLineParser& p) {
   p.setApplicationDescription(QStringLiteral(
-      "Simulated Halvorn receiver on a pseudo-terminal. Prints the device to use as the port on its first line."));
+      "Simulated Halvorn receiver on a pseudo-terminal, or with --tcp on a TCP port. Prints the port name to "
+      "use on its first line."));
   p.addHelpOption();
   p.addOptions({
       {"load", "Serve the configuration in FILE (.rcf) instead of the sample.", "FILE"},
       {"save-on-write", "Save the receiver's memory to FILE after every accepted write.", "FILE"},
       {"sample", "Write the sample configuration to FILE and exit.", "FILE"},
       {"link", "Also make PATH a symbolic link to the device.", "PATH"},
+      {"tcp", "Serve on 127.0.0.1:PORT instead of a pseudo-terminal (0: a free port); the first line is then "
+              "tcp://127.0.0.1:PORT.", "PORT"},
       {"model", "Model digits the receiver reports (four characters, default 3320).", "DIGITS"},
       {"firmware", "Firmware version the receiver reports (four characters, default 2.07).", "TEXT"},
       {"channel-types", "Channel type of each slot, 16 characters; 6 and above is a telephone line "
@@ -97,6 +100,9 @@ ParseResult parseSimOptions(const QStringList& args, SimOptions& o, QString& mes
   o.channelTypes = p.value("channel-types").toLatin1();
   o.serve.paced = p.isSet("paced");
   o.serve.receivedLog = p.value("log-received");
+  long port = 0;
+  if (!takeNumber(p, "tcp", 0, 65535, port, message)) return ParseResult::Error;
+  if (p.isSet("tcp")) o.tcpPort = static_cast<int>(port);
   if (p.isSet("channel-types") && o.channelTypes.size() != 16) {
     message = QStringLiteral("--channel-types: expected 16 characters");
     return ParseResult::Error;

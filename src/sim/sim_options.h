@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "sim/pty_server.h"
+#include "sim/serve_options.h"
 #include "sim/sim_faults.h"
 
 namespace orbisk::sim {
@@ -14,6 +14,7 @@ struct SimOptions {
   QString saveOnWrite;   // where each accepted write is saved
   QString sample;        // write the sample configuration here and exit
   QString link;          // symbolic link to the pseudo-terminal
+  int tcpPort = -1;      // serve on this TCP port instead of a pseudo-terminal (0: any free one)
   QByteArray model;      // four model digits
   QByteArray firmware;   // four characters
   QByteArray channelTypes;  // sixteen characters, one per slot

@@ -12,6 +12,7 @@
 #include "core/image/cp1251.h"
 #include "core/records/phone_codec.h"
 #include "sim/sample_config.h"
+#include "support/pdf_tool.h"
 #include "support/cli_binary.h"
 #include "support/temp_dir.h"
 
@@ -29,7 +30,9 @@ class ReportCli : public ::testing::Test {
     cli = cliBinary();
     if (cli.isEmpty()) GTEST_SKIP() << "orbisk-cli not found (ORBISK_TEST_BIN_DIR)";
     pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+#ifndef _WIN32
     ASSERT_FALSE(pdftotext.isEmpty()) << "pdftotext missing: scripts/deps.sh installs poppler-utils";
+#endif
   }
   void save(const QString& name, ConfigImage& img) {
     ASSERT_EQ(writeImageFile(dir.path(name), WriteMode::CreateNew, img), WriteResult::Ok);
@@ -52,6 +55,7 @@ class ReportCli : public ::testing::Test {
 };
 
 TEST_F(ReportCli, PdfHoldsCyrillicCommentAndFifteenSymbolNumberWhole) {
+  ORBISK_SKIP_WITHOUT_PDFTOTEXT();
   auto img = std::make_unique<ConfigImage>();
   img->resetStartup();
   img->setMask(0x0004);
@@ -76,6 +80,7 @@ TEST_F(ReportCli, PdfHoldsCyrillicCommentAndFifteenSymbolNumberWhole) {
 }
 
 TEST_F(ReportCli, FullConfigurationRepeatsTheColumnCaptionsOnEveryPage) {
+  ORBISK_SKIP_WITHOUT_PDFTOTEXT();
   auto img = std::make_unique<ConfigImage>();
   sim::buildFull(*img);
   save("full.rcf", *img);

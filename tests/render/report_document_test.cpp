@@ -13,6 +13,7 @@
 #include "core/report/report_content.h"
 #include "render/report_document.h"
 #include "sim/sample_config.h"
+#include "support/pdf_tool.h"
 #include "support/cli_binary.h"
 #include "support/temp_dir.h"
 
@@ -34,6 +35,7 @@ QString pdfText(const QString& pdf) {
 }
 
 TEST(ReportDocument, EveryRowOnceAcrossPageBreaksAndProgressCountsEveryPage) {
+  ORBISK_SKIP_WITHOUT_PDFTOTEXT();
   auto img = std::make_unique<ConfigImage>();
   sim::buildFull(*img);
   TempCwd dir;
@@ -112,6 +114,7 @@ TEST(ReportDocument, PageRangePaintsOnlyThosePages) {
 }
 
 TEST(ReportDocument, ValueWiderThanItsRoomWrapsWhole) {
+  ORBISK_SKIP_WITHOUT_PDFTOTEXT();
   auto img = std::make_unique<ConfigImage>();
   sim::buildSample(*img);
   TempCwd dir;

@@ -1,4 +1,4 @@
-// The link against halvorn-sim over a real pseudo-terminal, through Qt SerialPort.
+// The link against halvorn-sim over a real line: its pseudo-terminal, and its TCP port.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -47,6 +47,30 @@ TEST_F(EndToEnd, ReadAndWriteTheWholeConfiguration) {
   const ConfigImage before = state.image;
   ASSERT_TRUE(r.rddump2());
   EXPECT_TRUE(sameBytes(state.image, before, off::kSettings, kImageSize));
+}
+
+// A client that leaves ends its conversation: the next one is greeted afresh.
+TEST_F(EndToEnd, TcpPortServesWholeReadsOneClientAfterAnother) {
+  const QString sample = dir.path("sample.rcf");
+  ASSERT_EQ(SimProcess::run({"--sample", sample}), 0);
+  auto served = std::make_unique<ConfigImage>();
+  ASSERT_EQ(readImageFile(sample, *served), ReadResult::Ok);
+  SimProcess sim;
+  ASSERT_TRUE(sim.start({"--load", sample, "--tcp", "0"}));
+  ASSERT_TRUE(sim.device().startsWith(QStringLiteral("tcp://127.0.0.1:"))) << qPrintable(sim.device());
+  Receiver& r = receiverOn(sim.device());
+  for (int conversation = 0; conversation < 2; ++conversation) {
+    state.image = *std::make_unique<ConfigImage>();
+    ASSERT_TRUE(r.rddump2()) << "conversation " << conversation << ": " << resultCode(r.outcome());
+    EXPECT_TRUE(sameBytes(state.image, *served, off::kSettings, kImageSize));
+    EXPECT_EQ(ui.status(), QStringLiteral("Чтение успешно завершено"));
+  }
+}
+
+TEST_F(EndToEnd, TcpPortOutOfRangeIsRefused) {
+  QByteArray out;
+  EXPECT_EQ(SimProcess::run({"--tcp", "65536"}, &out), 2);
+  EXPECT_TRUE(out.isEmpty());
 }
 
 TEST_F(EndToEnd, SilentReceiver) {

@@ -11,11 +11,19 @@
 
 namespace orbisk::test {
 
-inline QString cliBinary() {
+// A program the build made: name under ORBISK_TEST_BIN_DIR/bin, else the path recorded at build.
+inline QString builtProgram(const QString& name, const QString& recorded) {
   const QString dir = qEnvironmentVariable("ORBISK_TEST_BIN_DIR");
-  const QString path = dir.isEmpty() ? QStringLiteral(ORBISK_CLI_BINARY) : dir + QStringLiteral("/bin/orbisk-cli");
+#ifdef Q_OS_WIN
+  const QString suffix = QStringLiteral(".exe");
+#else
+  const QString suffix;
+#endif
+  const QString path = dir.isEmpty() ? recorded : dir + QStringLiteral("/bin/") + name + suffix;
   return QFileInfo(path).isExecutable() ? path : QString();
 }
+
+inline QString cliBinary() { return builtProgram(QStringLiteral("orbisk-cli"), QStringLiteral(ORBISK_CLI_BINARY)); }
 
 struct CliResult {
   int status = -1;  // -1 when it did not end by itself

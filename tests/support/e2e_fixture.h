@@ -1,4 +1,5 @@
-// A receiver conversation over a real pseudo-terminal to halvorn-sim, through Qt SerialPort.
+// A receiver conversation with halvorn-sim over a real line: a pseudo-terminal through Qt
+// SerialPort, or on Windows its TCP port through tcp://.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -6,8 +7,8 @@
 #include <cstring>
 #include <memory>
 
+#include "core/link/any_port.h"
 #include "core/link/link_clock.h"
-#include "core/link/qt_serial_port.h"
 #include "core/link/receiver.h"
 #include "support/recording_link_ui.h"
 #include "support/scripted_prompter.h"
@@ -23,7 +24,7 @@ class EndToEnd : public ::testing::Test {
   }
   Receiver& receiverOn(const QString& device) {
     state.portName = device;
-    receiver = std::make_unique<Receiver>(state, prompter, ui, qtPortFactory(), clock);
+    receiver = std::make_unique<Receiver>(state, prompter, ui, anyPortFactory(), clock);
     return *receiver;
   }
   static bool sameBytes(const ConfigImage& a, const ConfigImage& b, int from, int to) {

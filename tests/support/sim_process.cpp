@@ -1,20 +1,23 @@
 #include "sim_process.h"
 
 #include "built_programs.h"
+#include "cli_binary.h"
 
 #include <QFileInfo>
 
 namespace orbisk::test {
 
 QString SimProcess::binary() {
-  const QString dir = qEnvironmentVariable("ORBISK_TEST_BIN_DIR");
-  // The build's own record of the binary covers runs outside CTest.
-  const QString path = dir.isEmpty() ? QStringLiteral(ORBISK_SIM_BINARY) : dir + QStringLiteral("/bin/halvorn-sim");
-  return QFileInfo(path).isExecutable() ? path : QString();
+  return builtProgram(QStringLiteral("halvorn-sim"), QStringLiteral(ORBISK_SIM_BINARY));
 }
 
 SimProcess::~SimProcess() {
   if (process_.state() == QProcess::NotRunning) return;
+#ifdef Q_OS_WIN
+  // A console program gets no close message on Windows: waiting for one would only delay.
+  kill();
+  return;
+#endif
   process_.terminate();
   if (!process_.waitForFinished(3000)) {
     process_.kill();
@@ -29,7 +32,12 @@ void SimProcess::kill() {
 
 bool SimProcess::start(const QStringList& args) {
   process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+#ifdef Q_OS_WIN
+  // No pseudo-terminals: the simulator serves a TCP port, and device() is its tcp:// name.
+  process_.start(binary(), QStringList(args) << QStringLiteral("--tcp") << QStringLiteral("0"));
+#else
   process_.start(binary(), args);
+#endif
   if (!process_.waitForStarted(5000)) return false;
   while (!process_.canReadLine()) {
     if (!process_.waitForReadyRead(5000)) return false;

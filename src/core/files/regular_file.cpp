@@ -2,6 +2,8 @@
 
 #include <QFileInfo>
 
+#include "core/files/device_name.h"
+
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -43,7 +45,10 @@ bool openRegularFile(QFile& f, QIODevice::OpenMode mode) {
   return true;
 }
 #else
+// Windows: no FIFOs in folders, but device names (NUL, COM1, ...) open devices wherever they are
+// written, and a serial device would hold the open up.
 bool openRegularFile(QFile& f, QIODevice::OpenMode mode) {
+  if (f.fileName().isEmpty() || isWindowsDeviceName(f.fileName())) return false;
   const QFileInfo info(f.fileName());
   if (info.exists() && !info.isFile()) return false;
   return f.open(mode);

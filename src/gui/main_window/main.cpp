@@ -10,6 +10,7 @@
 #include "core/state/main_state.h"
 #include "gui/main_window/qt_translations.h"
 #include "gui/main_window/tform1.h"
+#include "render/bundled_fonts.h"
 
 namespace {
 
@@ -19,7 +20,7 @@ constexpr const char* kHelpText =
     "\n"
     "The desktop program for Halvorn receiver configurations: the settings, the expanders and\n"
     "their telephone lists, kept in .rcf files and moved to and from the receiver over a\n"
-    "serial port.\n"
+    "serial port. A FILE given is opened at start instead of reading the receiver.\n"
     "\n"
     "FILE, a configuration file (.rcf), is opened at start instead of reading the receiver.\n"
     "\n"
@@ -63,6 +64,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(orbisk::kProgramTitle);
   QApplication::setApplicationDisplayName(QString());
   orbisk::installQtTranslations(app);
+  orbisk::loadBundledFonts();
   const QString file = startFile();
   std::unique_ptr<orbisk::TForm1> form;
   // A failure while the windows are made is shown like any other, but then the program ends.

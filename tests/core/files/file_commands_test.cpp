@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
@@ -8,6 +7,7 @@
 
 #include "core/files/file_commands.h"
 #include "core/files/rcf_file.h"
+#include "support/special_files.h"
 #include "support/backup_env.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
@@ -209,10 +209,10 @@ TEST(FileCommands, SaveAsOntoAnExistingNameAsksAndNoReopensTheDialog) {
 // Open on a FIFO or a device: refused at once, with the same message as a file it cannot open.
 TEST(FileCommands, OpenOnAFifoOrADeviceDoesNotBlock) {
   Fixture f;
-  const QString fifo = f.dir.path("pipe.rcf");
-  ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  const QStringList special = notPlainFiles(f.dir);
+  ASSERT_FALSE(special.isEmpty());
   f.st->modified = false;
-  for (const QString& path : {fifo, QStringLiteral("/dev/ptmx"), QStringLiteral("/dev/zero")}) {
+  for (const QString& path : special) {
     f.p.openChoices = {path};
     f.cmd.open();
     EXPECT_EQ(f.p.messages.last(), QStringLiteral("Не могу открыть файл")) << path.toStdString();
@@ -237,9 +237,9 @@ TEST(FileCommands, SaveAsReplacingKeepsTheOldFileAndRefusesAPipe) {
   ASSERT_EQ(backups.files("replaced").size(), 1);
   EXPECT_EQ(readAll(backups.files("replaced").first()), old);
 
-  const QString fifo = f.dir.path("pipe.rcf");
-  ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-  f.p.saveChoices = {fifo};
+  const QStringList special = notPlainFiles(f.dir);
+  ASSERT_FALSE(special.isEmpty());
+  f.p.saveChoices = {special.first()};
   f.p.questions.clear();
   EXPECT_FALSE(f.cmd.saveAs());
   EXPECT_TRUE(f.p.questions.isEmpty());

@@ -1,31 +1,40 @@
 // Files the user names that are not plain files: each fails at once, none blocks.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <QElapsedTimer>
 #include <QFile>
 #include <memory>
 
 #include "core/exchange/phone_csv.h"
+#include "core/files/device_name.h"
 #include "core/files/rcf_file.h"
+#include "support/special_files.h"
 #include "support/temp_dir.h"
 
 using namespace orbisk;
 using orbisk::test::TempCwd;
 
+// Windows opens a device wherever its name is written, in any folder and with any extension.
+TEST(RegularFile, WindowsDeviceNamesAreKnownInAnyFolderAndCase) {
+  for (const char* name : {"NUL", "nul.rcf", "C:/sites/Com1.csv", "lpt9", "aux.tar.gz", "C:\\x\\CON",
+                           "\\\\.\\pipe\\orbisk", "//./COM12", "sites/conout$"})
+    EXPECT_TRUE(isWindowsDeviceName(QString::fromLatin1(name))) << name;
+  for (const char* name : {"console.rcf", "C:/con/site.rcf", "com.rcf", "nul_site.rcf", "COM10x.rcf", "",
+                           "C:/sites/auxiliary.csv"})
+    EXPECT_FALSE(isWindowsDeviceName(QString::fromLatin1(name))) << name;
+}
+
 TEST(RegularFile, FifosDevicesAndFoldersAreRefusedWithoutBlocking) {
   TempCwd dir;
-  const QString fifo = dir.path("pipe.rcf");
-  ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  const QStringList refused = notPlainFiles(dir) << dir.root();
+  ASSERT_EQ(refused.size(), 5);
   auto img = std::make_unique<ConfigImage>();
   (*img)[100] = 42;
   const auto before = std::make_unique<ConfigImage>(*img);
   QElapsedTimer t;
   t.start();
-  for (const QString& p : {fifo, dir.root(), QStringLiteral("/dev/zero"), QStringLiteral("/dev/null"),
-                           QStringLiteral("/dev/ptmx")}) {
+  for (const QString& p : refused) {
     for (ReadAccess a : {ReadAccess::Writable, ReadAccess::ReadOnly})
       EXPECT_EQ(readImageFile(p, *img, a), ReadResult::CannotOpen) << p.toStdString();
     QByteArray bytes;

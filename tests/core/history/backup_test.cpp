@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
+#include <QThread>
 #include <cstring>
 #include <functional>
 #include <map>
@@ -230,15 +231,19 @@ TEST(Backup, TransfersEndingInTheSameSecondOnManyThreadsEachKeepTheirOwn) {
   TempCwd dir;
   constexpr int kThreads = 8;
   std::vector<BackupResult> results(kThreads);
-  std::vector<std::thread> threads;
-  for (int t = 0; t < kThreads; ++t)
-    threads.emplace_back([&results, &dir, t] {
+  // Qt's threads, as orbisk-cli backup runs its conversations: Qt in a thread it did not make
+  // crashes as that thread ends on Windows (MinGW's thread-local clean-up).
+  std::vector<std::unique_ptr<QThread>> threads;
+  for (int t = 0; t < kThreads; ++t) {
+    threads.emplace_back(QThread::create([&results, &dir, t] {
       auto img = std::make_unique<ConfigImage>();
       img->resetStartup();
       (*img)[off::kReceiverNumber] = static_cast<uint8_t>(t + 1);
       results[static_cast<size_t>(t)] = keepBackup(*img, BackupKind::Read, dir.root(), kWhen);
-    });
-  for (std::thread& t : threads) t.join();
+    }));
+    threads.back()->start();
+  }
+  for (auto& t : threads) t->wait();
   QSet<QString> paths;
   QSet<int> numbers;
   for (const BackupResult& r : results) {

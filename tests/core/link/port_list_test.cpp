@@ -3,8 +3,10 @@
 #include <QSerialPort>
 #include <QSet>
 #include <cstdlib>
+#ifndef _WIN32
 #include <fcntl.h>
 #include <unistd.h>
+#endif
 
 #include "core/link/port_list.h"
 

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <stdexcept>
+#include <QDir>
 #include <QFile>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -70,6 +71,28 @@ TEST(MainWindow, FirstActivationReadsOnceThenOnlyRetitles) {
   EXPECT_EQ(reads, 1);
 }
 
+// orbisk FILE (a double-click on the file): the file, not the receiver, fills the window.
+TEST(MainWindow, AFileNamedAtStartIsOpenedInsteadOfReadingTheReceiver) {
+  MainWindowFixture f;
+  f.loadSampleReceiver();
+  ASSERT_TRUE(QDir().mkpath(f.dir.path("sites")));
+  const QString path = f.dir.path("sites/north.rcf");
+  ASSERT_EQ(writeImageFile(path, WriteMode::CreateNew, *std::make_unique<ConfigImage>()), WriteResult::Ok);
+  f.form->openAtStart(path);
+  f.form->FormActivate();
+  EXPECT_EQ(f.st().filePath, path);
+  EXPECT_FALSE(f.st().untitled);
+  EXPECT_EQ(f.st().image.mask(), 0);  // the sample receiver's expanders were not read
+  EXPECT_EQ(QDir::current().canonicalPath(), QDir(f.dir.path("sites")).canonicalPath());
+  EXPECT_TRUE(f.prompter.messages.isEmpty());
+
+  MainWindowFixture missing;
+  missing.form->openAtStart(missing.dir.path("gone.rcf"));
+  missing.form->FormActivate();
+  EXPECT_EQ(missing.prompter.messages.size(), 1);  // told, and the window goes on untitled
+  EXPECT_TRUE(missing.st().untitled);
+}
+
 TEST(MainWindow, ActivationAppliesTheModelRule) {
   MainWindowFixture f;
   auto* speaker = f.form->findChild<QWidget*>(QStringLiteral("Cbprinter"));
@@ -112,7 +135,7 @@ TEST(MainWindow, ClosingWithoutChangesWritesPreferencesAndCloses) {
   EXPECT_TRUE(f.prompter.questions.isEmpty());
   QSettings s(f.dir.path("prefs.ini"), QSettings::IniFormat);
   EXPECT_EQ(s.value("pr").toString(), QStringLiteral("COM1"));
-  EXPECT_EQ(s.value("fn").toString(), f.dir.root());
+  EXPECT_EQ(s.value("fn").toString(), QDir::toNativeSeparators(f.dir.root()));  // as the system writes it
 }
 
 TEST(MainWindow, ClosingWithChangesFollowsTheAnswer) {

@@ -64,6 +64,10 @@ class PrompterTest : public ::testing::Test {
 };
 
 TEST_F(PrompterTest, OpenListsAndOpensFilesWithoutAnExtension) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Qt's own file dialog (offscreen under Wine) takes *.* for names with a dot; the Windows "
+                  "dialog the program uses there lists every file: not tried under Wine";
+#endif
   QStringList filters, withRcf, withAll;
   whenModal([&](QWidget* w) {
     auto* dlg = qobject_cast<QFileDialog*>(w);
@@ -92,6 +96,9 @@ TEST_F(PrompterTest, OpenAddsTheDefaultExtensionOnlyWhenTheTypedNameIsMissing) {
 }
 
 TEST(QtTranslations, QtSpeaksRussianButTheProgramsButtonsKeepTheirTexts) {
+#ifdef _WIN32
+  GTEST_SKIP() << "the Qt for MinGW has no translations of its own; the Windows package carries Debian's";
+#endif
   TempCwd empty;
   // Nothing there: no translation, no error, Qt stays English.
   EXPECT_FALSE(installQtTranslations(*QCoreApplication::instance(), empty.root()));

@@ -15,6 +15,7 @@
 #include <QTimer>
 
 #include "sim/sample_config.h"
+#include "support/pdf_tool.h"
 #include "support/main_window_fixture.h"
 
 using namespace orbisk;
@@ -65,6 +66,7 @@ TEST(ReportWiring, PreviewShowsEveryPage) {
 }
 
 TEST(ReportWiring, ExportPdfWritesTheWindowsConfigurationAsShown) {
+  ORBISK_SKIP_WITHOUT_PDFTOTEXT();
   MainWindowFixture f;
   sim::buildSample(f.img());
   sim::parseChannelTypes(sim::kSampleChannelTypes, f.st().channelTypes);
