@@ -21,19 +21,14 @@
 #include "support/backup_env.h"
 #include "support/cli_binary.h"
 #include "support/sim_process.h"
+#include "support/sample_sim_test.h"
 #include "support/temp_dir.h"
 
 namespace orbisk::test {
 namespace {
 
-class BackupEndToEnd : public ::testing::Test {
+class BackupEndToEnd : public SampleSimTest {
  protected:
-  void SetUp() override {
-    if (SimProcess::binary().isEmpty() || cliBinary().isEmpty())
-      GTEST_SKIP() << "halvorn-sim or orbisk-cli not found (ORBISK_TEST_BIN_DIR)";
-    sample = dir.path("sample.rcf");
-    ASSERT_EQ(SimProcess::run({"--sample", sample}), 0);
-  }
   // A simulator holding the sample, with the given faults; its device is added to ports.
   void startSim(const QStringList& faults = {}) {
     sims.push_back(std::make_unique<SimProcess>());
@@ -55,9 +50,7 @@ class BackupEndToEnd : public ::testing::Test {
   }
   static QString nameOf(const QString& port) { return cli::portFileName(port); }  // /dev/pts/5: pts_5
 
-  TempCwd dir;
   BackupFolder backups{dir.path("backups")};
-  QString sample;
   std::vector<std::unique_ptr<SimProcess>> sims;
   QStringList ports;
 };

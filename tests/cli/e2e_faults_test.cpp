@@ -14,6 +14,7 @@
 #include "support/cli_binary.h"
 #include "support/sim_process.h"
 #include "support/special_files.h"
+#include "support/sample_sim_test.h"
 #include "support/temp_dir.h"
 
 namespace orbisk::test {
@@ -25,14 +26,8 @@ struct Outcome {
   QString err;
 };
 
-class CliFaults : public ::testing::Test {
+class CliFaults : public SampleSimTest {
  protected:
-  void SetUp() override {
-    if (SimProcess::binary().isEmpty() || cliBinary().isEmpty())
-      GTEST_SKIP() << "halvorn-sim or orbisk-cli not found (ORBISK_TEST_BIN_DIR)";
-    sample = dir.path("sample.rcf");
-    ASSERT_EQ(SimProcess::run({"--sample", sample}), 0);
-  }
   static void start(QProcess& p, const QStringList& args) {
     p.start(cliBinary(), args);
     p.closeWriteChannel();
@@ -57,8 +52,6 @@ class CliFaults : public ::testing::Test {
     return finish(p, limitMs, t);
   }
 
-  TempCwd dir;
-  QString sample;
 };
 
 // Killed at moments across the greeting, the records and the closing blocks (a paced read

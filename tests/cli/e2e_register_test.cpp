@@ -14,19 +14,14 @@
 #include "support/cli_binary.h"
 #include "support/data_env.h"
 #include "support/sim_process.h"
+#include "support/sample_sim_test.h"
 #include "support/temp_dir.h"
 
 namespace orbisk::test {
 namespace {
 
-class RegisterEndToEnd : public ::testing::Test {
+class RegisterEndToEnd : public SampleSimTest {
  protected:
-  void SetUp() override {
-    if (SimProcess::binary().isEmpty() || cliBinary().isEmpty())
-      GTEST_SKIP() << "halvorn-sim or orbisk-cli not found (ORBISK_TEST_BIN_DIR)";
-    sample = dir.path("sample.rcf");
-    ASSERT_EQ(SimProcess::run({"--sample", sample}), 0);
-  }
   void addSim(const QString& name, const QStringList& faults = {}) {
     sims.push_back(std::make_unique<SimProcess>());
     ASSERT_TRUE(sims.back()->start(QStringList{"--load", sample} + faults));
@@ -39,10 +34,8 @@ class RegisterEndToEnd : public ::testing::Test {
     return QJsonDocument::fromJson(r.out.toUtf8()).array();
   }
 
-  TempCwd dir;
   BackupFolder backups{dir.path("backups")};
   DataFolder data{dir.path("data")};
-  QString sample;
   std::vector<std::unique_ptr<SimProcess>> sims;
 };
 
