@@ -13,7 +13,7 @@
 #include "core/image/config_image.h"
 #include "support/cli_binary.h"
 #include "support/sim_process.h"
-#include "support/special_files.h"
+#include "support/non_regular_files.h"
 #include "support/sample_sim_test.h"
 #include "support/temp_dir.h"
 

@@ -7,7 +7,7 @@
 
 #include "core/files/file_commands.h"
 #include "core/files/rcf_file.h"
-#include "support/special_files.h"
+#include "support/non_regular_files.h"
 #include "support/backup_env.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"

@@ -9,7 +9,7 @@
 #include "core/exchange/phone_csv.h"
 #include "core/files/device_name.h"
 #include "core/files/rcf_file.h"
-#include "support/special_files.h"
+#include "support/non_regular_files.h"
 #include "support/temp_dir.h"
 
 using namespace orbisk;

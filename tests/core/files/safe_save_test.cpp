@@ -19,7 +19,7 @@
 #include "core/files/safe_save.h"
 #include "core/history/backup_store.h"
 #include "support/backup_env.h"
-#include "support/special_files.h"
+#include "support/non_regular_files.h"
 #include "support/temp_dir.h"
 
 using namespace orbisk;

@@ -200,19 +200,6 @@ TEST(Files, RecentFilesRememberWhatWasOpenedAndForgetWhatIsGone) {
   EXPECT_EQ(recent->actions().size(), 1);
 }
 
-TEST(Files, AFileNamedAtStartOpensInsteadOfTheRead) {
-  MainWindowFixture f;
-  const QString path = makeFile(f, "site.rcf", 3);
-  int reads = 0;
-  f.form->firstActivationRead = [&] { return ++reads > 0; };
-  f.form->openAtStart(path);
-  f.form->FormActivate();
-  EXPECT_EQ(reads, 0);
-  EXPECT_EQ(f.st().filePath, path);
-  EXPECT_FALSE(f.st().untitled);
-  EXPECT_EQ(f.form->windowTitle(), QStringLiteral("site - Orbisk1_14"));
-}
-
 TEST(Files, DroppedConfigurationOpensAfterTheQuestionAndATableGoesToTheImport) {
   MainWindowFixture f;
   const QString path = makeFile(f, "dropped.rcf", 2);

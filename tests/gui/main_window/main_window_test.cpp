@@ -82,6 +82,7 @@ TEST(MainWindow, AFileNamedAtStartIsOpenedInsteadOfReadingTheReceiver) {
   f.form->FormActivate();
   EXPECT_EQ(f.st().filePath, path);
   EXPECT_FALSE(f.st().untitled);
+  EXPECT_EQ(f.form->windowTitle(), QStringLiteral("north - Orbisk1_14"));
   EXPECT_EQ(f.st().image.mask(), 0);  // the sample receiver's expanders were not read
   EXPECT_EQ(QDir::current().canonicalPath(), QDir(f.dir.path("sites")).canonicalPath());
   EXPECT_TRUE(f.prompter.messages.isEmpty());
