@@ -46,6 +46,8 @@ struct PortSession {
         ui(board, row),
         receiver(state, prompter, ui, sessionPorts(shared, result), *shared.clock, [this] { lookForCtrlC(); }) {
     state.portName = result.port;
+    state.receiverName = result.receiver;  // its backups are filed under its name
+    state.receiverPort = result.port;
     // The 500 ms pauses end at Ctrl+C too, so every conversation stops at once.
     receiver.link().setPausePump([this] { lookForCtrlC(); });
   }

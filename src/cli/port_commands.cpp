@@ -37,6 +37,8 @@ struct Session {
           if (interrupted(env)) receiver.requestAbort();
         }) {
     state.portName = args.port;
+    state.receiverName = target.name;  // its backups are filed under its name
+    state.receiverPort = target.port;
     receiver.link().setTraceFile(args.trace);
     receiver.setAuditHook(trailHook(target, args.comment, false,
                                     [&env](const QString& w) { env.err(QStringLiteral("orbisk-cli: ") + w + u'\n'); }));

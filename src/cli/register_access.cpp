@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "cli/backup_session.h"
+#include "core/history/backup_store.h"
 #include "core/register/audit_log.h"
 #include "core/register/receiver_register.h"
 #include "core/register/register_texts.h"

@@ -36,9 +36,9 @@ TEST_F(AuditTrail, AWriteAndItsVerificationAreTwoEntriesUnderTheReceiversName) {
   EXPECT_EQ(line(all[0]), QStringLiteral("Склад|/dev/fake0|read|ok||перед ремонтом"));
   EXPECT_EQ(line(all[1]), QStringLiteral("Склад|/dev/fake0|write|ok||"));
   EXPECT_EQ(line(all[2]), QStringLiteral("Склад|/dev/fake0|verify|ok||"));
-  // Backups of one second are numbered: _write-2.rcf.
-  EXPECT_TRUE(all[0].file.contains(QRegularExpression("_read(-\\d+)?\\.rcf$"))) << all[0].file.toStdString();
-  EXPECT_TRUE(all[1].file.contains(QRegularExpression("_write(-\\d+)?\\.rcf$"))) << all[1].file.toStdString();
+  // Backups of one second are numbered: _write-2.rcf; a register receiver's are in its folder.
+  EXPECT_TRUE(all[0].file.contains(QRegularExpression("/Склад/[^/]+_read(-\\d+)?\\.rcf$"))) << all[0].file.toStdString();
+  EXPECT_TRUE(all[1].file.contains(QRegularExpression("/Склад/[^/]+_write(-\\d+)?\\.rcf$"))) << all[1].file.toStdString();
   EXPECT_EQ(all[0].user, osUserName());
 }
 

@@ -55,6 +55,10 @@ TEST_F(RegisterEndToEnd, BackupAllReadsEveryReceiverAndTheTrailSaysHowEachWent) 
   EXPECT_TRUE(files[0].contains(QRegularExpression("^Север-1_\\d{4}-\\d\\d-\\d\\d_\\d\\d-\\d\\d-\\d\\d\\.rcf$")));
   EXPECT_TRUE(files[1].startsWith("Юг_"));
   EXPECT_EQ(readAll(dir.path("out/") + files[1]).mid(8), readAll(sample).mid(8));
+  // The automatic backups are filed under the receivers' names, none among the bare ports'.
+  EXPECT_EQ(QDir(dir.path("backups/Север-1")).entryList({"*_read.rcf"}, QDir::Files).size(), 1);
+  EXPECT_EQ(QDir(dir.path("backups/Юг")).entryList({"*_read.rcf"}, QDir::Files).size(), 1);
+  EXPECT_TRUE(QDir(dir.path("backups")).entryList({"*.rcf"}, QDir::Files).isEmpty());
 
   const QJsonArray log = json({"log", "--json"});
   ASSERT_EQ(log.size(), 3);

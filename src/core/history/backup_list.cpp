@@ -24,6 +24,19 @@ bool readHead(const QString& path, ConfigImage& img) {
          f.read(bytes + off::kIdentity, off::kIdentitySize) == off::kIdentitySize && img.hasSignature();
 }
 
+void listFolder(const QDir& dir, const QString& receiver, ConfigImage& img, std::vector<BackupEntry>& list) {
+  for (const QString& f : dir.entryList({QStringLiteral("*.rcf")}, QDir::Files)) {
+    BackupEntry e;
+    e.path = dir.filePath(f);
+    if (!parseBackupName(f, e.name)) continue;
+    e.port = backupPort(e.path);
+    e.receiver = receiver;
+    // An archived, write-protected backup is still listed and can still be compared.
+    if (readHead(e.path, img)) summarize(img, e);
+    list.push_back(std::move(e));
+  }
+}
+
 }  // namespace
 
 void summarize(ConfigImage& img, BackupEntry& into) {
@@ -47,15 +60,10 @@ std::vector<BackupEntry> listBackups(const QString& folder) {
   std::vector<BackupEntry> list;
   const QDir dir(folder);
   auto img = std::make_unique<ConfigImage>();
-  for (const QString& f : dir.entryList({QStringLiteral("*.rcf")}, QDir::Files)) {
-    BackupEntry e;
-    e.path = dir.filePath(f);
-    if (!parseBackupName(f, e.name)) continue;
-    e.port = backupPort(e.path);
-    // An archived, write-protected backup is still listed and can still be compared.
-    if (readHead(e.path, *img)) summarize(*img, e);
-    list.push_back(std::move(e));
-  }
+  listFolder(dir, {}, *img, list);
+  // One level: a receiver's folder holds only its backups.
+  for (const QString& sub : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks))
+    listFolder(QDir(dir.filePath(sub)), sub, *img, list);
   std::sort(list.begin(), list.end(), [](const BackupEntry& x, const BackupEntry& y) { return newerFirst(x.name, y.name); });
   return list;
 }

@@ -13,6 +13,7 @@ struct BackupEntry {
   QString path;
   BackupName name;
   QString port;           // the port it was read from or written to; empty when not known
+  QString receiver;       // the register receiver's folder it is filed in; empty for a bare port
   bool readable = false;  // false: the file is damaged or no configuration; the rest is empty
   QString model;          // model digits; empty when the image holds none
   QString receiverNumber; // as the settings panel shows it
@@ -20,7 +21,8 @@ struct BackupEntry {
   int telephones = 0;
 };
 
-// Newest first. Files whose names are not backups are left out.
+// The backups in folder and in its receivers' folders, newest first. Files whose names are not
+// backups are left out.
 std::vector<BackupEntry> listBackups(const QString& folder = backupFolder());
 
 // The summary of one configuration, as the history lists it. Applies the display's repairs to

@@ -47,6 +47,23 @@ QString backupFolder() {
   return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/orbsk/backups");
 }
 
+QString receiverFileName(const QString& name) {
+  QString out;
+  for (const QChar c : name) out += c.isLetterOrNumber() || c == u'.' || c == u'-' || c == u'_' ? c : QChar(u'_');
+  while (out.startsWith(u'.')) out.remove(0, 1);
+  if (out.isEmpty()) return QStringLiteral("receiver");
+  // "CON" or "com1.x" cannot be made on Windows; the backups of such a receiver would be lost there.
+  static const QRegularExpression device(QStringLiteral("^(con|prn|aux|nul|com\\d|lpt\\d)(\\..*)?$"),
+                                         QRegularExpression::CaseInsensitiveOption);
+  if (device.match(out).hasMatch()) out.prepend(u'_');
+  return out;
+}
+
+QString receiverBackupFolder(const QString& receiverName, const QString& root) {
+  if (receiverName.isEmpty()) return root;
+  return QDir(root).filePath(receiverFileName(receiverName));
+}
+
 QString backupFileName(const QDateTime& when, BackupKind kind, int sequence) {
   const QString suffix = sequence > 1 ? QStringLiteral("-%1").arg(sequence) : QString();
   return when.toString(kStampFormat) + u'_' + kindWord(kind) + suffix + QStringLiteral(".rcf");

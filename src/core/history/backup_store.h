@@ -19,6 +19,13 @@ enum class BackupKind {
 // ORBISK_BACKUP_DIR when set, else "orbsk/backups" under the user's data folder.
 QString backupFolder();
 
+// A receiver's name as a file or folder name: letters and digits of any script, '.', '-' and '_'
+// kept, everything else '_', no leading dot, never a Windows device name.
+QString receiverFileName(const QString& name);
+// Where the backups of a conversation go: a register receiver's own folder inside root, so a
+// fleet's backups are filed under the receivers' names; root itself for a bare port.
+QString receiverBackupFolder(const QString& receiverName, const QString& root = backupFolder());
+
 struct BackupResult {
   bool ok = false;
   QString path;     // the backup written

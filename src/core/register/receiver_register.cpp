@@ -74,13 +74,6 @@ std::optional<int> parseReceiverNumber(const QString& text, QString& problem) {
   return std::nullopt;
 }
 
-QString receiverFileName(const QString& name) {
-  QString out;
-  for (const QChar c : name) out += c.isLetterOrNumber() || c == u'.' || c == u'-' || c == u'_' ? c : QChar(u'_');
-  while (out.startsWith(u'.')) out.remove(0, 1);
-  return out.isEmpty() ? QStringLiteral("receiver") : out;
-}
-
 QString ReceiverRegister::check(const RegisteredReceiver& r) const {
   if (const QString p = receiverNameProblem(r.name); !p.isEmpty()) return p;
   if (r.port.trimmed().isEmpty()) return reg::kPortEmpty;

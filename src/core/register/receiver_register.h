@@ -30,9 +30,6 @@ struct RegisteredReceiver {
 QString receiverNameProblem(const QString& name);
 // "3" as 3; a problem text for anything but 0 to 15.
 std::optional<int> parseReceiverNumber(const QString& text, QString& problem);
-// The name as a file name part: letters and digits of any script, '.', '-' and '_' kept,
-// everything else '_', no leading dot.
-QString receiverFileName(const QString& name);
 
 class ReceiverRegister {
  public:

@@ -39,8 +39,8 @@ TransferReport TransferPipeline::failed() const {
 
 void TransferPipeline::keep(const ConfigImage& img, BackupKind kind, TransferReport& r) const {
   r.backupTried = true;
-  r.backup = keepBackup(img, kind, folder_);
-  // Which receiver of a fleet it was: the history shows the port beside the backup.
+  // A register receiver's backups go to its own folder; which port it was is noted beside them.
+  r.backup = keepBackup(img, kind, receiverBackupFolder(receiver_.state().chosenReceiver(), folder_));
   if (r.backup.ok) notePort(r.backup.path, receiver_.state().portName);
 }
 

@@ -49,6 +49,7 @@ struct WritePlan {
 
 class TransferPipeline {
  public:
+  // folder is the backups' root: the receiver chosen in the state files them in its own folder there.
   TransferPipeline(Receiver& receiver, std::function<bool()> stopRequested = {}, QString folder = backupFolder());
 
   // Both tell the receiver's audit hook how they ended (a write and its verification apart).

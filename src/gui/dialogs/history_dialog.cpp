@@ -1,5 +1,6 @@
 #include "gui/dialogs/history_dialog.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -33,6 +34,8 @@ const QString& kindText(BackupKind kind) {
   return history::kKindReplaced;
 }
 
+constexpr int kReceiverColumn = 7;
+
 QTableWidgetItem* numberCell(int n) { return cell(QString::number(n), Qt::AlignRight | Qt::AlignVCenter); }
 
 }  // namespace
@@ -46,6 +49,9 @@ HistoryDialog::HistoryDialog(QWidget* parent) : QDialog(parent) {
   filter_->setObjectName(QStringLiteral("HistoryFilter"));
   filter_->setPlaceholderText(historyui::kHistoryFilterHint);
   filter_->setClearButtonEnabled(true);
+  receiver_ = new QComboBox(this);
+  receiver_->setObjectName(QStringLiteral("HistoryReceiver"));
+  receiver_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   shown_ = new QLabel(this);
   table_ = new QTableWidget(0, static_cast<int>(historyui::kHistoryColumns.size()), this);
   table_->setObjectName(QStringLiteral("HistoryTable"));
@@ -69,6 +75,7 @@ HistoryDialog::HistoryDialog(QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(folder_);
   auto* filterRow = new QHBoxLayout;
+  filterRow->addWidget(receiver_);
   filterRow->addWidget(filter_, 1);
   filterRow->addWidget(shown_);
   layout->addLayout(filterRow);
@@ -88,27 +95,48 @@ HistoryDialog::HistoryDialog(QWidget* parent) : QDialog(parent) {
   });
   connect(table_, &QTableWidget::itemSelectionChanged, this, &HistoryDialog::updateButtons);
   connect(filter_, &QLineEdit::textChanged, this, &HistoryDialog::applyFilter);
+  connect(receiver_, &QComboBox::currentIndexChanged, this, &HistoryDialog::applyFilter);
   connect(table_, &QTableWidget::cellDoubleClicked, this, [this] { open_->click(); });
 }
 
-void HistoryDialog::reload(const QString& folder) {
+void HistoryDialog::reload(const QString& folder, const QHash<QString, QString>& names, const QString& receiver) {
   entries_ = listBackups(folder);
   const bool none = entries_.empty();
   folder_->setText(historyui::kHistoryFolder + QDir::toNativeSeparators(folder) +
                    (none ? QStringLiteral(" — ") + historyui::kHistoryEmpty : QString()));
   table_->setRowCount(static_cast<int>(entries_.size()));
-  for (size_t i = 0; i < entries_.size(); ++i) fillRow(static_cast<int>(i), entries_[i]);
+  QStringList receivers;
+  for (size_t i = 0; i < entries_.size(); ++i) {
+    const QString& sub = entries_[i].receiver;
+    const QString shown = sub.isEmpty() ? QString() : names.value(sub, sub);
+    fillRow(static_cast<int>(i), entries_[i], shown);
+    if (!shown.isEmpty() && !receivers.contains(shown)) receivers << shown;
+  }
+  fillReceivers(receivers, receiver);
   table_->resizeColumnsToContents();
   if (!none) table_->selectRow(0);
   applyFilter();
 }
 
+void HistoryDialog::fillReceivers(const QStringList& names, const QString& chosen) {
+  QStringList sorted = names;
+  sorted.sort(Qt::CaseInsensitive);
+  const QSignalBlocker quiet(receiver_);
+  receiver_->clear();
+  receiver_->addItem(historyui::kHistoryAllReceivers);
+  receiver_->addItems(sorted);
+  receiver_->setCurrentIndex(std::max(0, static_cast<int>(sorted.indexOf(chosen)) + 1));
+}
+
 void HistoryDialog::applyFilter() {
   const QString wanted = filter_->text().trimmed();
+  const QString receiver = receiver_->currentIndex() > 0 ? receiver_->currentText() : QString();
   int shown = 0;
   for (int row = 0; row < table_->rowCount(); ++row) {
-    bool match = wanted.isEmpty();
-    for (int c = 0; !match && c < table_->columnCount(); ++c) {
+    const QTableWidgetItem* filed = table_->item(row, kReceiverColumn);
+    const bool ofReceiver = receiver.isEmpty() || (filed && filed->text() == receiver);
+    bool match = ofReceiver && wanted.isEmpty();
+    for (int c = 0; ofReceiver && !match && c < table_->columnCount(); ++c) {
       const QTableWidgetItem* item = table_->item(row, c);
       match = item && item->text().contains(wanted, Qt::CaseInsensitive);
     }
@@ -124,14 +152,15 @@ void HistoryDialog::applyFilter() {
         table_->selectRow(row);
         break;
       }
-  shown_->setText(wanted.isEmpty() ? QString() : historyui::kHistoryShown.arg(shown).arg(table_->rowCount()));
+  shown_->setText(wanted.isEmpty() && receiver.isEmpty() ? QString() : historyui::kHistoryShown.arg(shown).arg(table_->rowCount()));
   updateButtons();
 }
 
-void HistoryDialog::fillRow(int row, const BackupEntry& e) {
+void HistoryDialog::fillRow(int row, const BackupEntry& e, const QString& receiver) {
   table_->setItem(row, 0, cell(e.name.taken.toString(kShownTime)));
   table_->setItem(row, 1, cell(kindText(e.name.kind)));
   table_->setItem(row, 6, cell(e.port));
+  table_->setItem(row, kReceiverColumn, cell(receiver));
   if (!e.readable) {
     table_->setItem(row, 2, cell(historyui::kHistoryUnreadable));
     return;

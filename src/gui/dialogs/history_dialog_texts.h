@@ -18,9 +18,11 @@ inline const QString kHistoryEmpty = QStringLiteral("Резервных копи
 inline const QStringList kHistoryColumns = {QStringLiteral("Дата и время"), QStringLiteral("Операция"),
                                             QStringLiteral("Модель"),       QStringLiteral("Номер приемника"),
                                             QStringLiteral("Расширители"),  QStringLiteral("Телефоны"),
-                                            QStringLiteral("Порт")};
+                                            QStringLiteral("Порт"),         QStringLiteral("Приемник")};
 // The filter above the list: rows holding the typed text in any column stay.
-inline const QString kHistoryFilterHint = QStringLiteral("Фильтр: порт, номер приемника, модель, дата...");
+inline const QString kHistoryFilterHint = QStringLiteral("Фильтр: порт, приемник, номер приемника, модель, дата...");
+// The receiver filter: every backup, or those filed under one register receiver.
+inline const QString kHistoryAllReceivers = QStringLiteral("Все приемники");
 inline const QString kHistoryShown = QStringLiteral("показано %1 из %2");
 inline const QString kHistoryUnreadable = QStringLiteral("файл поврежден");
 inline const QString kOpenButton = QStringLiteral("Открыть");

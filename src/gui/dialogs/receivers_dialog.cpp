@@ -93,6 +93,7 @@ void ReceiversDialog::buildButtons() {
   button(manage, Edit, "Edit", text::kReceiverEdit);
   button(manage, Remove, "Remove", text::kReceiverRemove);
   manage->addStretch(1);
+  button(manage, Backups, "Backups", text::kReceiverBackups);
   button(manage, Trail, "Trail", text::kReceiverTrail);
   Comment = new QLineEdit(this);
   Comment->setObjectName(QStringLiteral("Comment"));
@@ -122,6 +123,7 @@ void ReceiversDialog::buildButtons() {
   forward(Compare, &ReceiversDialog::compareRequested);
   forward(Sync, &ReceiversDialog::syncRequested);
   forward(Trail, &ReceiversDialog::trailRequested);
+  forward(Backups, &ReceiversDialog::backupsRequested);
   updateButtons();
 }
 
@@ -172,7 +174,7 @@ std::optional<RegisteredReceiver> ReceiversDialog::selected() const {
 
 void ReceiversDialog::updateButtons() {
   const bool one = selected().has_value();
-  for (QPushButton* b : {Edit, Remove, Choose, Open, Read, Write, Compare, Sync, Trail}) b->setEnabled(one);
+  for (QPushButton* b : {Edit, Remove, Choose, Open, Read, Write, Compare, Sync, Trail, Backups}) b->setEnabled(one);
 }
 
 void ReceiversDialog::editReceiver(bool adding) {

@@ -1,6 +1,6 @@
 // "Приемники": the register of receivers as a table with a filter; add, change and remove them,
 // and from a row choose one, open its configuration, read it, write it, set its clock, compare
-// it with its last backup or see its trail. The main window does the conversations.
+// it with its last backup, list its backups or see its trail. The main window does the conversations.
 #pragma once
 
 #include <QDialog>
@@ -29,7 +29,8 @@ class ReceiversDialog : public QDialog {
   QLabel* Status = nullptr;
   QLineEdit* Comment = nullptr;  // kept in the trail with the conversations started here
   QPushButton *Add = nullptr, *Edit = nullptr, *Remove = nullptr, *Choose = nullptr, *Open = nullptr,
-              *Read = nullptr, *Write = nullptr, *Compare = nullptr, *Sync = nullptr, *Trail = nullptr;
+              *Read = nullptr, *Write = nullptr, *Compare = nullptr, *Sync = nullptr, *Trail = nullptr,
+              *Backups = nullptr;
 
  signals:
   void chooseRequested(const RegisteredReceiver& r);
@@ -39,6 +40,7 @@ class ReceiversDialog : public QDialog {
   void compareRequested(const RegisteredReceiver& r);
   void syncRequested(const RegisteredReceiver& r);
   void trailRequested(const RegisteredReceiver& r);
+  void backupsRequested(const RegisteredReceiver& r);
 
  private:
   void buildButtons();

@@ -24,6 +24,8 @@ inline const QString kReceiverCompare = QStringLiteral("Сравнить с ко
 inline const QString kReceiverSync = QStringLiteral("Установить время");
 inline const QString kReceiverWorkComment = QStringLiteral("Комментарий к работе (в журнал)");
 inline const QString kReceiverTrail = QStringLiteral("Журнал...");
+// The history window showing only this receiver's backups.
+inline const QString kReceiverBackups = QStringLiteral("Резервные копии...");
 inline const QString kReceiverRemoveQuestion = QStringLiteral("Удалить приемник \"%1\" из реестра? Журнал его работ сохранится.");
 inline const QString kReceiverNoConfig = QStringLiteral("У приемника \"%1\" не указан файл конфигурации");
 inline const QString kReceiverNoBackup = QStringLiteral("У приемника \"%1\" еще нет резервной копии");

@@ -1,6 +1,7 @@
 // The main window: owns the configuration and its working state, and wires every command.
 #pragma once
 
+#include <QHash>
 #include <QMainWindow>
 #include <functional>
 #include <memory>
@@ -101,7 +102,8 @@ class TForm1 : public QMainWindow {
   void FindPhoneClick();
   void findNextPhone(const QString& text);
   // Backups, history and comparisons (tform1_history.cpp).
-  void showHistory();
+  // The history window; receiver, a register name, is chosen in its receiver list.
+  void showHistory(const QString& receiver = {});
   void compareWithFile();
   void compareWithReceiver();
   void openBackup(const QString& path);
@@ -110,6 +112,8 @@ class TForm1 : public QMainWindow {
   // The register of receivers and the audit trail (tform1_receivers.cpp).
   void showReceivers();
   void chooseReceiver(const QString& name, const QString& port);
+  // The register's names by the backup folders they are filed in; empty without the register.
+  QHash<QString, QString> receiverNamesByFolder() const;
   ReceiversDialog* receiversDialog() const { return Receivers; }
   ComparisonDialog* comparisonDialog() const { return Comparison; }
 

@@ -31,7 +31,7 @@ QAction* menuItem(QObject* owner, QMenu* menu, const char* name, const QString& 
 
 void TForm1::buildHistoryFileItems(QMenu* file) {
   file->addSeparator();
-  connect(menuItem(this, file, "NHistory", historyui::kHistoryItem), &QAction::triggered, this, [this] { showHistory(); });
+  connect(menuItem(this, file, "NHistory", historyui::kHistoryItem), &QAction::triggered, this, [this] { showHistory(st_.chosenReceiver()); });
   connect(menuItem(this, file, "NCompareFile", historyui::kCompareFileItem), &QAction::triggered, this,
           [this] { compareWithFile(); });
 }
@@ -41,13 +41,13 @@ void TForm1::buildCompareReceiverItem(QMenu* receiverMenu) {
           [this] { compareWithReceiver(); });
 }
 
-void TForm1::showHistory() {
+void TForm1::showHistory(const QString& receiver) {
   if (!History) {
     History = new HistoryDialog(this);
     connect(History, &HistoryDialog::openRequested, this, &TForm1::openBackup);
     connect(History, &HistoryDialog::compareRequested, this, &TForm1::compareWithBackup);
   }
-  History->reload();
+  History->reload(backupFolder(), receiverNamesByFolder(), receiver);
   History->show();
   History->raise();
 }

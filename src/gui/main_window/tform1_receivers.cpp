@@ -2,6 +2,7 @@
 // receiver for the port and the title, the conversations started from the window, and the
 // audit trail every conversation of the window's Receiver is logged in.
 #include <QAction>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 
@@ -10,6 +11,7 @@
 #include "gui/main_window/tform1.h"
 
 #ifdef ORBISK_REGISTER
+#include "core/history/backup_store.h"
 #include "core/register/audit_log.h"
 #include "gui/dialogs/receiver_trail_dialog.h"
 #include "gui/dialogs/receivers_dialog.h"
@@ -66,6 +68,7 @@ void TForm1::showReceivers() {
       if (backup.isEmpty()) return prompter_->message(text::kReceiverNoBackup.arg(r.name));
       compareWithBackup(backup);
     });
+    connect(Receivers, &ReceiversDialog::backupsRequested, this, [this](R r) { showHistory(r.name); });
     connect(Receivers, &ReceiversDialog::trailRequested, this, [this](R r) {
       auto* trail = new ReceiverTrailDialog(r.name, this);
       trail->setAttribute(Qt::WA_DeleteOnClose);
@@ -75,6 +78,15 @@ void TForm1::showReceivers() {
   Receivers->reload();
   Receivers->show();
   Receivers->raise();
+}
+
+QHash<QString, QString> TForm1::receiverNamesByFolder() const {
+  if (!QFileInfo::exists(registerPath())) return {};  // looking at the history makes no register
+  RegisterDb db;
+  QHash<QString, QString> names;
+  for (const RegisteredReceiver& r : ReceiverRegister(db).list().value_or(std::vector<RegisteredReceiver>{}))
+    names.insert(receiverFileName(r.name), r.name);
+  return names;
 }
 
 void TForm1::runForReceiver(const QString& name, const QString& port, const char* action) {
@@ -97,6 +109,8 @@ void TForm1::wireRegister(QMenu* settings) {
 void TForm1::showReceivers() { prompter_->message(reg::kNotInThisBuild); }
 
 void TForm1::runForReceiver(const QString&, const QString&, const char*) {}
+
+QHash<QString, QString> TForm1::receiverNamesByFolder() const { return {}; }
 
 #endif
 

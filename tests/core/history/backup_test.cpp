@@ -162,6 +162,32 @@ TEST(BackupList, NewestFirstWithTheirSummary) {
   EXPECT_EQ(list[3].expanders, 0);
 }
 
+// A register receiver's backups are filed in a folder of its name, which is always one folder
+// that any system can make; the list holds them beside the bare ports' with their receiver.
+TEST(BackupList, ReceiversBackupsAreFiledUnderTheirNames) {
+  EXPECT_EQ(receiverFileName(QStringLiteral("Склад №3/Север")), QStringLiteral("Склад__3_Север"));
+  EXPECT_EQ(receiverFileName(QStringLiteral("../..")), QStringLiteral("_.."));
+  EXPECT_EQ(receiverFileName(QStringLiteral("com1.old")), QStringLiteral("_com1.old"));
+  EXPECT_EQ(receiverFileName(QStringLiteral("Con")), QStringLiteral("_Con"));
+  EXPECT_EQ(receiverFileName(QStringLiteral("Console")), QStringLiteral("Console"));
+  TempCwd dir;
+  auto img = std::make_unique<ConfigImage>();
+  EXPECT_EQ(receiverBackupFolder({}, dir.root()), dir.root());
+  ASSERT_TRUE(keepBackup(*img, BackupKind::Read, receiverBackupFolder(QStringLiteral("Юг 2"), dir.root()), kWhen).ok);
+  ASSERT_TRUE(keepBackup(*img, BackupKind::Read, dir.root(), kWhen.addSecs(-1)).ok);
+  ASSERT_TRUE(keepBackup(*img, BackupKind::Write, receiverBackupFolder(QStringLiteral("Север"), dir.root()), kWhen.addSecs(-2)).ok);
+  ASSERT_TRUE(QDir().mkpath(dir.path("Север/deeper")));
+  touch(dir.path("Север/deeper/") + backupFileName(kWhen, BackupKind::Read));  // one level only
+
+  const std::vector<BackupEntry> list = listBackups(dir.root());
+  ASSERT_EQ(list.size(), 3u);
+  EXPECT_EQ(list[0].receiver, QStringLiteral("Юг_2"));
+  EXPECT_EQ(list[0].path, dir.path("Юг_2/") + backupFileName(kWhen, BackupKind::Read));
+  EXPECT_EQ(list[1].receiver, QString());
+  EXPECT_EQ(list[2].receiver, QStringLiteral("Север"));
+  EXPECT_EQ(list[2].name.kind, BackupKind::Write);
+}
+
 // The port beside a backup: shown by the list, gone with the backup when it is pruned, never in
 // the backup's bytes; older backups and notes that are not ours show none.
 TEST(BackupList, PortNotedBesideTheBackup) {

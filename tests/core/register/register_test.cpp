@@ -139,14 +139,12 @@ TEST_F(RegisterTest, TheTrailAsCsvQuotesWhatWouldSplitAField) {
                            "2026-12-09T08:30:00,op,\"Склад, 3\",/dev/ttyUSB0,write,ok,,,\"после \"\"ремонта\"\"\nстойки\"\r\n"));
 }
 
-TEST_F(RegisterTest, NumbersAndFileNames) {
+TEST_F(RegisterTest, Numbers) {
   QString problem;
   EXPECT_EQ(parseReceiverNumber(QStringLiteral("15"), problem), 15);
   EXPECT_FALSE(parseReceiverNumber(QStringLiteral("16"), problem));
   EXPECT_EQ(problem, QStringLiteral("Номер приемника - число от 0 до 15, а не \"16\""));
   EXPECT_FALSE(parseReceiverNumber(QStringLiteral("3a"), problem));
-  EXPECT_EQ(receiverFileName(QStringLiteral("Склад №3/Север")), QStringLiteral("Склад__3_Север"));
-  EXPECT_EQ(receiverFileName(QStringLiteral("../..")), QStringLiteral("_.."));
 }
 
 }  // namespace

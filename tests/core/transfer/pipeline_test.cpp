@@ -2,6 +2,8 @@
 // over the write and its read-back as one.
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFileInfo>
 #include <memory>
 
 #include "core/history/backup_port.h"
@@ -54,11 +56,21 @@ TEST_F(VerifiedWrite, TheTrailHearsTheWriteAndItsVerificationApart) {
   EXPECT_EQ(said(), QStringLiteral("write failed result code 1"));  // no verification of what was never sent
 }
 
-// The backup says which port it came from, so the history of a fleet tells receivers apart.
-TEST_F(VerifiedWrite, BackupNotesItsPort) {
-  const TransferReport r = write(false);
-  ASSERT_TRUE(r.backup.ok);
-  EXPECT_EQ(backupPort(r.backup.path), QStringLiteral("/dev/fake0"));
+// The backup says which port it came from, so the history of a fleet tells receivers apart; a
+// register receiver's are filed in its own folder, until another port is chosen.
+TEST_F(VerifiedWrite, BackupNotesItsPortAndIsFiledUnderItsReceiver) {
+  const TransferReport bare = write(false);
+  ASSERT_TRUE(bare.backup.ok);
+  EXPECT_EQ(QFileInfo(bare.backup.path).absolutePath(), QDir(dir.root()).absolutePath());
+  EXPECT_EQ(backupPort(bare.backup.path), QStringLiteral("/dev/fake0"));
+  state.receiverName = QStringLiteral("Склад №3/Север");
+  state.receiverPort = state.portName;
+  const TransferReport filed = write(false);
+  ASSERT_TRUE(filed.backup.ok);
+  EXPECT_EQ(QFileInfo(filed.backup.path).absolutePath(), QDir(dir.root()).absoluteFilePath(QStringLiteral("Склад__3_Север")));
+  EXPECT_EQ(backupPort(filed.backup.path), QStringLiteral("/dev/fake0"));
+  state.receiverPort = QStringLiteral("/dev/other");
+  EXPECT_EQ(QFileInfo(write(false).backup.path).absolutePath(), QDir(dir.root()).absolutePath());
 }
 
 }  // namespace

@@ -1,19 +1,24 @@
 // The register's window in the main window: loading a large register, the filter, choosing a
-// receiver and reading it from a row, and the trail the desktop's conversations leave.
+// receiver and reading it from a row, its backups, and the trail the desktop's conversations leave.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSqlQuery>
 #include <QTableWidget>
 
+#include "core/history/backup_store.h"
 #include "core/register/audit_log.h"
 #include "core/register/receiver_register.h"
+#include "gui/dialogs/history_dialog.h"
 #include "gui/dialogs/receiver_edit_dialog.h"
 #include "gui/dialogs/receivers_dialog.h"
+#include "support/backup_env.h"
 #include "support/data_env.h"
 #include "support/main_window_fixture.h"
 
@@ -81,6 +86,21 @@ TEST_F(ReceiversWiring, AReadFromARowChoosesTheReceiverAndIsLoggedUnderItsName) 
   ASSERT_TRUE(trail && trail->size() == 2);
   EXPECT_EQ(trail->back().action + trail->back().result + trail->back().comment, QStringLiteral("readokпосле замены SIM"));
   EXPECT_TRUE(w->Table->item(1, 7)->text().startsWith(QStringLiteral("чтение: успешно")));
+  // Its backup is filed under its name, and its row's "Резервные копии..." shows only its own.
+  const BackupFolder backups(dir.path("backups"));
+  keepBackup(img(), BackupKind::Read, dir.path("backups"));  // a bare port's
+  w->Read->click();
+  ASSERT_EQ(QDir(dir.path("backups/Объект_001")).entryList({"*_read.rcf"}).size(), 1);
+  w->Backups->click();
+  HistoryDialog* h = form->historyDialog();
+  EXPECT_EQ(h->receiverFilter()->currentText(), QStringLiteral("Объект 001"));
+  ASSERT_EQ(h->table()->rowCount(), 2);
+  EXPECT_EQ(visibleRows(h->table()), 1);
+  const int shown = h->table()->isRowHidden(0) ? 1 : 0;
+  EXPECT_EQ(h->table()->item(shown, 7)->text(), QStringLiteral("Объект 001"));
+  EXPECT_EQ(QFileInfo(h->selectedPath()).dir().dirName(), QStringLiteral("Объект_001"));
+  h->receiverFilter()->setCurrentIndex(0);  // "Все приемники"
+  EXPECT_EQ(visibleRows(h->table()), 2);
   // Another port chosen by hand: the receiver's name leaves the title and the trail.
   st().portName = QStringLiteral("/dev/other");
   form->updt1();
