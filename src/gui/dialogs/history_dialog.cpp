@@ -120,6 +120,8 @@ void HistoryDialog::reload(const QString& folder, const QHash<QString, QString>&
 
 void HistoryDialog::fillReceivers(const QStringList& names, const QString& chosen) {
   QStringList sorted = names;
+  // A receiver with no backups yet is still chosen: an empty list says so plainly.
+  if (!chosen.isEmpty() && !sorted.contains(chosen)) sorted << chosen;
   sorted.sort(Qt::CaseInsensitive);
   const QSignalBlocker quiet(receiver_);
   receiver_->clear();

@@ -101,6 +101,10 @@ TEST_F(ReceiversWiring, AReadFromARowChoosesTheReceiverAndIsLoggedUnderItsName) 
   EXPECT_EQ(QFileInfo(h->selectedPath()).dir().dirName(), QStringLiteral("Объект_001"));
   h->receiverFilter()->setCurrentIndex(0);  // "Все приемники"
   EXPECT_EQ(visibleRows(h->table()), 2);
+  w->Table->selectRow(0);  // none of its own: an empty list, not every receiver's
+  w->Backups->click();
+  EXPECT_EQ(h->receiverFilter()->currentText(), QStringLiteral("Объект 000"));
+  EXPECT_EQ(visibleRows(h->table()), 0);
   // Another port chosen by hand: the receiver's name leaves the title and the trail.
   st().portName = QStringLiteral("/dev/other");
   form->updt1();
