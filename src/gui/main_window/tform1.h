@@ -11,6 +11,7 @@
 #include "core/state/main_state.h"
 #include "core/link/serial_port.h"
 #include "gui/views/main_views.h"
+#include "gui/main_window/main_actions.h"
 #include "core/state/preferences.h"
 #include "gui/main_window/report_job.h"
 
@@ -193,7 +194,7 @@ class TForm1 : public QMainWindow {
   void buildCheckItems(QMenu* settings);
   void wireRegister(QMenu* settings);
   // Runs the tool bar's action for the receiver chosen in the register's window.
-  void runForReceiver(const QString& name, const QString& port, const char* action);
+  void runForReceiver(const QString& name, const QString& port, QAction* action);
   MemoryTestResult memoryTestStep(int step);
   bool FormClose();  // false keeps the window open
 
@@ -209,6 +210,7 @@ class TForm1 : public QMainWindow {
   Preferences prefs_;
   FileCommands files_;
   MainViews v_;
+  MainActions a_;
 
   QProgressBar* ProgressBar1 = nullptr;
   QLabel* statusPanels_[3] = {nullptr, nullptr, nullptr};

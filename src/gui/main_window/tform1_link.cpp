@@ -57,9 +57,8 @@ void TForm1::wireReceiver(PortFactory ports, Clock* clock) {
                                          [] { QApplication::processEvents(); });
   firstActivationRead = [this] { return converse([this] { return checkedRead(false); }); };
 
-  auto on = [this](const char* name, std::function<bool()> command) {
-    connect(findChild<QAction*>(QString::fromLatin1(name)), &QAction::triggered, this,
-            [this, command] { converse(command); });
+  auto on = [this](QAction* action, std::function<bool()> command) {
+    connect(action, &QAction::triggered, this, [this, command] { converse(command); });
   };
   auto read = [this] { return checkedRead(true); };
   auto write = [this] { return checkedWrite(); };
@@ -70,27 +69,25 @@ void TForm1::wireReceiver(PortFactory ports, Clock* clock) {
     if (st_.busy || prompter_->ask(ui::kAskClearEvents.arg(st_.portName), false) != Answer::Yes) return false;
     return receiver_->clearEventBuffer();
   };
-  on("ToolButton6", read);
-  on("ToolButton7", write);
-  for (const char* n : {"ToolButton11", "N7", "N24"}) on(n, compare);
-  for (const char* n : {"ToolButton13", "N8", "N25"}) on(n, sync);
-  on("N10", clear);
-  for (const char* n : {"ToolButton14", "N6", "N1"})
-    connect(findChild<QAction*>(QString::fromLatin1(n)), &QAction::triggered, this, [this] { ToolButton14Click(); });
-  connect(findChild<QAction*>(QStringLiteral("ToolButton4")), &QAction::triggered, this,
-          [this] { receiver_->showFirmwareVersion(); });
+  on(a_.readButton, read);
+  on(a_.writeButton, write);
+  for (QAction* a : {a_.compareButton, a_.compareItem, a_.comparePopup}) on(a, compare);
+  for (QAction* a : {a_.syncButton, a_.syncItem, a_.syncPopup}) on(a, sync);
+  on(a_.clearEventsPopup, clear);
+  for (QAction* a : {a_.defaultsButton, a_.defaultsItem, a_.defaultsPopup})
+    connect(a, &QAction::triggered, this, [this] { ToolButton14Click(); });
+  connect(a_.versionButton, &QAction::triggered, this, [this] { receiver_->showFirmwareVersion(); });
 
   PortDialog = new TForm4(st_, [this](const QString& port) {
     setStatusText(0, port);
     showPortFailure({});
   }, this);
   PortDialog->setPreferences(prefs_);
-  for (const char* n : {"N17", "ToolButton9"})
-    connect(findChild<QAction*>(QString::fromLatin1(n)), &QAction::triggered, this, [this] { N17Click(); });
+  for (QAction* a : {a_.portItem, a_.portButton}) connect(a, &QAction::triggered, this, [this] { N17Click(); });
   MemoryTest = new TForm6([this] { return memoryTestStep(1); }, [this] { return memoryTestStep(2); }, this);
   connect(v_.Panel1, &SettingsPanel::serviceShortcut, this, [this] { MemoryTest->exec(); });
-  wireTransferControls(findChild<QMenu*>(QStringLiteral("N12")));
-  wireRegister(findChild<QMenu*>(QStringLiteral("N12")));
+  wireTransferControls(a_.settings);
+  wireRegister(a_.settings);
 }
 
 PortFactory TForm1::windowPorts() {

@@ -55,16 +55,16 @@ void TForm1::buildMenus() {
   cmd->setObjectName(QStringLiteral("N5"));
   v_.N2 = cmd->addMenu(QStringLiteral("Приемник"));
   v_.N2->setObjectName(QStringLiteral("N2"));
-  addItem(this, v_.N2, "N6", QStringLiteral("Установить по умолчанию"));
-  addItem(this, v_.N2, "N7", QStringLiteral("Сравнить время"));
-  addItem(this, v_.N2, "N8", QStringLiteral("Синхронизировать время"));
+  a_.defaultsItem = addItem(this, v_.N2, "N6", QStringLiteral("Установить по умолчанию"));
+  a_.compareItem = addItem(this, v_.N2, "N7", QStringLiteral("Сравнить время"));
+  a_.syncItem = addItem(this, v_.N2, "N8", QStringLiteral("Синхронизировать время"));
   buildCompareReceiverItem(v_.N2);
   v_.N3 = cmd->addMenu(QStringLiteral("Расширитель"));
   v_.N3->setObjectName(QStringLiteral("N3"));
   v_.N3->setEnabled(false);
-  addItem(this, v_.N3, "NDobtel", QStringLiteral("Добавить телефон"));
-  addItem(this, v_.N3, "Nizmtel", QStringLiteral("Изменить телефон"));
-  addItem(this, v_.N3, "N11", QStringLiteral("Удалить телефон"));
+  a_.addPhoneItem = addItem(this, v_.N3, "NDobtel", QStringLiteral("Добавить телефон"));
+  a_.changePhoneItem = addItem(this, v_.N3, "Nizmtel", QStringLiteral("Изменить телефон"));
+  a_.deletePhoneItem = addItem(this, v_.N3, "N11", QStringLiteral("Удалить телефон"));
   v_.N3->addSeparator();
   connect(addItem(this, v_.N3, "DeleteExpander", ui::kDeleteExpanderItem), &QAction::triggered, this,
           [this] { DeleteExpanderClick(); });
@@ -74,7 +74,8 @@ void TForm1::buildMenus() {
 
   QMenu* settings = bar->addMenu(QStringLiteral("Настройки"));
   settings->setObjectName(QStringLiteral("N12"));
-  addItem(this, settings, "N17", QStringLiteral("Порт"));
+  a_.settings = settings;
+  a_.portItem = addItem(this, settings, "N17", QStringLiteral("Порт"));
 
   QMenu* help = bar->addMenu(QStringLiteral("Помощь"));
   help->setObjectName(QStringLiteral("Help1"));
@@ -101,16 +102,16 @@ void TForm1::buildToolBar() {
   connect(button("ToolButton3", QStringLiteral("Сохранить"), themed("document-save", QStyle::SP_DialogSaveButton)),
           &QAction::triggered, this, [this] { SaveMClick(); });
   tb->addSeparator();
-  button("ToolButton9", QStringLiteral("Выбор порта"), themed("preferences-system", QStyle::SP_ComputerIcon));
+  a_.portButton = button("ToolButton9", QStringLiteral("Выбор порта"), themed("preferences-system", QStyle::SP_ComputerIcon));
   tb->addSeparator();
-  button("ToolButton6", QStringLiteral("Чтение"), themed("go-down", QStyle::SP_ArrowDown));
-  button("ToolButton7", QStringLiteral("Запись"), themed("go-up", QStyle::SP_ArrowUp));
+  a_.readButton = button("ToolButton6", QStringLiteral("Чтение"), themed("go-down", QStyle::SP_ArrowDown));
+  a_.writeButton = button("ToolButton7", QStringLiteral("Запись"), themed("go-up", QStyle::SP_ArrowUp));
   tb->addSeparator();
-  button("ToolButton11", QStringLiteral("Сравнить время"), themed("appointment-new", QStyle::SP_FileDialogDetailedView));
-  button("ToolButton13", QStringLiteral("Синхронизировать время"), themed("view-refresh", QStyle::SP_BrowserReload));
+  a_.compareButton = button("ToolButton11", QStringLiteral("Сравнить время"), themed("appointment-new", QStyle::SP_FileDialogDetailedView));
+  a_.syncButton = button("ToolButton13", QStringLiteral("Синхронизировать время"), themed("view-refresh", QStyle::SP_BrowserReload));
   tb->addSeparator();
-  button("ToolButton14", QStringLiteral("Настройки по умолчанию"), themed("edit-undo", QStyle::SP_DialogResetButton));
-  button("ToolButton4", QStringLiteral("Версия приемника"), themed("help-about", QStyle::SP_MessageBoxInformation));
+  a_.defaultsButton = button("ToolButton14", QStringLiteral("Настройки по умолчанию"), themed("edit-undo", QStyle::SP_DialogResetButton));
+  a_.versionButton = button("ToolButton4", QStringLiteral("Версия приемника"), themed("help-about", QStyle::SP_MessageBoxInformation));
 }
 
 void TForm1::buildPopups() {
@@ -130,11 +131,11 @@ void TForm1::buildPopups() {
   // Settings panel
   auto* popup2 = new QMenu(this);
   popup2->setObjectName(QStringLiteral("PopupMenu2"));
-  addItem(this, popup2, "N24", QStringLiteral("Сравнить время в приемнике с компьютерным"));
-  addItem(this, popup2, "N25", QStringLiteral("Синхронизировать время"));
-  addItem(this, popup2, "N1", QStringLiteral("Настройки по умолчанию"));
+  a_.comparePopup = addItem(this, popup2, "N24", QStringLiteral("Сравнить время в приемнике с компьютерным"));
+  a_.syncPopup = addItem(this, popup2, "N25", QStringLiteral("Синхронизировать время"));
+  a_.defaultsPopup = addItem(this, popup2, "N1", QStringLiteral("Настройки по умолчанию"));
   popup2->addSeparator();
-  addItem(this, popup2, "N10", QStringLiteral("очистить буфер событий"));
+  a_.clearEventsPopup = addItem(this, popup2, "N10", QStringLiteral("очистить буфер событий"));
   popup2->addSeparator();
   connect(addItem(this, popup2, "N16", QStringLiteral("Выход")), &QAction::triggered, this, &QWidget::close);
   v_.Panel1->setContextMenuPolicy(Qt::CustomContextMenu);

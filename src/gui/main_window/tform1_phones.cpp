@@ -26,9 +26,9 @@ void TForm1::wirePhoneCommands() {
   connect(v_.Ndobav, &QAction::triggered, this, onAdd);
   connect(v_.Nizm, &QAction::triggered, this, onChange);
   connect(v_.Nudal, &QAction::triggered, this, onDelete);
-  connect(findChild<QAction*>(QStringLiteral("NDobtel")), &QAction::triggered, this, onAdd);
-  connect(findChild<QAction*>(QStringLiteral("Nizmtel")), &QAction::triggered, this, onChange);
-  connect(findChild<QAction*>(QStringLiteral("N11")), &QAction::triggered, this, onDelete);
+  connect(a_.addPhoneItem, &QAction::triggered, this, onAdd);
+  connect(a_.changePhoneItem, &QAction::triggered, this, onChange);
+  connect(a_.deletePhoneItem, &QAction::triggered, this, onDelete);
   // The row under the double click is selected (lvclick) before Change runs.
   connect(v_.ListView1, &QTreeWidget::itemDoubleClicked, this, [this] {
     lvclick();

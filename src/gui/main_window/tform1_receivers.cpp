@@ -54,9 +54,9 @@ void TForm1::showReceivers() {
     Receivers = new ReceiversDialog(this);
     using R = const RegisteredReceiver&;
     connect(Receivers, &ReceiversDialog::chooseRequested, this, [this](R r) { chooseReceiver(r.name, r.port); });
-    connect(Receivers, &ReceiversDialog::readRequested, this, [this](R r) { runForReceiver(r.name, r.port, "ToolButton6"); });
-    connect(Receivers, &ReceiversDialog::writeRequested, this, [this](R r) { runForReceiver(r.name, r.port, "ToolButton7"); });
-    connect(Receivers, &ReceiversDialog::syncRequested, this, [this](R r) { runForReceiver(r.name, r.port, "ToolButton13"); });
+    connect(Receivers, &ReceiversDialog::readRequested, this, [this](R r) { runForReceiver(r.name, r.port, a_.readButton); });
+    connect(Receivers, &ReceiversDialog::writeRequested, this, [this](R r) { runForReceiver(r.name, r.port, a_.writeButton); });
+    connect(Receivers, &ReceiversDialog::syncRequested, this, [this](R r) { runForReceiver(r.name, r.port, a_.syncButton); });
     connect(Receivers, &ReceiversDialog::openRequested, this, [this](R r) {
       if (r.configFile.isEmpty()) return prompter_->message(text::kReceiverNoConfig.arg(r.name));
       chooseReceiver(r.name, r.port);
@@ -89,11 +89,11 @@ QHash<QString, QString> TForm1::receiverNamesByFolder() const {
   return names;
 }
 
-void TForm1::runForReceiver(const QString& name, const QString& port, const char* action) {
+void TForm1::runForReceiver(const QString& name, const QString& port, QAction* action) {
   if (st_.busy) return;
   chooseReceiver(name, port);
   auditComment_ = Receivers ? Receivers->Comment->text() : QString();
-  findChild<QAction*>(QString::fromLatin1(action))->trigger();  // its confirmation and checks included
+  action->trigger();  // its confirmation and checks included
   auditComment_.clear();
   if (Receivers) Receivers->reload();
 }
@@ -108,7 +108,7 @@ void TForm1::wireRegister(QMenu* settings) {
 
 void TForm1::showReceivers() { prompter_->message(reg::kNotInThisBuild); }
 
-void TForm1::runForReceiver(const QString&, const QString&, const char*) {}
+void TForm1::runForReceiver(const QString&, const QString&, QAction*) {}
 
 QHash<QString, QString> TForm1::receiverNamesByFolder() const { return {}; }
 
