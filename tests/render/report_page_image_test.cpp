@@ -1,5 +1,6 @@
 // The preview's stand-in for the printer breaks the pages where the printer does, on any paper,
-// and a page's picture holds the whole page, head to foot, inside the paper's margins.
+// and a page's picture holds the whole page, head to foot, inside the paper's margins: on a
+// narrow paper a long heading wraps instead of running off the sheet.
 #include <gtest/gtest.h>
 
 #include <QBuffer>
@@ -80,7 +81,7 @@ TEST(ReportPageImage, PictureHoldsTheWholePageInsideTheMargins) {
   EXPECT_TRUE(body.adjusted(-1, -1, 1, 1).contains(QRect(QPoint(left, top), QPoint(right, bottom))));
   EXPECT_LT(top, image.height() * 12 / 100);
   EXPECT_GT(bottom, image.height() * 85 / 100);
-  EXPECT_GT(right - left, image.width() * 70 / 100);
+  EXPECT_GT(right - left, image.width() / 2);
 }
 
 }  // namespace
