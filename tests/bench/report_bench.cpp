@@ -135,20 +135,24 @@ int benchPreview(const QString& dir, const QString& shot) {
   QTimer::singleShot(1000, &settle, &QEventLoop::quit);
   settle.exec();
   QElapsedTimer clock;
+  test::LoopGapMeter gaps;
+  qint64 longest = -1, filled = -1;
   QTimer poll;
   QObject::connect(&poll, &QTimer::timeout, [&] {
     QWidget* preview = QApplication::activeModalWidget();
     if (!preview || (!preview->property("filled").toBool() && clock.elapsed() < 10000)) return;
+    longest = gaps.longestMs();  // before the picture, which takes its own time
+    filled = clock.elapsed();
     if (!shot.isEmpty()) preview->grab().save(shot);
     preview->close();
   });
   poll.start(50);
-  test::LoopGapMeter gaps;
   clock.start();
+  gaps.restart();
   form.PreviewReportClick();
-  std::printf("\"Предварительный просмотр...\" of 16 x 200: filled and closed after %lld ms, "
+  std::printf("\"Предварительный просмотр...\" of 16 x 200: filled after %lld ms, "
               "the window stood still at most %lld ms\n",
-              static_cast<long long>(clock.elapsed()), static_cast<long long>(gaps.longestMs()));
+              static_cast<long long>(filled), static_cast<long long>(longest));
   return 0;
 }
 
