@@ -1,7 +1,8 @@
 #!/bin/sh
 # The report of a 16 x 200 configuration: processor time of the rich-text layout it replaced and
 # of the painted pages in one run, orbisk-cli report on its own, and the longest stall of the
-# main window's event loop while "Экспорт в PDF..." runs.
+# main window's event loop while "Экспорт в PDF..." runs and while "Предварительный просмотр..."
+# fills.
 # Usage: scripts/bench_report.sh [build-dir]   (default build/dev)
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -21,3 +22,5 @@ awk -v w="$wall" -v u="$user" -v s="$sys" -v p="$pages" 'BEGIN {
   printf "orbisk-cli report --out full.pdf: %d pages, processor %.2f s, wall %.2f s\n", p, u + s, w }'
 # SCREENSHOT=file.png (under xvfb-run) keeps a picture of the progress window.
 "$build/tests/bench/orbisk-report-bench" window "$tmp" ${SCREENSHOT:-}
+# PREVIEW_SCREENSHOT=file.png keeps a picture of the filled preview.
+"$build/tests/bench/orbisk-report-bench" preview "$tmp" ${PREVIEW_SCREENSHOT:-}

@@ -22,6 +22,7 @@ QFont reportFont(int points, bool bold) {
 
 const QColor kCaptionShade(0xe0, 0xe0, 0xe0);
 constexpr int kWrapFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWrapAnywhere;
+constexpr int kHeadingFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
 
 }  // namespace
 
@@ -34,7 +35,9 @@ ReportPages::ReportPages(const ReportContent& content, const QPaintDevice& devic
       h1_(reportFont(18, true)),
       h2_(reportFont(13, true)),
       caption_(reportFont(9, true)),
-      bodyMetrics_(body_, &device) {
+      bodyMetrics_(body_, &device),
+      h2Metrics_(h2_, &device),
+      captionMetrics_(caption_, &device) {
   margin_ = 2.0 / 2.54 * dpi_;  // 2 cm, as the rich-text pages kept
   lineHeight_ = bodyMetrics_.height();
   padding_ = pt(2.8);
@@ -45,13 +48,23 @@ ReportPages::ReportPages(const ReportContent& content, const QPaintDevice& devic
     x += width * percent / 100.0;
   }
   columnX_.push_back(margin_ + width);
+  // The column captions wrap in a column too narrow for them (a small paper).
+  headerHeight_ = lineHeight_;
+  for (size_t c = 0; c < kReportColumns; ++c) {
+    const QString& caption = view::kPhoneColumns.at(c);
+    const QRectF room(0, 0, columnX_[c + 1] - columnX_[c] - 2 * padding_, pageHeight_);
+    if (captionMetrics_.horizontalAdvance(caption) > room.width())
+      headerHeight_ = std::max(headerHeight_, captionMetrics_.boundingRect(room, kWrapFlags, caption).height());
+  }
+  headerHeight_ += 2 * padding_;
 
   pages_.emplace_back();
   y_ = margin_;
   addBlock(Kind::H1, content.heading, QFontMetricsF(h1_, &device).height() + pt(8));
   addFields(content.fields);
   addBlock(Kind::Para, kNothing, spacer());
-  addBlock(Kind::H2, content.settingsHeading, h2Height_ = QFontMetricsF(h2_, &device).height() + pt(4));
+  h2Height_ = h2Metrics_.height() + pt(4);
+  addBlock(Kind::H2, content.settingsHeading, headingHeight(content.settingsHeading));
   addFields(content.settings);
   for (const ReportExpander& e : content.expanders) addExpander(e);
 }
@@ -72,6 +85,11 @@ void ReportPages::addBlock(Kind kind, const QString& text, qreal height) {
   place({kind, 0, height, &text});
 }
 
+qreal ReportPages::headingHeight(const QString& text) const {
+  const QRectF room(0, 0, pageWidth_ - 2 * margin_, pageHeight_);
+  return std::max(h2Height_, h2Metrics_.boundingRect(room, kHeadingFlags, text).height() + pt(4));
+}
+
 void ReportPages::addFields(const std::vector<ReportField>& fields) {
   qreal labels = 0;
   for (const ReportField& f : fields) labels = std::max(labels, bodyMetrics_.horizontalAdvance(f.label));
@@ -90,11 +108,11 @@ void ReportPages::addFields(const std::vector<ReportField>& fields) {
 
 void ReportPages::addExpander(const ReportExpander& e) {
   // The heading, its count and the first rows stay together on one page.
-  const qreal header = lineHeight_ + 2 * padding_;
+  const qreal header = headerHeight_;
   const qreal first = e.rows.empty() ? 0 : header + rowHeight(e.rows.front());
-  if (!fits(spacer() + h2Height_ + lineHeight_ + first)) newPage();
+  if (!fits(spacer() + headingHeight(e.title) + lineHeight_ + first)) newPage();
   if (y_ > margin_) place({Kind::Para, 0, spacer(), &kNothing});
-  place({Kind::H2, 0, h2Height_, &e.title});
+  place({Kind::H2, 0, headingHeight(e.title), &e.title});
   place({Kind::Para, 0, lineHeight_ + pt(2), &e.countLine});
   if (e.rows.empty()) return;
   place({Kind::Header, 0, header});
@@ -102,7 +120,7 @@ void ReportPages::addExpander(const ReportExpander& e) {
     const qreal height = rowHeight(row);
     if (!fits(height)) {
       newPage();
-      place({Kind::H2, 0, h2Height_, &e.continuedTitle});
+      place({Kind::H2, 0, headingHeight(e.continuedTitle), &e.continuedTitle});
       place({Kind::Header, 0, header});
     }
     Item item{Kind::Row, 0, height};
@@ -148,7 +166,10 @@ void ReportPages::paintItem(QPainter& painter, const Item& item) const {
     case Kind::Para: {
       const QFont& font = item.kind == Kind::H1 ? h1_ : item.kind == Kind::H2 ? h2_ : body_;
       painter.setFont(font);
-      painter.drawText(QPointF(margin_, item.y + QFontMetricsF(font, painter.device()).ascent()), *item.text);
+      if (item.kind == Kind::H2)  // wrapped where it was laid out so
+        painter.drawText(QRectF(margin_, item.y, pageWidth_ - 2 * margin_, item.height), kHeadingFlags, *item.text);
+      else
+        painter.drawText(QPointF(margin_, item.y + QFontMetricsF(font, painter.device()).ascent()), *item.text);
       return;
     }
     case Kind::Field: {

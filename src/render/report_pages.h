@@ -45,6 +45,8 @@ class ReportPages {
   // At the top of a page everything fits: a block taller than a page goes on one of its own.
   bool fits(qreal height) const { return y_ + height <= bottom() || y_ <= margin_; }
   void addBlock(Kind kind, const QString& text, qreal height);
+  // A heading as tall as its lines: on a narrow paper a long one wraps instead of running off.
+  qreal headingHeight(const QString& text) const;
   void addFields(const std::vector<ReportField>& fields);
   void addExpander(const ReportExpander& e);
   qreal rowHeight(const ReportRow& row) const;
@@ -55,8 +57,8 @@ class ReportPages {
   const ReportContent& content_;
   qreal dpi_ = 72, pageWidth_ = 0, pageHeight_ = 0, margin_ = 0;
   QFont body_, h1_, h2_, caption_;
-  QFontMetricsF bodyMetrics_;
-  qreal lineHeight_ = 0, h2Height_ = 0, padding_ = 0;
+  QFontMetricsF bodyMetrics_, h2Metrics_, captionMetrics_;
+  qreal lineHeight_ = 0, h2Height_ = 0, headerHeight_ = 0, padding_ = 0;
   const QString kNothing;  // the text of an empty paragraph (space above a section)
   std::vector<qreal> columnX_;  // the left edge of every column, then the table's right edge
   std::vector<Page> pages_;

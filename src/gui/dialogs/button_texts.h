@@ -7,6 +7,7 @@ namespace orbisk::ui {
 
 inline const QString kOkButton = QStringLiteral("OK");
 inline const QString kCancelButton = QStringLiteral("Отмена");
+inline const QString kCloseButton = QStringLiteral("Закрыть");
 
 // The memory test's buttons, as they are set at each of its steps.
 inline const QString kYesEnglishButton = QStringLiteral("Yes");

@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "gui/dialogs/button_texts.h"  // kCancelButton
+#include "gui/dialogs/button_texts.h"  // kCancelButton, kCloseButton
 
 namespace orbisk::ui {
 
@@ -22,7 +22,6 @@ inline const QString kImportReplaceChoice = QStringLiteral("Заменить с�
 inline const QString kImportErrorsHeading = QStringLiteral("Ничего не импортировано. Ошибок в данных: %1");
 inline const QString kImportReadyHeading = QStringLiteral("Нажмите \"Импорт\", чтобы выполнить:");
 inline const QString kImportButton = QStringLiteral("Импорт");
-inline const QString kCloseButton = QStringLiteral("Закрыть");
 
 inline const QString kExportCaption = QStringLiteral("Экспорт телефонов");
 inline const QString kExportWhatHeading = QStringLiteral("Что экспортировать");

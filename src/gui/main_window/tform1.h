@@ -20,6 +20,7 @@ class QMenu;
 class QMenuBar;
 class QPushButton;
 class QProgressBar;
+class QPrintDialog;
 class QPrinter;
 class QToolBar;
 
@@ -93,6 +94,8 @@ class TForm1 : public QMainWindow {
   void PrintReportClick();   // configuration report to a printer
   void ExportPdfClick();     // configuration report as a PDF file
   void PreviewReportClick(); // configuration report on screen, printable from there
+  // Shows the print dialog modally; tests answer it in its place.
+  std::function<int(QPrintDialog&)> runPrintDialog;
   Receiver& receiver() { return *receiver_; }
   // Telephone lists in bulk (tform1_exchange.cpp)
   void ImportPhonesClick();
@@ -161,9 +164,13 @@ class TForm1 : public QMainWindow {
   void applyImport(const ConfigImage& built);
   void buildReportMenu(QMenu* file);
   ReportSource reportSource() const;
-  // Makes the report from a copy of the image and paints it on a worker thread; false if cancelled.
   void prepareReportPrinter(QPrinter& printer) const;
+  // The pages the report takes on the printer's paper; 0 when the count was cancelled.
+  int countReportPages(QPrinter& printer);
+  // The print dialog, then the pages it asked for; false when cancelled.
+  bool printWithDialog(QPrinter& printer);
   void printReportOn(QPrinter& printer);  // the pages the printer's range asks for
+  // Makes the report from a copy of the image and paints it on a worker thread; false if cancelled.
   bool runReport(JobCancel cancel, const std::function<void(const ReportContent&, const ReportProgress&)>& paint);
   void wirePhoneCommands();
   void wireReceiver(PortFactory ports, Clock* clock);

@@ -3,7 +3,6 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <algorithm>
 #include <QPrinter>
 #include <memory>
@@ -13,8 +12,10 @@
 #include "core/report/report_texts.h"
 #include "gui/main_window/report_job.h"
 #include "gui/main_window/report_menu_texts.h"
+#include "gui/main_window/report_preview_dialog.h"
 #include "gui/main_window/tform1.h"
 #include "render/report_document.h"
+#include "render/report_page_image.h"
 
 namespace orbisk {
 
@@ -30,6 +31,7 @@ void TForm1::buildReportMenu(QMenu* file) {
   QAction* pdf = file->addAction(report_menu::kExportPdfItem);
   pdf->setObjectName(QStringLiteral("ExportPdf"));
   connect(pdf, &QAction::triggered, this, [this] { ExportPdfClick(); });
+  runPrintDialog = [](QPrintDialog& dialog) { return dialog.exec(); };
 }
 
 ReportSource TForm1::reportSource() const {
@@ -64,44 +66,66 @@ void TForm1::prepareReportPrinter(QPrinter& printer) const {
 void TForm1::printReportOn(QPrinter& printer) {
   // Qt cannot take back a print job once its painting has begun (abort does nothing on CUPS), and
   // pages stopped halfway would still be printed: the progress window offers no "Отмена" here.
-  runReport(JobCancel::NotOffered, [&printer](const ReportContent& content, const ReportProgress& progress) {
-    paintReport(content, printer, progress, printer.pageRanges());
+  const QPageRanges ranges = printer.printRange() == QPrinter::PageRange ? printer.pageRanges() : QPageRanges();
+  runReport(JobCancel::NotOffered, [&printer, &ranges](const ReportContent& content, const ReportProgress& progress) {
+    paintReport(content, printer, progress, ranges);
   });
+}
+
+int TForm1::countReportPages(QPrinter& printer) {
+  // Counted on a stand-in of the printer's paper: the worker never touches the printer itself.
+  const PageGeometry geometry = pageGeometry(printer);
+  int pages = 0;
+  if (!runReport(JobCancel::Offered, [&](const ReportContent& content, const ReportProgress&) {
+        pages = reportPageCount(content, PageGeometryDevice(geometry));
+      }))
+    return 0;
+  return std::max(pages, 1);
+}
+
+bool TForm1::printWithDialog(QPrinter& printer) {
+  // The dialog offers the report's whole range on the printer's paper, so its pages are counted first.
+  int pages = countReportPages(printer);
+  if (pages == 0) return false;
+  printer.setFromTo(1, pages);
+  printer.setPrintRange(QPrinter::AllPages);
+  for (;;) {
+    QPrintDialog dialog(&printer, this);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    dialog.setMinMax(1, pages);
+    if (runPrintDialog(dialog) != QDialog::Accepted) return false;
+    // Another paper may have been chosen in the dialog: all pages are those of the new paper, but
+    // a range was chosen among the pages of the old one (and could not go beyond them).
+    const int now = countReportPages(printer);
+    if (now == 0) return false;
+    if (printer.printRange() != QPrinter::PageRange || now == pages) break;
+    prompter_->message(report_menu::kRangeRecounted.arg(now));
+    printer.setFromTo(std::min(printer.fromPage(), now), std::min(printer.toPage(), now));
+    pages = now;
+  }
+  printReportOn(printer);
+  return true;
 }
 
 void TForm1::PrintReportClick() {
   if (st_.busy) return;
   QPrinter printer(QPrinter::HighResolution);
   prepareReportPrinter(printer);
-  // The dialog offers the report's whole range, so its pages are counted first.
-  int pages = 0;
-  if (!runReport(JobCancel::Offered, [&](const ReportContent& content, const ReportProgress&) {
-        pages = reportPageCount(content, printer);
-      }))
-    return;
-  QPrintDialog dialog(&printer, this);
-  dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
-  dialog.setMinMax(1, std::max(pages, 1));
-  printer.setFromTo(1, std::max(pages, 1));
-  printer.setPrintRange(QPrinter::AllPages);
-  if (dialog.exec() != QDialog::Accepted) return;
-  printReportOn(printer);
+  printWithDialog(printer);
 }
 
 void TForm1::PreviewReportClick() {
   if (st_.busy) return;
   QPrinter printer(QPrinter::HighResolution);
   prepareReportPrinter(printer);
-  QPrintPreviewDialog preview(&printer, this);
+  // The worker reads a copy: the window stays live while the pages are painted.
+  auto img = std::make_shared<const ConfigImage>(st_.image);
+  const ReportSource src = reportSource();
+  ReportPreviewDialog preview([img, src] { return reportContent(*img, src); }, printer,
+                              [this](QPrinter& p) { printWithDialog(p); }, this);
   preview.setObjectName(QStringLiteral("ReportPreview"));
   preview.setWindowTitle(report_menu::kPreviewTitle);
   preview.resize(900, 1000);
-  // The preview paints on its own printer, and its print button on the chosen one. The preview's
-  // pages are painted here on the window's thread: the preview takes them as it asks for them.
-  connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) {
-    auto img = std::make_unique<ConfigImage>(st_.image);
-    paintReport(reportContent(*img, reportSource()), *p, {}, p->pageRanges());
-  });
   preview.exec();
 }
 

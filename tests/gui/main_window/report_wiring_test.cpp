@@ -8,12 +8,13 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QProgressDialog>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTest>
 #include <QTimer>
 
+#include "gui/main_window/preview_sheets.h"
+#include "gui/main_window/report_preview_dialog.h"
 #include "sim/sample_config.h"
 #include "support/pdf_tool.h"
 #include "support/main_window_fixture.h"
@@ -53,10 +54,11 @@ TEST(ReportWiring, PreviewShowsEveryPage) {
   int pages = -1;
   QString title;
   QTimer::singleShot(0, [&] {
-    auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+    auto* preview = qobject_cast<ReportPreviewDialog*>(QApplication::activeModalWidget());
     ASSERT_NE(preview, nullptr);
     title = preview->windowTitle();
-    pages = preview->findChild<QPrintPreviewWidget*>()->pageCount();
+    EXPECT_TRUE(QTest::qWaitFor([preview] { return preview->filled(); }, 60000));
+    pages = preview->sheets().count();
     preview->reject();
   });
   f.action("PreviewReport")->trigger();
