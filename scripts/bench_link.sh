@@ -1,6 +1,7 @@
 #!/bin/sh
 # Times whole-configuration transfers through halvorn-sim on a pseudo-terminal:
-# a 16 x 200 read and write at full speed, then a short read paced at 1200 baud.
+# a 16 x 200 read and write at full speed, then the sample configuration's read and write paced
+# at 1200 baud against the least they can take, with the share of a core each used.
 # Usage: scripts/bench_link.sh [build-dir]   (default build-link)
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -46,9 +47,13 @@ fi
 stop_sim
 
 start_sim --paced
-echo "sample configuration, paced at 1200 baud (line_s = bytes x 10 / 1200):"
-"$bench" read "$port"
-echo "the same with the serial trace on:"
-ORBISK_BENCH_TRACE="$tmp/trace.log" "$bench" read "$port"
+echo "sample configuration, paced at 1200 baud: bound_s = the replies' line time (halvorn-sim sends"
+echo "a reply's first byte at once, each further one 10/1200 s later) + the protocol's 0.5 s pauses"
+echo "(+ 0.3 s listening after a read); ratio = wall / bound; core = processor / wall:"
+"$bench" paced-read "$port"
+"$bench" sample "$tmp/sample.rcf"
+"$bench" paced-write "$port" "$tmp/sample.rcf"
+echo "the read with the serial trace on:"
+ORBISK_BENCH_TRACE="$tmp/trace.log" "$bench" paced-read "$port"
 echo "trace: $(wc -l <"$tmp/trace.log") lines"
 stop_sim
