@@ -56,18 +56,15 @@ constexpr double kPauseS = proto::kPause / 100.0;
 // Before "A", after the clock, after the settings, after each slot header, before the SIM numbers.
 constexpr int kWritePauses = 4 + kSlotCount;
 
-// The line time of one reply of n bytes from halvorn-sim --paced: it sends the first byte at
-// once and each further one a byte's time later.
-double replySeconds(long n) { return static_cast<double>(std::max(n - 1, 0L)) * kByteS; }
-
-// The least a paced transfer can take through a pseudo-terminal: the receiver's replies on the
-// line and the protocol's own pauses; for the read also the listening after the identity block.
+// The least a paced transfer can take: every byte the receiver sends a byte's time on the line
+// (the PC's own bytes cost none on a pseudo-terminal) and the protocol's pauses; for the read
+// also the listening after the identity block.
 double boundSeconds(bool read, long bytes, const ConfigImage& img) {
-  if (read) return replySeconds(proto::kAckLineSize) + replySeconds(bytes) + kPauseS + proto::kListenTimeout / 10.0;
+  if (read) return static_cast<double>(proto::kAckLineSize + bytes) * kByteS + kPauseS + proto::kListenTimeout / 10.0;
   long records = 0;
   for (int s = 0; s < kSlotCount; ++s) records += std::min(img.phoneCount(s), kMaxPhones);
   const long acks = 1 + records + 2;  // the greeting, every record, the SIM numbers, "K"
-  return kWritePauses * kPauseS + static_cast<double>(acks) * replySeconds(proto::kAckLineSize);
+  return kWritePauses * kPauseS + static_cast<double>(acks * proto::kAckLineSize) * kByteS;
 }
 
 int run(const QString& what, const QString& port, const QString& file, bool paced) {
