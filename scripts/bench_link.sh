@@ -1,10 +1,11 @@
 #!/bin/sh
 # Times whole-configuration transfers through halvorn-sim on a pseudo-terminal:
-# a 16 x 200 read and write at full speed, then a short read paced at 1200 baud.
-# Usage: scripts/bench_link.sh [build-dir]   (default build-link)
+# a 16 x 200 read and write at full speed, then the sample configuration's read and write paced
+# at 1200 baud against the least they can take, with the share of a core each used.
+# Usage: scripts/bench_link.sh [build-dir]   (default build/dev)
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$root/build-link}
+build=${1:-$root/build/dev}
 cmake --build "$build" -j2 --target halvorn-sim orbisk-link-bench >/dev/null
 sim=$build/bin/halvorn-sim
 bench=$build/tests/bench/orbisk-link-bench
@@ -46,9 +47,12 @@ fi
 stop_sim
 
 start_sim --paced
-echo "sample configuration, paced at 1200 baud (line_s = bytes x 10 / 1200):"
-"$bench" read "$port"
-echo "the same with the serial trace on:"
-ORBISK_BENCH_TRACE="$tmp/trace.log" "$bench" read "$port"
+echo "sample configuration, paced at 1200 baud: bound_s = the receiver's bytes x 10 / 1200 + the"
+echo "protocol's 0.5 s pauses (+ 0.3 s listening after a read); ratio = wall / bound; core = processor / wall:"
+"$bench" paced-read "$port"
+"$bench" sample "$tmp/sample.rcf"
+"$bench" paced-write "$port" "$tmp/sample.rcf"
+echo "the read with the serial trace on:"
+ORBISK_BENCH_TRACE="$tmp/trace.log" "$bench" paced-read "$port"
 echo "trace: $(wc -l <"$tmp/trace.log") lines"
 stop_sim

@@ -5,6 +5,8 @@
 # and belongs, once mended, in tests/fuzz/regressions/<target>/.
 # With BUILD_DIR, a tree already configured with ORBISK_FUZZ (scripts/test.sh --sanitize makes
 # build/sanitize) is used instead, and the work folders go there.
+# FUZZ_TARGETS (names separated by blanks) runs only those, one at a time; FUZZ_ARGS adds libFuzzer
+# options (for a long run: FUZZ_ARGS='-runs=10000000').
 # Usage: scripts/fuzz.sh [SECONDS] [BUILD_DIR]
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -16,21 +18,23 @@ if [ $# -lt 2 ]; then
   cmake -S . -B "$tree" -DORBISK_FUZZ=ON -DORBISK_TESTS=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null || exit 1
 fi
 grep -q '^ORBISK_FUZZ:BOOL=ON$' "$tree/CMakeCache.txt" 2>/dev/null || { echo "$tree is not a fuzz build" >&2; exit 1; }
-cmake --build "$tree" -j"$(nproc)" --target fuzz_config_file fuzz_read_stream fuzz_link_replies \
-  fuzz_csv_import fuzz_sim_engine fuzz_cli_args >"$tree/fuzz-build.log" 2>&1 || { tail -40 "$tree/fuzz-build.log"; exit 1; }
+targets="${FUZZ_TARGETS:-config_file read_stream link_replies csv_import sim_engine cli_args}"
+# shellcheck disable=SC2046
+cmake --build "$tree" -j"$(nproc)" --target $(printf 'fuzz_%s ' $targets) >"$tree/fuzz-build.log" 2>&1 ||
+  { tail -40 "$tree/fuzz-build.log"; exit 1; }
 
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=0
 export QT_QPA_PLATFORM=offscreen
 failed=0
 printf '%-14s %10s %10s %8s %8s %s\n' target runs exec/s cov ft findings
-for t in config_file read_stream link_replies csv_import sim_engine cli_args; do
+for t in $targets; do
   work="$tree/fuzz-work/corpus/$t"
   found="$tree/fuzz-work/findings/$t"
   rm -rf "$work" "$found" && mkdir -p "$work" "$found"
   cp tests/fuzz/corpus/$t/* "$work/"
   log="$tree/fuzz-work/$t.log"
   "$tree/fuzz/fuzz_$t" -max_total_time="$seconds" -max_len=131088 -timeout=10 -rss_limit_mb=2048 \
-    -print_final_stats=1 -artifact_prefix="$found/" "$work" >"$log" 2>&1
+    -print_final_stats=1 -artifact_prefix="$found/" ${FUZZ_ARGS:-} "$work" >"$log" 2>&1
   rc=$?
   runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$')
   last=$(grep -E '#[0-9]+.*(cov|DONE|pulse)' "$log" | tail -1)

@@ -1,4 +1,5 @@
 #include "sim/pty_server.h"
+#include "sim/line_pacer.h"
 #include "sim/steady_time.h"
 
 #include <fcntl.h>
@@ -68,7 +69,7 @@ bool PtyServer::makeLink(const QString& path, QString& error) {
 
 void PtyServer::serve(ReceiverEngine& engine, const ServeOptions& options, const std::atomic<bool>& stop) {
   QByteArray pending;  // replies not yet written
-  int64_t nextByteUs = 0;
+  LinePacer pacer(options);
   uint8_t buf[4096];
   QFile log(options.receivedLog);
   if (!options.receivedLog.isEmpty() && !log.open(QIODevice::WriteOnly | QIODevice::Append))
@@ -77,7 +78,7 @@ void PtyServer::serve(ReceiverEngine& engine, const ServeOptions& options, const
     int waitMs = kIdlePollMs;
     short events = POLLIN;
     if (!pending.isEmpty()) {
-      const int64_t lateUs = options.paced ? nextByteUs - steadyUs() : 0;
+      const int64_t lateUs = pacer.waitUs();
       if (lateUs <= 0) events |= POLLOUT;
       else waitMs = static_cast<int>(lateUs / 1000) + 1;
     }
@@ -97,17 +98,16 @@ void PtyServer::serve(ReceiverEngine& engine, const ServeOptions& options, const
           log.write(reinterpret_cast<const char*>(buf), n);
           log.flush();
         }
+        const bool quiet = pending.isEmpty();
         pending.append(engine.feed(buf, static_cast<int>(n), steadyMs()));
+        if (quiet) pacer.startedAfterQuiet();
       }
     }
     if ((p.revents & POLLOUT) && !pending.isEmpty()) {
-      const qsizetype chunk = options.paced ? 1 : pending.size();
-      const ssize_t n = ::write(master_, pending.constData(), static_cast<size_t>(chunk));
+      const ssize_t n = ::write(master_, pending.constData(), static_cast<size_t>(pacer.chunk(pending.size())));
       if (n > 0) {
         pending.remove(0, n);
-        // Keep to the line's own schedule; after a pause it starts afresh.
-        const int64_t now = steadyUs();
-        nextByteUs = nextByteUs + options.byteTimeUs >= now ? nextByteUs + options.byteTimeUs : now + options.byteTimeUs;
+        pacer.sent(n);
       }
     }
   }

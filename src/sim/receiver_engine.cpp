@@ -24,7 +24,13 @@ void flipFirstRecord(ConfigImage& img) {
 ReceiverEngine::ReceiverEngine()
     : memory_(std::make_unique<ConfigImage>()), pending_(std::make_unique<ConfigImage>()) {}
 
+ReceiverEngine::ReceiverEngine(std::unique_ptr<ConfigImage> memory, std::unique_ptr<ConfigImage> pending)
+    : memory_(std::move(memory)), pending_(std::move(pending)) {}
+
 ReceiverEngine::~ReceiverEngine() = default;
+ReceiverEngine& ReceiverEngine::operator=(ReceiverEngine&&) noexcept = default;
+
+void ReceiverEngine::restart() { *this = ReceiverEngine(std::move(memory_), std::move(pending_)); }
 
 QByteArray ReceiverEngine::feed(const QByteArray& bytes, uint32_t nowMs) {
   return feed(reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<int>(bytes.size()), nowMs);

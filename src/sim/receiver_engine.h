@@ -21,6 +21,11 @@ class ReceiverEngine {
  public:
   ReceiverEngine();
   ~ReceiverEngine();
+  ReceiverEngine& operator=(ReceiverEngine&&) noexcept;
+
+  // As a fresh engine in all but its memory, which stays as it is: for a caller that runs
+  // many short lives on one engine without making and clearing two images each time.
+  void restart();
 
   // The receiver's memory in the image layout: settings, counts, SIM numbers, tables, identity.
   ConfigImage& memory() { return *memory_; }
@@ -49,6 +54,8 @@ class ReceiverEngine {
   void reset();
 
  private:
+  ReceiverEngine(std::unique_ptr<ConfigImage> memory, std::unique_ptr<ConfigImage> pending);
+
   enum class State { Idle, AtLine, GreetedR, GreetedP, Incoming, AwaitK };
   enum class Part { Clock, Settings, Header, Record, Sims, SetClock };
 

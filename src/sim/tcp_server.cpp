@@ -1,4 +1,5 @@
 #include "sim/tcp_server.h"
+#include "sim/line_pacer.h"
 #include "sim/steady_time.h"
 
 #include <QFile>
@@ -42,11 +43,11 @@ void TcpServer::serve(ReceiverEngine& engine, const ServeOptions& options, const
 void TcpServer::serveClient(QTcpSocket& client, ReceiverEngine& engine, const ServeOptions& options, QFile& log,
                             const std::atomic<bool>& stop) {
   QByteArray pending;  // replies not yet written
-  int64_t nextByteUs = 0;
+  LinePacer pacer(options);
   while (!stop.load() && client.state() == QAbstractSocket::ConnectedState) {
     int waitMs = kIdleWaitMs;
     if (!pending.isEmpty()) {
-      const int64_t lateUs = options.paced ? nextByteUs - steadyUs() : 0;
+      const int64_t lateUs = pacer.waitUs();
       waitMs = lateUs <= 0 ? 0 : static_cast<int>(lateUs / 1000) + 1;
     }
     const bool arrived = client.bytesAvailable() > 0 || client.waitForReadyRead(waitMs);
@@ -57,15 +58,16 @@ void TcpServer::serveClient(QTcpSocket& client, ReceiverEngine& engine, const Se
         log.write(in);
         log.flush();
       }
+      const bool quiet = pending.isEmpty();
       pending.append(engine.feed(in, steadyMs()));
+      if (quiet) pacer.startedAfterQuiet();
     }
-    if (pending.isEmpty() || (options.paced && nextByteUs > steadyUs())) continue;
-    const qsizetype chunk = options.paced ? 1 : pending.size();
+    if (pending.isEmpty() || pacer.waitUs() > 0) continue;
+    const qsizetype chunk = pacer.chunk(pending.size());
     client.write(pending.constData(), chunk);
     client.waitForBytesWritten(kFlushWaitMs);
     pending.remove(0, chunk);
-    const int64_t now = steadyUs();
-    nextByteUs = nextByteUs + options.byteTimeUs >= now ? nextByteUs + options.byteTimeUs : now + options.byteTimeUs;
+    pacer.sent(chunk);
   }
 }
 

@@ -1,6 +1,7 @@
 // Times whole-configuration transfers through the real serial port code (used by
 // scripts/bench_link.sh against halvorn-sim; not a test).
 #include <QCoreApplication>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -11,6 +12,7 @@
 #include "core/state/prompter.h"
 #include "core/files/rcf_file.h"
 #include "core/link/any_port.h"
+#include "core/link/protocol.h"
 #include "core/link/receiver.h"
 #include "sim/sample_config.h"
 
@@ -40,13 +42,32 @@ class ByteCount : public LinkUi {
 
 int usage() {
   std::fprintf(stderr,
-               "usage: orbisk-link-bench full FILE        write a configuration with 16 x 200 telephones\n"
-               "       orbisk-link-bench read PORT [FILE] read the receiver, compare with FILE if given\n"
-               "       orbisk-link-bench write PORT FILE  write FILE to the receiver\n");
+               "usage: orbisk-link-bench full FILE               write a configuration with 16 x 200 telephones\n"
+               "       orbisk-link-bench sample FILE             write the simulator's sample configuration\n"
+               "       orbisk-link-bench read PORT [FILE]        read the receiver, compare with FILE if given\n"
+               "       orbisk-link-bench write PORT FILE         write FILE to the receiver\n"
+               "       orbisk-link-bench paced-read PORT         the same against a receiver paced at 1200 baud,\n"
+               "       orbisk-link-bench paced-write PORT FILE   with the bound and the share of a core\n");
   return 2;
 }
 
-int run(const QString& what, const QString& port, const QString& file) {
+constexpr double kByteS = 10.0 / 1200.0;  // one byte on the line: start, 8 data bits, stop
+constexpr double kPauseS = proto::kPause / 100.0;
+// Before "A", after the clock, after the settings, after each slot header, before the SIM numbers.
+constexpr int kWritePauses = 4 + kSlotCount;
+
+// The least a paced transfer can take: every byte the receiver sends a byte's time on the line
+// (the PC's own bytes cost none on a pseudo-terminal) and the protocol's pauses; for the read
+// also the listening after the identity block.
+double boundSeconds(bool read, long bytes, const ConfigImage& img) {
+  if (read) return static_cast<double>(proto::kAckLineSize + bytes) * kByteS + kPauseS + proto::kListenTimeout / 10.0;
+  long records = 0;
+  for (int s = 0; s < kSlotCount; ++s) records += std::min(img.phoneCount(s), kMaxPhones);
+  const long acks = 1 + records + 2;  // the greeting, every record, the SIM numbers, "K"
+  return kWritePauses * kPauseS + static_cast<double>(acks * proto::kAckLineSize) * kByteS;
+}
+
+int run(const QString& what, const QString& port, const QString& file, bool paced) {
   auto state = std::make_unique<MainState>();
   state->portName = port;
   auto expected = std::make_unique<ConfigImage>();
@@ -72,8 +93,13 @@ int run(const QString& what, const QString& port, const QString& file) {
   if (ok && what == "read" && !file.isEmpty())
     ok = std::memcmp(state->image.data() + off::kSettings, expected->data() + off::kSettings,
                      kImageSize - off::kSettings) == 0;
-  std::printf("%s ok=%d bytes=%ld wall_s=%.3f cpu_s=%.3f line_s=%.1f status=%s\n", qPrintable(what), ok ? 1 : 0,
-              ui.bytes, wall, cpu, ui.bytes * 10.0 / 1200.0, qPrintable(ui.status));
+  std::printf("%s ok=%d bytes=%ld wall_s=%.3f cpu_s=%.3f line_s=%.1f", qPrintable(what), ok ? 1 : 0, ui.bytes, wall,
+              cpu, ui.bytes * kByteS);
+  if (paced) {
+    const double bound = boundSeconds(what == "read", ui.bytes, state->image);
+    std::printf(" bound_s=%.3f ratio=%.4f core=%.2f%%", bound, wall / bound, 100.0 * cpu / wall);
+  }
+  std::printf(" status=%s\n", qPrintable(ui.status));
   return ok ? 0 : 1;
 }
 
@@ -82,12 +108,15 @@ int run(const QString& what, const QString& port, const QString& file) {
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   const QStringList a = app.arguments();
-  if (a.size() == 3 && a[1] == "full") {
+  if (a.size() == 3 && (a[1] == "full" || a[1] == "sample")) {
     auto img = std::make_unique<ConfigImage>();
-    sim::buildFull(*img);
+    if (a[1] == "full") sim::buildFull(*img);
+    else sim::buildSample(*img);
     return writeImageFile(a[2], WriteMode::CreateAlways, *img) == WriteResult::Ok ? 0 : 1;
   }
-  if (a.size() >= 3 && a[1] == "read") return run("read", a[2], a.size() > 3 ? a[3] : QString());
-  if (a.size() == 4 && a[1] == "write") return run("write", a[2], a[3]);
+  if (a.size() >= 3 && a[1] == "read") return run("read", a[2], a.size() > 3 ? a[3] : QString(), false);
+  if (a.size() == 4 && a[1] == "write") return run("write", a[2], a[3], false);
+  if (a.size() == 3 && a[1] == "paced-read") return run("read", a[2], QString(), true);
+  if (a.size() == 4 && a[1] == "paced-write") return run("write", a[2], a[3], true);
   return usage();
 }

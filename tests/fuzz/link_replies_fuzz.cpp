@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::vector<QByteArray> replies;
   for (size_t at = 1; at < size;) {
     const size_t n = std::min<size_t>(data[at], size - at - 1);
-    replies.emplace_back(reinterpret_cast<const char*>(data + at + 1), static_cast<qsizetype>(n));
+    replies.push_back(QByteArray::fromRawData(reinterpret_cast<const char*>(data + at + 1), static_cast<qsizetype>(n)));
     at += n + 1;
   }
   const ConfigImage& before = fuzz::baseImage([](ConfigImage& img) {

@@ -3,7 +3,8 @@
 #pragma once
 
 #include <QByteArray>
-#include <deque>
+#include <algorithm>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -24,31 +25,38 @@ class QuietPrompter : public Prompter {
   QString savePdfFile(const QString&, const QString&) override { return {}; }
 };
 
+// Replies are views of the fuzzer's input: nothing is copied per byte or per input.
 class ScriptedPort : public SerialPort {
  public:
   ScriptedPort(std::vector<QByteArray>& replies, test::FakeClock& clock) : replies_(replies), clock_(clock) {}
   PortOpen open(const QString&) override { return PortOpen::Ok; }
-  void purge() override { pending_.clear(); }
+  void purge() override { at_ = reply_.size(); }
   bool write(const uint8_t*, int) override {
-    if (next_ < replies_.size()) pending_.insert(pending_.end(), replies_[next_].begin(), replies_[next_].end());
+    const QByteArray next = next_ < replies_.size() ? replies_[next_] : QByteArray();
     ++next_;
+    // What was not read of the last reply stays ahead of the next one, as on a line.
+    reply_ = at_ < reply_.size() ? reply_.mid(at_) + next : next;
+    at_ = 0;
     return true;
   }
-  bool readByte(uint8_t& byte) override {
-    if (pending_.empty()) {
+  bool readByte(uint8_t& byte) override { return readSome(&byte, 1) == 1; }
+  int readSome(uint8_t* into, int max) override {
+    if (at_ >= reply_.size() || max <= 0) {
       clock_.advance(10);
-      return false;
+      return 0;
     }
-    byte = static_cast<uint8_t>(pending_.front());
-    pending_.pop_front();
-    return true;
+    const qsizetype n = std::min<qsizetype>(max, reply_.size() - at_);
+    std::memcpy(into, reply_.constData() + at_, static_cast<size_t>(n));
+    at_ += n;
+    return static_cast<int>(n);
   }
   void close() override {}
 
  private:
   std::vector<QByteArray>& replies_;
   test::FakeClock& clock_;
-  std::deque<char> pending_;
+  QByteArray reply_;  // what the receiver has sent and the link not yet read, from at_ on
+  qsizetype at_ = 0;
   size_t next_ = 0;
 };
 

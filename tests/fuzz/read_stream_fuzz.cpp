@@ -10,7 +10,8 @@ using namespace orbisk;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;
-  const QByteArray rest(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1));
+  // A view of the input: the link reads it in place.
+  const QByteArray rest = QByteArray::fromRawData(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1));
   std::vector<QByteArray> replies;
   if (data[0] & 1) replies.push_back(QByteArray("OK\r\n"));
   replies.push_back(rest);

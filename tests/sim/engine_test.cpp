@@ -137,6 +137,29 @@ TEST_F(EngineTest, ResynchronisesAfterAnAbandonedConversation) {
   EXPECT_EQ(send("T").size(), 6);
 }
 
+// A restarted engine is a fresh one that kept its memory: no half-taken write, greeting count,
+// fault, clock or event count of its earlier life shows.
+TEST_F(EngineTest, RestartKeepsOnlyTheMemory) {
+  writeUpToK();
+  EXPECT_EQ(send("K"), kOk);
+  const ConfigImage written = engine.memory();
+  engine.faults().answerOnTry = 2;
+  engine.faults().refuse = true;
+  engine.setEventCount(7);
+  EXPECT_TRUE(send("P").isEmpty());  // the first of two greetings it wants
+  ASSERT_EQ(send("P"), kOk);
+  send("A");
+  send(QByteArray(10, '\x01'));  // a write abandoned inside its settings
+
+  engine.restart();
+  EXPECT_TRUE(engine.memory() == written);
+  EXPECT_EQ(engine.writesTaken(), 0);
+  EXPECT_EQ(engine.eventCount(), 0);
+  EXPECT_EQ(engine.clockAt(now), ClockBytes{});
+  EXPECT_EQ(send("R"), kOk);  // answered at once: the greeting count and the faults are gone
+  EXPECT_EQ(send("A").mid(6, 8), QByteArray(reinterpret_cast<const char*>(written.data() + off::kSettings), 8));
+}
+
 TEST_F(EngineTest, WrongSlotHeaderOnTheWriteAbandonsIt) {
   ASSERT_EQ(send("P"), kOk);
   send("A");

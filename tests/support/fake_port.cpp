@@ -1,5 +1,6 @@
 #include "fake_port.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace orbisk::test {
@@ -45,6 +46,16 @@ bool FakePort::write(const uint8_t* bytes, int n) {
   line_.writes.push_back(data);
   if (line_.engine) line_.arriveNow(line_.engine->feed(data, line_.clock.now));
   return true;
+}
+
+int FakePort::readSome(uint8_t* into, int max) {
+  int n = 0;
+  while (n < std::min(max, line_.readRun) && !line_.incoming_.empty() && due(line_.incoming_.front().at, line_.clock.now)) {
+    into[n++] = line_.incoming_.front().byte;
+    line_.incoming_.pop_front();
+  }
+  if (n == 0) line_.clock.advance(static_cast<uint32_t>(line_.emptyReadMs));
+  return n;
 }
 
 bool FakePort::readByte(uint8_t& byte) {

@@ -36,6 +36,7 @@ class FakeLine {
   bool open = false;
   bool gone = false;     // the device went away: the port reports it vanished
   int emptyReadMs = 10;  // one empty read waits this long
+  int readRun = 1;       // the most bytes one read takes of those due (a real port takes them all)
 
  private:
   friend class FakePort;
@@ -53,6 +54,8 @@ class FakePort : public SerialPort {
   void purge() override;
   bool write(const uint8_t* bytes, int n) override;
   bool readByte(uint8_t& byte) override;
+  // Every byte due by now, as a real port's buffer holds them.
+  int readSome(uint8_t* into, int max) override;
   void close() override;
   bool vanished() const override { return line_.gone; }
 

@@ -35,9 +35,13 @@ QString readField(const QString& text, qsizetype& i, QChar sep, int& line, bool&
       value += c;
     }
   }
-  // Unquoted text, or what a spreadsheet left after a closing quote, up to the separator.
-  while (i < text.size() && text.at(i) != sep && !isLineBreak(text.at(i))) value += text.at(i++);
-  return value;
+  // Unquoted text, or what a spreadsheet left after a closing quote, up to the separator: taken
+  // in one piece, not a character at a time.
+  const qsizetype from = i;
+  while (i < text.size() && text.at(i) != sep && !isLineBreak(text.at(i))) ++i;
+  if (i == from) return value;
+  if (value.isEmpty()) return text.mid(from, i - from);
+  return value.append(QStringView(text).mid(from, i - from));
 }
 
 void skipLineBreak(const QString& text, qsizetype& i, int& line) {
@@ -99,7 +103,7 @@ CsvTable splitCsv(const QString& text, QChar separator) {
       break;
     }
     skipLineBreak(text, i, line);
-    table.rows << row;
+    table.rows << std::move(row);
   }
   return table;
 }

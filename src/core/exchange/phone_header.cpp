@@ -25,9 +25,22 @@ const std::array<ColumnNames, kColumnCount>& columnNames() {
 }
 
 bool sameName(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+// Compared in place: a QString made of the English name for every cell of every row cost more
+// than the rest of reading a file.
+bool sameName(const QString& a, QLatin1String b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+
+// simplified() makes a new string even when there is nothing to do, as for most cells.
+bool isSimple(const QString& s) {
+  for (qsizetype i = 0; i < s.size(); ++i) {
+    const QChar c = s.at(i);
+    if (!c.isSpace()) continue;
+    if (c != u' ' || i == 0 || i + 1 == s.size() || s.at(i + 1).isSpace()) return false;
+  }
+  return true;
+}
 
 int columnOf(const QString& header) {
-  const QString h = header.simplified();
+  const QString h = isSimple(header) ? header : header.simplified();
   for (int c = 0; c < kColumnCount; ++c) {
     const ColumnNames& n = columnNames()[static_cast<size_t>(c)];
     if (sameName(h, n.russian) || sameName(h, QLatin1String(n.english))) return c;

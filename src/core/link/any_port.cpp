@@ -22,6 +22,8 @@ bool AnyPort::write(const uint8_t* bytes, int n) { return port_ && port_->write(
 
 bool AnyPort::readByte(uint8_t& byte) { return port_ && port_->readByte(byte); }
 
+int AnyPort::readSome(uint8_t* into, int max) { return port_ ? port_->readSome(into, max) : 0; }
+
 void AnyPort::close() {
   if (port_) port_->close();
 }

@@ -15,6 +15,7 @@ class AnyPort : public SerialPort {
   void purge() override;
   bool write(const uint8_t* bytes, int n) override;
   bool readByte(uint8_t& byte) override;
+  int readSome(uint8_t* into, int max) override;
   void close() override;
   bool vanished() const override;
 

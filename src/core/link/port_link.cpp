@@ -10,6 +10,12 @@ namespace orbisk {
 namespace {
 
 constexpr int kPauseStepMs = 10;
+// A byte at 1200 baud takes 8.3 ms: resting 8 ms a missing byte never waits past its arrival.
+constexpr int kLineByteMs = 8;
+// The longest rest inside a block read: the window still repaints ten times a second.
+constexpr int kLongestRestMs = 64;
+// A block of this many bytes or more tells a line at 1200 baud from a faster one.
+constexpr int kJudgedBlock = 6;
 
 }  // namespace
 
@@ -26,6 +32,7 @@ PortLink::~PortLink() { closePort(); }
 
 bool PortLink::setdcb() {
   closePort();
+  slowLine_ = false;
   port_ = ports_ ? ports_() : nullptr;
   const PortOpen result = port_ ? port_->open(state_.portName) : PortOpen::Busy;
   if (trace_) trace_->opened(state_.portName, result != PortOpen::Busy, clock_.nowMs(), clock_.pcNow().toString(Qt::ISODate));
@@ -55,15 +62,18 @@ bool PortLink::expired(uint32_t start, int timeout) const {
   return stopped() || clock_.nowMs() - start > static_cast<uint32_t>(timeout) * 100u;
 }
 
-bool PortLink::readOne(uint8_t& byte) {
-  const bool got = port_ && port_->readByte(byte);
+int PortLink::readSome(uint8_t* into, int max) {
+  const int got = port_ ? port_->readSome(into, max) : 0;
   if (trace_) {
-    if (got) trace_->received(byte, clock_.nowMs());
-    else trace_->quiet();
+    const uint32_t now = clock_.nowMs();
+    for (int i = 0; i < got; ++i) trace_->received(into[i], now);
+    if (got == 0) trace_->quiet();
   }
   if (pump_) pump_();
   return got;
 }
+
+bool PortLink::readOne(uint8_t& byte) { return readSome(&byte, 1) == 1; }
 
 void PortLink::endedWaiting() {
   outcome_ = LinkOutcome::NoAnswer;
@@ -115,25 +125,33 @@ int PortLink::report(int n, int timeout) {
   n = std::clamp(n, 0, static_cast<int>(receive_->size()));
   uint8_t* buf = receive_->data();
   const uint32_t start = clock_.nowMs();
+  uint32_t first = start;
   int count = 0;
   while (count < n) {
     if (expired(start, timeout)) {
       endedWaiting();
       return 0;
     }
-    uint8_t b = 0;
-    if (readOne(b)) buf[count++] = b;
+    const int got = readSome(buf + count, n - count);
+    if (count == 0 && got > 0) first = clock_.nowMs();
+    count += got;
+    if (got > 0 && count < n) restForBytes(n - count - 1);
   }
+  // Bytes that came about a byte's time apart came at the line's own speed.
+  if (n >= kJudgedBlock) slowLine_ = clock_.nowMs() - first >= static_cast<uint32_t>((n - 1) * kLineByteMs * 3 / 4);
   return n;
+}
+
+void PortLink::restForBytes(int bytes) {
+  if (!slowLine_ || bytes <= 0 || stopped()) return;
+  clock_.sleepMs(std::min(bytes * kLineByteMs, kLongestRestMs));
 }
 
 int PortLink::drain(int timeout) {
   const uint32_t start = clock_.nowMs();
   int count = 0;
-  while (!expired(start, timeout)) {
-    uint8_t b = 0;
-    if (readOne(b)) ++count;
-  }
+  uint8_t scrap[64];
+  while (!expired(start, timeout)) count += readSome(scrap, static_cast<int>(sizeof scrap));
   return count;
 }
 

@@ -66,6 +66,11 @@ class PortLink {
   // Aborted, or the device went away: every wait ends and nothing more is sent.
   bool stopped() const;
   bool expired(uint32_t start, int timeout) const;
+  // One wait of the port; the bytes it brought are traced, then the window may repaint.
+  int readSome(uint8_t* into, int max);
+  // On a line at 1200 baud a block read rests while the bytes it still needs cannot have come:
+  // one wake-up for many bytes instead of one a byte, which cost more processor than the read.
+  void restForBytes(int bytes);
   bool readOne(uint8_t& byte);
   // A wait that ran out, was aborted or lost its device: NoAnswer, and the trace says which.
   void endedWaiting();
@@ -83,6 +88,7 @@ class PortLink {
   std::unique_ptr<TransferBuffer> transmit_ = std::make_unique<TransferBuffer>();
   std::unique_ptr<TransferBuffer> receive_ = std::make_unique<TransferBuffer>();
   LinkOutcome outcome_ = LinkOutcome::Ok;
+  bool slowLine_ = false;  // the last block judged came at the line's speed
 };
 
 }  // namespace orbisk

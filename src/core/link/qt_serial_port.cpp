@@ -70,7 +70,10 @@ bool QtSerialPort::write(const uint8_t* bytes, int n) {
   return true;
 }
 
-bool QtSerialPort::readByte(uint8_t& byte) {
+bool QtSerialPort::readByte(uint8_t& byte) { return readSome(&byte, 1) == 1; }
+
+int QtSerialPort::readSome(uint8_t* into, int max) {
+  if (max <= 0) return 0;
   if (port_.bytesAvailable() == 0) {
     QElapsedTimer waited;
     waited.start();
@@ -80,16 +83,15 @@ bool QtSerialPort::readByte(uint8_t& byte) {
       // not turn the caller's polling into a spinning core: sleep for the rest of it.
       const qint64 left = kByteWaitMs - waited.elapsed();
       if (left > 0) std::this_thread::sleep_for(std::chrono::milliseconds(left));
-      return false;
+      return 0;
     }
   }
-  char c = 0;
-  if (port_.read(&c, 1) != 1) {
+  const qint64 got = port_.read(reinterpret_cast<char*>(into), max);
+  if (got <= 0) {
     takeError();
-    return false;
+    return 0;
   }
-  byte = static_cast<uint8_t>(c);
-  return true;
+  return static_cast<int>(got);
 }
 
 void QtSerialPort::close() {

@@ -13,6 +13,7 @@ class QtSerialPort : public SerialPort {
   void purge() override;
   bool write(const uint8_t* bytes, int n) override;
   bool readByte(uint8_t& byte) override;
+  int readSome(uint8_t* into, int max) override;
   void close() override;
   bool vanished() const override { return gone_; }
 

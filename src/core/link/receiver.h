@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 #include "core/state/main_state.h"
 #include "core/state/prompter.h"
@@ -92,6 +93,8 @@ class Receiver {
     QString (*failureText)(LinkOutcome outcome);
   };
   bool converse(const Conversation& c, const std::function<bool()>& body);
+  // The whole read into scratch_; true when everything arrived.
+  bool readScratch(ChannelTypes& types);
   bool greet(uint8_t greeting);
   void showProgress(bool visible);
   bool block(int n, int timeout, LinkOutcome failure);
@@ -118,6 +121,8 @@ class Receiver {
   ReadFacts facts_;
   bool answered_ = false;
   AuditHook audit_;
+  // Where a read lands before it is known whole: made once, not per read.
+  std::unique_ptr<ConfigImage> scratch_ = std::make_unique<ConfigImage>();
 };
 
 QString firmwareVersionText(const ConfigImage& img);

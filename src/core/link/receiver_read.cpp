@@ -1,7 +1,6 @@
 // Reading the whole configuration from the receiver.
 #include <algorithm>
 #include <cstring>
-#include <memory>
 
 #include "core/image/cp1251.h"
 #include "core/link/clock_text.h"
@@ -30,24 +29,30 @@ QString modelTextFor(const ChannelTypes& types, const ConfigImage& img) {
   return text::kHalvornPrefix + modelDigits(img);
 }
 
-bool Receiver::readInto(ConfigImage& out, ChannelTypes& types) {
-  // The read lands in a fresh image; a failure part-way leaves out as it was.
-  auto fresh = std::make_unique<ConfigImage>();
-  ChannelTypes got{};
+bool Receiver::readScratch(ChannelTypes& types) {
+  // Cleared for every read: what the receiver does not send reads as zero.
+  ConfigImage& fresh = *scratch_;
+  std::memset(fresh.data(), 0, kImageSize);
+  types = {};
   const Conversation c{kGreetRead, text::kReadOpening, text::kReadDone, true, readFailureText};
-  const bool ok = converse(c, [&] { return readBody(*fresh, got); }) && link_.outcome() == LinkOutcome::Ok;
-  if (!ok) return false;
-  out = *fresh;
+  return converse(c, [&] { return readBody(fresh, types); }) && link_.outcome() == LinkOutcome::Ok;
+}
+
+bool Receiver::readInto(ConfigImage& out, ChannelTypes& types) {
+  // The read lands in the scratch image; a failure part-way leaves out as it was.
+  ChannelTypes got{};
+  if (!readScratch(got)) return false;
+  out = *scratch_;
   types = got;
   return true;
 }
 
 bool Receiver::rddump2() {
-  auto fresh = std::make_unique<ConfigImage>();
   ChannelTypes types{};
-  if (!readInto(*fresh, types)) return false;
-  std::memcpy(fresh->data(), state_.image.data(), off::kExpanderCount);  // bytes 0..6 stay
-  state_.image = *fresh;
+  if (!readScratch(types)) return false;
+  // Bytes 0..6 stay: the receiver's clock is only shown.
+  std::memcpy(state_.image.data() + off::kExpanderCount, scratch_->data() + off::kExpanderCount,
+              kImageSize - off::kExpanderCount);
   state_.channelTypes = types;
   state_.modelText = modelTextFor(types, state_.image);
   ui_.refreshViews();

@@ -26,6 +26,9 @@ class SerialPort {
   virtual bool write(const uint8_t* bytes, int n) = 0;
   // Waits at most about 10 ms for one byte; false when none came.
   virtual bool readByte(uint8_t& byte) = 0;
+  // The same wait, then as many of the bytes already there as fit in max (at least one when
+  // any came); 0 when none came. A block read then costs one call, not one per byte.
+  virtual int readSome(uint8_t* into, int max) { return max > 0 && readByte(*into) ? 1 : 0; }
   virtual void close() = 0;
   // The device went away (an adapter pulled, the other end of a pseudo-terminal closed):
   // nothing will come any more, so the conversation ends at once instead of waiting.

@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
+#include <cstring>
 #include <thread>
 
 #include "core/link/link_texts.h"
@@ -132,7 +133,10 @@ void TcpSerialPort::fill(int waitMs) {
   if (socket_->bytesAvailable() == 0 && socket_->state() != QAbstractSocket::ConnectedState) lost();
 }
 
-bool TcpSerialPort::readByte(uint8_t& byte) {
+bool TcpSerialPort::readByte(uint8_t& byte) { return readSome(&byte, 1) == 1; }
+
+int TcpSerialPort::readSome(uint8_t* into, int max) {
+  if (max <= 0) return 0;
   if (rxPos_ >= rx_.size()) {
     QElapsedTimer waited;
     waited.start();
@@ -140,11 +144,13 @@ bool TcpSerialPort::readByte(uint8_t& byte) {
     if (rxPos_ >= rx_.size()) {
       // A closed connection answers every wait at once: keep the caller's polling from spinning.
       sleepMs(kByteWaitMs - waited.elapsed());
-      return false;
+      return 0;
     }
   }
-  byte = static_cast<uint8_t>(rx_.at(rxPos_++));
-  return true;
+  const qsizetype n = std::min<qsizetype>(max, rx_.size() - rxPos_);
+  std::memcpy(into, rx_.constData() + rxPos_, static_cast<size_t>(n));
+  rxPos_ += n;
+  return static_cast<int>(n);
 }
 
 void TcpSerialPort::purge() {

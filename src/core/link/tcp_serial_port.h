@@ -24,6 +24,7 @@ class TcpSerialPort : public SerialPort {
   void purge() override;
   bool write(const uint8_t* bytes, int n) override;
   bool readByte(uint8_t& byte) override;
+  int readSome(uint8_t* into, int max) override;
   void close() override;
   // Gone once the connection closed and every byte that came before has been read.
   bool vanished() const override { return gone_ && rxPos_ >= rx_.size(); }

@@ -11,19 +11,46 @@
 namespace orbisk {
 namespace {
 
+// Everything is appended to one string: a temporary string for every cell and tag made the
+// report's thousands of allocations cost more than its content.
+void escaped(QString& out, const QString& text) {
+  for (const QChar c : text) {
+    switch (c.unicode()) {
+      case u'<': out += QLatin1String("&lt;"); break;
+      case u'>': out += QLatin1String("&gt;"); break;
+      case u'&': out += QLatin1String("&amp;"); break;
+      case u'"': out += QLatin1String("&quot;"); break;
+      default: out += c;
+    }
+  }
+}
+
 // The content holds no control characters any more; only the markup's own characters remain.
-QString cell(const QString& tag, const QString& text, const char* attrs = "") {
-  return QStringLiteral("<%1%2>%3</%1>").arg(tag, QLatin1String(attrs), text.toHtmlEscaped());
+void cell(QString& out, QLatin1String tag, const QString& text, QLatin1String attrs = {}) {
+  out += u'<';
+  out += tag;
+  out += attrs;
+  out += u'>';
+  escaped(out, text);
+  out += QLatin1String("</");
+  out += tag;
+  out += u'>';
 }
 
 // A gap between a label and its value (the layout honours no padding on one side).
-const QString kGap = QStringLiteral("<td width=\"16\"></td>");
+constexpr QLatin1String kGap("<td width=\"16\"></td>");
+constexpr QLatin1String kTd("td");
 
-QString fieldRow(const ReportField& f) {
-  if (f.label.isEmpty())
-    return QStringLiteral("<tr>") + cell(QStringLiteral("td"), f.value, " colspan=\"3\"") + QStringLiteral("</tr>\n");
-  return QStringLiteral("<tr>") + cell(QStringLiteral("td"), f.label) + kGap + cell(QStringLiteral("td"), f.value) +
-         QStringLiteral("</tr>\n");
+void fieldRow(QString& out, const ReportField& f) {
+  out += QLatin1String("<tr>");
+  if (f.label.isEmpty()) {
+    cell(out, kTd, f.value, QLatin1String(" colspan=\"3\""));
+  } else {
+    cell(out, kTd, f.label);
+    out += kGap;
+    cell(out, kTd, f.value);
+  }
+  out += QLatin1String("</tr>\n");
 }
 
 const char* const kStyle =
@@ -34,33 +61,42 @@ const char* const kStyle =
     "td.comment { white-space: pre-wrap; }\n";
 
 // Space above a section: the page layout keeps no top margin of a heading that follows a table.
-const QString kSpacer = QStringLiteral("<p>&nbsp;</p>\n");
-const QString kFieldTable = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"2\">\n");
+constexpr QLatin1String kSpacer("<p>&nbsp;</p>\n");
 
-QString fieldTable(const std::vector<ReportField>& fields) {
-  QString html = kFieldTable;
-  for (const ReportField& f : fields) html += fieldRow(f);
-  return html + QStringLiteral("</table>\n");
+void fieldTable(QString& out, const std::vector<ReportField>& fields) {
+  out += QLatin1String("<table cellspacing=\"0\" cellpadding=\"2\">\n");
+  for (const ReportField& f : fields) fieldRow(out, f);
+  out += QLatin1String("</table>\n");
 }
 
-QString phoneTable(const std::vector<ReportRow>& rows) {
+void phoneTable(QString& out, const std::vector<ReportRow>& rows) {
   // <thead> makes the column captions repeat at the top of every printed page.
-  QString html = QStringLiteral("<table class=\"phones\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\">\n<thead><tr>");
-  for (int c = 0; c < kReportColumns; ++c)
-    html += QStringLiteral("<th width=\"%1%\">%2</th>").arg(kReportColumnPercent[static_cast<size_t>(c)]).arg(view::kPhoneColumns.at(c).toHtmlEscaped());
-  html += QStringLiteral("</tr></thead>\n<tbody>\n");
-  for (const ReportRow& row : rows) {
-    html += QStringLiteral("<tr>");
-    for (int c = 0; c + 1 < kReportColumns; ++c) html += cell(QStringLiteral("td"), row[static_cast<size_t>(c)]);
-    html += cell(QStringLiteral("td"), row.back(), " class=\"comment\"") + QStringLiteral("</tr>\n");
+  out += QLatin1String(
+      "<table class=\"phones\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\">\n<thead><tr>");
+  for (int c = 0; c < kReportColumns; ++c) {
+    out += QLatin1String("<th width=\"");
+    out += QString::number(kReportColumnPercent[static_cast<size_t>(c)]);
+    out += QLatin1String("%\">");
+    escaped(out, view::kPhoneColumns.at(c));
+    out += QLatin1String("</th>");
   }
-  return html + QStringLiteral("</tbody>\n</table>\n");
+  out += QLatin1String("</tr></thead>\n<tbody>\n");
+  for (const ReportRow& row : rows) {
+    out += QLatin1String("<tr>");
+    for (int c = 0; c + 1 < kReportColumns; ++c) cell(out, kTd, row[static_cast<size_t>(c)]);
+    cell(out, kTd, row.back(), QLatin1String(" class=\"comment\""));
+    out += QLatin1String("</tr>\n");
+  }
+  out += QLatin1String("</tbody>\n</table>\n");
 }
 
-QString expander(const ReportExpander& e) {
-  QString html = kSpacer + cell(QStringLiteral("h2"), e.title) + QStringLiteral("\n");
-  html += cell(QStringLiteral("p"), e.countLine) + QStringLiteral("\n");
-  return e.rows.empty() ? html : html + phoneTable(e.rows);
+void expander(QString& out, const ReportExpander& e) {
+  out += kSpacer;
+  cell(out, QLatin1String("h2"), e.title);
+  out += u'\n';
+  cell(out, QLatin1String("p"), e.countLine);
+  out += u'\n';
+  if (!e.rows.empty()) phoneTable(out, e.rows);
 }
 
 }  // namespace
@@ -91,13 +127,20 @@ QString reportHtml(const ConfigImage& img, const ReportSource& src) {
   for (const ReportExpander& e : c.expanders) rows += e.rows.size();
   QString html;
   html.reserve(static_cast<qsizetype>(4096 + rows * 160));
-  html += QStringLiteral("<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>") +
-          c.title.toHtmlEscaped() + QStringLiteral("</title>\n<style>\n") + QLatin1String(kStyle) +
-          QStringLiteral("</style>\n</head>\n<body>\n");
-  html += cell(QStringLiteral("h1"), c.heading) + u'\n' + fieldTable(c.fields);
-  html += kSpacer + cell(QStringLiteral("h2"), c.settingsHeading) + u'\n' + fieldTable(c.settings);
-  for (const ReportExpander& e : c.expanders) html += expander(e);
-  html += QStringLiteral("</body>\n</html>\n");
+  html += QLatin1String("<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>");
+  escaped(html, c.title);
+  html += QLatin1String("</title>\n<style>\n");
+  html += QLatin1String(kStyle);
+  html += QLatin1String("</style>\n</head>\n<body>\n");
+  cell(html, QLatin1String("h1"), c.heading);
+  html += u'\n';
+  fieldTable(html, c.fields);
+  html += kSpacer;
+  cell(html, QLatin1String("h2"), c.settingsHeading);
+  html += u'\n';
+  fieldTable(html, c.settings);
+  for (const ReportExpander& e : c.expanders) expander(html, e);
+  html += QLatin1String("</body>\n</html>\n");
   return html;
 }
 

@@ -14,9 +14,13 @@ namespace orbisk {
 namespace {
 
 // Control characters from a file or a receiver would upset the layout; show them as such.
+bool isControl(QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; }
+
+// Only a text that has one is copied: the rest, nearly all of them, stay shared.
 QString clean(QString text) {
+  if (std::none_of(text.cbegin(), text.cend(), isControl)) return text;
   for (QChar& c : text)
-    if (c.unicode() < 0x20 || c.unicode() == 0x7F) c = QChar(0xFFFD);
+    if (isControl(c)) c = QChar(0xFFFD);
   return text;
 }
 

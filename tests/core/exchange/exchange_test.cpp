@@ -143,6 +143,17 @@ TEST(PhoneCsvImport, Utf8WithMarkEnglishHeadersTabsAndAnEmptyNumber) {
   EXPECT_EQ(img.record(15, 1)[0], 0xB0);
 }
 
+// Column names are found whatever blanks a spreadsheet put around and inside them.
+TEST(PhoneCsvImport, ColumnNamesWithStrayBlanks) {
+  const QByteArray csv = "  Номер   Телефона ;  slot;Comment  \r\n"
+                         "+7999;2;ok\r\n";
+  ConfigImage img;
+  const ImportResult r = import(img, csv);
+  ASSERT_TRUE(r.ok()) << r.errors.join(u'\n').toStdString();
+  ASSERT_EQ(img.phoneCount(2), 1);
+  EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(img.record(2, 0) + recfield::kComment), 3), QByteArray("ok\0", 3));
+}
+
 TEST(PhoneCsvImport, EveryErrorNamesItsLineAndNothingChanges) {
   auto img = fullImage(3);
   img->setPhoneCount(0, 5);
@@ -249,6 +260,8 @@ TEST(PhoneCsvText, SplitsAndQuotesAsSpreadsheetsDo) {
   EXPECT_EQ(t.rows[1].line, 3);
   EXPECT_EQ(t.rows[2].line, 4);
   EXPECT_EQ(t.rows[2].fields, (QStringList{"last", ""}));
+  // What a spreadsheet leaves after a closing quote joins the quoted text.
+  EXPECT_EQ(splitCsv(QStringLiteral("\"ab\"cd,\"\"z,\"q\""), u',').rows.at(0).fields, (QStringList{"abcd", "z", "q"}));
   EXPECT_EQ(csvRow({"a b", "c,d", "e\"f"}, u','), QStringLiteral("a b,\"c,d\",\"e\"\"f\"\r\n"));
   EXPECT_EQ(decodeCsvBytes(toCp1251(QStringLiteral("объект"))), QStringLiteral("объект"));
 }

@@ -3,6 +3,8 @@
 // fake that drifts from the real ports would let the fast tests pass where the program fails.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #ifndef _WIN32
 #include <fcntl.h>
 #include <poll.h>
@@ -189,6 +191,29 @@ TEST_P(PortContract, BytesPassBothWaysUnchanged) {
   EXPECT_EQ(peer->takeWritten(256), all);
   peer->send(all);
   EXPECT_EQ(readBytes(256), all);
+}
+
+// A block read takes what has arrived in runs: in order, never more than asked, nothing lost
+// between runs of different lengths; with nothing there it waits like a one-byte read.
+TEST_P(PortContract, RunsOfBytesComeInOrderAndNoMoreThanAsked) {
+  QByteArray all;
+  for (int v = 0; v < 200; ++v) all.append(static_cast<char>(v ^ 0x5A));
+  peer->send(all);
+  QByteArray got;
+  uint8_t buf[64];
+  for (int empty = 0, max = 1; got.size() < all.size() && empty < 200; max = max % 37 + 1) {
+    std::memset(buf, 0xEE, sizeof buf);
+    const int n = port->readSome(buf, max);
+    ASSERT_GE(n, 0);
+    ASSERT_LE(n, max);
+    EXPECT_EQ(buf[max], 0xEE) << "wrote past what was asked";
+    if (n == 0) ++empty;
+    got.append(reinterpret_cast<const char*>(buf), n);
+  }
+  EXPECT_EQ(got, all);
+  const qint64 start = peer->nowMs();
+  EXPECT_EQ(port->readSome(buf, 32), 0);
+  EXPECT_GE(peer->nowMs() - start, 8);
 }
 
 // An empty read waits about 10 ms on the port's clock: long enough not to spin a core while a

@@ -136,6 +136,34 @@ TEST_F(PortLinkTest, BlockReadKeepsWhatCameAndDoesNotResetTheCode) {
   EXPECT_GT(clock.now - start, 1000u);
 }
 
+// At 1200 baud a block read rests while the bytes it needs cannot have come, so a record costs a
+// few wake-ups, not one a byte; it never rests past a byte's arrival, nor at all on a fast line.
+TEST_F(PortLinkTest, ABlockAtLineSpeedTakesFewWakeUpsAndNoLongerThanTheLine) {
+  const auto trickle = [this](int n) {
+    const uint32_t at = clock.now;
+    for (int i = 0; i < n; ++i) line.arrive(QByteArray(1, char('a' + i)), at + 5 + (i * 25 + 2) / 3);  // 8.33 ms apart
+    return at + 5 + ((n - 1) * 25 + 2) / 3;  // when the last one is there
+  };
+  line.readRun = 64;
+  trickle(6);
+  ASSERT_EQ(link().report(6, 10), 6);  // the clock's block tells the line's speed
+  pumps = 0;
+  const uint32_t last = trickle(32);
+  ASSERT_EQ(link().report(32, 10), 32);
+  EXPECT_EQ(received(32), QByteArray("abcdefghijklmnopqrstuvwxyz{|}~\x7f\x80"));
+  EXPECT_LE(pumps, 10);
+  EXPECT_LE(clock.now, last + 10);
+
+  // A fast line (a pseudo-terminal, a network port) brings blocks at once: no rests at all.
+  line.arrive(QByteArray(32, 'x'), clock.now + 1);
+  ASSERT_EQ(link().report(32, 10), 32);
+  clock.sleeps.clear();
+  line.arrive(QByteArray(16, 'y'), clock.now + 1);
+  line.arrive(QByteArray(16, 'z'), clock.now + 3);
+  ASSERT_EQ(link().report(32, 10), 32);
+  EXPECT_TRUE(clock.sleeps.empty());
+}
+
 TEST_F(PortLinkTest, WaitsPumpEventsButTheDelaySleepsWithoutPumping) {
   reply("OK\r\n", 30);
   exchange();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
 
 #include "core/link/clock_text.h"
 #include "support/link_fixture.h"
@@ -105,6 +106,28 @@ TEST_F(ReadTest, SlotHeaderOutOfOrder) {
   EXPECT_EQ(ui.status(), QStringLiteral("Чтение неудачнo "));
   expectUntouched();
   expectClosed();
+}
+
+// The reads of one receiver object land in the same scratch image: what an earlier read brought
+// (a full table, a failed read's part) must never show through a later, smaller one.
+TEST_F(ReadTest, ALaterReadKeepsNothingOfAnEarlierOne) {
+  ConfigImage& m = engine.memory();
+  for (int i = 0; i < kMaxPhones; ++i) std::memset(m.record(5, i), 0x77, kRecordSize);
+  m.setPhoneCount(5, kMaxPhones);
+  ASSERT_TRUE(receiver->rddump2());
+  engine.faults().cutAfter = 500;  // a read that stops inside the tables
+  EXPECT_FALSE(receiver->rddump2());
+  engine.faults().cutAfter = -1;
+  m.setPhoneCount(5, 1);
+  std::memset(m.record(5, 1), 0, kTableSize - kRecordSize);
+  auto out = std::make_unique<ConfigImage>();
+  ChannelTypes types{};
+  ASSERT_TRUE(receiver->readInto(*out, types));
+  EXPECT_EQ(out->phoneCount(5), 1);
+  EXPECT_EQ(out->record(5, 1)[0], 0);
+  EXPECT_EQ(out->record(5, kMaxPhones - 1)[kRecordSize - 1], 0);
+  EXPECT_EQ(std::memcmp(out->data() + 8, m.data() + 8, kImageSize - 8), 0);
+  EXPECT_EQ((*out)[off::kClock + 1], 0);  // readInto gives the bytes as read: the clock is not kept
 }
 
 TEST_F(ReadTest, CountsOfNoneAFullTableAndMoreThanFits) {

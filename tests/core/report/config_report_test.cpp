@@ -134,6 +134,8 @@ TEST(ConfigReport, NumbersAndCommentsWholeAndEscaped) {
   expectRows(t, QStringLiteral(" GSM канал 0 тел:"), {{"1234567890123456", "0001", "E130", "001", "01", "<b>&\"x\"</b>"},
                                                       {"123456789012345", "0001", "E130", "001", "01", "Шестнадцать букв"}});
   EXPECT_FALSE(html.contains(QStringLiteral("<b>&")));
+  EXPECT_TRUE(html.contains(QStringLiteral("<td class=\"comment\">&lt;b&gt;&amp;&quot;x&quot;&lt;/b&gt;</td></tr>\n")));
+  EXPECT_TRUE(html.contains(QStringLiteral("<tr><td>Приемник:</td><td width=\"16\"></td><td>Halvorn 3320</td></tr>\n")));
   EXPECT_FALSE(html.contains(QChar(1)));
   EXPECT_TRUE(html.contains(QStringLiteral("a\uFFFD  b")));  // blanks kept, a control character marked
   EXPECT_EQ(after(t, QStringLiteral("Приемник:")), QStringLiteral("Halvorn 3320"));
