@@ -49,11 +49,7 @@ void rawStandardStreams() {
 #endif
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  rawStandardStreams();
-  const auto app = makeApplication(argc, argv);
+int runCommand(const QStringList& args) {
   installInterruptHandler();
   SteadyClock clock;
   CliEnv env;
@@ -74,7 +70,30 @@ int main(int argc, char** argv) {
   env.clock = &clock;
   env.interrupted = interruptRequested;
   env.abortTarget = setInterruptTarget;
-  const int status = run(QCoreApplication::arguments().mid(1), env);
-  if (status == status::kInterrupted) exitAsInterrupted();
+  return run(args, env);
+}
+
+// Windows: once the work is done and said, the process ends without unloading its DLLs. Under
+// Wine a process whose worker threads held network connections (backup) otherwise hangs for
+// good in the DLLs' detach, after its last line; there is nothing left to do there.
+int endProcess(int status) {
+#ifdef _WIN32
+  std::fflush(stdout);
+  std::fflush(stderr);
+  TerminateProcess(GetCurrentProcess(), static_cast<UINT>(status));
+#endif
   return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  rawStandardStreams();
+  int status = 0;
+  {
+    const auto app = makeApplication(argc, argv);
+    status = runCommand(app->arguments().mid(1));
+  }
+  if (status == status::kInterrupted) exitAsInterrupted();
+  return endProcess(status);
 }
