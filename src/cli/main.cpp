@@ -18,6 +18,7 @@
 #include "cli/interrupt.h"
 #include "core/link/link_clock.h"
 #include "core/link/any_port.h"
+#include "core/process/process_end.h"
 
 using namespace orbisk;
 using namespace orbisk::cli;
@@ -71,18 +72,6 @@ int runCommand(const QStringList& args) {
   env.interrupted = interruptRequested;
   env.abortTarget = setInterruptTarget;
   return run(args, env);
-}
-
-// Windows: once the work is done and said, the process ends without unloading its DLLs. Under
-// Wine a process whose worker threads held network connections (backup) otherwise hangs for
-// good in the DLLs' detach, after its last line; there is nothing left to do there.
-int endProcess(int status) {
-#ifdef _WIN32
-  std::fflush(stdout);
-  std::fflush(stderr);
-  TerminateProcess(GetCurrentProcess(), static_cast<UINT>(status));
-#endif
-  return status;
 }
 
 }  // namespace

@@ -9,10 +9,13 @@
 #include <cstdlib>
 #include <memory>
 
+#include "core/process/process_end.h"
 #include "render/bundled_fonts.h"
 #include "support/test_watchdog.h"
 
-int main(int argc, char** argv) {
+namespace {
+
+int runTests(int argc, char** argv) {
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   // Tests must never touch the user's stored preferences.
   QStandardPaths::setTestModeEnabled(true);
@@ -35,3 +38,8 @@ int main(int argc, char** argv) {
     orbisk::loadBundledFonts(bin + QStringLiteral("/bin/fonts"));
   return RUN_ALL_TESTS();
 }
+
+}  // namespace
+
+// The temporary folders and the application are gone before the process ends.
+int main(int argc, char** argv) { return orbisk::endProcess(runTests(argc, argv)); }
