@@ -7,8 +7,9 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 linux=${1:-build/test}
-bash scripts/deps.sh g++-mingw-w64-x86-64-posix wine wine64 nsis zip xvfb xauth xz-utils
-bash scripts/build-windows.sh
+# fonts-wine: Tahoma, the font Windows's dialogs use, which a Wine prefix otherwise lacks.
+bash scripts/deps.sh g++-mingw-w64-x86-64-posix wine wine64 fonts-wine nsis zip xvfb xauth xz-utils
+bash scripts/build-windows.sh --tested
 bash scripts/test-windows.sh
 bash tests/windows/cli_parity.sh "$linux/bin" build/windows/bin
 bash scripts/package-windows.sh

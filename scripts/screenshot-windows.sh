@@ -14,7 +14,7 @@ app=$root/build/package/windows/Orbisk
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 # Only the staged folder's DLLs and plugins: as installed.
-unset WINEPATH QT_PLUGIN_PATH QT_QPA_FONTDIR QT_QPA_PLATFORM
+unset WINEPATH
 export LANG=ru_RU.UTF-8
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   app=$1 work=$2 out=$3 wait_s=$4

@@ -18,6 +18,7 @@
 #include "cli/interrupt.h"
 #include "core/link/link_clock.h"
 #include "core/link/any_port.h"
+#include "core/process/process_end.h"
 
 using namespace orbisk;
 using namespace orbisk::cli;
@@ -49,11 +50,7 @@ void rawStandardStreams() {
 #endif
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  rawStandardStreams();
-  const auto app = makeApplication(argc, argv);
+int runCommand(const QStringList& args) {
   installInterruptHandler();
   SteadyClock clock;
   CliEnv env;
@@ -74,7 +71,18 @@ int main(int argc, char** argv) {
   env.clock = &clock;
   env.interrupted = interruptRequested;
   env.abortTarget = setInterruptTarget;
-  const int status = run(QCoreApplication::arguments().mid(1), env);
+  return run(args, env);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  rawStandardStreams();
+  int status = 0;
+  {
+    const auto app = makeApplication(argc, argv);
+    status = runCommand(app->arguments().mid(1));
+  }
   if (status == status::kInterrupted) exitAsInterrupted();
-  return status;
+  return endProcess(status);
 }

@@ -87,6 +87,10 @@ TEST_F(CliFaults, ASimulatorKilledAtAnyMomentEndsTheTransferCleanly) {
 // A port another program is using: the line is opened exclusively, so the second command is
 // refused at once as a busy port.
 TEST_F(CliFaults, APortInUseByAnotherProcess) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows refuses a COM port another program holds, but under Wine a COM port never receives: "
+                  "the simulator serves TCP there, whose second client waits in the listen queue as at any network adapter";
+#endif
   SimProcess sim;
   ASSERT_TRUE(sim.start({"--paced"}));
   QProcess first;

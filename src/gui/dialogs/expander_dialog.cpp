@@ -44,11 +44,19 @@ TForm3::TForm3(MainState& st, Prompter& prompter, QWidget* mainWindow)
   setModal(true);
   buildShownPart();
   buildCallArea();
-  setFixedSize(kWidth, kHeight);
+  fitShownPart();
+}
+
+// The drawn size, or more where a wider font needs it for the caption: never a clipped caption.
+void TForm3::fitShownPart() {
+  const QSize size = QSize(kWidth, kHeight).expandedTo(shown_->minimumSizeHint());
+  shown_->resize(size);
+  setFixedSize(size);
 }
 
 void TForm3::buildShownPart() {
-  auto* shown = new QWidget(this);
+  shown_ = new QWidget(this);
+  QWidget* shown = shown_;
   shown->setGeometry(0, 0, kWidth, kHeight);
 
   Label2 = new QLabel(QStringLiteral("Номер телефона SIM карты в расширителе:"), shown);
@@ -119,7 +127,7 @@ void TForm3::showEvent(QShowEvent* event) {
 
 void TForm3::FormActivate() {
   if (mainWindow_) move(mainWindow_->pos() + QPoint(kOffsetLeft, kOffsetTop));
-  setFixedSize(kWidth, kHeight);
+  fitShownPart();
   zapol();
   Edit1->setFocus();
 }

@@ -43,12 +43,14 @@ class TForm3 : public QDialog {
  private:
   void buildShownPart();
   void buildCallArea();
+  void fitShownPart();
   bool Edit1KeyPress(const QKeyEvent* key);  // true = the key is discarded
   bool expanderSelected() const;
 
   MainState& st_;
   Prompter& prompter_;
   QWidget* mainWindow_;
+  QWidget* shown_ = nullptr;  // everything but the hidden test-call area
 };
 
 }  // namespace orbisk

@@ -52,9 +52,15 @@ SettingsPanel::SettingsPanel(MainState& st, QWidget* parent) : QWidget(parent), 
   setObjectName(QStringLiteral("Panel1"));
   buildControls();
   buildLayout();
-  // The drawn size is the least; a larger window gives the panel more room.
-  setMinimumSize(kPanelWidth, kPanelHeight);
 }
+
+// The drawn size is the least; a larger window gives the panel more room, and so does a font
+// whose captions need more than the drawn size (a wider system font, a larger text setting).
+QSize SettingsPanel::minimumSizeHint() const {
+  return QWidget::minimumSizeHint().expandedTo(QSize(kPanelWidth, kPanelHeight));
+}
+
+QSize SettingsPanel::sizeHint() const { return QWidget::sizeHint().expandedTo(minimumSizeHint()); }
 
 void SettingsPanel::buildControls() {
   Label2 = makeLabel(this, "Label2", view::kReceiverNumberLabel);

@@ -24,6 +24,9 @@ class SettingsPanel : public QWidget {
   // Writes every field from every control; ignored while the views are being rebuilt.
   void nastr();
 
+  QSize minimumSizeHint() const override;
+  QSize sizeHint() const override;
+
   // Item index as the image stores it: typed text that names no item is -1.
   static int itemIndex(const QComboBox* box);
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -70,6 +71,38 @@ TEST(ViewsFit, ExpanderDialogShowsEveryCaptionAndATwentyCharacterNumber) {
   EXPECT_GE(textRoom, dlg.Edit1->fontMetrics().horizontalAdvance(QStringLiteral("+7901234567890123456")));
   EXPECT_FALSE(dlg.Edit2->isVisibleTo(&dlg)) << "the test-call area is never shown";
   dlg.hide();
+}
+
+// A text size larger than the one the sizes were drawn for (a user's larger system font): the
+// panel and the dialog grow rather than clip a caption.
+TEST(ViewsFit, ALargerFontGrowsThePanelAndTheDialogInsteadOfClipping) {
+  struct AppFont {
+    QFont was = QApplication::font();
+    ~AppFont() { QApplication::setFont(was); }
+  } restore;
+  QFont large = restore.was;
+  large.setPixelSize(20);
+  QApplication::setFont(large);
+
+  auto st = std::make_unique<MainState>();
+  SettingsPanel panel(*st);
+  panel.load();
+  panel.Label5->setText(QStringLiteral("31.12.09  23:59:07  (компьютер)"));
+  panel.show();
+  panel.layout()->activate();
+  EXPECT_GT(panel.width(), 534);
+  expectNothingClipped(&panel);
+
+  st->currentExpander = 0;
+  test::ScriptedPrompter prompter;
+  TForm3 dlg(*st, prompter, nullptr);
+  // Its caption has a size of its own: a wider face at that size needs the same room.
+  QFont caption = dlg.Label2->font();
+  caption.setPixelSize(24);
+  dlg.Label2->setFont(caption);
+  dlg.show();
+  EXPECT_GT(dlg.width(), 560);
+  expectNothingClipped(&dlg);
 }
 
 }  // namespace
