@@ -61,6 +61,9 @@ HistoryDialog::HistoryDialog(QWidget* parent) : QDialog(parent) {
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->verticalHeader()->hide();
   table_->horizontalHeader()->setStretchLastSection(true);
+  // A selected row would draw the captions bold, wider than the columns were sized for: the
+  // last letters were cut on Windows.
+  table_->horizontalHeader()->setHighlightSections(false);
 
   open_ = new QPushButton(historyui::kOpenButton, this);
   open_->setObjectName(QStringLiteral("HistoryOpen"));
