@@ -189,7 +189,11 @@ void TForm1::layOutCentre(QWidget* centre, QLabel* treeCaption) {
   all->addLayout(right, 1);
 }
 
-void TForm1::setStatusText(int panel, const QString& text) { statusPanels_[panel]->setText(text); }
+void TForm1::setStatusText(int panel, const QString& text) {
+  statusPanels_[panel]->setText(text);
+  // The port's panel keeps its original width; a network port's name is cut there.
+  if (panel == 0) statusPanels_[panel]->setToolTip(text);
+}
 QString TForm1::statusText(int panel) const { return statusPanels_[panel]->text(); }
 
 void TForm1::updt1() {

@@ -80,6 +80,7 @@ TEST_F(ReceiversWiring, AReadFromARowChoosesTheReceiverAndIsLoggedUnderItsName) 
   w->Comment->setText(QStringLiteral("после замены SIM"));
   w->Read->click();
   EXPECT_EQ(st().portName, QStringLiteral("/dev/fake1"));
+  EXPECT_EQ(form->findChild<QLabel*>(QStringLiteral("StatusPanel0"))->toolTip(), QStringLiteral("/dev/fake1"));
   EXPECT_TRUE(form->windowTitle().contains(QStringLiteral(" - Объект 001 - "))) << form->windowTitle().toStdString();
   RegisterDb db;
   const auto trail = AuditLog(db).entries(QStringLiteral("Объект 001"));
