@@ -2,10 +2,12 @@
 // the build put it. Empty when it is not there.
 #pragma once
 
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include "built_programs.h"
 
@@ -36,12 +38,28 @@ inline CliResult runProgram(const QString& program, const QStringList& args, con
                             int limitMs = 60000) {
   QProcess p;
   if (!env.isEmpty()) p.setProcessEnvironment(env);
+#ifdef Q_OS_WIN
+  // Under Wine a pipe's reader may stop taking lines until the program ends, and what it has not
+  // taken then is lost: the streams go to files instead.
+  const QTemporaryDir streams;
+  p.setStandardOutputFile(streams.filePath(QStringLiteral("out")));
+  p.setStandardErrorFile(streams.filePath(QStringLiteral("err")));
+#endif
   p.start(program, args);
   p.closeWriteChannel();
   CliResult r;
   if (!p.waitForFinished(limitMs)) return r;
+#ifdef Q_OS_WIN
+  const auto stream = [&](const char* name) {
+    QFile f(streams.filePath(QLatin1String(name)));
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+  };
+  r.out = stream("out");
+  r.err = stream("err");
+#else
   r.out = QString::fromUtf8(p.readAllStandardOutput());
   r.err = QString::fromUtf8(p.readAllStandardError());
+#endif
   if (p.exitStatus() == QProcess::NormalExit) r.status = p.exitCode();
   return r;
 }
