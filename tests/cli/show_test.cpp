@@ -11,6 +11,7 @@
 #include "core/image/cp1251.h"
 #include "core/files/rcf_file.h"
 #include "core/records/phone_codec.h"
+#include "cli/show_output.h"
 
 namespace orbisk::test {
 namespace {
@@ -179,6 +180,39 @@ TEST_F(ShowTest, FilesOpenWouldRefuseAreRefusedWithItsTexts) {
   writeAll(path, bytes.left(kImageSize - 1));
   EXPECT_EQ(run({"show", path}), kUsage);
   EXPECT_TRUE(err.endsWith(QStringLiteral("Это файл не для программы Orbisk\n")));
+}
+
+// `show --json` is written straight into a buffer; Qt's writer given the same objects is what it
+// must print: key order, indentation, empty lists, every escape, text beyond the first plane.
+TEST(ShowJsonText, IsWhatQtsWriterPrints) {
+  QString odd;
+  for (char16_t c = 0; c < 0x80; ++c) odd += QChar(c);
+  odd += QStringLiteral("Склад №2 ") + QString::fromUcs4(U"\U0001F600") + QChar(0xD800) + u'x' + QChar(0xDC00);
+  ConfigView v;
+  v.receiverNumber = 3, v.pcFormat = 1, v.handshake = 15, v.rings = 2, v.ackWait = 5;
+  v.sms = v.russian = true;
+  v.model = odd;
+  v.expanders.push_back({0, QStringLiteral("+79001112233"), {{odd, "0012", "E130", "001", "01", odd}, {}}});
+  v.expanders.push_back({15, QString(), {}});
+  const auto reference = [](const ConfigView& c) {
+    QJsonArray expanders;
+    for (const ExpanderView& e : c.expanders) {
+      QJsonArray phones;
+      for (const PhoneRow& p : e.phones) phones.append(cli::phoneJson(p));
+      expanders.append(QJsonObject{{"slot", e.slot}, {"sim", e.sim}, {"telephones", phones}});
+    }
+    const QJsonObject options{{"heartbeat", c.heartbeat}, {"antispam_data", c.antispamData}, {"sms", c.sms},
+                              {"antispam_sms", c.antispamSms}, {"speaker", c.speaker}, {"russian", c.russian},
+                              {"backlight_off", c.backlightOff}, {"comments", c.comments}};
+    return QJsonDocument(QJsonObject{{"receiver_number", c.receiverNumber}, {"pc_format", c.pcFormat},
+                                     {"handshake", c.handshake}, {"rings", c.rings}, {"ack_wait", c.ackWait},
+                                     {"options", options}, {"model", c.model}, {"firmware", c.firmware},
+                                     {"expanders", expanders}})
+        .toJson(QJsonDocument::Indented);
+  };
+  EXPECT_EQ(cli::showJson(v), reference(v));
+  v.expanders.clear();
+  EXPECT_EQ(cli::showJson(v), reference(v));
 }
 
 }  // namespace
