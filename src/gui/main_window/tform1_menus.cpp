@@ -22,8 +22,12 @@ QAction* addItem(QWidget* owner, QMenu* menu, const char* name, const QString& t
   return a;
 }
 
+// Without a desktop's icon theme Qt's is the bare fallback (hicolor), which holds programs' icons,
+// not these; looking each name up there walks every one of its folders (a tenth of the start-up).
 QIcon themed(const char* themeName, QStyle::StandardPixmap fallback) {
-  return QIcon::fromTheme(QString::fromLatin1(themeName), QApplication::style()->standardIcon(fallback));
+  const QIcon standard = QApplication::style()->standardIcon(fallback);
+  if (QIcon::themeName().isEmpty() || QIcon::themeName() == QIcon::fallbackThemeName()) return standard;
+  return QIcon::fromTheme(QString::fromLatin1(themeName), standard);
 }
 
 }  // namespace
