@@ -44,10 +44,10 @@ struct PortSession {
       : env(quietEnv(shared, result)),
         prompter(env, false),
         ui(board, row),
-        receiver(state, prompter, ui, sessionPorts(shared, result), *shared.clock, [this] { lookForCtrlC(); }) {
-    state.portName = result.port;
-    state.receiverName = result.receiver;  // its backups are filed under its name
-    state.receiverPort = result.port;
+        receiver(doc, session, prompter, ui, sessionPorts(shared, result), *shared.clock, [this] { lookForCtrlC(); }) {
+    session.portName = result.port;
+    session.receiverName = result.receiver;  // its backups are filed under its name
+    session.receiverPort = result.port;
     // The 500 ms pauses end at Ctrl+C too, so every conversation stops at once.
     receiver.link().setPausePump([this] { lookForCtrlC(); });
   }
@@ -74,7 +74,8 @@ struct PortSession {
   }
 
   CliEnv env;
-  MainState state;
+  Document doc;
+  LinkSession session;
   CliPrompter prompter;
   BoardUi ui;
   Receiver receiver;
@@ -137,9 +138,9 @@ PortBackup backupPort(const Target& target, const BackupPlan& plan, CliEnv& env,
     r.file = saveResult(plan.dir, target.fileBase, *copy);
     return r.file.isEmpty() ? QDir(plan.dir).filePath(target.fileBase) + QStringLiteral(": ") + text::kSaveFailed : QString();
   };
-  const TransferReport t = pipeline.read(s->state.image, s->state.channelTypes, {plan.twice, save, true});
+  const TransferReport t = pipeline.read(s->doc.image, s->doc.channelTypes, {plan.twice, save, true});
   if (t.outcome == TransferOutcome::Done)
-    if (const QString w = numberWarning(target, s->state.image[off::kReceiverNumber]); !w.isEmpty()) r.messages << w;
+    if (const QString w = numberWarning(target, s->doc.image[off::kReceiverNumber]); !w.isEmpty()) r.messages << w;
   r.interrupted = s->interrupted();
   r.status = s->ui.status;
   r.link = s->receiver.outcome();

@@ -2,7 +2,8 @@
 #include <algorithm>
 #include <memory>
 
-#include "core/state/main_state.h"
+#include "core/state/document.h"
+#include "core/state/link_session.h"
 #include "cli/cli_prompter.h"
 #include "cli/commands.h"
 #include "cli/register_access.h"
@@ -25,7 +26,7 @@ namespace {
 
 bool interrupted(const CliEnv& env) { return env.interrupted && env.interrupted(); }
 
-// One conversation's worth of the desktop's state, with the command line in place of its windows.
+// One conversation: its document and link session, with the command line in place of the windows.
 struct Session {
   Session(CliEnv& env, const CliArgs& args, const Target& target, bool assumeYes)
       : env_(env),
@@ -33,12 +34,12 @@ struct Session {
         prompter(env, assumeYes),
         ui(env),
         // Ctrl+C only sets a flag; the link's byte waits look at it here and end the conversation.
-        receiver(state, prompter, ui, env.ports, *env.clock, [this, &env] {
+        receiver(doc, session, prompter, ui, env.ports, *env.clock, [this, &env] {
           if (interrupted(env)) receiver.requestAbort();
         }) {
-    state.portName = args.port;
-    state.receiverName = target.name;  // its backups are filed under its name
-    state.receiverPort = target.port;
+    session.portName = args.port;
+    session.receiverName = target.name;  // its backups are filed under its name
+    session.receiverPort = target.port;
     receiver.link().setTraceFile(args.trace);
     receiver.setAuditHook(trailHook(target, args.comment, false,
                                     [&env](const QString& w) { env.err(QStringLiteral("orbisk-cli: ") + w + u'\n'); }));
@@ -49,7 +50,8 @@ struct Session {
   }
   CliEnv& env_;
   Target target;
-  MainState state;
+  Document doc;
+  LinkSession session;
   CliPrompter prompter;
   TerminalUi ui;
   Receiver receiver;
@@ -121,9 +123,9 @@ int runRead(const CliArgs& args, CliEnv& env) {
   if (!args.noBackup) warnIfNoRoomForBackup(env);
   TransferPipeline pipeline(s->receiver, [&env] { return interrupted(env); });
   const TransferReport r =
-      pipeline.read(s->state.image, s->state.channelTypes, {args.verify, saveReplacingAt(args.out), !args.noBackup});
+      pipeline.read(s->doc.image, s->doc.channelTypes, {args.verify, saveReplacingAt(args.out), !args.noBackup});
   if (r.outcome == TransferOutcome::ReceiverFailed || r.outcome == TransferOutcome::Stopped) return finish(*s, env, false);
-  if (const QString w = numberWarning(s->target, s->state.image[off::kReceiverNumber]); !w.isEmpty() && r.outcome != TransferOutcome::Damaged)
+  if (const QString w = numberWarning(s->target, s->doc.image[off::kReceiverNumber]); !w.isEmpty() && r.outcome != TransferOutcome::Damaged)
     env.err(QStringLiteral("orbisk-cli: ") + w + u'\n');
   return tellTransfer(r, env);
 }
@@ -131,11 +133,11 @@ int runRead(const CliArgs& args, CliEnv& env) {
 int runWrite(const CliArgs& args, CliEnv& env) {
   auto s = openSession(args, env, args.yes);
   if (!s) return status::kUsage;
-  ConfigImage& img = s->state.image;
+  ConfigImage& img = s->doc.image;
   if (!loadConfig(args.file, img, env)) return status::kUsage;
   const QStringList repairs = repairNotes(img);
   repairAsShown(img);
-  s->state.expanderCount = img[off::kExpanderCount];
+  s->doc.expanderCount = img[off::kExpanderCount];
   if (!s->receiver.emptyWriteConfirmed()) {
     if (interrupted(env)) return finish(*s, env, false);
     env.err(s->prompter.declinedForNoTerminal()

@@ -12,7 +12,7 @@
 #include "core/report/config_report.h"
 #include "core/report/report_content.h"
 #include "core/report/report_texts.h"
-#include "core/state/main_state.h"
+#include "core/state/document.h"
 #include "render/report_document.h"
 
 namespace orbisk::cli {

@@ -82,7 +82,7 @@ int run(const QString& what, const QString& port, const QString& file, bool pace
   QuietPrompter prompter;
   ByteCount ui;
   SteadyClock clock;
-  Receiver receiver(*state, prompter, ui, anyPortFactory(), clock);
+  Receiver receiver(*state, *state, prompter, ui, anyPortFactory(), clock);
   // A serial trace, to time a transfer with it on.
   receiver.link().setTraceFile(qEnvironmentVariable("ORBISK_BENCH_TRACE"));
   const std::clock_t cpu0 = std::clock();

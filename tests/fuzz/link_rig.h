@@ -95,7 +95,7 @@ class LinkRig {
   QuietPrompter prompter;
   NullLinkUi ui;
   std::unique_ptr<Receiver> receiver = std::make_unique<Receiver>(
-      *state, prompter, ui, [this] { return std::make_unique<ScriptedPort>(replies, clock); }, clock);
+      *state, *state, prompter, ui, [this] { return std::make_unique<ScriptedPort>(replies, clock); }, clock);
 
  private:
   LinkRig() = default;

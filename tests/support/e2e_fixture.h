@@ -10,6 +10,7 @@
 #include "core/link/any_port.h"
 #include "core/link/link_clock.h"
 #include "core/link/receiver.h"
+#include "core/state/main_state.h"
 #include "support/recording_link_ui.h"
 #include "support/scripted_prompter.h"
 #include "support/sim_process.h"
@@ -24,7 +25,7 @@ class EndToEnd : public ::testing::Test {
   }
   Receiver& receiverOn(const QString& device) {
     state.portName = device;
-    receiver = std::make_unique<Receiver>(state, prompter, ui, anyPortFactory(), clock);
+    receiver = std::make_unique<Receiver>(state, state, prompter, ui, anyPortFactory(), clock);
     return *receiver;
   }
   static bool sameBytes(const ConfigImage& a, const ConfigImage& b, int from, int to) {

@@ -7,7 +7,7 @@ namespace orbisk::test {
 LinkFixture::LinkFixture() {
   state.portName = QStringLiteral("/dev/fake0");
   engine.setClock(ClockBytes{0x30, 0x15, 0x10, 0x24, 0x06, 0x21}, 0);  // 24.06.21 10:15:30
-  receiver = std::make_unique<Receiver>(state, prompter, ui, line.factory(), clock, [this] {
+  receiver = std::make_unique<Receiver>(state, state, prompter, ui, line.factory(), clock, [this] {
     ++pumps;
     if (onPump) onPump();
   });

@@ -17,8 +17,8 @@ MemoryTestResult Receiver::memoryTestStep1() { return memoryTest(1); }
 MemoryTestResult Receiver::memoryTestStep2() { return memoryTest(2); }
 
 MemoryTestResult Receiver::memoryTest(int step) {
-  if (state_.busy) return MemoryTestResult::NotStarted;
-  state_.busy = true;
+  if (session_.busy) return MemoryTestResult::NotStarted;
+  session_.busy = true;
   link_.clearAbort();
   showProgress(true);  // its position stays where it was
   ui_.setStatusText(text::kMemTestOpening);
@@ -42,7 +42,7 @@ MemoryTestResult Receiver::memoryTest(int step) {
   }
   link_.closePort();
   showProgress(false);
-  state_.busy = false;
+  session_.busy = false;
   link_.clearAbort();
   AuditEvent e{AuditAction::MemoryTest, result == MemoryTestResult::Done, {}, QStringLiteral("step %1").arg(step), {}};
   e.result = e.ok ? QStringLiteral("ok") : result == MemoryTestResult::Faulty ? QStringLiteral("faulty") : QStringLiteral("failed");

@@ -25,8 +25,8 @@ int strncmp1(const uint8_t* a, const uint8_t* b, int n) {
   return 0;
 }
 
-PortLink::PortLink(MainState& state, Prompter& prompter, PortFactory ports, Clock& clock, EventPump pump)
-    : state_(state), prompter_(prompter), ports_(std::move(ports)), clock_(clock), pump_(std::move(pump)) {}
+PortLink::PortLink(LinkSession& session, Prompter& prompter, PortFactory ports, Clock& clock, EventPump pump)
+    : session_(session), prompter_(prompter), ports_(std::move(ports)), clock_(clock), pump_(std::move(pump)) {}
 
 PortLink::~PortLink() { closePort(); }
 
@@ -34,8 +34,8 @@ bool PortLink::setdcb() {
   closePort();
   slowLine_ = false;
   port_ = ports_ ? ports_() : nullptr;
-  const PortOpen result = port_ ? port_->open(state_.portName) : PortOpen::Busy;
-  if (trace_) trace_->opened(state_.portName, result != PortOpen::Busy, clock_.nowMs(), clock_.pcNow().toString(Qt::ISODate));
+  const PortOpen result = port_ ? port_->open(session_.portName) : PortOpen::Busy;
+  if (trace_) trace_->opened(session_.portName, result != PortOpen::Busy, clock_.nowMs(), clock_.pcNow().toString(Qt::ISODate));
   if (result == PortOpen::Busy) {
     port_.reset();
     prompter_.messageCaptioned(text::kPortBusyCaption, text::kPortBusyText);

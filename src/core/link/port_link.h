@@ -6,7 +6,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "core/state/main_state.h"
+#include "core/image/config_image.h"
+#include "core/state/link_session.h"
 #include "core/state/prompter.h"
 #include "core/link/link_clock.h"
 #include "core/link/link_outcome.h"
@@ -22,7 +23,7 @@ int strncmp1(const uint8_t* a, const uint8_t* b, int n);
 
 class PortLink {
  public:
-  PortLink(MainState& state, Prompter& prompter, PortFactory ports, Clock& clock, EventPump pump);
+  PortLink(LinkSession& session, Prompter& prompter, PortFactory ports, Clock& clock, EventPump pump);
   ~PortLink();
 
   // Opens state.portName; a port that cannot be had shows "Порт занят".
@@ -75,7 +76,7 @@ class PortLink {
   // A wait that ran out, was aborted or lost its device: NoAnswer, and the trace says which.
   void endedWaiting();
 
-  MainState& state_;
+  LinkSession& session_;
   Prompter& prompter_;
   PortFactory ports_;
   Clock& clock_;

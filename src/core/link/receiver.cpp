@@ -13,9 +13,9 @@ using proto::kGreetingTries;
 
 }  // namespace
 
-Receiver::Receiver(MainState& state, Prompter& prompter, LinkUi& ui, PortFactory ports, Clock& clock,
-                   EventPump pump)
-    : state_(state), prompter_(prompter), ui_(ui), link_(state, prompter, std::move(ports), clock, std::move(pump)) {}
+Receiver::Receiver(Document& doc, LinkSession& session, Prompter& prompter, LinkUi& ui, PortFactory ports,
+                   Clock& clock, EventPump pump)
+    : doc_(doc), session_(session), prompter_(prompter), ui_(ui), link_(session, prompter, std::move(ports), clock, std::move(pump)) {}
 
 void Receiver::progrbar(int v) {
   if (progressVisible_) ui_.setProgress(v);
@@ -38,8 +38,8 @@ bool Receiver::greet(uint8_t greeting) {
 }
 
 bool Receiver::converse(const Conversation& c, const std::function<bool()>& body) {
-  if (state_.busy) return false;
-  state_.busy = true;
+  if (session_.busy) return false;
+  session_.busy = true;
   estimating_ = false;
   link_.clearAbort();
   bool ok = false;
@@ -69,7 +69,7 @@ bool Receiver::converse(const Conversation& c, const std::function<bool()>& body
   }
   link_.closePort();
   showProgress(false);
-  state_.busy = false;
+  session_.busy = false;
   link_.clearAbort();
   return ok;
 }

@@ -8,7 +8,8 @@
 #include <functional>
 #include <memory>
 
-#include "core/state/main_state.h"
+#include "core/state/document.h"
+#include "core/state/link_session.h"
 #include "core/state/prompter.h"
 #include "core/link/audit_event.h"
 #include "core/link/link_ui.h"
@@ -33,7 +34,8 @@ struct ReadFacts {
 
 class Receiver {
  public:
-  Receiver(MainState& state, Prompter& prompter, LinkUi& ui, PortFactory ports, Clock& clock,
+  // The document is what a read fills and a write sends; the session names the port.
+  Receiver(Document& doc, LinkSession& session, Prompter& prompter, LinkUi& ui, PortFactory ports, Clock& clock,
            EventPump pump = {});
 
   // Reads the whole configuration. The image, channel types and model text change only when
@@ -75,7 +77,8 @@ class Receiver {
   // Makes the running conversation fail at its next wait (window closing, Ctrl+C).
   void requestAbort() { link_.requestAbort(); }
   PortLink& link() { return link_; }
-  MainState& state() { return state_; }
+  const Document& document() const { return doc_; }
+  const LinkSession& session() const { return session_; }
   // Told of every clock setting, event-buffer clearing, memory-test step and (through the
   // transfer pipeline) whole transfer; unset: nothing is recorded.
   void setAuditHook(AuditHook hook) { audit_ = std::move(hook); }
@@ -107,7 +110,8 @@ class Receiver {
   MemoryTestResult memoryTest(int step);
   void auditCommand(AuditAction action, bool ok) const;
 
-  MainState& state_;
+  Document& doc_;
+  LinkSession& session_;
   Prompter& prompter_;
   LinkUi& ui_;
   PortLink link_;

@@ -50,10 +50,10 @@ void Receiver::auditCommand(AuditAction action, bool ok) const {
 }
 
 bool Receiver::wrdump1() {
-  if (state_.busy) return false;  // nothing was tried: nothing to record
+  if (session_.busy) return false;  // nothing was tried: nothing to record
   const Conversation c{kGreetWrite, text::kWriteOpening, text::kClockSetDone, false, commandFailureText};
   const bool ok = converse(c, [this] {
-    uint8_t* stamp = state_.image.data() + off::kClock;
+    uint8_t* stamp = doc_.image.data() + off::kClock;
     const ClockBytes now = packClock(link_.clock().pcNow());
     std::copy(now.begin(), now.end(), stamp);
     uint8_t* tx = link_.transmit();
@@ -69,7 +69,7 @@ bool Receiver::wrdump1() {
 }
 
 bool Receiver::clearEventBuffer() {
-  if (state_.busy) return false;
+  if (session_.busy) return false;
   const Conversation c{kGreetWrite, QString(""), text::kEventsCleared, false, commandFailureText};
   const bool ok = converse(c, [this] {
     uint8_t* tx = link_.transmit();
@@ -86,6 +86,6 @@ QString firmwareVersionText(const ConfigImage& img) {
   return text::kFirmwarePrefix + zeroEndedText(img.data() + off::kFirmware, off::kFirmwareSize);
 }
 
-void Receiver::showFirmwareVersion() { prompter_.message(firmwareVersionText(state_.image)); }
+void Receiver::showFirmwareVersion() { prompter_.message(firmwareVersionText(doc_.image)); }
 
 }  // namespace orbisk

@@ -51,10 +51,10 @@ bool Receiver::rddump2() {
   ChannelTypes types{};
   if (!readScratch(types)) return false;
   // Bytes 0..6 stay: the receiver's clock is only shown.
-  std::memcpy(state_.image.data() + off::kExpanderCount, scratch_->data() + off::kExpanderCount,
+  std::memcpy(doc_.image.data() + off::kExpanderCount, scratch_->data() + off::kExpanderCount,
               kImageSize - off::kExpanderCount);
-  state_.channelTypes = types;
-  state_.modelText = modelTextFor(types, state_.image);
+  doc_.channelTypes = types;
+  doc_.modelText = modelTextFor(types, doc_.image);
   ui_.refreshViews();
   return true;
 }

@@ -22,29 +22,29 @@ QString writeFailureText(LinkOutcome o) {
 }  // namespace
 
 bool Receiver::emptyWriteConfirmed() {
-  return state_.expanderCount != 0 || prompter_.ask(text::kEmptyListQuestion, false) == Answer::Yes;
+  return doc_.expanderCount != 0 || prompter_.ask(text::kEmptyListQuestion, false) == Answer::Yes;
 }
 
 bool Receiver::guardedWrite() {
-  if (state_.busy) return false;
+  if (session_.busy) return false;
   if (!emptyWriteConfirmed()) return false;
   return wrdump2();
 }
 
 bool Receiver::wrdump2() {
-  if (state_.busy) return false;
+  if (session_.busy) return false;
   // A count above the table's room would send whatever lies behind the slot's 200 records.
   std::array<uint8_t, kSlotCount> counts{};
   for (int s = 0; s < kSlotCount; ++s)
-    counts[static_cast<size_t>(s)] = static_cast<uint8_t>(std::min(state_.image.phoneCount(s), kMaxPhones));
+    counts[static_cast<size_t>(s)] = static_cast<uint8_t>(std::min(doc_.image.phoneCount(s), kMaxPhones));
   done_ = 0;
-  total_ = writeStreamBytes(state_.image);
+  total_ = writeStreamBytes(doc_.image);
   const Conversation c{kGreetWrite, text::kWriteOpening, text::kWriteDone, false, writeFailureText};
   return converse(c, [&] { return writeBody(counts); });
 }
 
 bool Receiver::writeBody(const std::array<uint8_t, kSlotCount>& counts) {
-  ConfigImage& img = state_.image;
+  ConfigImage& img = doc_.image;
   uint8_t* tx = link_.transmit();
   const ClockBytes stamp = packClock(link_.clock().pcNow());
   std::copy(stamp.begin(), stamp.end(), img.data() + off::kClock);
@@ -82,7 +82,7 @@ bool Receiver::writeSlot(int slot, int count) {
   link_.delay1(kPause);
   progrbar(60 + slot);
   for (int i = 0; i < count; ++i) {
-    if (link_.vvod(state_.image.record(slot, i), kRecordSize, kAckTimeout) != 3) return false;
+    if (link_.vvod(doc_.image.record(slot, i), kRecordSize, kAckTimeout) != 3) return false;
     moved(kRecordSize);
   }
   return true;

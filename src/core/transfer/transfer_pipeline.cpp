@@ -40,8 +40,8 @@ TransferReport TransferPipeline::failed() const {
 void TransferPipeline::keep(const ConfigImage& img, BackupKind kind, TransferReport& r) const {
   r.backupTried = true;
   // A register receiver's backups go to its own folder; which port it was is noted beside them.
-  r.backup = keepBackup(img, kind, receiverBackupFolder(receiver_.state().chosenReceiver(), folder_));
-  if (r.backup.ok) notePort(r.backup.path, receiver_.state().portName);
+  r.backup = keepBackup(img, kind, receiverBackupFolder(receiver_.session().chosenReceiver(), folder_));
+  if (r.backup.ok) notePort(r.backup.path, receiver_.session().portName);
 }
 
 // One read and its checks; false when the conversation failed (r then says how).
@@ -135,7 +135,7 @@ TransferReport TransferPipeline::write(const WritePlan& plan) {
 
 TransferReport TransferPipeline::writeOnce(const WritePlan& plan) {
   verifyStarted_ = false;
-  const ConfigImage& image = receiver_.state().image;
+  const ConfigImage& image = receiver_.document().image;
   receiver_.setProgressSpan(0, plan.verify ? readStreamBytes(image) : 0);
   const bool written = receiver_.wrdump2();
   receiver_.setProgressSpan(0, 0);

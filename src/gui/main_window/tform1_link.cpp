@@ -53,7 +53,7 @@ void TForm1::wireReceiver(PortFactory ports, Clock* clock) {
     clock = ownClock_.get();
   }
   linkUi_ = std::make_unique<MainLinkUi>(*this, v_);
-  receiver_ = std::make_unique<Receiver>(st_, *prompter_, *linkUi_, ports ? std::move(ports) : windowPorts(), *clock,
+  receiver_ = std::make_unique<Receiver>(st_, st_, *prompter_, *linkUi_, ports ? std::move(ports) : windowPorts(), *clock,
                                          [] { QApplication::processEvents(); });
   firstActivationRead = [this] { return converse([this] { return checkedRead(false); }); };
 
