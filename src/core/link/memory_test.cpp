@@ -27,7 +27,7 @@ MemoryTestResult Receiver::memoryTest(int step) {
   if (link_.setdcb()) {
     uint8_t* tx = link_.transmit();
     std::memcpy(tx, step == 1 ? kMemoryFill : kMemoryCheck, kMemoryCommandSize);
-    if (link_.vvod(tx, kMemoryCommandSize, kAckTimeout) == 3)
+    if (link_.vvod(tx, kMemoryCommandSize, kAckTimeout))
       result = MemoryTestResult::Done;
     else if (step == 2 && link_.outcome() == LinkOutcome::Refused)
       link_.setOutcome(LinkOutcome::FaultyMemory);  // the receiver found its test values spoilt
@@ -38,7 +38,8 @@ MemoryTestResult Receiver::memoryTest(int step) {
     ui_.setStatusText(text::kMemTestFailed);
     // Result code 4 may also be left over from an earlier read whose slot header never came:
     // the dialog has always shown the fault text then.
-    if (step == 2 && resultCode(link_.outcome()) == 4) result = MemoryTestResult::Faulty;
+    const LinkOutcome o = link_.outcome();
+    if (step == 2 && (o == LinkOutcome::FaultyMemory || o == LinkOutcome::HeaderMissing)) result = MemoryTestResult::Faulty;
   }
   link_.closePort();
   showProgress(false);

@@ -83,11 +83,11 @@ void PortLink::endedWaiting() {
   else trace_->timedOut(clock_.nowMs());
 }
 
-int PortLink::vvod(const uint8_t* bytes, int n, int timeout) {
+bool PortLink::vvod(const uint8_t* bytes, int n, int timeout) {
   outcome_ = LinkOutcome::Ok;
   if (stopped()) {
     endedWaiting();
-    return 0;
+    return false;
   }
   wrport(bytes, n);
   const uint32_t start = clock_.nowMs();
@@ -98,7 +98,7 @@ int PortLink::vvod(const uint8_t* bytes, int n, int timeout) {
   for (;;) {
     if (expired(start, timeout)) {
       endedWaiting();
-      return 0;
+      return false;
     }
     uint8_t b = 0;
     if (!readOne(b)) continue;
@@ -113,10 +113,10 @@ int PortLink::vvod(const uint8_t* bytes, int n, int timeout) {
     buf[pos++] = b;
     if (b == 0x00) {
       outcome_ = LinkOutcome::Refused;
-      return 0;
+      return false;
     }
     if (b != 0x0A) continue;
-    if (pos - lineStart >= 3 && strncmp1(buf + lineStart, reinterpret_cast<const uint8_t*>(proto::kAckLine), 2) == 0) return 3;
+    if (pos - lineStart >= 3 && strncmp1(buf + lineStart, reinterpret_cast<const uint8_t*>(proto::kAckLine), 2) == 0) return true;
     lineStart = pos;
   }
 }

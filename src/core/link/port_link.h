@@ -30,9 +30,9 @@ class PortLink {
   bool setdcb();
   // Purge, then send; nothing is awaited.
   bool wrport(const uint8_t* bytes, int n);
-  // Acknowledged exchange: 3 when an "OK" line came back, 0 on time-out (NoAnswer) or zero byte (Refused).
-  // timeout is in tenths of a second and runs from the write.
-  int vvod(const uint8_t* bytes, int n, int timeout);
+  // Acknowledged exchange: true when an "OK" line came back; false on time-out (NoAnswer) or a zero
+  // byte (Refused). timeout is in tenths of a second and runs from the write.
+  bool vvod(const uint8_t* bytes, int n, int timeout);
   // Block read of n bytes into the receive buffer's start: n, or 0 and NoAnswer on time-out.
   int report(int n, int timeout);
   // Counts the bytes that arrive within timeout (tenths of a second) and throws them away;

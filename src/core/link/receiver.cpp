@@ -30,7 +30,7 @@ bool Receiver::greet(uint8_t greeting) {
   uint8_t* tx = link_.transmit();
   for (int attempt = 0; attempt < kGreetingTries; ++attempt) {
     tx[0] = greeting;
-    const bool answered = link_.vvod(tx, 1, kGreetingTimeout) == 3;
+    const bool answered = link_.vvod(tx, 1, kGreetingTimeout);
     progrbar(attempt * 25);
     if (answered) return true;
   }

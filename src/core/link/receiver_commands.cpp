@@ -60,7 +60,7 @@ bool Receiver::wrdump1() {
     link_.delay1(kPause);
     tx[0] = kClock;
     link_.wrport(tx, 1);
-    if (link_.vvod(stamp, off::kClockSize, kAckTimeout) != 3) return false;
+    if (!link_.vvod(stamp, off::kClockSize, kAckTimeout)) return false;
     showSameTime();
     return true;
   });
@@ -75,7 +75,7 @@ bool Receiver::clearEventBuffer() {
     uint8_t* tx = link_.transmit();
     link_.delay1(kPause);
     tx[0] = kClearEvents;
-    return link_.vvod(tx, 1, kBlockTimeout) == 3;
+    return link_.vvod(tx, 1, kBlockTimeout);
   });
   auditCommand(AuditAction::ClearEvents, ok);
   return ok;

@@ -64,10 +64,10 @@ bool Receiver::writeBody(const std::array<uint8_t, kSlotCount>& counts) {
     if (!writeSlot(s, counts[static_cast<size_t>(s)])) return false;
 
   link_.delay1(kPause);
-  if (link_.vvod(img.data() + off::kSims, off::kSimsSize, kAckTimeout) != 3) return false;
+  if (!link_.vvod(img.data() + off::kSims, off::kSimsSize, kAckTimeout)) return false;
   moved(off::kSimsSize);
   tx[0] = kCommit;
-  if (link_.vvod(tx, 1, kAckTimeout) != 3) return false;
+  if (!link_.vvod(tx, 1, kAckTimeout)) return false;
   moved(1);
   showSameTime();
   return true;
@@ -82,7 +82,7 @@ bool Receiver::writeSlot(int slot, int count) {
   link_.delay1(kPause);
   progrbar(60 + slot);
   for (int i = 0; i < count; ++i) {
-    if (link_.vvod(doc_.image.record(slot, i), kRecordSize, kAckTimeout) != 3) return false;
+    if (!link_.vvod(doc_.image.record(slot, i), kRecordSize, kAckTimeout)) return false;
     moved(kRecordSize);
   }
   return true;

@@ -28,7 +28,7 @@ class PortLinkTest : public LinkFixture {
   }
   PortLink& link() { return receiver->link(); }
   // Sends one byte and waits for an acknowledgement with a time-out of 1 s.
-  int exchange() {
+  bool exchange() {
     const uint8_t r = 'R';
     return link().vvod(&r, 1, 10);
   }
@@ -40,44 +40,44 @@ class PortLinkTest : public LinkFixture {
 TEST_F(PortLinkTest, AcknowledgementIsALineBeginningWithOk) {
   struct Case {
     QByteArray reply;
-    int result;
+    bool acknowledged;
     int code;
   };
   const Case cases[] = {
-      {bytes("OK\r\n"), 3, 0},
-      {bytes("\r\nECHO\r\nOK\r\n"), 3, 0},  // other lines first are skipped
-      {bytes("OKAY\n"), 3, 0},              // only two bytes are compared
-      {bytes("OK"), 0, 1},                  // no line feed: never complete
-      {bytes("O\n"), 0, 1},
-      {bytes("\n"), 0, 1},
-      {bytes("ECHO\r\n\0OK\r\n"), 0, 2},    // a zero byte refuses, even after other lines
-      {bytes("O\0"), 0, 2},
+      {bytes("OK\r\n"), true, 0},
+      {bytes("\r\nECHO\r\nOK\r\n"), true, 0},  // other lines first are skipped
+      {bytes("OKAY\n"), true, 0},              // only two bytes are compared
+      {bytes("OK"), false, 1},                  // no line feed: never complete
+      {bytes("O\n"), false, 1},
+      {bytes("\n"), false, 1},
+      {bytes("ECHO\r\n\0OK\r\n"), false, 2},    // a zero byte refuses, even after other lines
+      {bytes("O\0"), false, 2},
   };
   for (const Case& c : cases) {
     reply(c.reply);
     link().setOutcome(LinkOutcome::WrongSlot);
-    EXPECT_EQ(exchange(), c.result) << c.reply.toHex().constData();
+    EXPECT_EQ(exchange(), c.acknowledged) << c.reply.toHex().constData();
     EXPECT_EQ(resultCode(link().outcome()), c.code) << c.reply.toHex().constData();
   }
 }
 
 TEST_F(PortLinkTest, SkippedLinesStayInFrontOfTheAcknowledgement) {
   reply("\r\nOK\r\n");
-  ASSERT_EQ(exchange(), 3);
+  ASSERT_TRUE(exchange());
   EXPECT_EQ(received(6), QByteArray("\r\nOK\r\n"));
 }
 
 TEST_F(PortLinkTest, RefusalEndsTheExchangeAtOnce) {
   reply(bytes("AB\0"), 100);
   const uint32_t start = clock.now;
-  EXPECT_EQ(exchange(), 0);
+  EXPECT_FALSE(exchange());
   EXPECT_EQ(resultCode(link().outcome()), 2);
   EXPECT_LT(clock.now - start, 200u);
 }
 
 TEST_F(PortLinkTest, LateRepliesAreDiscardedBeforeEachSend) {
   line.arriveNow("OK\r\n");  // an answer to something earlier
-  EXPECT_EQ(exchange(), 0);
+  EXPECT_FALSE(exchange());
   EXPECT_EQ(resultCode(link().outcome()), 1);
   EXPECT_EQ(line.purgedBytes, 4);
 
@@ -90,10 +90,10 @@ TEST_F(PortLinkTest, LateRepliesAreDiscardedBeforeEachSend) {
 
 TEST_F(PortLinkTest, TimeOutOfTenAllowsExactlyOneSecond) {
   reply("OK\r\n", 1000);
-  EXPECT_EQ(exchange(), 3);
+  EXPECT_TRUE(exchange());
   reply("OK\r\n", 1001);
   const uint32_t start = clock.now;
-  EXPECT_EQ(exchange(), 0);
+  EXPECT_FALSE(exchange());
   EXPECT_EQ(resultCode(link().outcome()), 1);
   EXPECT_GT(clock.now - start, 1000u);
   EXPECT_LE(clock.now - start, 1010u);
@@ -102,9 +102,9 @@ TEST_F(PortLinkTest, TimeOutOfTenAllowsExactlyOneSecond) {
 TEST_F(PortLinkTest, TimeOutSurvivesTheTickWrappingAround) {
   clock.now = 0xFFFFFF00u;
   reply("OK\r\n", 900);
-  EXPECT_EQ(exchange(), 3);
+  EXPECT_TRUE(exchange());
   reply("OK\r\n", 1100);
-  EXPECT_EQ(exchange(), 0);
+  EXPECT_FALSE(exchange());
   EXPECT_EQ(resultCode(link().outcome()), 1);
 }
 
@@ -113,11 +113,11 @@ TEST_F(PortLinkTest, EndlessTalkCannotRunPastTheReceiveBuffer) {
   QByteArray talk(kImageSize - 2, 'x');
   talk += "\nOK\r\n";
   reply(talk);
-  EXPECT_EQ(exchange(), 3);
+  EXPECT_TRUE(exchange());
   EXPECT_EQ(received(2), QByteArray("OK"));
 
   reply(QByteArray(3 * kImageSize, 'y') + QByteArray(1, '\0'));
-  EXPECT_EQ(exchange(), 0);
+  EXPECT_FALSE(exchange());
   EXPECT_EQ(resultCode(link().outcome()), 2);
 }
 
@@ -185,7 +185,7 @@ TEST_F(PortLinkTest, AbortEndsAWaitAsIfTheReceiverWereSilent) {
     if (pumps == 3) link().requestAbort();
   };
   const uint32_t start = clock.now;
-  EXPECT_EQ(exchange(), 0);
+  EXPECT_FALSE(exchange());
   EXPECT_EQ(resultCode(link().outcome()), 1);
   EXPECT_LT(clock.now - start, 100u);
   link().delay1(50);
@@ -196,7 +196,7 @@ TEST_F(PortLinkTest, AfterAnAbortNothingMoreIsSent) {
   link().requestAbort();
   const uint8_t a = 'A';
   EXPECT_FALSE(link().wrport(&a, 1));
-  EXPECT_EQ(exchange(), 0);
+  EXPECT_FALSE(exchange());
   EXPECT_EQ(resultCode(link().outcome()), 1);
   EXPECT_TRUE(line.writes.empty());
 }
@@ -207,13 +207,13 @@ TEST_F(PortLinkTest, AVanishedDeviceEndsEveryWaitAtOnce) {
     if (pumps == 2) line.gone = true;
   };
   const uint32_t start = clock.now;
-  EXPECT_EQ(exchange(), 0);
+  EXPECT_FALSE(exchange());
   EXPECT_EQ(resultCode(link().outcome()), 1);
   EXPECT_EQ(link().report(6, 10), 0);
   link().delay1(50);
   EXPECT_LT(clock.now - start, 100u);
   const size_t sent = line.writes.size();
-  EXPECT_EQ(exchange(), 0);
+  EXPECT_FALSE(exchange());
   EXPECT_EQ(line.writes.size(), sent);
 }
 
