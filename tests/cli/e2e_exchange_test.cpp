@@ -32,13 +32,13 @@ struct CliRun {
 };
 
 CliRun cli(const QStringList& args) {
-  QProcess p;
+  CapturedProcess p;
   p.start(cliBinary(), args);
   p.closeWriteChannel();
   CliRun r;
   if (!p.waitForFinished(60000)) return r;
-  r.out = p.readAllStandardOutput();
-  r.err = QString::fromUtf8(p.readAllStandardError());
+  r.out = p.output();
+  r.err = QString::fromUtf8(p.errors());
   if (p.exitStatus() == QProcess::NormalExit) r.status = p.exitCode();
   return r;
 }

@@ -28,11 +28,11 @@ struct Outcome {
 
 class CliFaults : public SampleSimTest {
  protected:
-  static void start(QProcess& p, const QStringList& args) {
+  static void start(CapturedProcess& p, const QStringList& args) {
     p.start(cliBinary(), args);
     p.closeWriteChannel();
   }
-  static Outcome finish(QProcess& p, int limitMs, const QElapsedTimer& since) {
+  static Outcome finish(CapturedProcess& p, int limitMs, const QElapsedTimer& since) {
     Outcome r;
     if (!p.waitForFinished(limitMs)) {
       p.kill();
@@ -41,11 +41,11 @@ class CliFaults : public SampleSimTest {
       r.status = p.exitCode();
     }
     r.ms = since.elapsed();
-    r.err = QString::fromUtf8(p.readAllStandardError());
+    r.err = QString::fromUtf8(p.errors());
     return r;
   }
   static Outcome cli(const QStringList& args, int limitMs = 10000) {
-    QProcess p;
+    CapturedProcess p;
     QElapsedTimer t;
     t.start();
     start(p, args);
@@ -68,7 +68,7 @@ TEST_F(CliFaults, ASimulatorKilledAtAnyMomentEndsTheTransferCleanly) {
       ASSERT_TRUE(sim.start({"--paced"}));
       const QStringList args = reading ? QStringList{"read", "--port", sim.device(), "--out", "out.rcf", "--no-backup"}
                                        : QStringList{"write", "--port", sim.device(), "--no-backup", "sample.rcf"};
-      QProcess p;
+      CapturedProcess p;
       start(p, args);
       QThread::msleep(static_cast<unsigned long>(atMs));
       sim.kill();
@@ -93,7 +93,7 @@ TEST_F(CliFaults, APortInUseByAnotherProcess) {
 #endif
   SimProcess sim;
   ASSERT_TRUE(sim.start({"--paced"}));
-  QProcess first;
+  CapturedProcess first;
   start(first, {"read", "--port", sim.device(), "--out", "first.rcf", "--no-backup"});
   QThread::msleep(500);
   const Outcome second = cli({"clock", "--port", sim.device()}, 15000);

@@ -32,34 +32,45 @@ struct CliResult {
   QString out, err;
 };
 
+// A process whose standard output and error are kept whole. On Windows they go through files:
+// under Wine a pipe's reader may stop taking lines until the program ends, and what it has not
+// taken then is lost.
+class CapturedProcess : public QProcess {
+ public:
+  CapturedProcess() {
+#ifdef Q_OS_WIN
+    setStandardOutputFile(streams_.filePath(QStringLiteral("out")));
+    setStandardErrorFile(streams_.filePath(QStringLiteral("err")));
+#endif
+  }
+  // What the program wrote so far; call once, after it ended.
+  QByteArray output() { return taken(QStringLiteral("out"), StandardOutput); }
+  QByteArray errors() { return taken(QStringLiteral("err"), StandardError); }
+
+ private:
+  QByteArray taken([[maybe_unused]] const QString& name, [[maybe_unused]] ProcessChannel channel) {
+#ifdef Q_OS_WIN
+    QFile f(streams_.filePath(name));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+#else
+    return channel == StandardOutput ? readAllStandardOutput() : readAllStandardError();
+#endif
+  }
+  QTemporaryDir streams_;
+};
+
 // Runs a program to its end, with no terminal and no answers on its input; an empty env is
 // this process's environment.
 inline CliResult runProgram(const QString& program, const QStringList& args, const QProcessEnvironment& env = {},
                             int limitMs = 60000) {
-  QProcess p;
+  CapturedProcess p;
   if (!env.isEmpty()) p.setProcessEnvironment(env);
-#ifdef Q_OS_WIN
-  // Under Wine a pipe's reader may stop taking lines until the program ends, and what it has not
-  // taken then is lost: the streams go to files instead.
-  const QTemporaryDir streams;
-  p.setStandardOutputFile(streams.filePath(QStringLiteral("out")));
-  p.setStandardErrorFile(streams.filePath(QStringLiteral("err")));
-#endif
   p.start(program, args);
   p.closeWriteChannel();
   CliResult r;
   if (!p.waitForFinished(limitMs)) return r;
-#ifdef Q_OS_WIN
-  const auto stream = [&](const char* name) {
-    QFile f(streams.filePath(QLatin1String(name)));
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-  };
-  r.out = stream("out");
-  r.err = stream("err");
-#else
-  r.out = QString::fromUtf8(p.readAllStandardOutput());
-  r.err = QString::fromUtf8(p.readAllStandardError());
-#endif
+  r.out = QString::fromUtf8(p.output());
+  r.err = QString::fromUtf8(p.errors());
   if (p.exitStatus() == QProcess::NormalExit) r.status = p.exitCode();
   return r;
 }
