@@ -13,10 +13,12 @@
 namespace orbisk {
 namespace {
 
-// The fonts the packages install; they hold Cyrillic.
+// The fonts the packages install; they hold Cyrillic. Unhinted: a page has no pixel grid to fit,
+// and hinting is each system's own, so the same words would take other widths on Windows.
 QFont reportFont(int points, bool bold) {
   QFont font(QStringLiteral("DejaVu Sans"), points);
   font.setBold(bold);
+  font.setHintingPreference(QFont::PreferNoHinting);
   return font;
 }
 
