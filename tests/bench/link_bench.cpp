@@ -8,7 +8,7 @@
 #include <ctime>
 #include <memory>
 
-#include "core/state/main_state.h"
+#include "support/conversation_state.h"
 #include "core/state/prompter.h"
 #include "core/files/rcf_file.h"
 #include "core/link/any_port.h"
@@ -68,7 +68,7 @@ double boundSeconds(bool read, long bytes, const ConfigImage& img) {
 }
 
 int run(const QString& what, const QString& port, const QString& file, bool paced) {
-  auto state = std::make_unique<MainState>();
+  auto state = std::make_unique<test::ConversationState>();
   state->portName = port;
   auto expected = std::make_unique<ConfigImage>();
   if (!file.isEmpty() && readImageFile(file, *expected) != ReadResult::Ok) {

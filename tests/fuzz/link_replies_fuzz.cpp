@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     img[off::kExpanderCount] = 2;
   });
   fuzz::LinkRig& rig = fuzz::LinkRig::get();
-  MainState& st = rig.start(std::move(replies), before);
+  test::ConversationState& st = rig.start(std::move(replies), before);
 
   switch (data[0] % 6) {
     case 0: rig.receiver->wrdump2(); break;

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/link/receiver.h"
-#include "core/state/main_state.h"
+#include "support/conversation_state.h"
 #include "core/state/prompter.h"
 #include "support/fake_clock.h"
 
@@ -60,7 +60,7 @@ class ScriptedPort : public SerialPort {
   size_t next_ = 0;
 };
 
-// Made once per process: a fresh MainState is some 400 KB of buffers, which cost more to
+// Made once per process: a fresh conversation state is some 400 KB of buffers, which cost more to
 // allocate and clear than most conversations take. Each input starts from the same state.
 class LinkRig {
  public:
@@ -70,20 +70,18 @@ class LinkRig {
   }
 
   // The state as a fresh one holds it, with base for the image, and these replies to come.
-  MainState& start(std::vector<QByteArray> r, const ConfigImage& base) {
+  test::ConversationState& start(std::vector<QByteArray> r, const ConfigImage& base) {
     replies = std::move(r);
     clock.now = kStart;  // the same times and PC clock for every input
     clock.sleeps.clear();
-    MainState& st = *state;
+    test::ConversationState& st = *state;
     st.image = base;
     st.expanderPresent = {};
     st.channelTypes = {};
     st.expanderMask = 0;
     st.expanderCount = 0;
-    st.currentExpander = kReceiverNode;
-    st.currentPhoneIndex = st.currentRecordOffset = st.treeSelectionIndex = st.editorMode = 0;
     st.modelText = kDefaultModelText;
-    st.modified = st.busy = st.refreshing = st.activated = false;
+    st.modified = st.busy = false;
     receiver->link().setOutcome(LinkOutcome::Ok);
     return st;
   }
@@ -91,7 +89,7 @@ class LinkRig {
   std::vector<QByteArray> replies;
   static constexpr uint32_t kStart = 1000;
   test::FakeClock clock{kStart};
-  std::unique_ptr<MainState> state = std::make_unique<MainState>();
+  std::unique_ptr<test::ConversationState> state = std::make_unique<test::ConversationState>();
   QuietPrompter prompter;
   NullLinkUi ui;
   std::unique_ptr<Receiver> receiver = std::make_unique<Receiver>(

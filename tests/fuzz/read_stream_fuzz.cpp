@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     img.setPhoneCount(15, 3);
   });
   fuzz::LinkRig& rig = fuzz::LinkRig::get();
-  MainState& st = rig.start(std::move(replies), before);
+  test::ConversationState& st = rig.start(std::move(replies), before);
   const auto typesBefore = st.channelTypes;
 
   const bool ok = rig.receiver->rddump2();

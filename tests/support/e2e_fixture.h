@@ -10,7 +10,7 @@
 #include "core/link/any_port.h"
 #include "core/link/link_clock.h"
 #include "core/link/receiver.h"
-#include "core/state/main_state.h"
+#include "support/conversation_state.h"
 #include "support/recording_link_ui.h"
 #include "support/scripted_prompter.h"
 #include "support/sim_process.h"
@@ -33,7 +33,7 @@ class EndToEnd : public ::testing::Test {
   }
 
   TempCwd dir;
-  MainState state;
+  ConversationState state;
   ScriptedPrompter prompter;
   RecordingLinkUi ui;
   SteadyClock clock;

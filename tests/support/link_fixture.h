@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "core/state/main_state.h"
+#include "support/conversation_state.h"
 #include "fake_clock.h"
 #include "fake_port.h"
 #include "core/link/receiver.h"
@@ -26,7 +26,7 @@ class LinkFixture : public ::testing::Test {
   FakeClock clock;
   sim::ReceiverEngine engine;
   FakeLine line{clock, &engine};
-  MainState state;
+  ConversationState state;
   ScriptedPrompter prompter;
   RecordingLinkUi ui;
   int pumps = 0;

@@ -22,7 +22,7 @@ struct BusyGuard {
 void enterFolderOf(const QString& filePath) { QDir::setCurrent(QFileInfo(filePath).absolutePath()); }
 
 bool FileCommands::writeTo(const QString& path, const QString& failText) {
-  const SaveOutcome saved = saveImageReplacing(path, st_.image);
+  const SaveOutcome saved = saveImageReplacing(path, doc_.image);
   if (!saved.ok()) {
     p_.messageWithDetail(failText, text::saveCauseText(saved.cause));
     return false;
@@ -34,9 +34,9 @@ bool FileCommands::writeTo(const QString& path, const QString& failText) {
 }
 
 void FileCommands::tellRepairsSaved() {
-  if (st_.repairedOnDisplay.isEmpty()) return;
-  p_.message(text::kRepairedWhenSaved + u'\n' + st_.repairedOnDisplay.join(u'\n'));
-  st_.repairedOnDisplay.clear();
+  if (doc_.repairedOnDisplay.isEmpty()) return;
+  p_.message(text::kRepairedWhenSaved + u'\n' + doc_.repairedOnDisplay.join(u'\n'));
+  doc_.repairedOnDisplay.clear();
 }
 
 void FileCommands::tellOpenFailure(ReadResult r) {
@@ -45,105 +45,103 @@ void FileCommands::tellOpenFailure(ReadResult r) {
 }
 
 bool FileCommands::promptUnsaved() {
-  if (!st_.modified) return true;
+  if (!doc_.modified) return true;
   switch (p_.ask(kAskSaveChanges)) {
     case Answer::No: return true;
     case Answer::Cancel: return false;
     case Answer::Yes: break;
   }
   // Never saved under a chosen name: there is no file to write into yet, so ask for one.
-  if (st_.untitled) return saveAs();
-  return writeTo(st_.filePath, text::kSaveAsFailed);
+  if (doc_.untitled) return saveAs();
+  return writeTo(doc_.filePath, text::kSaveAsFailed);
 }
 
 void FileCommands::newFile() {
-  if (st_.busy) return;
+  if (session_.busy) return;
   if (!promptUnsaved()) return;
-  st_.image.resetNew();
-  st_.repairedOnDisplay.clear();
-  st_.treeSelectionIndex = 0;
-  st_.currentExpander = kReceiverNode;
-  st_.currentPhoneIndex = 0;
-  refresh_();
-  st_.newFileCounter += 1;
-  st_.shortFileName = QStringLiteral("OrbData") + QString::number(st_.newFileCounter);
-  st_.filePath = QDir::toNativeSeparators(QDir::currentPath() + QLatin1Char('/') + st_.shortFileName);
-  st_.modified = false;
-  st_.untitled = true;
-  title_();
+  doc_.image.resetNew();
+  doc_.repairedOnDisplay.clear();
+  views_.selectReceiver();
+  views_.refresh();
+  doc_.newFileCounter += 1;
+  doc_.shortFileName = QStringLiteral("OrbData") + QString::number(doc_.newFileCounter);
+  doc_.filePath = QDir::toNativeSeparators(QDir::currentPath() + QLatin1Char('/') + doc_.shortFileName);
+  doc_.modified = false;
+  doc_.untitled = true;
+  views_.updateTitle();
 }
 
 void FileCommands::open() {
-  if (st_.busy) return;
+  if (session_.busy) return;
   if (!promptUnsaved()) return;
-  st_.untitled = false;
-  const QString chosen = p_.openFile(st_.defaultDirectory);
+  doc_.untitled = false;
+  const QString chosen = p_.openFile(folder_);
   if (chosen.isEmpty()) return;
   load(chosen);
 }
 
 void FileCommands::openNamed(const QString& path) {
-  if (st_.busy) return;
+  if (session_.busy) return;
   if (!promptUnsaved()) return;
-  st_.untitled = false;
+  doc_.untitled = false;
   load(path);
 }
 
 void FileCommands::load(const QString& chosen) {
   enterFolderOf(chosen);
-  st_.openPath = chosen;
+  doc_.openPath = chosen;
   if (!openf()) tellOpenFailure(lastOpen_);
-  else refresh_();
+  else views_.refresh();
 }
 
 void FileCommands::openCopy(const QString& path) {
-  if (st_.busy) return;
+  if (session_.busy) return;
   if (!promptUnsaved()) return;
   // Looking is enough: an archived, write-protected backup opens too.
-  const ReadResult r = readImageFile(path, st_.image, ReadAccess::ReadOnly);
+  const ReadResult r = readImageFile(path, doc_.image, ReadAccess::ReadOnly);
   if (r != ReadResult::Ok) {
     tellOpenFailure(r);
     return;
   }
-  st_.repairedOnDisplay.clear();
+  doc_.repairedOnDisplay.clear();
   // Named as New names its files, in the working folder, so Save as proposes a name there.
-  st_.shortFileName = shortFileName(path);
-  st_.filePath = QDir::toNativeSeparators(QDir::currentPath() + QLatin1Char('/') + st_.shortFileName);
-  st_.modified = false;
-  st_.untitled = true;
-  title_();
-  refresh_();
+  doc_.shortFileName = shortFileName(path);
+  doc_.filePath = QDir::toNativeSeparators(QDir::currentPath() + QLatin1Char('/') + doc_.shortFileName);
+  doc_.modified = false;
+  doc_.untitled = true;
+  views_.updateTitle();
+  views_.refresh();
 }
 
 bool FileCommands::openf() {
-  lastOpen_ = readImageFile(st_.openPath, st_.image);
+  lastOpen_ = readImageFile(doc_.openPath, doc_.image);
   if (lastOpen_ != ReadResult::Ok) return false;
-  st_.repairedOnDisplay.clear();
-  st_.filePath = st_.openPath;
-  st_.shortFileName = shortFileName(st_.filePath);
-  st_.modified = false;
-  title_();
+  doc_.repairedOnDisplay.clear();
+  doc_.filePath = doc_.openPath;
+  doc_.shortFileName = shortFileName(doc_.filePath);
+  doc_.modified = false;
+  views_.updateTitle();
   return true;
 }
 
 bool FileCommands::save() {
-  if (st_.untitled) return saveAs();
-  if (!writeTo(st_.filePath, text::kSaveFailed)) return false;
-  st_.modified = false;
-  title_();
+  if (doc_.untitled) return saveAs();
+  if (!writeTo(doc_.filePath, text::kSaveFailed)) return false;
+  doc_.modified = false;
+  views_.updateTitle();
   return true;
 }
 
 bool FileCommands::saveAs() {
-  if (st_.busy) return false;
-  BusyGuard guard(st_.busy);
+  if (session_.busy) return false;
+  BusyGuard guard(session_.busy);
   QString chosen;
   while (true) {
-    chosen = p_.saveFile(st_.defaultDirectory, st_.filePath);
+    chosen = p_.saveFile(folder_, doc_.filePath);
     if (chosen.isEmpty()) return false;
     enterFolderOf(chosen);
     // A new name is taken only if still free, so nothing is replaced without the question.
-    const SaveCause created = saveImageNew(chosen, st_.image);
+    const SaveCause created = saveImageNew(chosen, doc_.image);
     if (created == SaveCause::None) {
       tellRepairsSaved();
       break;
@@ -157,11 +155,11 @@ bool FileCommands::saveAs() {
       break;
     }
   }
-  st_.filePath = chosen;
-  st_.shortFileName = shortFileName(chosen);
-  st_.modified = false;
-  st_.untitled = false;
-  title_();
+  doc_.filePath = chosen;
+  doc_.shortFileName = shortFileName(chosen);
+  doc_.modified = false;
+  doc_.untitled = false;
+  views_.updateTitle();
   return true;
 }
 

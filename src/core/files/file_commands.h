@@ -1,21 +1,30 @@
-// New, Open, Save and Save as over the main window state.
+// New, Open, Save and Save as of a document.
 #pragma once
 
 #include <functional>
 
 #include "core/files/rcf_file.h"
-#include "core/state/main_state.h"
+#include "core/state/document.h"
+#include "core/state/link_session.h"
 #include "core/state/prompter.h"
 
 namespace orbisk {
 
 inline const QString kAskSaveChanges = QStringLiteral("Файл был изменен. Сохранить изменения?");
 
+// What the commands ask of the window around them.
+struct FileViews {
+  std::function<void()> selectReceiver;  // New: the receiver selected, no expander or telephone
+  std::function<void()> refresh;         // the views show the document anew
+  std::function<void()> updateTitle;
+};
+
 class FileCommands {
  public:
-  FileCommands(MainState& st, Prompter& prompter, std::function<void()> refreshViews,
-               std::function<void()> updateTitle)
-      : st_(st), p_(prompter), refresh_(std::move(refreshViews)), title_(std::move(updateTitle)) {}
+  // folder is where the file dialogs open; a command does nothing while the session is busy.
+  FileCommands(Document& doc, LinkSession& session, const QString& folder, Prompter& prompter,
+               FileViews views)
+      : doc_(doc), session_(session), folder_(folder), p_(prompter), views_(std::move(views)) {}
 
   void newFile();   // NewMClick
   void open();      // Open1Click
@@ -41,10 +50,11 @@ class FileCommands {
   // After a save: which values out of range it stored as the views repaired them.
   void tellRepairsSaved();
 
-  MainState& st_;
+  Document& doc_;
+  LinkSession& session_;
+  const QString& folder_;
   Prompter& p_;
-  std::function<void()> refresh_;
-  std::function<void()> title_;
+  FileViews views_;
   ReadResult lastOpen_ = ReadResult::Ok;
 };
 

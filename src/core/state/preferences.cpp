@@ -165,18 +165,18 @@ bool Preferences::writeRecentFiles(const QStringList& files) const {
   return s->status() == QSettings::NoError;
 }
 
-bool rereg(MainState& st, const Preferences& prefs) {
-  QString port = st.portName;
-  QString folder = st.defaultDirectory;
-  if (!prefs.read(port, folder)) return false;
-  st.portName = port;
-  st.defaultDirectory = folder;
+bool rereg(LinkSession& session, QString& folder, const Preferences& prefs) {
+  QString port = session.portName;
+  QString storedFolder = folder;
+  if (!prefs.read(port, storedFolder)) return false;
+  session.portName = port;
+  folder = storedFolder;
   return true;
 }
 
-void wrreg(MainState& st, const Preferences& prefs) {
-  st.defaultDirectory = QDir::toNativeSeparators(QDir::currentPath());
-  prefs.write(st.portName, st.defaultDirectory);
+void wrreg(const LinkSession& session, QString& folder, const Preferences& prefs) {
+  folder = QDir::toNativeSeparators(QDir::currentPath());
+  prefs.write(session.portName, folder);
 }
 
 }  // namespace orbisk

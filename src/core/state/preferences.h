@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "core/state/main_state.h"
+#include "core/state/link_session.h"
 
 namespace orbisk {
 
@@ -57,9 +57,10 @@ class Preferences {
   QString iniPath_;
 };
 
-// Fills port name and default directory; false (and nothing changed) when nothing is stored.
-bool rereg(MainState& st, const Preferences& prefs);
-// Takes the current directory as the default directory, then stores both values.
-void wrreg(MainState& st, const Preferences& prefs);
+// Fills the session's port name and the file dialogs' folder; false (and nothing changed) when
+// nothing is stored.
+bool rereg(LinkSession& session, QString& folder, const Preferences& prefs);
+// Takes the current directory as the folder, then stores both values.
+void wrreg(const LinkSession& session, QString& folder, const Preferences& prefs);
 
 }  // namespace orbisk

@@ -3,7 +3,7 @@
 
 #include <QDialog>
 
-#include "core/state/main_state.h"
+#include "gui/state/main_state.h"
 #include "core/state/prompter.h"
 
 class QKeyEvent;

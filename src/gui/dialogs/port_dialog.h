@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <functional>
 
-#include "core/state/main_state.h"
+#include "gui/state/main_state.h"
 #include "core/link/port_list.h"
 #include "core/state/preferences.h"
 

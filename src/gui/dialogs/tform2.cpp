@@ -7,7 +7,7 @@
 #include "core/image/cp1251.h"
 #include "gui/dialogs/field_edit.h"
 #include "core/records/phone_codec.h"
-#include "core/records/phone_commands.h"
+#include "gui/main_window/phone_commands.h"
 #include "core/records/phone_table.h"
 
 namespace orbisk {

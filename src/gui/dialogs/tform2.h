@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-#include "core/state/main_state.h"
+#include "gui/state/main_state.h"
 #include "core/state/prompter.h"
 
 class QLabel;

@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-#include "core/state/main_state.h"
+#include "gui/state/main_state.h"
 
 class QUndoStack;
 

@@ -3,7 +3,7 @@
 #include <QMessageBox>
 #include <exception>
 
-#include "core/state/main_state.h"
+#include "gui/state/main_state.h"
 
 namespace orbisk {
 

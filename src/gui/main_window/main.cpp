@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "gui/main_window/guarded_application.h"
-#include "core/state/main_state.h"
+#include "gui/state/main_state.h"
 #include "gui/main_window/qt_translations.h"
 #include "gui/main_window/tform1.h"
 #include "render/bundled_fonts.h"

@@ -8,7 +8,7 @@
 #include <QSpacerItem>
 #include <QPushButton>
 
-#include "core/state/main_state.h"
+#include "gui/state/main_state.h"
 #include "gui/main_window/report_menu_texts.h"
 #include "gui/dialogs/button_texts.h"
 

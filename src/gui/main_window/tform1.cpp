@@ -19,7 +19,7 @@
 #include "core/link/link_clock.h"
 #include "core/link/link_ui.h"
 #include "core/link/receiver.h"
-#include "core/records/phone_commands.h"
+#include "gui/main_window/phone_commands.h"
 #include "gui/dialogs/expander_dialog.h"
 #include "gui/views/phone_list.h"
 #include "gui/views/receiver_tree.h"
@@ -42,18 +42,26 @@ TForm1::TForm1(Prompter* prompter, Preferences prefs, PortFactory ports, Clock* 
       prefs_(std::move(prefs)),
       // A file or a new configuration replaces the image whole: nothing leads back from it. A
       // save is the state that undoing back to clears the modified mark for.
-      files_(st_, *prompter_,
-             [this] {
-               if (undo_) undo_->clear();
-               obrfile();
-             },
-             [this] {
-               if (undo_ && !st_.modified) undo_->setSaved();
-               updt1();
-             }) {
+      files_(st_, st_, st_.defaultDirectory, *prompter_,
+             {.selectReceiver =
+                  [this] {
+                    st_.treeSelectionIndex = 0;
+                    st_.currentExpander = kReceiverNode;
+                    st_.currentPhoneIndex = 0;
+                  },
+              .refresh =
+                  [this] {
+                    if (undo_) undo_->clear();
+                    obrfile();
+                  },
+              .updateTitle =
+                  [this] {
+                    if (undo_ && !st_.modified) undo_->setSaved();
+                    updt1();
+                  }}) {
   setObjectName(QStringLiteral("TForm1"));
   // Stored preferences first; the working folder follows them when they exist.
-  if (rereg(st_, prefs_) && !st_.defaultDirectory.isEmpty()) QDir::setCurrent(st_.defaultDirectory);
+  if (rereg(st_, st_.defaultDirectory, prefs_) && !st_.defaultDirectory.isEmpty()) QDir::setCurrent(st_.defaultDirectory);
   st_.image.resetStartup();
 
   buildCentre();
@@ -265,7 +273,7 @@ void TForm1::changeEvent(QEvent* e) {
 void TForm1::FormActivate() {
   if (!st_.activated) {
     st_.activated = true;
-    startWork(rereg(st_, prefs_));
+    startWork(rereg(st_, st_.defaultDirectory, prefs_));
     obrfile();
   }
   updt1();
@@ -309,7 +317,7 @@ void TForm1::closeEvent(QCloseEvent* e) {
 }
 
 bool TForm1::FormClose() {
-  wrreg(st_, prefs_);
+  wrreg(st_, st_.defaultDirectory, prefs_);
   if (!st_.modified) return true;
   switch (prompter_->ask(kAskSaveChanges)) {
     case Answer::Yes: return files_.save();  // a failed or cancelled save keeps the window open

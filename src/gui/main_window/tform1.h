@@ -8,7 +8,7 @@
 
 #include "core/exchange/phone_find.h"
 #include "core/files/file_commands.h"
-#include "core/state/main_state.h"
+#include "gui/state/main_state.h"
 #include "core/link/serial_port.h"
 #include "gui/views/main_views.h"
 #include "gui/main_window/main_actions.h"

@@ -15,7 +15,7 @@
 #include "core/exchange/phone_csv.h"
 #include "core/image/expander_set.h"
 #include "core/image/settings_lists.h"
-#include "core/records/phone_commands.h"
+#include "gui/main_window/phone_commands.h"
 #include "core/records/phone_table.h"
 #include "gui/dialogs/exchange_ui_texts.h"
 #include "gui/dialogs/find_dialog.h"

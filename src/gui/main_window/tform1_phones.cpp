@@ -4,7 +4,7 @@
 #include <QTreeWidget>
 
 #include "gui/main_window/tform1.h"
-#include "core/records/phone_commands.h"
+#include "gui/main_window/phone_commands.h"
 #include "gui/dialogs/tform2.h"
 #include "gui/main_window/daily_work_texts.h"
 

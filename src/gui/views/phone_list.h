@@ -1,7 +1,7 @@
 // The telephone list of the selected expander.
 #pragma once
 
-#include "core/state/main_state.h"
+#include "gui/state/main_state.h"
 #include "gui/views/main_views.h"
 
 namespace orbisk {

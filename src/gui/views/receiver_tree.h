@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "core/state/main_state.h"
+#include "gui/state/main_state.h"
 #include "core/image/settings_lists.h"
 #include "gui/views/main_views.h"
 

@@ -3,7 +3,7 @@
 
 #include <QWidget>
 
-#include "core/state/main_state.h"
+#include "gui/state/main_state.h"
 
 class QCheckBox;
 class QComboBox;

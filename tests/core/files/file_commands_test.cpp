@@ -9,6 +9,7 @@
 #include "core/files/rcf_file.h"
 #include "support/non_regular_files.h"
 #include "support/backup_env.h"
+#include "support/conversation_state.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
 
@@ -23,11 +24,16 @@ namespace {
 
 struct Fixture {
   TempCwd dir;
-  std::unique_ptr<MainState> st = std::make_unique<MainState>();
+  std::unique_ptr<orbisk::test::ConversationState> st = std::make_unique<orbisk::test::ConversationState>();
+  QString folder;
   ScriptedPrompter p;
   int refreshes = 0;
   int titles = 0;
-  FileCommands cmd{*st, p, [this] { ++refreshes; }, [this] { ++titles; }};
+  int selectedBeforeRefresh = 0;  // New selects the receiver before the views show the new image
+  FileCommands cmd{*st, *st, folder, p,
+                   {.selectReceiver = [this] { selectedBeforeRefresh = refreshes + 1; },
+                    .refresh = [this] { ++refreshes; },
+                    .updateTitle = [this] { ++titles; }}};
 
   QString saveConfig(const QString& name, uint8_t marker) {
     auto img = std::make_unique<ConfigImage>();
@@ -53,6 +59,7 @@ TEST(FileCommands, NewNamesOrbData2ThenOrbData3InTheCurrentFolder) {
   EXPECT_TRUE(f.st->untitled);
   EXPECT_FALSE(f.st->modified);
   EXPECT_EQ(f.refreshes, 2);
+  EXPECT_EQ(f.selectedBeforeRefresh, 2);
   EXPECT_TRUE(f.p.questions.isEmpty());
 }
 

@@ -13,7 +13,7 @@
 
 #include "core/image/cp1251.h"
 #include "core/records/phone_codec.h"
-#include "core/records/phone_commands.h"
+#include "gui/main_window/phone_commands.h"
 #include "core/records/phone_table.h"
 #include "gui/dialogs/tform2.h"
 #include "support/scripted_prompter.h"

@@ -5,7 +5,7 @@
 
 #include "core/records/field_rules.h"
 #include "core/records/phone_codec.h"
-#include "core/records/phone_commands.h"
+#include "gui/main_window/phone_commands.h"
 #include "core/records/phone_table.h"
 #include "support/scripted_prompter.h"
 #include "support/qt_print.h"

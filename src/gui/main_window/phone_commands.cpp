@@ -1,4 +1,4 @@
-#include "core/records/phone_commands.h"
+#include "gui/main_window/phone_commands.h"
 
 #include "core/records/phone_table.h"
 

@@ -5,7 +5,7 @@
 #include <QString>
 #include <functional>
 
-#include "core/state/main_state.h"
+#include "gui/state/main_state.h"
 #include "core/state/prompter.h"
 
 namespace orbisk {
