@@ -15,9 +15,11 @@
 #include <ctime>
 #include <memory>
 
+#include "gui/main_window/exchange_controller.h"
 #include "core/report/config_report.h"
 #include "core/report/report_content.h"
 #include "core/state/prompter.h"
+#include "gui/main_window/report_controller.h"
 #include "gui/main_window/tform1.h"
 #include "render/report_document.h"
 #include "render/report_pages.h"
@@ -101,7 +103,7 @@ int benchWindow(const QString& dir, const QString& shot) {
   const qint64 refresh = clock.elapsed();
   form.show();
   clock.restart();
-  form.findNextPhone(QStringLiteral("+79031015199"));  // the last of 3,200 telephones
+  form.exchange().findNextPhone(QStringLiteral("+79031015199"));  // the last of 3,200 telephones
   std::printf("view refresh of 16 x 200: %lld ms; finding the last of 3,200 telephones: %lld ms\n",
               static_cast<long long>(refresh), static_cast<long long>(clock.elapsed()));
   qint64 last = 0, longest = 0;
@@ -115,7 +117,7 @@ int benchWindow(const QString& dir, const QString& shot) {
   if (!shot.isEmpty())
     QTimer::singleShot(380, [&shot] { QGuiApplication::primaryScreen()->grabWindow(0).save(shot); });
   clock.start();
-  form.ExportPdfClick();
+  form.report().exportPdf();
   const qint64 total = clock.elapsed();
   std::printf("\"Экспорт в PDF...\" of 16 x 200: %lld ms in all, the window stood still at most %lld ms\n",
               static_cast<long long>(total), static_cast<long long>(longest));
@@ -149,7 +151,7 @@ int benchPreview(const QString& dir, const QString& shot) {
   poll.start(50);
   clock.start();
   gaps.restart();
-  form.PreviewReportClick();
+  form.report().preview();
   std::printf("\"Предварительный просмотр...\" of 16 x 200: filled after %lld ms, "
               "the window stood still at most %lld ms\n",
               static_cast<long long>(filled), static_cast<long long>(longest));

@@ -12,6 +12,8 @@
 #include <cstring>
 #include <memory>
 
+#include "gui/main_window/exchange_controller.h"
+#include "gui/main_window/history_controller.h"
 #include "core/exchange/phone_csv.h"
 #include "core/files/rcf_file.h"
 #include "core/state/prompter.h"
@@ -71,7 +73,7 @@ ImportTimes timeImport(TForm1& form, const QString& csv) {
     dlg->importButton()->click();
   });
   t.start();
-  form.importPhonesFile(csv);
+  form.exchange().importPhonesFile(csv);
   QCoreApplication::processEvents();
   times.toDone = t.elapsed();
   return times;
@@ -117,9 +119,9 @@ int main(int argc, char** argv) {
   print("import 3,200 rows: import -> lists shown", imp.toDone);
   const bool imported = std::memcmp(form.state().image.record(0, 0), other->record(0, 0), kSlotCount * kTableSize) == 0;
   if (!imported) std::printf("the import did not bring the 3,200 telephones\n");
-  print("compare with other.rcf (3,200 differences)", timed([&] { form.compareWithBackup(otherPath); }));
+  print("compare with other.rcf (3,200 differences)", timed([&] { form.history().compareWithBackup(otherPath); }));
   form.openNamed(fullPath);
-  print("find the last of 3,200 telephones", timed([&] { form.findNextPhone(QStringLiteral("+79031015199")); }));
-  print("find a telephone that is not there", timed([&] { form.findNextPhone(QStringLiteral("+70000000000")); }));
+  print("find the last of 3,200 telephones", timed([&] { form.exchange().findNextPhone(QStringLiteral("+79031015199")); }));
+  print("find a telephone that is not there", timed([&] { form.exchange().findNextPhone(QStringLiteral("+70000000000")); }));
   return 0;
 }

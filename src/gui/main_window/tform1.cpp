@@ -20,6 +20,9 @@
 #include "core/link/link_ui.h"
 #include "core/link/receiver.h"
 #include "gui/main_window/phone_commands.h"
+#include "gui/main_window/exchange_controller.h"
+#include "gui/main_window/history_controller.h"
+#include "gui/main_window/report_controller.h"
 #include "gui/dialogs/expander_dialog.h"
 #include "gui/views/phone_list.h"
 #include "gui/views/receiver_tree.h"
@@ -58,7 +61,17 @@ TForm1::TForm1(Prompter* prompter, Preferences prefs, PortFactory ports, Clock* 
                   [this] {
                     if (undo_ && !st_.modified) undo_->setSaved();
                     updt1();
-                  }}) {
+                  }}),
+      report_(new ReportController(this, st_, *prompter_)),
+      history_(new HistoryController(this, st_, *prompter_,
+                                     {.openCopy = [this](const QString& path) { files_.openCopy(path); },
+                                      .receiverNamesByFolder = [this] { return receiverNamesByFolder(); },
+                                      .readReceiver = [this](ConfigImage& img) { return readForComparison(img); }})),
+      exchange_(new ExchangeController(
+          this, st_, *prompter_, v_,
+          {.recordChange = [this](const QString& what, const std::function<void()>& change) { recordChange(what, change); },
+           .refresh = [this] { obrfile(); },
+           .updateTitle = [this] { updt1(); }})) {
   setObjectName(QStringLiteral("TForm1"));
   // Stored preferences first; the working folder follows them when they exist.
   if (rereg(st_, st_.defaultDirectory, prefs_) && !st_.defaultDirectory.isEmpty()) QDir::setCurrent(st_.defaultDirectory);

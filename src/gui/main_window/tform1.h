@@ -13,15 +13,12 @@
 #include "gui/views/main_views.h"
 #include "gui/main_window/main_actions.h"
 #include "core/state/preferences.h"
-#include "gui/main_window/report_job.h"
 
 class QLabel;
 class QMenu;
 class QMenuBar;
 class QPushButton;
 class QProgressBar;
-class QPrintDialog;
-class QPrinter;
 class QToolBar;
 
 namespace orbisk {
@@ -29,10 +26,11 @@ namespace orbisk {
 struct TransferReport;
 
 class Clock;
-class ComparisonDialog;
 class ConfigUndo;
-class HistoryDialog;
 class ReceiversDialog;
+class ReportController;
+class HistoryController;
+class ExchangeController;
 enum class BackupKind;
 class LinkUi;
 class PhoneCommands;
@@ -42,7 +40,6 @@ class TForm2;
 class TForm3;
 class TForm4;
 class TForm6;
-class FindDialog;
 enum class MemoryTestResult;
 
 class TForm1 : public QMainWindow {
@@ -83,7 +80,6 @@ class TForm1 : public QMainWindow {
   void recordChange(const QString& what, const std::function<void()>& change);
   void copyPhoneRows();
   void deletePhoneRows();  // every selected row, in one step
-  void findNextAgain();    // F3
   void DeleteExpanderClick();
   void N14Click();      // expander dialog
   void N34Click();      // add an expander
@@ -91,35 +87,19 @@ class TForm1 : public QMainWindow {
   void ToolButton14Click();  // factory defaults
   void N17Click();           // port selection
   void TraceClick();         // "Журнал обмена..."
-  void PrintReportClick();   // configuration report to a printer
-  void ExportPdfClick();     // configuration report as a PDF file
-  void PreviewReportClick(); // configuration report on screen, printable from there
-  // Shows the print dialog modally; tests answer it in its place.
-  std::function<int(QPrintDialog&)> runPrintDialog;
   Receiver& receiver() { return *receiver_; }
-  // Telephone lists in bulk (tform1_exchange.cpp)
-  void ImportPhonesClick();
-  void importPhonesFile(const QString& path);
-  void ExportPhonesClick();
-  void CopyPhonesClick();
-  void PastePhonesClick();
-  void FindPhoneClick();
-  void findNextPhone(const QString& text);
-  // Backups, history and comparisons (tform1_history.cpp).
-  // The history window; receiver, a register name, is chosen in its receiver list.
-  void showHistory(const QString& receiver = {});
-  void compareWithFile();
-  void compareWithReceiver();
-  void openBackup(const QString& path);
-  void compareWithBackup(const QString& path);
-  HistoryDialog* historyDialog() const { return History; }
+  // The report's menu items and what they start.
+  ReportController& report() { return *report_; }
+  // Backups, the history window and the comparisons.
+  HistoryController& history() { return *history_; }
+  // Telephone lists in bulk: import, export, copy and paste, find.
+  ExchangeController& exchange() { return *exchange_; }
   // The register of receivers and the audit trail (tform1_receivers.cpp).
   void showReceivers();
   void chooseReceiver(const QString& name, const QString& port);
   // The register's names by the backup folders they are filed in; empty without the register.
   QHash<QString, QString> receiverNamesByFolder() const;
   ReceiversDialog* receiversDialog() const { return Receivers; }
-  ComparisonDialog* comparisonDialog() const { return Comparison; }
 
   // Set by later parts of the program: the read at first activation (true = success).
   std::function<bool()> firstActivationRead;
@@ -158,28 +138,11 @@ class TForm1 : public QMainWindow {
   void buildCentre();
   void buildStatusBar();
   void buildPopups();
-  void buildExchangeFileItems(QMenu* file);
-  void buildExchangeCommandItems(QMenu* commands);
-  void buildExchangePopupItems(QMenu* treePopup);
-  void applyImport(const ConfigImage& built);
-  void buildReportMenu(QMenu* file);
-  ReportSource reportSource() const;
-  void prepareReportPrinter(QPrinter& printer) const;
-  // The pages the report takes on the printer's paper; 0 when the count was cancelled.
-  int countReportPages(QPrinter& printer);
-  // The print dialog, then the pages it asked for; false when cancelled.
-  bool printWithDialog(QPrinter& printer);
-  void printReportOn(QPrinter& printer);  // the pages the printer's range asks for
-  // Makes the report from a copy of the image and paints it on a worker thread; false if cancelled.
-  bool runReport(JobCancel cancel, const std::function<void(const ReportContent&, const ReportProgress&)>& paint);
   void wirePhoneCommands();
   void wireReceiver(PortFactory ports, Clock* clock);
   void buildTransferStatus();
   void wireTransferControls(QMenu* settings);
   void applyTrace(const Preferences::Trace& trace);
-  void buildHistoryFileItems(QMenu* file);
-  void buildCompareReceiverItem(QMenu* receiverMenu);
-  void showComparison(const ConfigImage& other, const QString& otherName);
   // Runs a receiver conversation; a close asked for meanwhile happens once it has ended.
   bool converse(const std::function<bool()>& command);
   // The port every conversation opens, local or on the network, telling the status bar why it failed.
@@ -190,6 +153,8 @@ class TForm1 : public QMainWindow {
   bool stopConversationForClose();
   // The tool bar's read and write through the checked transfers.
   bool checkedRead(bool fromButton);
+  // "Сравнить с приемником": the receiver into image, not into the window's document.
+  bool readForComparison(ConfigImage& image);
   bool checkedWrite();
   bool confirmWrite();
   bool verifyWrites();
@@ -218,6 +183,9 @@ class TForm1 : public QMainWindow {
   FileCommands files_;
   MainViews v_;
   MainActions a_;
+  ReportController* report_;  // a child of the window
+  HistoryController* history_;  // a child of the window
+  ExchangeController* exchange_;  // a child of the window
 
   QProgressBar* ProgressBar1 = nullptr;
   QLabel* statusPanels_[3] = {nullptr, nullptr, nullptr};
@@ -235,9 +203,6 @@ class TForm1 : public QMainWindow {
   bool closePending_ = false;
   bool closeAsked_ = false;  // the question about ending a transfer to close is open
   TAboutBox* AboutBox = nullptr;
-  FindDialog* FindPhone = nullptr;
-  HistoryDialog* History = nullptr;
-  ComparisonDialog* Comparison = nullptr;
   ReceiversDialog* Receivers = nullptr;
   QString auditComment_;      // typed in the register's window for the conversation it starts
   bool auditWarned_ = false;  // a trail that cannot be written is told once a run

@@ -1,5 +1,6 @@
 // "Чтение" and "Запись" through the checked transfers: a read that looks damaged is not taken
-// and may be read again; a write is confirmed, then read back when asked for. Unsaved edits and
+// and may be read again; a write is confirmed, then read back when asked for. The read of
+// "Сравнить с приемником" goes the same way, into an image of its own. Unsaved edits and
 // a running transfer are never lost without a question.
 #include <QAction>
 #include <QDir>
@@ -57,6 +58,19 @@ bool TForm1::checkedRead(bool fromButton) {
 }
 
 // What a read of the port will likely bring: its last backup, else the configuration on screen.
+bool TForm1::readForComparison(ConfigImage& image) {
+  ChannelTypes types{};
+  TransferReport r;
+  converse([&] {
+    r = TransferPipeline(*receiver_).read(image, types, {prefs_.readChecks().readTwice, {}, true});
+    return r.outcome == TransferOutcome::Done;
+  });
+  tellTransfer(r);
+  // A damaged read compared with the screen would show differences that are not there.
+  if (r.outcome == TransferOutcome::Damaged) prompter_->message(r.problems.join(u'\n'));
+  return r.outcome == TransferOutcome::Done;
+}
+
 std::unique_ptr<ConfigImage> TForm1::likelyReceiverContents() const {
   auto last = std::make_unique<ConfigImage>();
   const QString path = prefs_.lastBackupOf(st_.portName);

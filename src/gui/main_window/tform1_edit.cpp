@@ -18,7 +18,7 @@
 #include "gui/main_window/phone_commands.h"
 #include "core/records/phone_table.h"
 #include "gui/dialogs/exchange_ui_texts.h"
-#include "gui/dialogs/find_dialog.h"
+#include "gui/main_window/exchange_controller.h"
 #include "gui/main_window/config_undo.h"
 #include "gui/main_window/daily_work_texts.h"
 #include "gui/main_window/tform1.h"
@@ -70,14 +70,14 @@ void TForm1::buildEditMenu(QMenuBar* bar) {
   connect(listAction(v_.ListView1, edit, "CopyRows", ui::kCopyRowsItem, QKeySequence(Qt::CTRL | Qt::Key_C)),
           &QAction::triggered, this, [this] { copyPhoneRows(); });
   connect(listAction(v_.ListView1, edit, "PasteRows", ui::kPasteRowsItem, QKeySequence(Qt::CTRL | Qt::Key_V)),
-          &QAction::triggered, this, [this] { recordChange(ui::kStepPaste, [this] { PastePhonesClick(); }); });
+          &QAction::triggered, this, [this] { recordChange(ui::kStepPaste, [this] { exchange_->pastePhones(); }); });
   connect(listAction(v_.ListView1, edit, "DeleteRows", ui::kDeleteRowsItem, QKeySequence(Qt::Key_Delete)),
           &QAction::triggered, this, [this] { deletePhoneRows(); });
   edit->addSeparator();
   QAction* again = edit->addAction(ui::kFindNextButton);
   again->setObjectName(QStringLiteral("FindNext"));
   again->setShortcut(QKeySequence(Qt::Key_F3));
-  connect(again, &QAction::triggered, this, [this] { findNextAgain(); });
+  connect(again, &QAction::triggered, exchange_, &ExchangeController::findNextAgain);
 
   // A settings control writes the image itself: the step opens before it writes and closes after.
   connect(v_.Panel1, &SettingsPanel::aboutToEdit, this, [this] { undo_->begin(); });
@@ -152,11 +152,6 @@ void TForm1::DeleteExpanderClick() {
     obrfile();
   });
   updt1();
-}
-
-void TForm1::findNextAgain() {
-  if (FindPhone && !FindPhone->text()->text().isEmpty()) findNextPhone(FindPhone->text()->text());
-  else FindPhoneClick();
 }
 
 }  // namespace orbisk

@@ -14,6 +14,7 @@
 #include "core/link/port_list.h"
 #include "core/link/receiver.h"
 #include "core/state/recent_files.h"
+#include "gui/main_window/exchange_controller.h"
 #include "gui/main_window/config_undo.h"
 #include "gui/main_window/daily_work_texts.h"
 #include "gui/main_window/tform1.h"
@@ -81,7 +82,7 @@ void TForm1::openDropped(const QString& path) {
     return;
   }
   st_.busy = true;
-  importPhonesFile(path);
+  exchange_->importPhonesFile(path);
   st_.busy = false;
 }
 

@@ -9,6 +9,9 @@
 #include <QTreeWidget>
 
 #include "gui/main_window/daily_work_texts.h"
+#include "gui/main_window/exchange_controller.h"
+#include "gui/main_window/history_controller.h"
+#include "gui/main_window/report_controller.h"
 #include "gui/main_window/tform1.h"
 #include "gui/views/settings_panel.h"
 
@@ -47,9 +50,9 @@ void TForm1::buildMenus() {
           [this] { Save1Click(); });
   file->addSeparator();
   buildRecentMenu(file);
-  buildExchangeFileItems(file);
-  buildHistoryFileItems(file);
-  buildReportMenu(file);
+  exchange_->addFileItems(file);
+  history_->addFileItems(file);
+  report_->addItems(file);
   file->addSeparator();
   connect(addItem(this, file, "Exit1", QStringLiteral("Выход")), &QAction::triggered, this, &QWidget::close);
 
@@ -62,7 +65,7 @@ void TForm1::buildMenus() {
   a_.defaultsItem = addItem(this, v_.N2, "N6", QStringLiteral("Установить по умолчанию"));
   a_.compareItem = addItem(this, v_.N2, "N7", QStringLiteral("Сравнить время"));
   a_.syncItem = addItem(this, v_.N2, "N8", QStringLiteral("Синхронизировать время"));
-  buildCompareReceiverItem(v_.N2);
+  history_->addReceiverItem(v_.N2);
   v_.N3 = cmd->addMenu(QStringLiteral("Расширитель"));
   v_.N3->setObjectName(QStringLiteral("N3"));
   v_.N3->setEnabled(false);
@@ -74,7 +77,7 @@ void TForm1::buildMenus() {
           [this] { DeleteExpanderClick(); });
   connect(addItem(this, cmd, "N34", QStringLiteral("Добавить расширитель")), &QAction::triggered, this,
           [this] { N34Click(); });
-  buildExchangeCommandItems(cmd);
+  exchange_->addCommandItems(cmd);
 
   QMenu* settings = bar->addMenu(QStringLiteral("Настройки"));
   settings->setObjectName(QStringLiteral("N12"));
@@ -125,7 +128,7 @@ void TForm1::buildPopups() {
   v_.N33 = addItem(this, popup1, "N33", QStringLiteral("Телефонный номер"));
   v_.N33->setEnabled(false);
   connect(v_.N33, &QAction::triggered, this, [this] { N14Click(); });
-  buildExchangePopupItems(popup1);
+  exchange_->addPopupItems(popup1);
   popup1->addSeparator();
   connect(addItem(this, popup1, "N15", QStringLiteral("Выход")), &QAction::triggered, this, &QWidget::close);
   v_.TreeView1->setContextMenuPolicy(Qt::CustomContextMenu);

@@ -8,6 +8,7 @@
 
 #include "core/link/receiver.h"
 #include "gui/dialogs/receivers_texts.h"
+#include "gui/main_window/history_controller.h"
 #include "gui/main_window/tform1.h"
 
 #ifdef ORBISK_REGISTER
@@ -66,9 +67,9 @@ void TForm1::showReceivers() {
     connect(Receivers, &ReceiversDialog::compareRequested, this, [this](R r) {
       const QString backup = lastBackupOf(r.name);
       if (backup.isEmpty()) return prompter_->message(text::kReceiverNoBackup.arg(r.name));
-      compareWithBackup(backup);
+      history_->compareWithBackup(backup);
     });
-    connect(Receivers, &ReceiversDialog::backupsRequested, this, [this](R r) { showHistory(r.name); });
+    connect(Receivers, &ReceiversDialog::backupsRequested, this, [this](R r) { history_->showHistory(r.name); });
     connect(Receivers, &ReceiversDialog::trailRequested, this, [this](R r) {
       auto* trail = new ReceiverTrailDialog(r.name, this);
       trail->setAttribute(Qt::WA_DeleteOnClose);

@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "gui/main_window/history_controller.h"
 #include "support/backup_env.h"
 #include "support/main_window_fixture.h"
 
@@ -101,7 +102,7 @@ TEST(CheckedTransferWiring, ADamagedReadIsNeverComparedWithTheScreen) {
   f.loadSampleReceiver();
   f.engine.faults().flipAt = kReceiverNumberAt;
   f.action("NCompareReceiver")->trigger();
-  EXPECT_TRUE(f.form->comparisonDialog() == nullptr);
+  EXPECT_TRUE(f.form->history().comparisonDialog() == nullptr);
   ASSERT_EQ(f.prompter.messages.size(), 1);
   EXPECT_TRUE(f.prompter.messages[0].contains(QStringLiteral("номер приемника = 0x43")));
 }

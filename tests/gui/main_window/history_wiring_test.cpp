@@ -11,6 +11,7 @@
 #include <QTreeWidget>
 #include <memory>
 
+#include "gui/main_window/history_controller.h"
 #include "core/files/file_commands.h"
 #include "core/files/rcf_file.h"
 #include "gui/dialogs/comparison_dialog.h"
@@ -80,12 +81,12 @@ TEST(HistoryWiring, CompareWithReceiverLeavesTheScreenAsItIs) {
   const BackupFolder backups(f.dir.path("backups"));
   f.loadSampleReceiver();
   f.action("ToolButton6")->trigger();
-  ASSERT_TRUE(f.form->comparisonDialog() == nullptr);
+  ASSERT_TRUE(f.form->history().comparisonDialog() == nullptr);
 
   f.action("NCompareReceiver")->trigger();
-  ASSERT_NE(f.form->comparisonDialog(), nullptr);
-  EXPECT_TRUE(f.form->comparisonDialog()->isVisible());
-  EXPECT_EQ(f.form->comparisonDialog()->verdict(), QStringLiteral("Конфигурации совпадают"));
+  ASSERT_NE(f.form->history().comparisonDialog(), nullptr);
+  EXPECT_TRUE(f.form->history().comparisonDialog()->isVisible());
+  EXPECT_EQ(f.form->history().comparisonDialog()->verdict(), QStringLiteral("Конфигурации совпадают"));
 
   // The screen edited and unsaved, then compared: nothing of it changes.
   f.img()[off::kReceiverNumber] = 9;
@@ -103,16 +104,16 @@ TEST(HistoryWiring, CompareWithReceiverLeavesTheScreenAsItIs) {
   EXPECT_EQ(f.st().channelTypes[0], 0x31);
   EXPECT_EQ(f.st().modelText, QStringLiteral("edited"));
   EXPECT_EQ(f.v().TreeView1->topLevelItem(0)->text(0), QStringLiteral("Halvorn 3320"));  // views not rebuilt
-  QTreeWidget* tree = f.form->comparisonDialog()->tree();
+  QTreeWidget* tree = f.form->history().comparisonDialog()->tree();
   ASSERT_EQ(topLevelTexts(tree), QStringList{QStringLiteral("Настройки приемника:")});
   EXPECT_EQ(tree->topLevelItem(0)->child(0)->text(0), QStringLiteral("Номер приемника: 9 → 3"));
   EXPECT_EQ(backups.files("read").size(), 3);  // what the receiver held is kept too
 
   // A failed read shows no comparison and keeps nothing.
-  f.form->comparisonDialog()->close();
+  f.form->history().comparisonDialog()->close();
   f.engine.faults().silent = true;
   f.action("NCompareReceiver")->trigger();
-  EXPECT_FALSE(f.form->comparisonDialog()->isVisible());
+  EXPECT_FALSE(f.form->history().comparisonDialog()->isVisible());
   EXPECT_EQ(f.img(), *before);
   EXPECT_EQ(backups.files("read").size(), 3);
 }
@@ -126,7 +127,7 @@ TEST(HistoryWiring, HistoryListsBackupsAndOpensOneAsOpenDoes) {
   f.action("ToolButton7")->trigger();
   f.prompter.questions.clear();  // the write's confirmation and verification
   f.action("NHistory")->trigger();
-  HistoryDialog* h = f.form->historyDialog();
+  HistoryDialog* h = f.form->history().historyDialog();
   ASSERT_NE(h, nullptr);
   EXPECT_TRUE(h->isVisible());
   ASSERT_EQ(h->table()->rowCount(), 2);
@@ -151,8 +152,8 @@ TEST(HistoryWiring, HistoryListsBackupsAndOpensOneAsOpenDoes) {
   h->table()->selectRow(1);
   f.img()[off::kAckWait] = 3;
   h->findChild<QPushButton*>(QStringLiteral("HistoryCompare"))->click();
-  ASSERT_NE(f.form->comparisonDialog(), nullptr);
-  EXPECT_EQ(f.form->comparisonDialog()->tree()->topLevelItem(0)->child(0)->text(0), QStringLiteral("Ожидание ACK: 3 → 2"));
+  ASSERT_NE(f.form->history().comparisonDialog(), nullptr);
+  EXPECT_EQ(f.form->history().comparisonDialog()->tree()->topLevelItem(0)->child(0)->text(0), QStringLiteral("Ожидание ACK: 3 → 2"));
 
   // Open it: the unsaved-changes prompt first (Cancel keeps everything), then as Open.
   f.st().modified = true;
@@ -192,8 +193,8 @@ TEST(HistoryWiring, ASaveOverAFileIsListedAsTheVersionItReplaced) {
   f.img()[off::kAckWait] = 4;
   f.action("SaveM")->trigger();
   f.action("NHistory")->trigger();
-  ASSERT_EQ(f.form->historyDialog()->table()->rowCount(), 1);
-  EXPECT_EQ(f.form->historyDialog()->table()->item(0, 1)->text(), QStringLiteral("до сохранения"));
+  ASSERT_EQ(f.form->history().historyDialog()->table()->rowCount(), 1);
+  EXPECT_EQ(f.form->history().historyDialog()->table()->item(0, 1)->text(), QStringLiteral("до сохранения"));
   EXPECT_NE(readAll(backups.files("replaced").first())[off::kAckWait], 4);
 }
 
@@ -205,14 +206,14 @@ TEST(HistoryWiring, CompareWithFileAndItsRefusals) {
   ASSERT_EQ(writeImageFile(f.dir.path("other.rcf"), WriteMode::CreateNew, *other), WriteResult::Ok);
   f.prompter.openChoices = {f.dir.path("other.rcf")};
   f.action("NCompareFile")->trigger();
-  ASSERT_NE(f.form->comparisonDialog(), nullptr);
-  QTreeWidget* tree = f.form->comparisonDialog()->tree();
+  ASSERT_NE(f.form->history().comparisonDialog(), nullptr);
+  QTreeWidget* tree = f.form->history().comparisonDialog()->tree();
   EXPECT_EQ(topLevelTexts(tree), QStringList{QStringLiteral("Расширитель 1: изменен")});
   EXPECT_EQ(tree->topLevelItem(0)->text(1), QStringLiteral("различий: 1"));
   EXPECT_TRUE(tree->topLevelItem(0)->child(0)->text(0).startsWith(QStringLiteral("- телефон 1002 (объект 0001")));
   // In a narrow window the line wraps onto more rows rather than being cut.
-  f.form->comparisonDialog()->resize(260, 400);
-  f.form->comparisonDialog()->show();
+  f.form->history().comparisonDialog()->resize(260, 400);
+  f.form->history().comparisonDialog()->show();
   QApplication::processEvents();
   EXPECT_GT(tree->visualItemRect(tree->topLevelItem(0)->child(0)).height(), 2 * tree->fontMetrics().height());
   EXPECT_FALSE(f.st().modified);

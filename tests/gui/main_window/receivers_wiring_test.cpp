@@ -12,6 +12,7 @@
 #include <QSqlQuery>
 #include <QTableWidget>
 
+#include "gui/main_window/history_controller.h"
 #include "core/history/backup_store.h"
 #include "core/register/audit_log.h"
 #include "core/register/receiver_register.h"
@@ -93,7 +94,7 @@ TEST_F(ReceiversWiring, AReadFromARowChoosesTheReceiverAndIsLoggedUnderItsName) 
   w->Read->click();
   ASSERT_EQ(QDir(dir.path("backups/Объект_001")).entryList({"*_read.rcf"}).size(), 1);
   w->Backups->click();
-  HistoryDialog* h = form->historyDialog();
+  HistoryDialog* h = form->history().historyDialog();
   EXPECT_EQ(h->receiverFilter()->currentText(), QStringLiteral("Объект 001"));
   ASSERT_EQ(h->table()->rowCount(), 2);
   EXPECT_EQ(visibleRows(h->table()), 1);

@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "gui/main_window/report_controller.h"
 #include "gui/main_window/preview_sheets.h"
 #include "gui/main_window/report_preview_dialog.h"
 #include "sim/sample_config.h"
@@ -77,7 +78,7 @@ void choose(QPrinter& printer, const QString& pdf, QPageSize::PageSizeId paper, 
 // The number of pages "Печать..." offers in its dialog for A4.
 int printDialogPages(MainWindowFixture& f) {
   int pages = 0;
-  f.form->runPrintDialog = [&pages](QPrintDialog& dialog) {
+  f.form->report().runPrintDialog = [&pages](QPrintDialog& dialog) {
     pages = dialog.maxPage();
     return static_cast<int>(QDialog::Rejected);
   };
@@ -167,7 +168,7 @@ TEST(ReportPreview, PrintRangeIsCountedOnThePaperChosen) {
   const QString pdf = f.dir.path("a5.pdf");
   std::vector<int> offered;
   int keptFrom = 0;
-  f.form->runPrintDialog = [&](QPrintDialog& dialog) {
+  f.form->report().runPrintDialog = [&](QPrintDialog& dialog) {
     offered.push_back(dialog.maxPage());
     if (offered.size() == 2) keptFrom = dialog.fromPage();
     choose(*dialog.printer(), pdf, QPageSize::A5, dialog.maxPage() - 1, dialog.maxPage());
@@ -195,7 +196,7 @@ TEST(ReportPreview, PrintFromThePreviewTakesEveryPageOfThePaperChosen) {
   full(f);
   const QString pdf = f.dir.path("all.pdf");
   int offered = 0, a4 = 0, a5 = 0;
-  f.form->runPrintDialog = [&](QPrintDialog& dialog) {
+  f.form->report().runPrintDialog = [&](QPrintDialog& dialog) {
     offered = dialog.maxPage();
     choose(*dialog.printer(), pdf, QPageSize::A5);
     return static_cast<int>(QDialog::Accepted);

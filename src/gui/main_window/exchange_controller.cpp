@@ -1,5 +1,5 @@
-// Telephone lists in bulk: import and export of CSV files and .xlsx workbooks, copy and paste between expanders
-// through the clipboard, and the find.
+#include "gui/main_window/exchange_controller.h"
+
 #include <QAction>
 #include <QClipboard>
 #include <QFileInfo>
@@ -12,6 +12,7 @@
 
 #include "core/exchange/exchange_texts.h"
 #include "core/exchange/phone_csv.h"
+#include "core/exchange/phone_find.h"
 #include "core/exchange/phone_import.h"
 #include "core/exchange/phone_xlsx.h"
 #include "core/files/file_texts.h"
@@ -22,7 +23,7 @@
 #include "gui/dialogs/find_dialog.h"
 #include "gui/dialogs/import_dialog.h"
 #include "gui/main_window/daily_work_texts.h"
-#include "gui/main_window/tform1.h"
+#include "core/state/prompter.h"
 #include "gui/views/receiver_tree.h"
 
 namespace orbisk {
@@ -49,93 +50,97 @@ struct BusyGuard {
 
 }  // namespace
 
-void TForm1::buildExchangeFileItems(QMenu* file) {
+ExchangeController::ExchangeController(QWidget* window, MainState& st, Prompter& prompter, const MainViews& views,
+                                       ExchangeHooks hooks)
+    : QObject(window), window_(window), st_(st), prompter_(prompter), v_(views), hooks_(std::move(hooks)) {}
+
+void ExchangeController::addFileItems(QMenu* file) {
   file->addSeparator();
   connect(named(file->addAction(ui::kImportPhonesItem), "ImportPhones"), &QAction::triggered, this,
-          [this] { ImportPhonesClick(); });
+          [this] { importPhones(); });
   connect(named(file->addAction(ui::kExportPhonesItem), "ExportPhones"), &QAction::triggered, this,
-          [this] { ExportPhonesClick(); });
+          [this] { exportPhones(); });
 }
 
-void TForm1::buildExchangeCommandItems(QMenu* commands) {
+void ExchangeController::addCommandItems(QMenu* commands) {
   QAction* find = named(commands->addAction(ui::kFindPhoneItem), "FindPhone");
   find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
-  connect(find, &QAction::triggered, this, [this] { FindPhoneClick(); });
+  connect(find, &QAction::triggered, this, [this] { findPhone(); });
 }
 
-void TForm1::buildExchangePopupItems(QMenu* treePopup) {
+void ExchangeController::addPopupItems(QMenu* treePopup) {
   treePopup->addSeparator();
   QAction* copy = named(treePopup->addAction(ui::kCopyPhonesItem), "CopyPhones");
   QAction* paste = named(treePopup->addAction(ui::kPastePhonesItem), "PastePhones");
-  connect(copy, &QAction::triggered, this, [this] { CopyPhonesClick(); });
-  connect(paste, &QAction::triggered, this, [this] { PastePhonesClick(); });
+  connect(copy, &QAction::triggered, this, [this] { copyPhones(); });
+  connect(paste, &QAction::triggered, this, [this] { pastePhones(); });
   connect(treePopup, &QMenu::aboutToShow, this, [this, copy, paste] {
     copy->setEnabled(st_.currentExpander < kSlotCount);
     paste->setEnabled(st_.currentExpander < kSlotCount);
   });
 }
 
-void TForm1::applyImport(const ConfigImage& built) {
-  recordChange(ui::kStepImport, [&] {
+void ExchangeController::applyImport(const ConfigImage& built) {
+  hooks_.recordChange(ui::kStepImport, [&] {
     st_.image = built;
     st_.modified = true;
-    obrfile();
+    hooks_.refresh();
   });
-  updt1();
+  hooks_.updateTitle();
 }
 
-void TForm1::ImportPhonesClick() {
+void ExchangeController::importPhones() {
   if (st_.busy) return;
   BusyGuard busy(st_);
-  const QString path = prompter_->openCsvFile(st_.defaultDirectory);
+  const QString path = prompter_.openCsvFile(st_.defaultDirectory);
   if (!path.isEmpty()) importPhonesFile(path);
 }
 
 // Also for a table dropped on the window.
-void TForm1::importPhonesFile(const QString& path) {
+void ExchangeController::importPhonesFile(const QString& path) {
   QByteArray bytes;
   if (!readCsvFile(path, bytes)) {
-    prompter_->message(path + QStringLiteral(": ") + text::kImportCannotRead);
+    prompter_.message(path + QStringLiteral(": ") + text::kImportCannotRead);
     return;
   }
   const ImportedPhones rows = readPhonesFile(bytes);
   const ExpanderSet set{st_.expanderCount, st_.expanderMask};
   auto built = std::make_unique<ConfigImage>();
-  ImportDialog dlg(this, ui::kImportCaption, ui::kImportFileLabel.arg(QFileInfo(path).fileName()),
+  ImportDialog dlg(window_, ui::kImportCaption, ui::kImportFileLabel.arg(QFileInfo(path).fileName()),
                    [&](ImportMode mode) { return buildImport(st_.image, set, rows, mode, *built); });
   if (dlg.exec() == QDialog::Accepted && dlg.ready()) applyImport(*built);
 }
 
-void TForm1::ExportPhonesClick() {
+void ExchangeController::exportPhones() {
   if (st_.busy) return;
   BusyGuard busy(st_);
   const int slot = st_.currentExpander < kSlotCount ? st_.currentExpander : -1;
-  ExportDialog dlg(this, slot);
+  ExportDialog dlg(window_, slot);
   if (dlg.exec() != QDialog::Accepted) return;
   const bool one = dlg.onlySelected();
   QString name = QFileInfo(st_.shortFileName).completeBaseName();
   if (one) name += u'-' + QString(slotChar(slot));
   const QString path =
-      prompter_->saveCsvFile(st_.defaultDirectory, name + (dlg.xlsx() ? ui::kExportXlsxSuffix : ui::kExportFileSuffix));
+      prompter_.saveCsvFile(st_.defaultDirectory, name + (dlg.xlsx() ? ui::kExportXlsxSuffix : ui::kExportFileSuffix));
   if (path.isEmpty()) return;
   if (isTakenByNonRegular(path)) {
-    prompter_->messageWithDetail(text::kSaveFailed, text::kCauseNotRegular);
+    prompter_.messageWithDetail(text::kSaveFailed, text::kCauseNotRegular);
     return;
   }
-  if (QFileInfo::exists(path) && prompter_->ask(text::kAskReplace, false) != Answer::Yes) return;
+  if (QFileInfo::exists(path) && prompter_.ask(text::kAskReplace, false) != Answer::Yes) return;
   const uint16_t mask = one ? static_cast<uint16_t>(1u << slot) : presentSlots(st_);
   const QByteArray bytes = dlg.xlsx() ? exportPhonesXlsx(st_.image, mask) : exportPhonesCsv(st_.image, mask, dlg.style());
   const SaveCause saved = bytes.isEmpty() ? SaveCause::Failed : writeCsvFile(path, bytes);
-  if (saved != SaveCause::None) prompter_->messageWithDetail(text::kSaveFailed, text::saveCauseText(saved));
+  if (saved != SaveCause::None) prompter_.messageWithDetail(text::kSaveFailed, text::saveCauseText(saved));
 }
 
-void TForm1::CopyPhonesClick() {
+void ExchangeController::copyPhones() {
   if (st_.currentExpander >= kSlotCount) return;
   QGuiApplication::clipboard()->setText(
       phoneTableText(st_.image, static_cast<uint16_t>(1u << st_.currentExpander), u'\t'));
 }
 
-void TForm1::PastePhonesClick() {
+void ExchangeController::pastePhones() {
   if (st_.busy || st_.currentExpander >= kSlotCount) return;
   BusyGuard busy(st_);
   const ImportedPhones rows = readPhonesText(QGuiApplication::clipboard()->text(), st_.currentExpander);
@@ -146,35 +151,35 @@ void TForm1::PastePhonesClick() {
     applyImport(*built);
     return;
   }
-  ImportDialog dlg(this, ui::kPasteCaption, ui::kPasteSourceLabel.arg(slotChar(st_.currentExpander)),
+  ImportDialog dlg(window_, ui::kPasteCaption, ui::kPasteSourceLabel.arg(slotChar(st_.currentExpander)),
                    [&r](ImportMode) { return r; }, false);
   dlg.exec();
 }
 
-void TForm1::FindPhoneClick() {
-  if (!FindPhone) {
-    FindPhone = new FindDialog(this, [this](const QString& t) { findNextPhone(t); });
+void ExchangeController::findPhone() {
+  if (!find_) {
+    find_ = new FindDialog(window_, [this](const QString& t) { findNextPhone(t); });
     // Below the main window where there is room, so that it does not hide the rows it finds.
-    FindPhone->adjustSize();
-    const QRect frame = frameGeometry();
+    find_->adjustSize();
+    const QRect frame = window_->frameGeometry();
     const QPoint below(frame.left() + 140, frame.bottom() + 8);
-    const QScreen* screen = this->screen();
-    if (screen && screen->availableGeometry().contains(QRect(below, FindPhone->frameGeometry().size())))
-      FindPhone->move(below);
+    const QScreen* screen = window_->screen();
+    if (screen && screen->availableGeometry().contains(QRect(below, find_->frameGeometry().size())))
+      find_->move(below);
   }
-  FindPhone->show();
-  FindPhone->raise();
-  FindPhone->activateWindow();
-  FindPhone->text()->setFocus();
-  FindPhone->text()->selectAll();
+  find_->show();
+  find_->raise();
+  find_->activateWindow();
+  find_->text()->setFocus();
+  find_->text()->selectAll();
 }
 
-void TForm1::findNextPhone(const QString& needle) {
+void ExchangeController::findNextPhone(const QString& needle) {
   std::optional<PhonePlace> after;
   if (st_.phoneSelected()) after = PhonePlace{st_.currentExpander, st_.currentPhoneIndex};
-  const std::optional<PhonePlace> found = findPhone(st_.image, presentSlots(st_), needle, after);
+  const std::optional<PhonePlace> found = orbisk::findPhone(st_.image, presentSlots(st_), needle, after);
   if (!found) {
-    prompter_->message(ui::kNotFound);
+    prompter_.message(ui::kNotFound);
     return;
   }
   QTreeWidgetItem* root = v_.TreeView1->topLevelItem(0);
@@ -184,6 +189,11 @@ void TForm1::findNextPhone(const QString& needle) {
     v_.ListView1->setCurrentItem(row);
     v_.ListView1->scrollToItem(row);
   }
+}
+
+void ExchangeController::findNextAgain() {
+  if (find_ && !find_->text()->text().isEmpty()) findNextPhone(find_->text()->text());
+  else findPhone();
 }
 
 }  // namespace orbisk

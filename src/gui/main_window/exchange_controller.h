@@ -1,0 +1,58 @@
+// Telephone lists in bulk: import and export of CSV files and .xlsx workbooks, copy and paste
+// between expanders through the clipboard, and the find. It owns its menu items and the find
+// window.
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+#include "gui/state/main_state.h"
+#include "gui/views/main_views.h"
+
+class QMenu;
+class QWidget;
+
+namespace orbisk {
+
+class FindDialog;
+class Prompter;
+
+// What the exchange asks of the window around it.
+struct ExchangeHooks {
+  // Runs change as one undo step named what.
+  std::function<void(const QString& what, const std::function<void()>& change)> recordChange;
+  std::function<void()> refresh;      // every view from the image
+  std::function<void()> updateTitle;
+};
+
+class ExchangeController : public QObject {
+  Q_OBJECT
+ public:
+  // views: where a found telephone is shown.
+  ExchangeController(QWidget* window, MainState& st, Prompter& prompter, const MainViews& views, ExchangeHooks hooks);
+
+  void addFileItems(QMenu* file);          // "Импорт телефонов...", "Экспорт телефонов..."
+  void addCommandItems(QMenu* commands);   // "Найти телефон..."
+  void addPopupItems(QMenu* treePopup);    // copy and paste of an expander's telephones
+
+  void importPhones();
+  void importPhonesFile(const QString& path);  // also a table dropped on the window
+  void exportPhones();
+  void copyPhones();
+  void pastePhones();
+  void findPhone();
+  void findNextPhone(const QString& text);
+  void findNextAgain();  // F3: the last text again, or the find window
+
+ private:
+  void applyImport(const ConfigImage& built);
+
+  QWidget* window_;
+  MainState& st_;
+  Prompter& prompter_;
+  const MainViews& v_;
+  ExchangeHooks hooks_;
+  FindDialog* find_ = nullptr;
+};
+
+}  // namespace orbisk
