@@ -19,7 +19,7 @@
 #include "core/link/link_clock.h"
 #include "core/link/link_ui.h"
 #include "core/link/receiver.h"
-#include "gui/main_window/phone_commands.h"
+#include "gui/main_window/phones_controller.h"
 #include "gui/main_window/exchange_controller.h"
 #include "gui/main_window/history_controller.h"
 #include "gui/main_window/report_controller.h"
@@ -71,7 +71,14 @@ TForm1::TForm1(Prompter* prompter, Preferences prefs, PortFactory ports, Clock* 
           this, st_, *prompter_, v_,
           {.recordChange = [this](const QString& what, const std::function<void()>& change) { recordChange(what, change); },
            .refresh = [this] { obrfile(); },
-           .updateTitle = [this] { updt1(); }})) {
+           .updateTitle = [this] { updt1(); }})),
+      phones_(new PhonesController(
+          this, st_, *prompter_, v_,
+          {.recordChange = [this](const QString& what, const std::function<void()>& change) { recordChange(what, change); },
+           .refresh = [this] { obrfile(); },
+           .updateTitle = [this] { updt1(); },
+           .selectRow = [this] { lvclick(); },
+           .pastePhones = [this] { exchange_->pastePhones(); }})) {
   setObjectName(QStringLiteral("TForm1"));
   // Stored preferences first; the working folder follows them when they exist.
   if (rereg(st_, st_.defaultDirectory, prefs_) && !st_.defaultDirectory.isEmpty()) QDir::setCurrent(st_.defaultDirectory);
@@ -88,7 +95,7 @@ TForm1::TForm1(Prompter* prompter, Preferences prefs, PortFactory ports, Clock* 
 
   AboutBox = new TAboutBox(this);
   ExpanderDialog = new TForm3(st_, *prompter_, this);
-  wirePhoneCommands();
+  phones_->wire(a_);
   wireReceiver(std::move(ports), clock);
   updt1();
 }

@@ -31,12 +31,11 @@ class ReceiversDialog;
 class ReportController;
 class HistoryController;
 class ExchangeController;
+class PhonesController;
 enum class BackupKind;
 class LinkUi;
-class PhoneCommands;
 class Receiver;
 class TAboutBox;
-class TForm2;
 class TForm3;
 class TForm4;
 class TForm6;
@@ -78,8 +77,6 @@ class TForm1 : public QMainWindow {
   // Undo and redo (tform1_edit.cpp): every change to the image runs through recordChange.
   ConfigUndo& undo() { return *undo_; }
   void recordChange(const QString& what, const std::function<void()>& change);
-  void copyPhoneRows();
-  void deletePhoneRows();  // every selected row, in one step
   void DeleteExpanderClick();
   void N14Click();      // expander dialog
   void N34Click();      // add an expander
@@ -94,6 +91,8 @@ class TForm1 : public QMainWindow {
   HistoryController& history() { return *history_; }
   // Telephone lists in bulk: import, export, copy and paste, find.
   ExchangeController& exchange() { return *exchange_; }
+  // The telephones of the selected expander: the editor, Add, Change, Delete, rows.
+  PhonesController& phones() { return *phones_; }
   // The register of receivers and the audit trail (tform1_receivers.cpp).
   void showReceivers();
   void chooseReceiver(const QString& name, const QString& port);
@@ -125,8 +124,6 @@ class TForm1 : public QMainWindow {
   void buildMenus();
   void buildEditMenu(QMenuBar* bar);
   void layOutCentre(QWidget* centre, QLabel* treeCaption);
-  QList<int> selectedPhoneRows() const;
-  void selectRowAfterDelete();
   void buildRecentMenu(QMenu* file);
   void fillRecentMenu();
   void rememberFile(const QString& path);
@@ -138,7 +135,6 @@ class TForm1 : public QMainWindow {
   void buildCentre();
   void buildStatusBar();
   void buildPopups();
-  void wirePhoneCommands();
   void wireReceiver(PortFactory ports, Clock* clock);
   void buildTransferStatus();
   void wireTransferControls(QMenu* settings);
@@ -186,16 +182,15 @@ class TForm1 : public QMainWindow {
   ReportController* report_;  // a child of the window
   HistoryController* history_;  // a child of the window
   ExchangeController* exchange_;  // a child of the window
+  PhonesController* phones_;      // a child of the window
 
   QProgressBar* ProgressBar1 = nullptr;
   QLabel* statusPanels_[3] = {nullptr, nullptr, nullptr};
   QLabel* TransferLabel = nullptr;
   QPushButton* CancelButton = nullptr;
-  TForm2* PhoneEditor = nullptr;
   TForm3* ExpanderDialog = nullptr;
   TForm4* PortDialog = nullptr;
   TForm6* MemoryTest = nullptr;
-  std::unique_ptr<PhoneCommands> phones_;
   std::unique_ptr<Clock> ownClock_;
   std::unique_ptr<LinkUi> linkUi_;
   std::unique_ptr<Receiver> receiver_;

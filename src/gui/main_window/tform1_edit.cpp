@@ -1,5 +1,5 @@
-// "Правка": undo and redo of every change to the configuration, and the telephone rows as in a
-// spreadsheet: several selected at once, copied, pasted and deleted in one step.
+// "Правка": undo and redo of every change to the configuration (the telephone rows' items come
+// from the telephones' controller), F3, and the deletion of an expander.
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -15,7 +15,7 @@
 #include "core/exchange/phone_csv.h"
 #include "core/image/expander_set.h"
 #include "core/image/settings_lists.h"
-#include "gui/main_window/phone_commands.h"
+#include "gui/main_window/phones_controller.h"
 #include "core/records/phone_table.h"
 #include "gui/dialogs/exchange_ui_texts.h"
 #include "gui/main_window/exchange_controller.h"
@@ -26,19 +26,6 @@
 #include "gui/views/settings_panel.h"
 
 namespace orbisk {
-namespace {
-
-QAction* listAction(QWidget* list, QMenu* menu, const char* name, const QString& text, const QKeySequence& keys) {
-  QAction* a = menu->addAction(text);
-  a->setObjectName(QString::fromLatin1(name));
-  a->setShortcut(keys);
-  // Only while the list has the focus: elsewhere these keys belong to the field being edited.
-  a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-  list->addAction(a);
-  return a;
-}
-
-}  // namespace
 
 void TForm1::buildEditMenu(QMenuBar* bar) {
   undo_ = std::make_unique<ConfigUndo>(st_, [this] {
@@ -67,12 +54,7 @@ void TForm1::buildEditMenu(QMenuBar* bar) {
   connect(redo, &QAction::triggered, this, [this] { undo_->redo(); });
 
   edit->addSeparator();
-  connect(listAction(v_.ListView1, edit, "CopyRows", ui::kCopyRowsItem, QKeySequence(Qt::CTRL | Qt::Key_C)),
-          &QAction::triggered, this, [this] { copyPhoneRows(); });
-  connect(listAction(v_.ListView1, edit, "PasteRows", ui::kPasteRowsItem, QKeySequence(Qt::CTRL | Qt::Key_V)),
-          &QAction::triggered, this, [this] { recordChange(ui::kStepPaste, [this] { exchange_->pastePhones(); }); });
-  connect(listAction(v_.ListView1, edit, "DeleteRows", ui::kDeleteRowsItem, QKeySequence(Qt::Key_Delete)),
-          &QAction::triggered, this, [this] { deletePhoneRows(); });
+  phones_->addListItems(edit);
   edit->addSeparator();
   QAction* again = edit->addAction(ui::kFindNextButton);
   again->setObjectName(QStringLiteral("FindNext"));
@@ -85,60 +67,6 @@ void TForm1::buildEditMenu(QMenuBar* bar) {
 }
 
 void TForm1::recordChange(const QString& what, const std::function<void()>& change) { undo_->record(what, change); }
-
-QList<int> TForm1::selectedPhoneRows() const {
-  QList<int> rows;
-  if (st_.currentExpander >= kSlotCount || v_.ListView1->isHidden()) return rows;
-  for (QTreeWidgetItem* item : v_.ListView1->selectedItems()) rows.append(v_.ListView1->indexOfTopLevelItem(item));
-  std::sort(rows.begin(), rows.end());
-  return rows;
-}
-
-void TForm1::copyPhoneRows() {
-  const QList<int> rows = selectedPhoneRows();
-  if (rows.isEmpty()) return;
-  // The chosen rows as a table of their own, so they go out as the export writes them.
-  const int slot = st_.currentExpander;
-  auto chosen = std::make_unique<ConfigImage>(st_.image);
-  int n = 0;
-  for (int row : rows) std::memcpy(chosen->record(slot, n++), st_.image.record(slot, row), kRecordSize);
-  chosen->setPhoneCount(slot, n);
-  QGuiApplication::clipboard()->setText(phoneTableText(*chosen, static_cast<uint16_t>(1u << slot), u'\t'));
-}
-
-void TForm1::deletePhoneRows() {
-  const int slot = st_.currentExpander;
-  if (slot >= kSlotCount) return;
-  const int countBefore = st_.image.phoneCount(slot);
-  const QList<int> rows = selectedPhoneRows();
-  if (rows.size() <= 1) {
-    recordChange(ui::kStepDeletePhones, [this] { phones_->BudaltelClick(); });
-  } else if (!st_.busy) {
-    recordChange(ui::kStepDeletePhones, [this, slot, &rows] {
-      st_.busy = true;
-      if (removePhones(st_.image, slot, rows) > 0) st_.modified = true;
-      obrfile();
-      updt1();
-      st_.busy = false;
-    });
-    st_.currentPhoneIndex = rows.constFirst();
-  }
-  if (st_.image.phoneCount(slot) < countBefore) selectRowAfterDelete();
-}
-
-// The row that moved into the deleted one's place is what a second Delete acts on: show it.
-void TForm1::selectRowAfterDelete() {
-  if (st_.currentExpander >= kSlotCount || v_.ListView1->isHidden()) return;
-  const int count = v_.ListView1->topLevelItemCount();
-  if (count == 0) {
-    lvclick();
-    return;
-  }
-  QTreeWidgetItem* row = v_.ListView1->topLevelItem(std::min(st_.currentPhoneIndex, count - 1));
-  v_.ListView1->setCurrentItem(row);
-  v_.ListView1->scrollToItem(row);
-  v_.ListView1->setFocus();
-}
 
 void TForm1::DeleteExpanderClick() {
   const int slot = st_.currentExpander;
