@@ -20,6 +20,7 @@
 #include "core/link/link_ui.h"
 #include "core/link/receiver.h"
 #include "gui/main_window/phones_controller.h"
+#include "gui/main_window/register_controller.h"
 #include "gui/main_window/exchange_controller.h"
 #include "gui/main_window/history_controller.h"
 #include "gui/main_window/report_controller.h"
@@ -65,7 +66,7 @@ TForm1::TForm1(Prompter* prompter, Preferences prefs, PortFactory ports, Clock* 
       report_(new ReportController(this, st_, *prompter_)),
       history_(new HistoryController(this, st_, *prompter_,
                                      {.openCopy = [this](const QString& path) { files_.openCopy(path); },
-                                      .receiverNamesByFolder = [this] { return receiverNamesByFolder(); },
+                                      .receiverNamesByFolder = [this] { return register_->receiverNamesByFolder(); },
                                       .readReceiver = [this](ConfigImage& img) { return readForComparison(img); }})),
       exchange_(new ExchangeController(
           this, st_, *prompter_, v_,
@@ -78,7 +79,10 @@ TForm1::TForm1(Prompter* prompter, Preferences prefs, PortFactory ports, Clock* 
            .refresh = [this] { obrfile(); },
            .updateTitle = [this] { updt1(); },
            .selectRow = [this] { lvclick(); },
-           .pastePhones = [this] { exchange_->pastePhones(); }})) {
+           .pastePhones = [this] { exchange_->pastePhones(); }})),
+      register_(new RegisterController(this, st_, *prompter_, a_, *history_,
+                                       {.openNamed = [this](const QString& path) { files_.openNamed(path); },
+                                        .updateTitle = [this] { updt1(); }})) {
   setObjectName(QStringLiteral("TForm1"));
   // Stored preferences first; the working folder follows them when they exist.
   if (rereg(st_, st_.defaultDirectory, prefs_) && !st_.defaultDirectory.isEmpty()) QDir::setCurrent(st_.defaultDirectory);

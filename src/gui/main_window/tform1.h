@@ -27,11 +27,11 @@ struct TransferReport;
 
 class Clock;
 class ConfigUndo;
-class ReceiversDialog;
 class ReportController;
 class HistoryController;
 class ExchangeController;
 class PhonesController;
+class RegisterController;
 enum class BackupKind;
 class LinkUi;
 class Receiver;
@@ -93,12 +93,8 @@ class TForm1 : public QMainWindow {
   ExchangeController& exchange() { return *exchange_; }
   // The telephones of the selected expander: the editor, Add, Change, Delete, rows.
   PhonesController& phones() { return *phones_; }
-  // The register of receivers and the audit trail (tform1_receivers.cpp).
-  void showReceivers();
-  void chooseReceiver(const QString& name, const QString& port);
-  // The register's names by the backup folders they are filed in; empty without the register.
-  QHash<QString, QString> receiverNamesByFolder() const;
-  ReceiversDialog* receiversDialog() const { return Receivers; }
+  // The register of receivers and the audit trail.
+  RegisterController& receivers() { return *register_; }
 
   // Set by later parts of the program: the read at first activation (true = success).
   std::function<bool()> firstActivationRead;
@@ -160,9 +156,6 @@ class TForm1 : public QMainWindow {
   // transfer's own text.
   void tellTransfer(const TransferReport& r);
   void buildCheckItems(QMenu* settings);
-  void wireRegister(QMenu* settings);
-  // Runs the tool bar's action for the receiver chosen in the register's window.
-  void runForReceiver(const QString& name, const QString& port, QAction* action);
   MemoryTestResult memoryTestStep(int step);
   bool FormClose();  // false keeps the window open
 
@@ -183,6 +176,7 @@ class TForm1 : public QMainWindow {
   HistoryController* history_;  // a child of the window
   ExchangeController* exchange_;  // a child of the window
   PhonesController* phones_;      // a child of the window
+  RegisterController* register_;  // a child of the window
 
   QProgressBar* ProgressBar1 = nullptr;
   QLabel* statusPanels_[3] = {nullptr, nullptr, nullptr};
@@ -198,9 +192,6 @@ class TForm1 : public QMainWindow {
   bool closePending_ = false;
   bool closeAsked_ = false;  // the question about ending a transfer to close is open
   TAboutBox* AboutBox = nullptr;
-  ReceiversDialog* Receivers = nullptr;
-  QString auditComment_;      // typed in the register's window for the conversation it starts
-  bool auditWarned_ = false;  // a trail that cannot be written is told once a run
 };
 
 }  // namespace orbisk

@@ -6,6 +6,7 @@
 #include <QProgressBar>
 #include <QTimer>
 
+#include "gui/main_window/register_controller.h"
 #include "gui/main_window/tform1.h"
 #include "core/history/backup_store.h"
 #include "core/link/link_clock.h"
@@ -87,7 +88,7 @@ void TForm1::wireReceiver(PortFactory ports, Clock* clock) {
   MemoryTest = new TForm6([this] { return memoryTestStep(1); }, [this] { return memoryTestStep(2); }, this);
   connect(v_.Panel1, &SettingsPanel::serviceShortcut, this, [this] { MemoryTest->exec(); });
   wireTransferControls(a_.settings);
-  wireRegister(a_.settings);
+  register_->wire(a_.settings, *receiver_);
 }
 
 PortFactory TForm1::windowPorts() {

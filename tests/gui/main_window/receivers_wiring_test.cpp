@@ -13,6 +13,7 @@
 #include <QTableWidget>
 
 #include "gui/main_window/history_controller.h"
+#include "gui/main_window/register_controller.h"
 #include "core/history/backup_store.h"
 #include "core/register/audit_log.h"
 #include "core/register/receiver_register.h"
@@ -43,7 +44,7 @@ struct ReceiversWiring : MainWindowFixture, ::testing::Test {
   }
   ReceiversDialog* window() {
     action("ReceiversItem")->trigger();
-    return form->receiversDialog();
+    return form->receivers().receiversDialog();
   }
   int visibleRows(QTableWidget* t) {
     int n = 0;
