@@ -51,8 +51,8 @@ struct BusyGuard {
 }  // namespace
 
 ExchangeController::ExchangeController(QWidget* window, MainState& st, Prompter& prompter, const MainViews& views,
-                                       ExchangeHooks hooks)
-    : QObject(window), window_(window), st_(st), prompter_(prompter), v_(views), hooks_(std::move(hooks)) {}
+                                       EditHooks hooks)
+    : WindowController(window, st, prompter), v_(views), hooks_(std::move(hooks)) {}
 
 void ExchangeController::addFileItems(QMenu* file) {
   file->addSeparator();

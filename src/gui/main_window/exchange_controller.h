@@ -3,10 +3,10 @@
 // window.
 #pragma once
 
-#include <QObject>
 #include <functional>
 
-#include "gui/state/main_state.h"
+#include "gui/main_window/edit_hooks.h"
+#include "gui/main_window/window_controller.h"
 #include "gui/views/main_views.h"
 
 class QMenu;
@@ -17,19 +17,11 @@ namespace orbisk {
 class FindDialog;
 class Prompter;
 
-// What the exchange asks of the window around it.
-struct ExchangeHooks {
-  // Runs change as one undo step named what.
-  std::function<void(const QString& what, const std::function<void()>& change)> recordChange;
-  std::function<void()> refresh;      // every view from the image
-  std::function<void()> updateTitle;
-};
-
-class ExchangeController : public QObject {
+class ExchangeController : public WindowController {
   Q_OBJECT
  public:
   // views: where a found telephone is shown.
-  ExchangeController(QWidget* window, MainState& st, Prompter& prompter, const MainViews& views, ExchangeHooks hooks);
+  ExchangeController(QWidget* window, MainState& st, Prompter& prompter, const MainViews& views, EditHooks hooks);
 
   void addFileItems(QMenu* file);          // "Импорт телефонов...", "Экспорт телефонов..."
   void addCommandItems(QMenu* commands);   // "Найти телефон..."
@@ -47,11 +39,8 @@ class ExchangeController : public QObject {
  private:
   void applyImport(const ConfigImage& built);
 
-  QWidget* window_;
-  MainState& st_;
-  Prompter& prompter_;
   const MainViews& v_;
-  ExchangeHooks hooks_;
+  EditHooks hooks_;
   FindDialog* find_ = nullptr;
 };
 

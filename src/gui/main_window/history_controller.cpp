@@ -12,21 +12,12 @@
 #include "gui/dialogs/comparison_dialog.h"
 #include "gui/dialogs/history_dialog.h"
 #include "gui/dialogs/history_dialog_texts.h"
+#include "gui/main_window/menu_item.h"
 
 namespace orbisk {
-namespace {
-
-QAction* menuItem(QObject* owner, QMenu* menu, const char* name, const QString& text) {
-  QAction* a = menu->addAction(text);
-  a->setObjectName(QString::fromLatin1(name));
-  a->setParent(owner);
-  return a;
-}
-
-}  // namespace
 
 HistoryController::HistoryController(QWidget* window, MainState& st, Prompter& prompter, HistoryHooks hooks)
-    : QObject(window), window_(window), st_(st), prompter_(prompter), hooks_(std::move(hooks)) {}
+    : WindowController(window, st, prompter), hooks_(std::move(hooks)) {}
 
 void HistoryController::addFileItems(QMenu* file) {
   file->addSeparator();

@@ -4,10 +4,9 @@
 #pragma once
 
 #include <QHash>
-#include <QObject>
 #include <functional>
 
-#include "gui/state/main_state.h"
+#include "gui/main_window/window_controller.h"
 
 class QMenu;
 class QWidget;
@@ -28,7 +27,7 @@ struct HistoryHooks {
   std::function<bool(ConfigImage& image)> readReceiver;
 };
 
-class HistoryController : public QObject {
+class HistoryController : public WindowController {
   Q_OBJECT
  public:
   HistoryController(QWidget* window, MainState& st, Prompter& prompter, HistoryHooks hooks);
@@ -47,9 +46,6 @@ class HistoryController : public QObject {
  private:
   void showComparison(const ConfigImage& other, const QString& otherName);
 
-  QWidget* window_;
-  MainState& st_;
-  Prompter& prompter_;
   HistoryHooks hooks_;
   HistoryDialog* history_ = nullptr;
   ComparisonDialog* comparison_ = nullptr;

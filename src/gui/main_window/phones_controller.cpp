@@ -32,7 +32,7 @@ QAction* listAction(QWidget* list, QMenu* menu, const char* name, const QString&
 
 PhonesController::PhonesController(QWidget* window, MainState& st, Prompter& prompter, const MainViews& views,
                                    PhonesHooks hooks)
-    : QObject(window), window_(window), st_(st), prompter_(prompter), v_(views), hooks_(std::move(hooks)) {}
+    : WindowController(window, st, prompter), v_(views), hooks_(std::move(hooks)) {}
 
 PhonesController::~PhonesController() = default;
 

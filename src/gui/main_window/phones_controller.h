@@ -4,12 +4,12 @@
 #pragma once
 
 #include <QList>
-#include <QObject>
 #include <functional>
 #include <memory>
 
+#include "gui/main_window/edit_hooks.h"
 #include "gui/main_window/main_actions.h"
-#include "gui/state/main_state.h"
+#include "gui/main_window/window_controller.h"
 #include "gui/views/main_views.h"
 
 class QMenu;
@@ -22,16 +22,12 @@ class Prompter;
 class TForm2;
 
 // What the telephones ask of the window around them.
-struct PhonesHooks {
-  // Runs change as one undo step named what.
-  std::function<void(const QString& what, const std::function<void()>& change)> recordChange;
-  std::function<void()> refresh;      // every view from the image
-  std::function<void()> updateTitle;
+struct PhonesHooks : EditHooks {
   std::function<void()> selectRow;    // the list's current row becomes the selected telephone
   std::function<void()> pastePhones;  // the clipboard's table appended to the expander
 };
 
-class PhonesController : public QObject {
+class PhonesController : public WindowController {
   Q_OBJECT
  public:
   PhonesController(QWidget* window, MainState& st, Prompter& prompter, const MainViews& views, PhonesHooks hooks);
@@ -51,9 +47,6 @@ class PhonesController : public QObject {
   void selectRowAfterDelete();
   void change();
 
-  QWidget* window_;
-  MainState& st_;
-  Prompter& prompter_;
   const MainViews& v_;
   PhonesHooks hooks_;
   TForm2* editor_ = nullptr;

@@ -116,10 +116,7 @@ QHash<QString, QString> RegisterController::receiverNamesByFolder() const { retu
 
 RegisterController::RegisterController(QWidget* window, MainState& st, Prompter& prompter, const MainActions& actions,
                                        HistoryController& history, RegisterHooks hooks)
-    : QObject(window),
-      window_(window),
-      st_(st),
-      prompter_(prompter),
+    : WindowController(window, st, prompter),
       a_(actions),
       history_(history),
       hooks_(std::move(hooks)) {}

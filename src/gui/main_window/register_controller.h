@@ -4,11 +4,10 @@
 #pragma once
 
 #include <QHash>
-#include <QObject>
 #include <functional>
 
 #include "gui/main_window/main_actions.h"
-#include "gui/state/main_state.h"
+#include "gui/main_window/window_controller.h"
 
 class QAction;
 class QMenu;
@@ -27,7 +26,7 @@ struct RegisterHooks {
   std::function<void()> updateTitle;
 };
 
-class RegisterController : public QObject {
+class RegisterController : public WindowController {
   Q_OBJECT
  public:
   // actions: the tool bar's read, write and clock, run for a receiver of the register's window.
@@ -47,9 +46,6 @@ class RegisterController : public QObject {
   // Runs the tool bar's action for the receiver chosen in the register's window.
   void runFor(const QString& name, const QString& port, QAction* action);
 
-  QWidget* window_;
-  MainState& st_;
-  Prompter& prompter_;
   const MainActions& a_;
   HistoryController& history_;
   RegisterHooks hooks_;

@@ -18,7 +18,7 @@
 namespace orbisk {
 
 ReportController::ReportController(QWidget* window, MainState& st, Prompter& prompter)
-    : QObject(window), window_(window), st_(st), prompter_(prompter) {
+    : WindowController(window, st, prompter) {
   runPrintDialog = [](QPrintDialog& dialog) { return dialog.exec(); };
 }
 

@@ -2,12 +2,11 @@
 // report of the main window's document. It owns its three menu items and what they start.
 #pragma once
 
-#include <QObject>
 #include <functional>
 
 #include "core/report/report_content.h"
 #include "gui/main_window/report_job.h"
-#include "gui/state/main_state.h"
+#include "gui/main_window/window_controller.h"
 
 class QMenu;
 class QPrintDialog;
@@ -18,7 +17,7 @@ namespace orbisk {
 
 class Prompter;
 
-class ReportController : public QObject {
+class ReportController : public WindowController {
   Q_OBJECT
  public:
   // window: the parent of its dialogs and progress windows; nothing starts while st is busy.
@@ -42,9 +41,6 @@ class ReportController : public QObject {
   // Makes the report from a copy of the image and paints it on a worker thread; false if cancelled.
   bool run(JobCancel cancel, const std::function<void(const ReportContent&, const ReportProgress&)>& paint);
 
-  QWidget* window_;
-  MainState& st_;
-  Prompter& prompter_;
 };
 
 }  // namespace orbisk

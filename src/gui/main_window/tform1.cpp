@@ -68,18 +68,9 @@ TForm1::TForm1(Prompter* prompter, Preferences prefs, PortFactory ports, Clock* 
                                      {.openCopy = [this](const QString& path) { files_.openCopy(path); },
                                       .receiverNamesByFolder = [this] { return register_->receiverNamesByFolder(); },
                                       .readReceiver = [this](ConfigImage& img) { return readForComparison(img); }})),
-      exchange_(new ExchangeController(
-          this, st_, *prompter_, v_,
-          {.recordChange = [this](const QString& what, const std::function<void()>& change) { recordChange(what, change); },
-           .refresh = [this] { obrfile(); },
-           .updateTitle = [this] { updt1(); }})),
-      phones_(new PhonesController(
-          this, st_, *prompter_, v_,
-          {.recordChange = [this](const QString& what, const std::function<void()>& change) { recordChange(what, change); },
-           .refresh = [this] { obrfile(); },
-           .updateTitle = [this] { updt1(); },
-           .selectRow = [this] { lvclick(); },
-           .pastePhones = [this] { exchange_->pastePhones(); }})),
+      exchange_(new ExchangeController(this, st_, *prompter_, v_, editHooks())),
+      phones_(new PhonesController(this, st_, *prompter_, v_,
+                                   {editHooks(), [this] { lvclick(); }, [this] { exchange_->pastePhones(); }})),
       register_(new RegisterController(this, st_, *prompter_, a_, *history_,
                                        {.openNamed = [this](const QString& path) { files_.openNamed(path); },
                                         .updateTitle = [this] { updt1(); }})) {
@@ -105,6 +96,12 @@ TForm1::TForm1(Prompter* prompter, Preferences prefs, PortFactory ports, Clock* 
 }
 
 TForm1::~TForm1() = default;
+
+EditHooks TForm1::editHooks() {
+  return {.recordChange = [this](const QString& what, const std::function<void()>& change) { recordChange(what, change); },
+          .refresh = [this] { obrfile(); },
+          .updateTitle = [this] { updt1(); }};
+}
 
 void TForm1::buildCentre() {
   auto* centre = new QWidget(this);

@@ -11,6 +11,7 @@
 #include "gui/state/main_state.h"
 #include "core/link/serial_port.h"
 #include "gui/views/main_views.h"
+#include "gui/main_window/edit_hooks.h"
 #include "gui/main_window/main_actions.h"
 #include "core/state/preferences.h"
 
@@ -118,6 +119,8 @@ class TForm1 : public QMainWindow {
 
  private:
   void buildMenus();
+  // One undo step, refresh and title for the controllers that change the configuration.
+  EditHooks editHooks();
   void buildEditMenu(QMenuBar* bar);
   void layOutCentre(QWidget* centre, QLabel* treeCaption);
   void buildRecentMenu(QMenu* file);

@@ -11,19 +11,13 @@
 #include "gui/main_window/daily_work_texts.h"
 #include "gui/main_window/exchange_controller.h"
 #include "gui/main_window/history_controller.h"
+#include "gui/main_window/menu_item.h"
 #include "gui/main_window/report_controller.h"
 #include "gui/main_window/tform1.h"
 #include "gui/views/settings_panel.h"
 
 namespace orbisk {
 namespace {
-
-QAction* addItem(QWidget* owner, QMenu* menu, const char* name, const QString& text) {
-  auto* a = menu->addAction(text);
-  a->setObjectName(QString::fromLatin1(name));
-  a->setParent(owner);
-  return a;
-}
 
 // Without a desktop's icon theme Qt's is the bare fallback (hicolor), which holds programs' icons,
 // not these; looking each name up there walks every one of its folders (a tenth of the start-up).
@@ -39,14 +33,14 @@ void TForm1::buildMenus() {
   QMenuBar* bar = menuBar();
   QMenu* file = bar->addMenu(QStringLiteral("Файл"));
   file->setObjectName(QStringLiteral("File1"));
-  connect(addItem(this, file, "NewM", QStringLiteral("Новый")), &QAction::triggered, this, [this] { NewMClick(); });
-  auto* open = addItem(this, file, "Open1", QStringLiteral("Открыть"));
+  connect(menuItem(this, file, "NewM", QStringLiteral("Новый")), &QAction::triggered, this, [this] { NewMClick(); });
+  auto* open = menuItem(this, file, "Open1", QStringLiteral("Открыть"));
   open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
   connect(open, &QAction::triggered, this, [this] { Open1Click(); });
-  auto* save = addItem(this, file, "SaveM", QStringLiteral("Сохранить"));
+  auto* save = menuItem(this, file, "SaveM", QStringLiteral("Сохранить"));
   save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
   connect(save, &QAction::triggered, this, [this] { SaveMClick(); });
-  connect(addItem(this, file, "Save1", QStringLiteral("Сохранить как")), &QAction::triggered, this,
+  connect(menuItem(this, file, "Save1", QStringLiteral("Сохранить как")), &QAction::triggered, this,
           [this] { Save1Click(); });
   file->addSeparator();
   buildRecentMenu(file);
@@ -54,7 +48,7 @@ void TForm1::buildMenus() {
   history_->addFileItems(file);
   report_->addItems(file);
   file->addSeparator();
-  connect(addItem(this, file, "Exit1", QStringLiteral("Выход")), &QAction::triggered, this, &QWidget::close);
+  connect(menuItem(this, file, "Exit1", QStringLiteral("Выход")), &QAction::triggered, this, &QWidget::close);
 
   buildEditMenu(bar);
 
@@ -62,32 +56,32 @@ void TForm1::buildMenus() {
   cmd->setObjectName(QStringLiteral("N5"));
   v_.N2 = cmd->addMenu(QStringLiteral("Приемник"));
   v_.N2->setObjectName(QStringLiteral("N2"));
-  a_.defaultsItem = addItem(this, v_.N2, "N6", QStringLiteral("Установить по умолчанию"));
-  a_.compareItem = addItem(this, v_.N2, "N7", QStringLiteral("Сравнить время"));
-  a_.syncItem = addItem(this, v_.N2, "N8", QStringLiteral("Синхронизировать время"));
+  a_.defaultsItem = menuItem(this, v_.N2, "N6", QStringLiteral("Установить по умолчанию"));
+  a_.compareItem = menuItem(this, v_.N2, "N7", QStringLiteral("Сравнить время"));
+  a_.syncItem = menuItem(this, v_.N2, "N8", QStringLiteral("Синхронизировать время"));
   history_->addReceiverItem(v_.N2);
   v_.N3 = cmd->addMenu(QStringLiteral("Расширитель"));
   v_.N3->setObjectName(QStringLiteral("N3"));
   v_.N3->setEnabled(false);
-  a_.addPhoneItem = addItem(this, v_.N3, "NDobtel", QStringLiteral("Добавить телефон"));
-  a_.changePhoneItem = addItem(this, v_.N3, "Nizmtel", QStringLiteral("Изменить телефон"));
-  a_.deletePhoneItem = addItem(this, v_.N3, "N11", QStringLiteral("Удалить телефон"));
+  a_.addPhoneItem = menuItem(this, v_.N3, "NDobtel", QStringLiteral("Добавить телефон"));
+  a_.changePhoneItem = menuItem(this, v_.N3, "Nizmtel", QStringLiteral("Изменить телефон"));
+  a_.deletePhoneItem = menuItem(this, v_.N3, "N11", QStringLiteral("Удалить телефон"));
   v_.N3->addSeparator();
-  connect(addItem(this, v_.N3, "DeleteExpander", ui::kDeleteExpanderItem), &QAction::triggered, this,
+  connect(menuItem(this, v_.N3, "DeleteExpander", ui::kDeleteExpanderItem), &QAction::triggered, this,
           [this] { DeleteExpanderClick(); });
-  connect(addItem(this, cmd, "N34", QStringLiteral("Добавить расширитель")), &QAction::triggered, this,
+  connect(menuItem(this, cmd, "N34", QStringLiteral("Добавить расширитель")), &QAction::triggered, this,
           [this] { N34Click(); });
   exchange_->addCommandItems(cmd);
 
   QMenu* settings = bar->addMenu(QStringLiteral("Настройки"));
   settings->setObjectName(QStringLiteral("N12"));
   a_.settings = settings;
-  a_.portItem = addItem(this, settings, "N17", QStringLiteral("Порт"));
+  a_.portItem = menuItem(this, settings, "N17", QStringLiteral("Порт"));
 
   QMenu* help = bar->addMenu(QStringLiteral("Помощь"));
   help->setObjectName(QStringLiteral("Help1"));
-  addItem(this, help, "N18", QStringLiteral("Orbisk"));
-  connect(addItem(this, help, "About1", QStringLiteral("О программе")), &QAction::triggered, this,
+  menuItem(this, help, "N18", QStringLiteral("Orbisk"));
+  connect(menuItem(this, help, "About1", QStringLiteral("О программе")), &QAction::triggered, this,
           [this] { About1Click(); });
 }
 
@@ -125,12 +119,12 @@ void TForm1::buildPopups() {
   // Tree: "Телефонный номер", separator, "Выход"
   auto* popup1 = new QMenu(this);
   popup1->setObjectName(QStringLiteral("PopupMenu1"));
-  v_.N33 = addItem(this, popup1, "N33", QStringLiteral("Телефонный номер"));
+  v_.N33 = menuItem(this, popup1, "N33", QStringLiteral("Телефонный номер"));
   v_.N33->setEnabled(false);
   connect(v_.N33, &QAction::triggered, this, [this] { N14Click(); });
   exchange_->addPopupItems(popup1);
   popup1->addSeparator();
-  connect(addItem(this, popup1, "N15", QStringLiteral("Выход")), &QAction::triggered, this, &QWidget::close);
+  connect(menuItem(this, popup1, "N15", QStringLiteral("Выход")), &QAction::triggered, this, &QWidget::close);
   v_.TreeView1->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(v_.TreeView1, &QWidget::customContextMenuRequested, this,
           [this, popup1](const QPoint& p) { popup1->exec(v_.TreeView1->viewport()->mapToGlobal(p)); });
@@ -138,13 +132,13 @@ void TForm1::buildPopups() {
   // Settings panel
   auto* popup2 = new QMenu(this);
   popup2->setObjectName(QStringLiteral("PopupMenu2"));
-  a_.comparePopup = addItem(this, popup2, "N24", QStringLiteral("Сравнить время в приемнике с компьютерным"));
-  a_.syncPopup = addItem(this, popup2, "N25", QStringLiteral("Синхронизировать время"));
-  a_.defaultsPopup = addItem(this, popup2, "N1", QStringLiteral("Настройки по умолчанию"));
+  a_.comparePopup = menuItem(this, popup2, "N24", QStringLiteral("Сравнить время в приемнике с компьютерным"));
+  a_.syncPopup = menuItem(this, popup2, "N25", QStringLiteral("Синхронизировать время"));
+  a_.defaultsPopup = menuItem(this, popup2, "N1", QStringLiteral("Настройки по умолчанию"));
   popup2->addSeparator();
-  a_.clearEventsPopup = addItem(this, popup2, "N10", QStringLiteral("очистить буфер событий"));
+  a_.clearEventsPopup = menuItem(this, popup2, "N10", QStringLiteral("очистить буфер событий"));
   popup2->addSeparator();
-  connect(addItem(this, popup2, "N16", QStringLiteral("Выход")), &QAction::triggered, this, &QWidget::close);
+  connect(menuItem(this, popup2, "N16", QStringLiteral("Выход")), &QAction::triggered, this, &QWidget::close);
   v_.Panel1->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(v_.Panel1, &QWidget::customContextMenuRequested, this,
           [this, popup2](const QPoint& p) { popup2->exec(v_.Panel1->mapToGlobal(p)); });
@@ -152,9 +146,9 @@ void TForm1::buildPopups() {
   // Telephone list
   auto* popup3 = new QMenu(this);
   popup3->setObjectName(QStringLiteral("PopupMenu3"));
-  v_.Ndobav = addItem(this, popup3, "Ndobav", QStringLiteral("Добавить"));
-  v_.Nizm = addItem(this, popup3, "Nizm", QStringLiteral("Изменить"));
-  v_.Nudal = addItem(this, popup3, "Nudal", QStringLiteral("Удалить"));
+  v_.Ndobav = menuItem(this, popup3, "Ndobav", QStringLiteral("Добавить"));
+  v_.Nizm = menuItem(this, popup3, "Nizm", QStringLiteral("Изменить"));
+  v_.Nudal = menuItem(this, popup3, "Nudal", QStringLiteral("Удалить"));
   v_.Nizm->setEnabled(false);
   v_.Nudal->setEnabled(false);
   v_.ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
