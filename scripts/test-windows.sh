@@ -24,9 +24,8 @@ rm -rf "$logs" && mkdir -p "$logs"
 cd build/windows/tests
 
 # A GoogleTest program: "passed failed skipped" from its summary into NAME.result.
-# Under load, Wine (8.0) now and then runs a Qt wait callback of its thread pool after Qt has let
-# go of it, and the test program dies in tp_object_execute, not in a test's code: such a program is
-# run once more, its first log kept as NAME.crashed.log and named in the summary. A crash
+# Under load, a test program under Wine (8.0) now and then dies in one of Qt's wait callbacks run
+# by Wine's thread pool (tp_object_execute), not in a test's code: such a program is run once more, its first log kept as NAME.crashed.log and named in the summary. A crash
 # anywhere else, or a second one, fails as before.
 run_gtest() {
   local name=${1%.exe} log=$logs/${1%.exe}.log
