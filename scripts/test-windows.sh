@@ -25,8 +25,9 @@ cd build/windows/tests
 
 # A GoogleTest program: "passed failed skipped" from its summary into NAME.result.
 # Under load, a test program under Wine (8.0) now and then dies in one of Qt's wait callbacks run
-# by Wine's thread pool (tp_object_execute), not in a test's code: such a program is run once more, its first log kept as NAME.crashed.log and named in the summary. A crash
-# anywhere else, or a second one, fails as before.
+# by Wine's thread pool (tp_object_execute), not in a test's code: such a program is run once
+# more, its first log kept as NAME.crashed.log and named in the summary. A crash anywhere else,
+# or a second one, fails as before.
 run_gtest() {
   local name=${1%.exe} log=$logs/${1%.exe}.log
   timeout -k 10 "$program_limit" wine "$1" > "$log" 2>&1 < /dev/null
