@@ -6,7 +6,6 @@
 #include <functional>
 #include <memory>
 
-#include "core/exchange/phone_find.h"
 #include "core/files/file_commands.h"
 #include "gui/state/main_state.h"
 #include "core/link/serial_port.h"
