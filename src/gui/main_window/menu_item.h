@@ -1,5 +1,4 @@
-// A menu item named as the tests and the window's own code find it, owned by owner rather than
-// by the menu, so that it outlives a menu rebuilt.
+// A menu item with its object name (the name tests find it by), owned by owner.
 #pragma once
 
 #include <QAction>

@@ -57,7 +57,6 @@ bool TForm1::checkedRead(bool fromButton) {
   }
 }
 
-// What a read of the port will likely bring: its last backup, else the configuration on screen.
 bool TForm1::readForComparison(ConfigImage& image) {
   ChannelTypes types{};
   TransferReport r;
@@ -71,6 +70,7 @@ bool TForm1::readForComparison(ConfigImage& image) {
   return r.outcome == TransferOutcome::Done;
 }
 
+// What a read of the port will likely bring: its last backup, else the configuration on screen.
 std::unique_ptr<ConfigImage> TForm1::likelyReceiverContents() const {
   auto last = std::make_unique<ConfigImage>();
   const QString path = prefs_.lastBackupOf(st_.portName);

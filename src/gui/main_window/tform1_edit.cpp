@@ -1,28 +1,19 @@
 // "Правка": undo and redo of every change to the configuration (the telephone rows' items come
 // from the telephones' controller), F3, and the deletion of an expander.
 #include <QAction>
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTreeWidget>
 #include <QUndoStack>
-#include <algorithm>
-#include <cstring>
 #include <memory>
 
-#include "core/exchange/phone_csv.h"
 #include "core/image/expander_set.h"
 #include "core/image/settings_lists.h"
 #include "gui/main_window/phones_controller.h"
-#include "core/records/phone_table.h"
 #include "gui/dialogs/exchange_ui_texts.h"
 #include "gui/main_window/exchange_controller.h"
 #include "gui/main_window/config_undo.h"
 #include "gui/main_window/daily_work_texts.h"
 #include "gui/main_window/tform1.h"
-#include "gui/views/phone_list.h"
 #include "gui/views/settings_panel.h"
 
 namespace orbisk {
