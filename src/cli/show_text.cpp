@@ -46,32 +46,57 @@ QString settingsText(const ConfigView& v) {
   return s;
 }
 
-// The telephone list's columns, each as wide as its longest text.
-QString phoneTable(const std::vector<PhoneRow>& phones) {
-  std::vector<QStringList> rows{view::kPhoneColumns};
-  for (const PhoneRow& p : phones) rows.push_back({p.number, p.object, p.event, p.zone, p.partition, p.comment});
-  std::array<qsizetype, 6> width{};
-  for (const QStringList& r : rows)
-    for (int c = 0; c < 6; ++c) width[static_cast<size_t>(c)] = std::max(width[static_cast<size_t>(c)], r.at(c).size());
-  QString s;
-  for (const QStringList& r : rows) {
-    QString line = kIndent;
-    for (int c = 0; c < 5; ++c) line += r.at(c).leftJustified(width[static_cast<size_t>(c)] + 2);
-    s += line + r.at(5) + u'\n';
+constexpr int kColumns = 6;
+
+std::array<const QString*, kColumns> cells(const PhoneRow& p) {
+  return {&p.number, &p.object, &p.event, &p.zone, &p.partition, &p.comment};
+}
+
+std::array<const QString*, kColumns> captions() {
+  std::array<const QString*, kColumns> c{};
+  for (int i = 0; i < kColumns; ++i) c[static_cast<size_t>(i)] = &view::kPhoneColumns.at(i);
+  return c;
+}
+
+// One line straight into the text, every column but the last padded to its width and two blanks.
+void appendLine(QString& s, const std::array<const QString*, kColumns>& row, const std::array<qsizetype, kColumns>& width) {
+  s += kIndent;
+  for (size_t c = 0; c + 1 < kColumns; ++c) {
+    s += *row[c];
+    for (qsizetype n = row[c]->size(); n < width[c] + 2; ++n) s += u' ';
   }
-  return s;
+  s += *row[kColumns - 1];
+  s += u'\n';
+}
+
+// The telephone list's columns, each as wide as its longest text. Appended in place: a string for
+// every cell and line cost more than the rest of `show`.
+void appendPhoneTable(QString& s, const std::vector<PhoneRow>& phones) {
+  const auto head = captions();
+  std::array<qsizetype, kColumns> width{};
+  auto measure = [&](const std::array<const QString*, kColumns>& row) {
+    for (size_t c = 0; c < kColumns; ++c) width[c] = std::max(width[c], row[c]->size());
+  };
+  measure(head);
+  for (const PhoneRow& p : phones) measure(cells(p));
+  appendLine(s, head, width);
+  for (const PhoneRow& p : phones) appendLine(s, cells(p), width);
 }
 
 }  // namespace
 
 QString showText(const ConfigView& v) {
   QString s = settingsText(v);
+  // A telephone's line is at most about 70 characters: one buffer for the whole text.
+  size_t phones = 0;
+  for (const ExpanderView& e : v.expanders) phones += e.phones.size() + 3;
+  s.reserve(s.size() + 80 * static_cast<qsizetype>(phones));
   s += view::kTreeCaption + u'\n';
   for (const ExpanderView& e : v.expanders) {
     // The heading the main window shows above an expander's telephone list.
     s += view::kGsmHeading + slotChar(e.slot) + view::kSimHeading + e.sim + u'\n';
     s += kIndent + view::kPhoneCountHint + QString::number(e.phones.size()) + u'\n';
-    if (!e.phones.empty()) s += phoneTable(e.phones);
+    if (!e.phones.empty()) appendPhoneTable(s, e.phones);
   }
   return s;
 }

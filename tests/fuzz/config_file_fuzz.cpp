@@ -57,9 +57,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   const QString text = cli::showText(v);
   FUZZ_CHECK(!text.isEmpty());
-  QJsonParseError err{};
-  QJsonDocument::fromJson(cli::showJson(v), &err);
-  FUZZ_CHECK(err.error == QJsonParseError::NoError);
+  const QByteArray json = cli::showJson(v);
+  // Every path of the writer shows in a few telephones; Qt's parser on hundreds took a quarter of
+  // a run, so larger configurations are only written.
+  size_t phones = 0;
+  for (const ExpanderView& e : v.expanders) phones += e.phones.size();
+  if (phones <= 16) {
+    QJsonParseError err{};
+    QJsonDocument::fromJson(json, &err);
+    FUZZ_CHECK(err.error == QJsonParseError::NoError);
+  }
 
   ReportSource src;
   src.shortName = QStringLiteral("fuzz");

@@ -12,36 +12,38 @@ const QChar kQuote = u'"';
 
 bool isLineBreak(QChar c) { return c == u'\n' || c == u'\r'; }
 
-// Reads the field that begins at i; leaves i on the separator or line break after it.
-QString readField(const QString& text, qsizetype& i, QChar sep, int& line, bool& unclosed) {
-  QString value;
+// Reads the field that begins at i; leaves i on the separator or line break after it. Unquoted
+// text is a view of the text itself; only a quoted field is built, in scratch.
+QStringView readField(const QString& text, qsizetype& i, QChar sep, int& line, bool& unclosed, QString& scratch) {
+  scratch.clear();
   if (i < text.size() && text.at(i) == kQuote) {
     ++i;
     while (true) {
       if (i >= text.size()) {
         unclosed = true;
-        return value;
+        return scratch;
       }
       const QChar c = text.at(i++);
       if (c == kQuote) {
         if (i < text.size() && text.at(i) == kQuote) {
-          value += kQuote;
+          scratch += kQuote;
           ++i;
           continue;
         }
         break;
       }
       if (c == u'\n') ++line;
-      value += c;
+      scratch += c;
     }
   }
   // Unquoted text, or what a spreadsheet left after a closing quote, up to the separator: taken
   // in one piece, not a character at a time.
   const qsizetype from = i;
   while (i < text.size() && text.at(i) != sep && !isLineBreak(text.at(i))) ++i;
-  if (i == from) return value;
-  if (value.isEmpty()) return text.mid(from, i - from);
-  return value.append(QStringView(text).mid(from, i - from));
+  const QStringView rest = QStringView(text).mid(from, i - from);
+  if (rest.isEmpty()) return scratch;
+  if (scratch.isEmpty()) return rest;
+  return scratch.append(rest);
 }
 
 void skipLineBreak(const QString& text, qsizetype& i, int& line) {
@@ -81,21 +83,22 @@ QChar detectSeparator(const QString& text) {
   return candidates[best];
 }
 
-CsvTable splitCsv(const QString& text, QChar separator) {
-  CsvTable table;
-  table.separator = separator;
+namespace {
+
+// Walks the text row by row: field(view) for every field, row(line) when a row ends. Stops at a
+// quoted field that never ends and returns the line where its row begins, else 0.
+template <typename Field, typename Row>
+int walkCsv(const QString& text, QChar separator, Field field, Row row) {
+  QString scratch;
   qsizetype i = 0;
   int line = 1;
   while (i < text.size()) {
-    CsvRow row;
-    row.line = line;
+    const int first = line;
     bool unclosed = false;
     while (true) {
-      row.fields << readField(text, i, separator, line, unclosed);
-      if (unclosed) {
-        table.unclosedQuoteLine = row.line;
-        return table;
-      }
+      const QStringView value = readField(text, i, separator, line, unclosed, scratch);
+      if (unclosed) return first;
+      field(value);
       if (i < text.size() && text.at(i) == separator) {
         ++i;
         continue;
@@ -103,9 +106,36 @@ CsvTable splitCsv(const QString& text, QChar separator) {
       break;
     }
     skipLineBreak(text, i, line);
-    table.rows << std::move(row);
+    row(first);
   }
+  return 0;
+}
+
+}  // namespace
+
+CsvTable splitCsv(const QString& text, QChar separator) {
+  CsvTable table;
+  table.separator = separator;
+  CsvRow current;
+  table.unclosedQuoteLine = walkCsv(
+      text, separator, [&](QStringView value) { current.fields << value.toString(); },
+      [&](int line) {
+        current.line = line;
+        table.rows << std::move(current);
+        current = CsvRow{};
+      });
   return table;
+}
+
+bool anyCsvField(const QString& text, QChar separator, const std::function<bool(QStringView)>& test) {
+  bool inRow = false, found = false;
+  walkCsv(
+      text, separator, [&](QStringView value) { inRow = inRow || test(value); },
+      [&](int) {
+        found = found || inRow;
+        inRow = false;
+      });
+  return found;  // a row cut short by an unclosed quote is not in the table, nor counted here
 }
 
 QString csvField(const QString& value, QChar separator, bool alwaysQuote) {

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace orbisk {
 
@@ -27,6 +28,8 @@ QString decodeCsvBytes(const QByteArray& bytes);
 QChar detectSeparator(const QString& text);
 // Splits the whole text; quoted fields may hold separators, doubled quotes and line breaks.
 CsvTable splitCsv(const QString& text, QChar separator);
+// Whether a field of a whole row of splitCsv(text, separator) passes test, with nothing copied.
+bool anyCsvField(const QString& text, QChar separator, const std::function<bool(QStringView)>& test);
 
 // One field as it must be written: quoted when it holds the separator, a quote or a line break,
 // or always (a spreadsheet told to take quoted fields as text then keeps "+7..." and "0012").

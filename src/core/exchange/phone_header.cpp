@@ -24,35 +24,61 @@ const std::array<ColumnNames, kColumnCount>& columnNames() {
   return names;
 }
 
-bool sameName(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
-// Compared in place: a QString made of the English name for every cell of every row cost more
-// than the rest of reading a file.
-bool sameName(const QString& a, QLatin1String b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
-
-// simplified() makes a new string even when there is nothing to do, as for most cells.
-bool isSimple(const QString& s) {
-  for (qsizetype i = 0; i < s.size(); ++i) {
-    const QChar c = s.at(i);
-    if (!c.isSpace()) continue;
-    if (c != u' ' || i == 0 || i + 1 == s.size() || s.at(i + 1).isSpace()) return false;
-  }
-  return true;
+// Every name of each column, case-folded once: the cells are folded a character at a time.
+const std::array<QStringList, kColumnCount>& foldedNames() {
+  static const std::array<QStringList, kColumnCount> folded = [] {
+    std::array<QStringList, kColumnCount> f;
+    for (int c = 0; c < kColumnCount; ++c) {
+      const ColumnNames& n = columnNames()[static_cast<size_t>(c)];
+      QStringList& out = f[static_cast<size_t>(c)];
+      out << n.russian.toCaseFolded() << QString::fromLatin1(n.english).toCaseFolded();
+      for (const QString& s : n.synonyms) out << s.toCaseFolded();
+    }
+    return f;
+  }();
+  return folded;
 }
 
-int columnOf(const QString& header) {
-  const QString h = isSimple(header) ? header : header.simplified();
-  for (int c = 0; c < kColumnCount; ++c) {
-    const ColumnNames& n = columnNames()[static_cast<size_t>(c)];
-    if (sameName(h, n.russian) || sameName(h, QLatin1String(n.english))) return c;
-    for (const QString& s : n.synonyms)
-      if (sameName(h, s)) return c;
+// The cell as simplified() would leave it, compared with a folded name ignoring case, without
+// making a string: most cells are data and differ at their first letter.
+bool sameName(QStringView cell, const QString& folded) {
+  const qsizetype n = cell.size();
+  qsizetype i = 0, k = 0;
+  auto skipSpace = [&] {
+    while (i < n && cell[i].isSpace()) ++i;
+  };
+  skipSpace();
+  while (i < n) {
+    QChar c = cell[i];
+    if (c.isSpace()) {
+      skipSpace();
+      if (i == n) break;  // blanks at the end
+      c = QChar(u' ');
+    } else {
+      ++i;
+    }
+    if (k == folded.size() || c.toCaseFolded() != folded[k]) return false;
+    ++k;
   }
+  return k == folded.size();
+}
+
+// Whether the cell is one of column c's names.
+bool names(QStringView cell, int c) {
+  for (const QString& name : foldedNames()[static_cast<size_t>(c)])
+    if (sameName(cell, name)) return true;
+  return false;
+}
+
+int columnOf(QStringView cell) {
+  for (int c = 0; c < kColumnCount; ++c)
+    if (names(cell, c)) return c;
   return -1;
 }
 
 bool namesNumber(const CsvRow& row) {
   for (const QString& f : row.fields)
-    if (columnOf(f) == kNumber) return true;
+    if (namesNumberColumn(f)) return true;
   return false;
 }
 
@@ -73,6 +99,14 @@ void readHeader(const CsvRow& header, PhoneHeader& out, QStringList& errors, QSt
 }
 
 }  // namespace
+
+// As columnOf(cell) == kNumber, but most cells are data and fail at the number's own names.
+bool namesNumberColumn(QStringView cell) {
+  if (!names(cell, kNumber)) return false;
+  for (int c = 0; c < kNumber; ++c)
+    if (names(cell, c)) return false;
+  return true;
+}
 
 const QString& columnTitle(int column) { return columnNames()[static_cast<size_t>(column)].russian; }
 

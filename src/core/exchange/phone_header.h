@@ -29,5 +29,7 @@ bool findHeader(const CsvTable& table, int targetSlot, PhoneHeader& out, QString
 bool isEmptyRow(const CsvRow& row);
 // Whether some row names the number column: the table was split by the right separator.
 bool hasHeaderRow(const CsvTable& table);
+// Whether the cell, as simplified(), is a name of the number column and of no column before it.
+bool namesNumberColumn(QStringView cell);
 
 }  // namespace orbisk

@@ -66,12 +66,22 @@ bool fitsCp1251(const QString& text) {
   return true;
 }
 
-QByteArray zeroEndedBytes(const uint8_t* bytes, int max) {
+namespace {
+
+int zeroEndedLength(const uint8_t* bytes, int max) {
   int n = 0;
   while (n < max && bytes[n] != 0) ++n;
-  return QByteArray(reinterpret_cast<const char*>(bytes), n);
+  return n;
 }
 
-QString zeroEndedText(const uint8_t* bytes, int max) { return fromCp1251(zeroEndedBytes(bytes, max)); }
+}  // namespace
+
+QByteArray zeroEndedBytes(const uint8_t* bytes, int max) {
+  return QByteArray(reinterpret_cast<const char*>(bytes), zeroEndedLength(bytes, max));
+}
+
+QString zeroEndedText(const uint8_t* bytes, int max) {
+  return fromCp1251(reinterpret_cast<const char*>(bytes), zeroEndedLength(bytes, max));
+}
 
 }  // namespace orbisk

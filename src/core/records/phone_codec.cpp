@@ -1,14 +1,11 @@
 #include "core/records/phone_codec.h"
 
 #include <cstring>
-#include <initializer_list>
 
 #include "core/image/cp1251.h"
 
 namespace orbisk {
 namespace {
-
-QByteArray chars(std::initializer_list<char> cs) { return QByteArray(cs.begin(), static_cast<qsizetype>(cs.size())); }
 
 char hexDigit(int v) { return static_cast<char>(v <= 9 ? '0' + v : 'A' + (v - 10)); }
 
@@ -70,41 +67,52 @@ void packtel(uint8_t* dest32, const QByteArray& number, const QByteArray& field,
   std::memcpy(dest32 + recfield::kComment, comment.constData(), static_cast<size_t>(len));
 }
 
-QByteArray raspactel(const uint8_t* packed8, Decoding how) {
-  QByteArray out;
+int numberChars(const uint8_t* packed8, Decoding how, char* out16) {
+  int n = 0;
   for (int i = 0; i < 2 * kPackedNumberSize; ++i) {
     const uint8_t nib = (i % 2 == 0) ? packed8[i / 2] >> 4 : packed8[i / 2] & 0x0F;
-    if (nib == kNumberEnd) return out;
-    if (nib == 0xA) out.append('+');
-    else if (nib == 0xC) out.append('*');
-    else if (nib <= 9) out.append(static_cast<char>('0' + nib));
+    if (nib == kNumberEnd) return n;
+    if (nib == 0xA) out16[n++] = '+';
+    else if (nib == 0xC) out16[n++] = '*';
+    else if (nib <= 9) out16[n++] = static_cast<char>('0' + nib);
   }
-  return how == Decoding::Editor ? out : QByteArray();
+  return how == Decoding::Editor ? n : 0;
 }
 
-QByteArray numobject(const uint8_t* rec) {
+QByteArray raspactel(const uint8_t* packed8, Decoding how) {
+  char out[2 * kPackedNumberSize];
+  return QByteArray(out, numberChars(packed8, how, out));
+}
+
+void fieldChars(const uint8_t* rec, char* out13) {
   const uint8_t* o = rec + recfield::kObject;
-  return chars({bcd2char1(o[0]), bcd2char0(o[0]), bcd2char1(o[1]), bcd2char0(o[1])});
-}
-
-QByteArray kodsob(const uint8_t* rec) {
   const uint8_t* e = rec + recfield::kEvent;
-  const char q = (e[0] >> 4) == 1 ? 'E' : 'R';
-  return chars({q, bcd2char0(e[0]), bcd2char1(e[1]), bcd2char0(e[1])});
-}
-
-QByteArray numzona(const uint8_t* rec) {
   const uint8_t* z = rec + recfield::kZone;
-  return chars({bcd2char0(z[0]), bcd2char1(z[1]), bcd2char0(z[1])});
+  const uint8_t p = rec[recfield::kPartition];
+  const char f[kFieldStringLength] = {bcd2char1(o[0]), bcd2char0(o[0]), bcd2char1(o[1]), bcd2char0(o[1]),
+                                      (e[0] >> 4) == 1 ? 'E' : 'R', bcd2char0(e[0]), bcd2char1(e[1]), bcd2char0(e[1]),
+                                      bcd2char0(z[0]), bcd2char1(z[1]), bcd2char0(z[1]),
+                                      bcd2char1(p), bcd2char0(p)};
+  std::memcpy(out13, f, sizeof f);
 }
 
-QByteArray numrazdel(const uint8_t* rec) {
-  const uint8_t p = rec[recfield::kPartition];
-  return chars({bcd2char1(p), bcd2char0(p)});
+namespace {
+
+QByteArray fieldPart(const uint8_t* rec, int from, int length) {
+  char f[kFieldStringLength];
+  fieldChars(rec, f);
+  return QByteArray(f + from, length);
 }
+
+}  // namespace
+
+QByteArray numobject(const uint8_t* rec) { return fieldPart(rec, 0, 4); }
+QByteArray kodsob(const uint8_t* rec) { return fieldPart(rec, 4, 4); }
+QByteArray numzona(const uint8_t* rec) { return fieldPart(rec, 8, 3); }
+QByteArray numrazdel(const uint8_t* rec) { return fieldPart(rec, 11, 2); }
 
 QByteArray commentText(const uint8_t* rec) { return zeroEndedBytes(rec + recfield::kComment, kCommentSize); }
 
-QByteArray fieldString(const uint8_t* rec) { return numobject(rec) + kodsob(rec) + numzona(rec) + numrazdel(rec); }
+QByteArray fieldString(const uint8_t* rec) { return fieldPart(rec, 0, kFieldStringLength); }
 
 }  // namespace orbisk

@@ -25,6 +25,8 @@ void packtel(uint8_t* dest32, const QByteArray& number, const QByteArray& field,
 enum class Decoding { MainWindow, Editor };
 // A number of 16 symbols has no end mark: the main window shows it as empty, the editor whole.
 QByteArray raspactel(const uint8_t* packed8, Decoding how);
+// The same characters written to out16 without an allocation; returns how many.
+int numberChars(const uint8_t* packed8, Decoding how, char* out16);
 
 QByteArray numobject(const uint8_t* rec);
 QByteArray kodsob(const uint8_t* rec);
@@ -33,5 +35,7 @@ QByteArray numrazdel(const uint8_t* rec);
 QByteArray commentText(const uint8_t* rec);
 // The 13 cell characters of the editor for a record.
 QByteArray fieldString(const uint8_t* rec);
+// The same 13 characters written to out13: object 0-3, event 4-7, zone 8-10, partition 11-12.
+void fieldChars(const uint8_t* rec, char* out13);
 
 }  // namespace orbisk

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "core/image/cp1251.h"
 #include "core/image/view_texts.h"
 #include "core/link/receiver.h"
 #include "core/records/phone_codec.h"
@@ -117,7 +116,9 @@ std::vector<int> shownSlots(const ConfigImage& img, const std::array<uint8_t, kS
 
 QString wholeNumber(const uint8_t* packed8) {
   const bool neverSet = std::all_of(packed8, packed8 + 8, [](uint8_t b) { return b == 0; });
-  return neverSet ? QString() : fromCp1251(raspactel(packed8, Decoding::Editor));
+  if (neverSet) return QString();
+  char number[2 * kPackedNumberSize];
+  return QString::fromLatin1(number, numberChars(packed8, Decoding::Editor, number));
 }
 
 QString reportHtml(const ConfigImage& img, const ReportSource& src) {

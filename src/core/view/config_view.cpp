@@ -18,10 +18,15 @@ QString listItem(const QStringList& items, int index) {
 
 }  // namespace
 
+// Decoded on the stack and turned into strings once: lists of thousands of telephones go through here.
 PhoneRow phoneRow(const uint8_t* rec) {
-  return PhoneRow{fromCp1251(raspactel(rec, Decoding::MainWindow)), fromCp1251(numobject(rec)),
-                  fromCp1251(kodsob(rec)),  fromCp1251(numzona(rec)),
-                  fromCp1251(numrazdel(rec)), fromCp1251(commentText(rec))};
+  char number[2 * kPackedNumberSize];
+  const int length = numberChars(rec + recfield::kNumber, Decoding::MainWindow, number);
+  char f[kFieldStringLength];
+  fieldChars(rec, f);
+  return PhoneRow{QString::fromLatin1(number, length), QString::fromLatin1(f, 4),
+                  QString::fromLatin1(f + 4, 4),        QString::fromLatin1(f + 8, 3),
+                  QString::fromLatin1(f + 11, 2),       zeroEndedText(rec + recfield::kComment, kCommentSize)};
 }
 
 QString receiverNumberText(int v) { return listItem(items::kReceiverNumbers, v); }

@@ -145,8 +145,8 @@ TEST(PhoneCsvImport, Utf8WithMarkEnglishHeadersTabsAndAnEmptyNumber) {
 
 // Column names are found whatever blanks a spreadsheet put around and inside them.
 TEST(PhoneCsvImport, ColumnNamesWithStrayBlanks) {
-  const QByteArray csv = "  Номер   Телефона ;  slot;Comment  \r\n"
-                         "+7999;2;ok\r\n";
+  const QByteArray csv = "  Номер \t Телефона ;  slot;Comment  ;Номер Телефонах\r\n"
+                         "+7999;2;ok;x\r\n";
   ConfigImage img;
   const ImportResult r = import(img, csv);
   ASSERT_TRUE(r.ok()) << r.errors.join(u'\n').toStdString();
