@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "gui/main_window/exchange_controller.h"
+#include "gui/main_window/files_controller.h"
 #include "gui/main_window/history_controller.h"
 #include "core/exchange/phone_csv.h"
 #include "core/files/rcf_file.h"
@@ -112,7 +113,7 @@ int main(int argc, char** argv) {
   form.show();
   QCoreApplication::processEvents();
 
-  print("open full.rcf (16 x 200)", timed([&] { form.openNamed(fullPath); }));
+  print("open full.rcf (16 x 200)", timed([&] { form.files().openNamed(fullPath); }));
   const ImportTimes imp = timeImport(form, csvPath);
   print("import 3,200 rows: file chosen -> dialog", imp.toDialog);
   print("import 3,200 rows: \"replace\" chosen", imp.toReplace);
@@ -120,7 +121,7 @@ int main(int argc, char** argv) {
   const bool imported = std::memcmp(form.state().image.record(0, 0), other->record(0, 0), kSlotCount * kTableSize) == 0;
   if (!imported) std::printf("the import did not bring the 3,200 telephones\n");
   print("compare with other.rcf (3,200 differences)", timed([&] { form.history().compareWithBackup(otherPath); }));
-  form.openNamed(fullPath);
+  form.files().openNamed(fullPath);
   print("find the last of 3,200 telephones", timed([&] { form.exchange().findNextPhone(QStringLiteral("+79031015199")); }));
   print("find a telephone that is not there", timed([&] { form.exchange().findNextPhone(QStringLiteral("+70000000000")); }));
   return 0;

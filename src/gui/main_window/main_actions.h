@@ -11,6 +11,9 @@ namespace orbisk {
 struct MainActions {
   QMenu* settings = nullptr;  // "Настройки"
   // Tool bar.
+  QAction* newButton = nullptr;       // ToolButton1
+  QAction* openButton = nullptr;      // ToolButton2
+  QAction* saveButton = nullptr;      // ToolButton3
   QAction* portButton = nullptr;      // ToolButton9
   QAction* readButton = nullptr;      // ToolButton6
   QAction* writeButton = nullptr;     // ToolButton7

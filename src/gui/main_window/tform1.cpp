@@ -22,6 +22,7 @@
 #include "gui/main_window/phones_controller.h"
 #include "gui/main_window/register_controller.h"
 #include "gui/main_window/exchange_controller.h"
+#include "gui/main_window/files_controller.h"
 #include "gui/main_window/history_controller.h"
 #include "gui/main_window/report_controller.h"
 #include "gui/dialogs/expander_dialog.h"
@@ -46,33 +47,28 @@ TForm1::TForm1(Prompter* prompter, Preferences prefs, PortFactory ports, Clock* 
       prefs_(std::move(prefs)),
       // A file or a new configuration replaces the image whole: nothing leads back from it. A
       // save is the state that undoing back to clears the modified mark for.
-      files_(st_, st_, st_.defaultDirectory, *prompter_,
-             {.selectReceiver =
-                  [this] {
-                    st_.treeSelectionIndex = 0;
-                    st_.currentExpander = kReceiverNode;
-                    st_.currentPhoneIndex = 0;
-                  },
-              .refresh =
-                  [this] {
-                    if (undo_) undo_->clear();
-                    obrfile();
-                  },
-              .updateTitle =
-                  [this] {
-                    if (undo_ && !st_.modified) undo_->setSaved();
-                    updt1();
-                  }}),
+      files_(new FilesController(this, st_, *prompter_, prefs_,
+                                 {.refresh =
+                                      [this] {
+                                        if (undo_) undo_->clear();
+                                        obrfile();
+                                      },
+                                  .updateTitle =
+                                      [this] {
+                                        if (undo_ && !st_.modified) undo_->setSaved();
+                                        updt1();
+                                      },
+                                  .importPhones = [this](const QString& path) { exchange_->importPhonesFile(path); }})),
       report_(new ReportController(this, st_, *prompter_)),
       history_(new HistoryController(this, st_, *prompter_,
-                                     {.openCopy = [this](const QString& path) { files_.openCopy(path); },
+                                     {.openCopy = [this](const QString& path) { files_->commands().openCopy(path); },
                                       .receiverNamesByFolder = [this] { return register_->receiverNamesByFolder(); },
                                       .readReceiver = [this](ConfigImage& img) { return readForComparison(img); }})),
       exchange_(new ExchangeController(this, st_, *prompter_, v_, editHooks())),
       phones_(new PhonesController(this, st_, *prompter_, v_,
                                    {editHooks(), [this] { lvclick(); }, [this] { exchange_->pastePhones(); }})),
       register_(new RegisterController(this, st_, *prompter_, a_, *history_,
-                                       {.openNamed = [this](const QString& path) { files_.openNamed(path); },
+                                       {.openNamed = [this](const QString& path) { files_->commands().openNamed(path); },
                                         .updateTitle = [this] { updt1(); }})) {
   setObjectName(QStringLiteral("TForm1"));
   // Stored preferences first; the working folder follows them when they exist.
@@ -90,6 +86,7 @@ TForm1::TForm1(Prompter* prompter, Preferences prefs, PortFactory ports, Clock* 
 
   AboutBox = new TAboutBox(this);
   ExpanderDialog = new TForm3(st_, *prompter_, this);
+  files_->wire(a_);
   phones_->wire(a_);
   wireReceiver(std::move(ports), clock);
   updt1();
@@ -341,7 +338,7 @@ bool TForm1::FormClose() {
   wrreg(st_, st_.defaultDirectory, prefs_);
   if (!st_.modified) return true;
   switch (prompter_->ask(kAskSaveChanges)) {
-    case Answer::Yes: return files_.save();  // a failed or cancelled save keeps the window open
+    case Answer::Yes: return files_->commands().save();  // a failed or cancelled save keeps the window open
     case Answer::No: return true;
     case Answer::Cancel: return false;
   }

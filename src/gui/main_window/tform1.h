@@ -6,7 +6,7 @@
 #include <functional>
 #include <memory>
 
-#include "core/files/file_commands.h"
+#include "core/state/prompter.h"
 #include "gui/state/main_state.h"
 #include "core/link/serial_port.h"
 #include "gui/views/main_views.h"
@@ -27,6 +27,7 @@ struct TransferReport;
 
 class Clock;
 class ConfigUndo;
+class FilesController;
 class ReportController;
 class HistoryController;
 class ExchangeController;
@@ -60,18 +61,8 @@ class TForm1 : public QMainWindow {
   void tv1click();      // tree selection
   void lvclick();       // list row selection
 
-  // Commands (menu, tool bar and pop-up handlers)
-  void NewMClick() { files_.newFile(); }
-  void Open1Click();
-  void SaveMClick();
-  void Save1Click();
-  // Files by name: a recent file, a file dropped on the window, the command line's file.
-  void openNamed(const QString& path);
   // Opened at the first activation instead of the start-up read from the receiver.
   void openAtStart(const QString& path) { startFile_ = path; }
-  // A dropped .rcf opens; a dropped table of telephones is imported.
-  void openDropped(const QString& path);
-  QMenu* recentFilesMenu() const { return Recent; }
   // Serial ports that can be opened now, in order: the first is used when none is stored.
   std::function<QStringList()> serialPorts;
   // Undo and redo (tform1_edit.cpp): every change to the image runs through recordChange.
@@ -85,6 +76,8 @@ class TForm1 : public QMainWindow {
   void N17Click();           // port selection
   void TraceClick();         // "Журнал обмена..."
   Receiver& receiver() { return *receiver_; }
+  // New, Open, Save, Save as, the recent files, files dropped on the window.
+  FilesController& files() { return *files_; }
   // The report's menu items and what they start.
   ReportController& report() { return *report_; }
   // Backups, the history window and the comparisons.
@@ -122,9 +115,6 @@ class TForm1 : public QMainWindow {
   EditHooks editHooks();
   void buildEditMenu(QMenuBar* bar);
   void layOutCentre(QWidget* centre, QLabel* treeCaption);
-  void buildRecentMenu(QMenu* file);
-  void fillRecentMenu();
-  void rememberFile(const QString& path);
   // With nothing stored, a port that exists here rather than a name from another system.
   void chooseFirstPort(bool portStored);
   // The first activation's work: the file named at start, or the read from the receiver.
@@ -167,13 +157,12 @@ class TForm1 : public QMainWindow {
   MainState st_;
   std::unique_ptr<ConfigUndo> undo_;
   QString startFile_;
-  QMenu* Recent = nullptr;
   std::unique_ptr<Prompter> ownPrompter_;
   Prompter* prompter_;
   Preferences prefs_;
-  FileCommands files_;
   MainViews v_;
   MainActions a_;
+  FilesController* files_;  // a child of the window
   ReportController* report_;  // a child of the window
   HistoryController* history_;  // a child of the window
   ExchangeController* exchange_;  // a child of the window

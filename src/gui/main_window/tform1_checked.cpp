@@ -17,6 +17,7 @@
 #include "core/transfer/transfer_pipeline.h"
 #include "core/transfer/transfer_texts.h"
 #include "gui/main_window/config_undo.h"
+#include "gui/main_window/files_controller.h"
 #include "gui/main_window/tform1.h"
 #include "gui/main_window/transfer_question_texts.h"
 
@@ -36,7 +37,7 @@ void TForm1::tellTransfer(const TransferReport& r) {
 
 bool TForm1::checkedRead(bool fromButton) {
   if (st_.busy) return false;
-  if (fromButton && st_.modified && !files_.promptUnsaved()) return false;
+  if (fromButton && st_.modified && !files_->commands().promptUnsaved()) return false;
   receiver_->setReadEstimate(*likelyReceiverContents());
   for (;;) {
     TransferPipeline pipeline(*receiver_);

@@ -10,6 +10,7 @@
 
 #include "gui/main_window/daily_work_texts.h"
 #include "gui/main_window/exchange_controller.h"
+#include "gui/main_window/files_controller.h"
 #include "gui/main_window/history_controller.h"
 #include "gui/main_window/menu_item.h"
 #include "gui/main_window/report_controller.h"
@@ -33,17 +34,7 @@ void TForm1::buildMenus() {
   QMenuBar* bar = menuBar();
   QMenu* file = bar->addMenu(QStringLiteral("Файл"));
   file->setObjectName(QStringLiteral("File1"));
-  connect(menuItem(this, file, "NewM", QStringLiteral("Новый")), &QAction::triggered, this, [this] { NewMClick(); });
-  auto* open = menuItem(this, file, "Open1", QStringLiteral("Открыть"));
-  open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-  connect(open, &QAction::triggered, this, [this] { Open1Click(); });
-  auto* save = menuItem(this, file, "SaveM", QStringLiteral("Сохранить"));
-  save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-  connect(save, &QAction::triggered, this, [this] { SaveMClick(); });
-  connect(menuItem(this, file, "Save1", QStringLiteral("Сохранить как")), &QAction::triggered, this,
-          [this] { Save1Click(); });
-  file->addSeparator();
-  buildRecentMenu(file);
+  files_->addFileItems(file);
   exchange_->addFileItems(file);
   history_->addFileItems(file);
   report_->addItems(file);
@@ -96,12 +87,9 @@ void TForm1::buildToolBar() {
     a->setToolTip(hint);
     return a;
   };
-  connect(button("ToolButton1", QStringLiteral("Новый"), themed("document-new", QStyle::SP_FileIcon)),
-          &QAction::triggered, this, [this] { NewMClick(); });
-  connect(button("ToolButton2", QStringLiteral("Открыть"), themed("document-open", QStyle::SP_DialogOpenButton)),
-          &QAction::triggered, this, [this] { Open1Click(); });
-  connect(button("ToolButton3", QStringLiteral("Сохранить"), themed("document-save", QStyle::SP_DialogSaveButton)),
-          &QAction::triggered, this, [this] { SaveMClick(); });
+  a_.newButton = button("ToolButton1", QStringLiteral("Новый"), themed("document-new", QStyle::SP_FileIcon));
+  a_.openButton = button("ToolButton2", QStringLiteral("Открыть"), themed("document-open", QStyle::SP_DialogOpenButton));
+  a_.saveButton = button("ToolButton3", QStringLiteral("Сохранить"), themed("document-save", QStyle::SP_DialogSaveButton));
   tb->addSeparator();
   a_.portButton = button("ToolButton9", QStringLiteral("Выбор порта"), themed("preferences-system", QStyle::SP_ComputerIcon));
   tb->addSeparator();

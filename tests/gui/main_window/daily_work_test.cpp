@@ -20,6 +20,7 @@
 #include "core/records/phone_codec.h"
 #include "gui/main_window/config_undo.h"
 #include "gui/views/settings_panel.h"
+#include "gui/main_window/files_controller.h"
 #include "support/main_window_fixture.h"
 
 using namespace orbisk;
@@ -184,7 +185,7 @@ TEST(Files, RecentFilesRememberWhatWasOpenedAndForgetWhatIsGone) {
   f.prompter.openChoices = {a, b};
   f.action("Open1")->trigger();
   f.action("Open1")->trigger();
-  QMenu* recent = f.form->recentFilesMenu();
+  QMenu* recent = f.form->files().recentFilesMenu();
   ASSERT_EQ(recent->actions().size(), 2);
   EXPECT_EQ(recent->actions()[0]->text(), QStringLiteral("&1 b.rcf"));
   // Paths are kept and shown as the system writes them (C:\... on Windows).

@@ -15,6 +15,7 @@
 #include "gui/main_window/guarded_application.h"
 #include "core/files/rcf_file.h"
 #include "core/link/receiver.h"
+#include "gui/main_window/files_controller.h"
 #include "support/main_window_fixture.h"
 
 using namespace orbisk;
@@ -211,10 +212,10 @@ TEST(MainWindow, ASaveOfRepairedValuesSaysWhich) {
   (*odd)[off::kReceiverNumber] = 0x43;
   ASSERT_EQ(writeImageFile(f.dir.path("odd.rcf"), WriteMode::CreateNew, *odd), WriteResult::Ok);
   f.prompter.openChoices = {f.dir.path("odd.rcf")};
-  f.form->Open1Click();
+  f.form->files().open();
   EXPECT_EQ(f.img()[off::kReceiverNumber], 2);
-  f.form->SaveMClick();
-  f.form->SaveMClick();
+  f.form->files().save();
+  f.form->files().save();
   EXPECT_EQ(f.prompter.messages,
             QStringList{QStringLiteral("Значения вне допустимых пределов сохранены исправленными, как их "
                                        "показывает программа:\nНомер приемника: 0x43 → 0x02")});
@@ -223,7 +224,7 @@ TEST(MainWindow, ASaveOfRepairedValuesSaysWhich) {
   (*odd)[off::kReceiverNumber] = 5;
   ASSERT_EQ(writeImageFile(f.dir.path("fine.rcf"), WriteMode::CreateNew, *odd), WriteResult::Ok);
   f.prompter.openChoices = {f.dir.path("fine.rcf")};
-  f.form->Open1Click();
-  f.form->SaveMClick();
+  f.form->files().open();
+  f.form->files().save();
   EXPECT_EQ(f.prompter.messages.size(), 1);
 }
