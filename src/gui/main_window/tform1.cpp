@@ -23,6 +23,7 @@
 #include "gui/main_window/register_controller.h"
 #include "gui/main_window/exchange_controller.h"
 #include "gui/main_window/files_controller.h"
+#include "gui/main_window/transfers_controller.h"
 #include "gui/main_window/history_controller.h"
 #include "gui/main_window/report_controller.h"
 #include "gui/dialogs/expander_dialog.h"
@@ -59,11 +60,18 @@ TForm1::TForm1(Prompter* prompter, Preferences prefs, PortFactory ports, Clock* 
                                         updt1();
                                       },
                                   .importPhones = [this](const QString& path) { exchange_->importPhonesFile(path); }})),
+      transfers_(new TransfersController(this, st_, *prompter_, prefs_, v_,
+                                         {.refresh = [this] { obrfile(); },
+                                          .clearUndo = [this] { undo_->clear(); },
+                                          .promptUnsaved = [this] { return files_->commands().promptUnsaved(); },
+                                          .setStatusText = [this](int panel, const QString& text) { setStatusText(panel, text); },
+                                          .statusText = [this](int panel) { return statusText(panel); }},
+                                         std::move(ports), clock)),
       report_(new ReportController(this, st_, *prompter_)),
       history_(new HistoryController(this, st_, *prompter_,
                                      {.openCopy = [this](const QString& path) { files_->commands().openCopy(path); },
                                       .receiverNamesByFolder = [this] { return register_->receiverNamesByFolder(); },
-                                      .readReceiver = [this](ConfigImage& img) { return readForComparison(img); }})),
+                                      .readReceiver = [this](ConfigImage& img) { return transfers_->readForComparison(img); }})),
       exchange_(new ExchangeController(this, st_, *prompter_, v_, editHooks())),
       phones_(new PhonesController(this, st_, *prompter_, v_,
                                    {editHooks(), [this] { lvclick(); }, [this] { exchange_->pastePhones(); }})),
@@ -88,7 +96,11 @@ TForm1::TForm1(Prompter* prompter, Preferences prefs, PortFactory ports, Clock* 
   ExpanderDialog = new TForm3(st_, *prompter_, this);
   files_->wire(a_);
   phones_->wire(a_);
-  wireReceiver(std::move(ports), clock);
+  transfers_->wire(a_, {statusBar(), {statusPanels_[0], statusPanels_[1], statusPanels_[2]}, kStatusWidths[1], ProgressBar1});
+  register_->wire(a_.settings, transfers_->receiver());
+  for (QAction* a : {a_.defaultsButton, a_.defaultsItem, a_.defaultsPopup})
+    connect(a, &QAction::triggered, this, [this] { ToolButton14Click(); });
+  firstActivationRead = [this] { return transfers_->startupRead(); };
   updt1();
 }
 
@@ -261,7 +273,7 @@ void TForm1::N14Click() {
     ExpanderDialog->exec();
     obrfile();
   });
-  receiver_->link().setOutcome(LinkOutcome::Ok);  // what the dialog did is no conversation's failure
+  transfers_->receiver().link().setOutcome(LinkOutcome::Ok);  // what the dialog did is no conversation's failure
   updt1();
 }
 
@@ -326,7 +338,7 @@ void TForm1::showEvent(QShowEvent* e) {
 }
 
 void TForm1::closeEvent(QCloseEvent* e) {
-  if (stopConversationForClose()) {
+  if (transfers_->stopForClose()) {
     e->ignore();
     return;
   }

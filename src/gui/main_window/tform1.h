@@ -23,24 +23,17 @@ class QToolBar;
 
 namespace orbisk {
 
-struct TransferReport;
-
 class Clock;
 class ConfigUndo;
 class FilesController;
+class TransfersController;
 class ReportController;
 class HistoryController;
 class ExchangeController;
 class PhonesController;
 class RegisterController;
-enum class BackupKind;
-class LinkUi;
-class Receiver;
 class TAboutBox;
 class TForm3;
-class TForm4;
-class TForm6;
-enum class MemoryTestResult;
 
 class TForm1 : public QMainWindow {
   Q_OBJECT
@@ -73,9 +66,8 @@ class TForm1 : public QMainWindow {
   void N34Click();      // add an expander
   void About1Click();
   void ToolButton14Click();  // factory defaults
-  void N17Click();           // port selection
-  void TraceClick();         // "Журнал обмена..."
-  Receiver& receiver() { return *receiver_; }
+  // The conversations with the receiver, the port, the trace, following a transfer.
+  TransfersController& transfers() { return *transfers_; }
   // New, Open, Save, Save as, the recent files, files dropped on the window.
   FilesController& files() { return *files_; }
   // The report's menu items and what they start.
@@ -95,10 +87,6 @@ class TForm1 : public QMainWindow {
   void setStatusText(int panel, const QString& text);
   QString statusText(int panel) const;
   QProgressBar* progressBar() const { return ProgressBar1; }
-  // Beside status panel 1 while a conversation runs.
-  void showTransferControls(bool visible);
-  void showTransferProgress(long done, long total, bool estimated = false);
-  QPushButton* cancelButton() const { return CancelButton; }
 
  protected:
   void changeEvent(QEvent* e) override;
@@ -123,32 +111,6 @@ class TForm1 : public QMainWindow {
   void buildCentre();
   void buildStatusBar();
   void buildPopups();
-  void wireReceiver(PortFactory ports, Clock* clock);
-  void buildTransferStatus();
-  void wireTransferControls(QMenu* settings);
-  void applyTrace(const Preferences::Trace& trace);
-  // Runs a receiver conversation; a close asked for meanwhile happens once it has ended.
-  bool converse(const std::function<bool()>& command);
-  // The port every conversation opens, local or on the network, telling the status bar why it failed.
-  PortFactory windowPorts();
-  // On the tool-tips of status panels 0 and 1 until the next conversation; empty shows the port.
-  void showPortFailure(const QString& cause);
-  // Asks whether to end the running conversation and close; true while one runs.
-  bool stopConversationForClose();
-  // The tool bar's read and write through the checked transfers.
-  bool checkedRead(bool fromButton);
-  // "Сравнить с приемником": the receiver into image, not into the window's document.
-  bool readForComparison(ConfigImage& image);
-  bool checkedWrite();
-  bool confirmWrite();
-  bool verifyWrites();
-  QString changesSinceLastBackup() const;
-  std::unique_ptr<ConfigImage> likelyReceiverContents() const;
-  // The backup a transfer kept, or why none, in the status bar's tool-tip: panel 1 keeps the
-  // transfer's own text.
-  void tellTransfer(const TransferReport& r);
-  void buildCheckItems(QMenu* settings);
-  MemoryTestResult memoryTestStep(int step);
   bool FormClose();  // false keeps the window open
 
   // The status bar's panels as drawn: the port, the link's texts, the file path (the rest).
@@ -163,6 +125,7 @@ class TForm1 : public QMainWindow {
   MainViews v_;
   MainActions a_;
   FilesController* files_;  // a child of the window
+  TransfersController* transfers_;  // a child of the window
   ReportController* report_;  // a child of the window
   HistoryController* history_;  // a child of the window
   ExchangeController* exchange_;  // a child of the window
@@ -171,17 +134,7 @@ class TForm1 : public QMainWindow {
 
   QProgressBar* ProgressBar1 = nullptr;
   QLabel* statusPanels_[3] = {nullptr, nullptr, nullptr};
-  QLabel* TransferLabel = nullptr;
-  QPushButton* CancelButton = nullptr;
   TForm3* ExpanderDialog = nullptr;
-  TForm4* PortDialog = nullptr;
-  TForm6* MemoryTest = nullptr;
-  std::unique_ptr<Clock> ownClock_;
-  std::unique_ptr<LinkUi> linkUi_;
-  std::unique_ptr<Receiver> receiver_;
-  bool conversing_ = false;
-  bool closePending_ = false;
-  bool closeAsked_ = false;  // the question about ending a transfer to close is open
   TAboutBox* AboutBox = nullptr;
 };
 

@@ -1,9 +1,10 @@
 // "Правка": undo and redo of every change to the configuration (the telephone rows' items come
-// from the telephones' controller), F3, and the deletion of an expander.
+// from the telephones' controller), F3; the deletion of an expander and the factory defaults.
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 #include <QUndoStack>
+#include <cstring>
 #include <memory>
 
 #include "core/image/expander_set.h"
@@ -58,6 +59,17 @@ void TForm1::buildEditMenu(QMenuBar* bar) {
 }
 
 void TForm1::recordChange(const QString& what, const std::function<void()>& change) { undo_->record(what, change); }
+
+void TForm1::ToolButton14Click() {
+  recordChange(ui::kStepDefaults, [this] {
+    const QByteArray before(reinterpret_cast<const char*>(st_.image.data() + off::kSettings), off::kSettingsSize);
+    st_.image.factoryDefaults();
+    // A change like any other: "Выход" must ask before it is lost.
+    if (std::memcmp(before.constData(), st_.image.data() + off::kSettings, off::kSettingsSize) != 0) st_.modified = true;
+    obrfile();
+  });
+  updt1();
+}
 
 void TForm1::DeleteExpanderClick() {
   const int slot = st_.currentExpander;

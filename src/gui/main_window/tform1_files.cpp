@@ -7,6 +7,7 @@
 #include "core/link/receiver.h"
 #include "gui/main_window/files_controller.h"
 #include "gui/main_window/tform1.h"
+#include "gui/main_window/transfers_controller.h"
 
 namespace orbisk {
 
@@ -41,7 +42,7 @@ void TForm1::startWork(bool portStored) {
   }
   // A failed first read is forgotten: later commands do not carry its outcome.
   if (st_.portName.isEmpty() || !firstActivationRead) return;
-  if (!firstActivationRead()) receiver_->link().setOutcome(LinkOutcome::Ok);
+  if (!firstActivationRead()) transfers_->receiver().link().setOutcome(LinkOutcome::Ok);
 }
 
 }  // namespace orbisk

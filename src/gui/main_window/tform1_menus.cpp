@@ -166,7 +166,6 @@ void TForm1::buildStatusBar() {
     sb->addPermanentWidget(panel, widths[i] > 0 ? 0 : 1);
     statusPanels_[i] = panel;
   }
-  buildTransferStatus();
 }
 
 }  // namespace orbisk

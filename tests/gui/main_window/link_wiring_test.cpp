@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "core/link/receiver.h"
+#include "gui/main_window/transfers_controller.h"
 #include "support/main_window_fixture.h"
 #include "gui/views/settings_panel.h"
 
@@ -38,7 +39,7 @@ TEST(LinkWiring, FirstActivationReadsAndAFailureIsForgotten) {
   f.engine.faults().silent = true;
   f.form->FormActivate();
   EXPECT_EQ(f.form->statusText(1), QStringLiteral("Чтение неудачнo "));
-  EXPECT_EQ(f.form->receiver().outcome(), LinkOutcome::Ok);
+  EXPECT_EQ(f.form->transfers().receiver().outcome(), LinkOutcome::Ok);
   EXPECT_EQ(f.line.opens, 1);
   EXPECT_EQ(f.v().TreeView1->topLevelItemCount(), 1);  // the views were built anyway
 }
@@ -133,7 +134,7 @@ TEST(LinkWiring, ProgressAndCancelBesideTheStatusText) {
   f.form->show();
   const auto before = std::make_unique<ConfigImage>(f.img());
   auto* label = f.form->findChild<QLabel*>(QStringLiteral("TransferLabel"));
-  QPushButton* cancel = f.form->cancelButton();
+  QPushButton* cancel = f.form->transfers().cancelButton();
   ASSERT_NE(label, nullptr);
   EXPECT_FALSE(cancel->isVisible());
   EXPECT_EQ(cancel->text(), QStringLiteral("Прервать"));

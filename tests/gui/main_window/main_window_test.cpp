@@ -16,6 +16,7 @@
 #include "core/files/rcf_file.h"
 #include "core/link/receiver.h"
 #include "gui/main_window/files_controller.h"
+#include "gui/main_window/transfers_controller.h"
 #include "support/main_window_fixture.h"
 
 using namespace orbisk;
@@ -61,12 +62,12 @@ TEST(MainWindow, FirstActivationReadsOnceThenOnlyRetitles) {
   int reads = 0;
   f.form->firstActivationRead = [&] {
     ++reads;
-    f.form->receiver().link().setOutcome(LinkOutcome::NoReceiver);
+    f.form->transfers().receiver().link().setOutcome(LinkOutcome::NoReceiver);
     return false;
   };
   f.form->FormActivate();
   EXPECT_EQ(reads, 1);
-  EXPECT_EQ(f.form->receiver().outcome(), LinkOutcome::Ok);  // a failed start-up read is forgotten
+  EXPECT_EQ(f.form->transfers().receiver().outcome(), LinkOutcome::Ok);  // a failed start-up read is forgotten
   EXPECT_TRUE(f.st().activated);
   f.form->FormActivate();
   EXPECT_EQ(reads, 1);

@@ -1,12 +1,11 @@
 // "Чтение" and "Запись" through the checked transfers: a read that looks damaged is not taken
 // and may be read again; a write is confirmed, then read back when asked for. The read of
-// "Сравнить с приемником" goes the same way, into an image of its own. Unsaved edits and
-// a running transfer are never lost without a question.
+// "Сравнить с приемником" goes the same way, into an image of its own. Unsaved edits are never
+// lost without a question.
 #include <QAction>
 #include <QDir>
 #include <QMenu>
 #include <QStatusBar>
-#include <QTimer>
 #include <memory>
 
 #include "core/files/rcf_file.h"
@@ -16,10 +15,8 @@
 #include "core/transfer/config_compare.h"
 #include "core/transfer/transfer_pipeline.h"
 #include "core/transfer/transfer_texts.h"
-#include "gui/main_window/config_undo.h"
-#include "gui/main_window/files_controller.h"
-#include "gui/main_window/tform1.h"
 #include "gui/main_window/transfer_question_texts.h"
+#include "gui/main_window/transfers_controller.h"
 
 namespace orbisk {
 namespace {
@@ -28,16 +25,16 @@ constexpr int kSummaryLines = 12;
 
 }  // namespace
 
-void TForm1::tellTransfer(const TransferReport& r) {
+void TransfersController::tellTransfer(const TransferReport& r) {
   if (!r.backupTried) return;
-  statusBar()->setToolTip(r.backup.ok ? history::kBackupKept + QDir::toNativeSeparators(r.backup.path)
+  status_.bar->setToolTip(r.backup.ok ? history::kBackupKept + QDir::toNativeSeparators(r.backup.path)
                                       : history::kBackupFailed + r.backup.problem);
   if (r.backup.ok && (r.outcome == TransferOutcome::Done)) prefs_.setLastBackupOf(st_.portName, r.backup.path);
 }
 
-bool TForm1::checkedRead(bool fromButton) {
+bool TransfersController::checkedRead(bool fromButton) {
   if (st_.busy) return false;
-  if (fromButton && st_.modified && !files_->commands().promptUnsaved()) return false;
+  if (fromButton && st_.modified && !hooks_.promptUnsaved()) return false;
   receiver_->setReadEstimate(*likelyReceiverContents());
   for (;;) {
     TransferPipeline pipeline(*receiver_);
@@ -46,19 +43,19 @@ bool TForm1::checkedRead(bool fromButton) {
     if (r.outcome == TransferOutcome::Done) {
       st_.modelText = modelTextFor(st_.channelTypes, st_.image);
       st_.repairedOnDisplay.clear();  // another configuration: only its own repairs count
-      undo_->clear();
-      obrfile();
+      hooks_.clearUndo();
+      hooks_.refresh();
       return true;
     }
     if (r.outcome != TransferOutcome::Damaged) return false;
-    setStatusText(1, r.problems.first());
+    hooks_.setStatusText(1, r.problems.first());
     QString shown = r.problems.join(u'\n');
     if (r.backup.ok) shown += u'\n' + transfer::kSuspectKept.arg(QDir::toNativeSeparators(r.backup.path));
-    if (prompter_->ask(shown + QStringLiteral("\n\n") + ui::kReadAgainQuestion, false) != Answer::Yes) return false;
+    if (prompter_.ask(shown + QStringLiteral("\n\n") + ui::kReadAgainQuestion, false) != Answer::Yes) return false;
   }
 }
 
-bool TForm1::readForComparison(ConfigImage& image) {
+bool TransfersController::readForComparison(ConfigImage& image) {
   ChannelTypes types{};
   TransferReport r;
   converse([&] {
@@ -67,12 +64,12 @@ bool TForm1::readForComparison(ConfigImage& image) {
   });
   tellTransfer(r);
   // A damaged read compared with the screen would show differences that are not there.
-  if (r.outcome == TransferOutcome::Damaged) prompter_->message(r.problems.join(u'\n'));
+  if (r.outcome == TransferOutcome::Damaged) prompter_.message(r.problems.join(u'\n'));
   return r.outcome == TransferOutcome::Done;
 }
 
 // What a read of the port will likely bring: its last backup, else the configuration on screen.
-std::unique_ptr<ConfigImage> TForm1::likelyReceiverContents() const {
+std::unique_ptr<ConfigImage> TransfersController::likelyReceiverContents() const {
   auto last = std::make_unique<ConfigImage>();
   const QString path = prefs_.lastBackupOf(st_.portName);
   if (!path.isEmpty() && readImageFile(path, *last) == ReadResult::Ok) return last;
@@ -81,7 +78,7 @@ std::unique_ptr<ConfigImage> TForm1::likelyReceiverContents() const {
 }
 
 // What the write changes against the last backup kept on this port, a few lines of it.
-QString TForm1::changesSinceLastBackup() const {
+QString TransfersController::changesSinceLastBackup() const {
   const QString path = prefs_.lastBackupOf(st_.portName);
   auto last = std::make_unique<ConfigImage>();
   if (path.isEmpty() || readImageFile(path, *last) != ReadResult::Ok) return {};
@@ -89,17 +86,17 @@ QString TForm1::changesSinceLastBackup() const {
   return QStringLiteral("\n\n") + ui::kChangesAgainst.arg(QDir::toNativeSeparators(path)) + u'\n' + lines.join(u'\n');
 }
 
-bool TForm1::confirmWrite() {
+bool TransfersController::confirmWrite() {
   // An untitled configuration by the name the window shows for it.
   const QString name = st_.untitled ? st_.shortFileName : QDir::toNativeSeparators(st_.filePath);
-  return prompter_->ask(ui::kConfirmWrite.arg(name, st_.portName) + changesSinceLastBackup(), false) == Answer::Yes;
+  return prompter_.ask(ui::kConfirmWrite.arg(name, st_.portName) + changesSinceLastBackup(), false) == Answer::Yes;
 }
 
-bool TForm1::verifyWrites() {
+bool TransfersController::verifyWrites() {
   Preferences::Checks checks = prefs_.readChecks();
   if (checks.verifyWrites != Preferences::VerifyWrites::Ask) return checks.verifyWrites == Preferences::VerifyWrites::Always;
   bool dontAsk = false;
-  const bool verify = prompter_->askRemembered(ui::kVerifyQuestion, ui::kDontAsk, dontAsk) == Answer::Yes;
+  const bool verify = prompter_.askRemembered(ui::kVerifyQuestion, ui::kDontAsk, dontAsk) == Answer::Yes;
   if (dontAsk) {
     checks.verifyWrites = verify ? Preferences::VerifyWrites::Always : Preferences::VerifyWrites::Never;
     prefs_.writeChecks(checks);
@@ -107,7 +104,7 @@ bool TForm1::verifyWrites() {
   return verify;
 }
 
-bool TForm1::checkedWrite() {
+bool TransfersController::checkedWrite() {
   if (st_.busy) return false;
   // The question about an empty list comes first, as it always has, then the confirmation.
   if (!receiver_->emptyWriteConfirmed() || !confirmWrite()) return false;
@@ -115,17 +112,17 @@ bool TForm1::checkedWrite() {
   TransferPipeline pipeline(*receiver_);
   const TransferReport r = pipeline.write({verify, true});
   tellTransfer(r);
-  if (r.partial) prompter_->message(statusText(1) + u'\n' + transfer::kPartialWrite);
+  if (r.partial) prompter_.message(hooks_.statusText(1) + u'\n' + transfer::kPartialWrite);
   if (r.outcome == TransferOutcome::Mismatch) {
-    setStatusText(1, r.problems.first());
-    prompter_->message(r.problems.join(u'\n'));
+    hooks_.setStatusText(1, r.problems.first());
+    prompter_.message(r.problems.join(u'\n'));
   } else if (r.outcome == TransferOutcome::Done && verify) {
-    setStatusText(1, transfer::kVerified);
+    hooks_.setStatusText(1, transfer::kVerified);
   }
   return r.outcome == TransferOutcome::Done;
 }
 
-void TForm1::buildCheckItems(QMenu* settings) {
+void TransfersController::addCheckItems(QMenu* settings) {
   QAction* twice = settings->addAction(ui::kReadTwiceItem);
   twice->setObjectName(QStringLiteral("NReadTwice"));
   twice->setCheckable(true);
@@ -143,24 +140,6 @@ void TForm1::buildCheckItems(QMenu* settings) {
     c.verifyWrites = Preferences::VerifyWrites::Ask;
     prefs_.writeChecks(c);
   });
-}
-
-bool TForm1::stopConversationForClose() {
-  if (!conversing_) return false;
-  if (closeAsked_) return true;
-  closeAsked_ = true;
-  // The transfer runs on while the question is open: a modal wait would run out its time-outs.
-  prompter_->askLater(ui::kStopTransferQuestion, [this](Answer a) {
-    closeAsked_ = false;
-    if (a != Answer::Yes) return;
-    if (!conversing_) {
-      QTimer::singleShot(0, this, &QWidget::close);
-      return;
-    }
-    closePending_ = true;
-    receiver_->requestAbort();
-  });
-  return true;
 }
 
 }  // namespace orbisk
