@@ -16,8 +16,6 @@
 
 #include "gui/dialogs/about_box.h"
 #include "gui/main_window/qt_prompter.h"
-#include "core/link/link_clock.h"
-#include "core/link/link_ui.h"
 #include "core/link/receiver.h"
 #include "gui/main_window/phones_controller.h"
 #include "gui/main_window/register_controller.h"

@@ -15,11 +15,8 @@
 #include "core/state/preferences.h"
 
 class QLabel;
-class QMenu;
 class QMenuBar;
-class QPushButton;
 class QProgressBar;
-class QToolBar;
 
 namespace orbisk {
 
