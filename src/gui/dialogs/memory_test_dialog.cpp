@@ -8,26 +8,15 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "ui_memory_test_dialog.h"
+
 namespace orbisk {
 namespace {
 
-// The window and its controls as first drawn; sizes grow when the platform's font needs it.
-constexpr int kWidth = 448;
-constexpr int kHeight = 268;
-constexpr int kMemoLeft = 48;
-constexpr int kMemoTop = 16;
-constexpr int kMemoWidth = 321;
-constexpr int kMemoHeight = 89;
+// The form (memory_test_dialog.ui) holds the window and its controls as first drawn; sizes grow
+// from there when the platform's font needs it.
 constexpr int kMemoFontPixels = 13;
-constexpr int kMemoToButtons = 15;
-constexpr int kYesLeft = 96;
-constexpr int kOkLeft = 168;
-constexpr int kCancelLeft = 248;
-constexpr int kButtonWidth = 75;
-constexpr int kButtonHeight = 25;
-constexpr int kMargin = 16;
-
-const QString kCaption = QStringLiteral("Тестирование памяти");
+constexpr int kMargin = 16;  // right of the widest control and below the buttons
 
 const QStringList kWarning = {
     QStringLiteral("Внимание!"),
@@ -49,18 +38,14 @@ const QStringList kNoAnswer = {QStringLiteral("Не отвечает"), QStringL
 }  // namespace
 
 TForm6::TForm6(Step step1, Step step2, QWidget* parent)
-    : QDialog(parent), step1_(std::move(step1)), step2_(std::move(step2)) {
-  setObjectName(QStringLiteral("TForm6"));
-  setWindowTitle(kCaption);
-  setModal(true);
-  setSizeGripEnabled(true);
+    : QDialog(parent), ui_(std::make_unique<Ui::TForm6>()), step1_(std::move(step1)), step2_(std::move(step2)) {
+  ui_->setupUi(this);
+  Memo1 = ui_->Memo1;
+  BTpamyes = ui_->BTpamyes;
+  BTpamread = ui_->BTpamread;
+  BTpamok = ui_->BTpamok;
+  BTpamcan = ui_->BTpamcan;
 
-  Memo1 = new QPlainTextEdit(this);
-  Memo1->setObjectName(QStringLiteral("Memo1"));
-  Memo1->setReadOnly(true);
-  Memo1->setFrameShape(QFrame::NoFrame);
-  Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-  Memo1->setFocusPolicy(Qt::NoFocus);  // text to read, not a field to visit with Tab
   QFont f = Memo1->font();
   f.setPixelSize(kMemoFontPixels);
   Memo1->setFont(f);
@@ -68,10 +53,11 @@ TForm6::TForm6(Step step1, Step step2, QWidget* parent)
   pal.setColor(QPalette::Base, pal.color(QPalette::Window));
   Memo1->setPalette(pal);
 
-  BTpamyes = addButton("BTpamyes", ui::kYesEnglishButton);
-  BTpamread = addButton("BTpamread", ui::kReadButton);
-  BTpamok = addButton("BTpamok", ui::kOkButton);
-  BTpamcan = addButton("BTpamcan", ui::kNoEnglishButton);
+  // The captions are the ones every dialog shares.
+  BTpamyes->setText(ui::kYesEnglishButton);
+  BTpamread->setText(ui::kReadButton);
+  BTpamok->setText(ui::kOkButton);
+  BTpamcan->setText(ui::kNoEnglishButton);
   BTpamread->hide();
   BTpamok->hide();
   connect(BTpamyes, &QPushButton::clicked, this, &TForm6::BTpamyesClick);
@@ -82,13 +68,14 @@ TForm6::TForm6(Step step1, Step step2, QWidget* parent)
   placeControls();
 }
 
-QPushButton* TForm6::addButton(const char* name, const QString& caption) {
-  auto* b = new QPushButton(caption, this);
-  b->setObjectName(QString::fromLatin1(name));
-  return b;
-}
+TForm6::~TForm6() = default;
 
 void TForm6::placeControls() {
+  // As the form draws them, before anything grows.
+  const QRect memo = Memo1->geometry(), yes = BTpamyes->geometry();
+  const int okLeft = BTpamok->x(), cancelLeft = BTpamcan->x(), memoToButtons = yes.top() - memo.bottom() - 1;
+  const QSize drawn = size();
+
   // The memo holds its longest text without wrapping or scrolling.
   const QFontMetrics fm(Memo1->font());
   int textWidth = 0;
@@ -98,15 +85,15 @@ void TForm6::placeControls() {
     lines = std::max(lines, text->size());
   }
   const int pad = 2 * static_cast<int>(Memo1->document()->documentMargin()) + 4;
-  const int memoWidth = std::max(kMemoWidth, textWidth + pad);
-  const int memoHeight = std::max(kMemoHeight, static_cast<int>(lines) * fm.lineSpacing() + pad);
-  Memo1->setGeometry(kMemoLeft, kMemoTop, memoWidth, memoHeight);
+  const int memoWidth = std::max(memo.width(), textWidth + pad);
+  const int memoHeight = std::max(memo.height(), static_cast<int>(lines) * fm.lineSpacing() + pad);
+  Memo1->setGeometry(memo.left(), memo.top(), memoWidth, memoHeight);
 
   // Captions change on activation, so measure the widest any button will carry.
   QPushButton probe;
   probe.setFont(BTpamyes->font());
-  int buttonWidth = kButtonWidth;
-  int buttonHeight = kButtonHeight;
+  int buttonWidth = yes.width();
+  int buttonHeight = yes.height();
   for (const QString& caption : {ui::kYesEnglishButton, ui::kYesButton, ui::kReadButton, ui::kOkButton,
                                  ui::kNoEnglishButton, ui::kNoButton, ui::kCancelButton}) {
     probe.setText(caption);
@@ -114,17 +101,17 @@ void TForm6::placeControls() {
     buttonHeight = std::max(buttonHeight, probe.sizeHint().height());
   }
   // Wider buttons keep their arrangement: the gaps grow with them.
-  const int top = kMemoTop + memoHeight + kMemoToButtons;
-  const auto left = [&](int drawnLeft) { return kYesLeft + (drawnLeft - kYesLeft) * buttonWidth / kButtonWidth; };
-  BTpamyes->setGeometry(left(kYesLeft), top, buttonWidth, buttonHeight);
-  BTpamread->setGeometry(left(kYesLeft), top, buttonWidth, buttonHeight);
-  BTpamok->setGeometry(left(kOkLeft), top, buttonWidth, buttonHeight);
-  BTpamcan->setGeometry(left(kCancelLeft), top, buttonWidth, buttonHeight);
+  const int top = memo.top() + memoHeight + memoToButtons;
+  const auto left = [&](int drawnLeft) { return yes.left() + (drawnLeft - yes.left()) * buttonWidth / yes.width(); };
+  BTpamyes->setGeometry(left(yes.left()), top, buttonWidth, buttonHeight);
+  BTpamread->setGeometry(left(yes.left()), top, buttonWidth, buttonHeight);
+  BTpamok->setGeometry(left(okLeft), top, buttonWidth, buttonHeight);
+  BTpamcan->setGeometry(left(cancelLeft), top, buttonWidth, buttonHeight);
 
-  const QSize least(std::max(kMemoLeft + memoWidth, left(kCancelLeft) + buttonWidth) + kMargin,
+  const QSize least(std::max(memo.left() + memoWidth, left(cancelLeft) + buttonWidth) + kMargin,
                     top + buttonHeight + kMargin);
   setMinimumSize(least);
-  resize(std::max(kWidth, least.width()), std::max(kHeight, least.height()));
+  resize(drawn.expandedTo(least));
 }
 
 void TForm6::showEvent(QShowEvent* event) {

@@ -5,11 +5,16 @@
 #include <QDialog>
 #include <QStringList>
 #include <functional>
+#include <memory>
 
 #include "core/link/receiver.h"
 
 class QPlainTextEdit;
 class QPushButton;
+
+namespace Ui {
+class TForm6;
+}
 
 namespace orbisk {
 
@@ -18,6 +23,7 @@ class TForm6 : public QDialog {
  public:
   using Step = std::function<MemoryTestResult()>;
   TForm6(Step step1, Step step2, QWidget* parent = nullptr);
+  ~TForm6() override;
 
   void FormActivate();  // on every showing: back to the warning and "Да"/"Нет"
   void BTpamyesClick();
@@ -41,11 +47,11 @@ class TForm6 : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
-  QPushButton* addButton(const char* name, const QString& caption);
   void placeControls();
   void setLines(const QStringList& lines);
   void makeDefault(QPushButton* button);
 
+  std::unique_ptr<Ui::TForm6> ui_;  // the form: memory_test_dialog.ui
   Step step1_;
   Step step2_;
 };

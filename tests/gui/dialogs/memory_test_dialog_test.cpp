@@ -62,6 +62,10 @@ TEST_F(MemoryTestDialogTest, OpensWithTheWarning) {
   EXPECT_EQ(shownButtons(dlg), kWarningButtons);
   EXPECT_TRUE(dlg.BTpamcan->isDefault());
   EXPECT_EQ(dlg.BTpamread->geometry(), dlg.BTpamyes->geometry()) << "read takes the place of yes";
+  // Where the form draws them; a wider font moves only what lies right of and below the text.
+  EXPECT_EQ(dlg.Memo1->pos(), QPoint(48, 16));
+  EXPECT_EQ(dlg.BTpamyes->x(), 96);
+  EXPECT_TRUE(dlg.isSizeGripEnabled());
   EXPECT_EQ(step1Calls + step2Calls, 0);
 }
 
