@@ -9,25 +9,13 @@
 #include <QStyleOptionComboBox>
 #include <algorithm>
 
+#include "ui_port_dialog.h"
+
 namespace orbisk {
 namespace {
 
-// The window as first drawn; every size grows when the platform's font needs more room.
-constexpr int kMinWidth = 305;
-constexpr int kMinHeight = 139;
-constexpr int kComboLeft = 56;
-constexpr int kComboTop = 40;
-constexpr int kComboMinWidth = 97;
-constexpr int kComboDrawnHeight = 21;
-constexpr int kComboToButtons = 47;
-constexpr int kButtonRightMargin = 30;
-constexpr int kOkTop = 24;
-constexpr int kCancelTop = 72;
-constexpr int kButtonBottomMargin = 42;
-constexpr int kButtonWidth = 75;
-constexpr int kButtonHeight = 25;
-
-const QString kCaption = QStringLiteral("Выбор порта");
+// The form (port_dialog.ui) holds the window as first drawn; every size grows from there when the
+// platform's font needs more room.
 // Typical names, so the box has room for them before any is listed or typed.
 const QString kUnixSample = QStringLiteral("/dev/ttyUSB10");
 const QString kWindowsSample = QStringLiteral("\\\\.\\COM24");
@@ -38,28 +26,24 @@ TForm4::TForm4(MainState& st, std::function<void(const QString&)> showPort, QWid
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
       st_(st),
-      showPort_(std::move(showPort)) {
-  setObjectName(QStringLiteral("TForm4"));
-  setWindowTitle(kCaption);
-  setModal(true);
-
-  ComboBox1 = new QComboBox(this);
-  ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-  ComboBox1->setEditable(true);
-  // A typed name is the choice itself; it is not added to the probed list.
-  ComboBox1->setInsertPolicy(QComboBox::NoInsert);
-
-  Button1 = new QPushButton(ui::kOkButton, this);
-  Button1->setObjectName(QStringLiteral("Button1"));
-  Button1->setDefault(true);
-  Button2 = new QPushButton(ui::kCancelButton, this);
-  Button2->setObjectName(QStringLiteral("Button2"));
-  Button2->setAutoDefault(false);
+      showPort_(std::move(showPort)),
+      ui_(std::make_unique<Ui::TForm4>()) {
+  ui_->setupUi(this);
+  ComboBox1 = ui_->ComboBox1;
+  Button1 = ui_->Button1;
+  Button2 = ui_->Button2;
+  // Where the form draws them: every later placement starts from there.
+  drawn_ = {ComboBox1->geometry(), Button1->geometry(), Button2->geometry(), size()};
+  // The form's box keeps typed names out of its list: a typed name is the choice itself.
+  Button1->setText(ui::kOkButton);
+  Button2->setText(ui::kCancelButton);
   connect(Button1, &QPushButton::clicked, this, &TForm4::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &TForm4::Button2Click);
 
   placeControls();
 }
+
+TForm4::~TForm4() = default;
 
 void TForm4::showEvent(QShowEvent* event) {
   FormActivate();
@@ -114,21 +98,23 @@ void TForm4::placeControls() {
   opt.editable = true;
   const QSize comboNeed =
       ComboBox1->style()->sizeFromContents(QStyle::CT_ComboBox, &opt, QSize(textWidth, fm.height()), ComboBox1);
-  const int comboWidth = std::max(kComboMinWidth, comboNeed.width());
+  const QRect combo = drawn_.combo, ok = drawn_.ok, cancel = drawn_.cancel;
+  const int comboWidth = std::max(combo.width(), comboNeed.width());
   const int comboHeight = std::max(ComboBox1->sizeHint().height(), comboNeed.height());
 
-  const int buttonWidth = std::max({kButtonWidth, Button1->sizeHint().width(), Button2->sizeHint().width()});
-  const int buttonHeight = std::max({kButtonHeight, Button1->sizeHint().height(), Button2->sizeHint().height()});
-  const int buttonLeft = kComboLeft + comboWidth + kComboToButtons;
-  const int cancelTop = std::max(kCancelTop, kOkTop + buttonHeight + 8);
+  const int buttonWidth = std::max({ok.width(), Button1->sizeHint().width(), Button2->sizeHint().width()});
+  const int buttonHeight = std::max({ok.height(), Button1->sizeHint().height(), Button2->sizeHint().height()});
+  const int buttonLeft = combo.left() + comboWidth + (ok.left() - combo.right() - 1);
+  const int cancelTop = std::max(cancel.top(), ok.top() + buttonHeight + 8);
   // The box keeps its place between the buttons when they grow.
-  const int comboTop = kComboTop + (cancelTop - kCancelTop) / 2 + (kComboDrawnHeight - comboHeight) / 2;
+  const int comboTop = combo.top() + (cancelTop - cancel.top()) / 2 + (combo.height() - comboHeight) / 2;
 
-  ComboBox1->setGeometry(kComboLeft, std::max(kOkTop, comboTop), comboWidth, comboHeight);
-  Button1->setGeometry(buttonLeft, kOkTop, buttonWidth, buttonHeight);
+  ComboBox1->setGeometry(combo.left(), std::max(ok.top(), comboTop), comboWidth, comboHeight);
+  Button1->setGeometry(buttonLeft, ok.top(), buttonWidth, buttonHeight);
   Button2->setGeometry(buttonLeft, cancelTop, buttonWidth, buttonHeight);
-  setFixedSize(std::max(kMinWidth, buttonLeft + buttonWidth + kButtonRightMargin),
-               std::max(kMinHeight, cancelTop + buttonHeight + kButtonBottomMargin));
+  // The margins right of and below the buttons stay as drawn.
+  setFixedSize(std::max(drawn_.size.width(), buttonLeft + buttonWidth + drawn_.size.width() - ok.right() - 1),
+               std::max(drawn_.size.height(), cancelTop + buttonHeight + drawn_.size.height() - cancel.bottom() - 1));
 }
 
 }  // namespace orbisk

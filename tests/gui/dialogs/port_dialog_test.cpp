@@ -56,7 +56,11 @@ TEST_F(PortDialogTest, LooksAsDrawn) {
   EXPECT_EQ(dlg.Button1->text(), "OK");
   EXPECT_EQ(dlg.Button2->text(), "Отмена");
   EXPECT_TRUE(dlg.Button1->isDefault());
-  // Combo box at the left, OK above Cancel at the right.
+  // Combo box at the left, OK above Cancel at the right, from where the form draws them.
+  EXPECT_EQ(dlg.ComboBox1->x(), 56);
+  EXPECT_EQ(dlg.Button1->y(), 24);
+  EXPECT_GE(dlg.Button2->y(), 72);
+  EXPECT_EQ(dlg.ComboBox1->insertPolicy(), QComboBox::NoInsert);
   EXPECT_LT(dlg.ComboBox1->geometry().right(), dlg.Button1->x());
   EXPECT_EQ(dlg.Button1->x(), dlg.Button2->x());
   EXPECT_LT(dlg.Button1->geometry().bottom(), dlg.Button2->y());
