@@ -98,21 +98,21 @@ void fieldChars(const uint8_t* rec, char* out13) {
 
 namespace {
 
-QByteArray fieldPart(const uint8_t* rec, int from, int length) {
+QByteArray fieldPart(const uint8_t* rec, FieldChars part) {
   char f[kFieldStringLength];
   fieldChars(rec, f);
-  return QByteArray(f + from, length);
+  return QByteArray(f + part.from, part.length);
 }
 
 }  // namespace
 
-QByteArray numobject(const uint8_t* rec) { return fieldPart(rec, 0, 4); }
-QByteArray kodsob(const uint8_t* rec) { return fieldPart(rec, 4, 4); }
-QByteArray numzona(const uint8_t* rec) { return fieldPart(rec, 8, 3); }
-QByteArray numrazdel(const uint8_t* rec) { return fieldPart(rec, 11, 2); }
+QByteArray numobject(const uint8_t* rec) { return fieldPart(rec, kObjectChars); }
+QByteArray kodsob(const uint8_t* rec) { return fieldPart(rec, kEventChars); }
+QByteArray numzona(const uint8_t* rec) { return fieldPart(rec, kZoneChars); }
+QByteArray numrazdel(const uint8_t* rec) { return fieldPart(rec, kPartitionChars); }
 
 QByteArray commentText(const uint8_t* rec) { return zeroEndedBytes(rec + recfield::kComment, kCommentSize); }
 
-QByteArray fieldString(const uint8_t* rec) { return fieldPart(rec, 0, kFieldStringLength); }
+QByteArray fieldString(const uint8_t* rec) { return fieldPart(rec, {0, kFieldStringLength}); }
 
 }  // namespace orbisk

@@ -11,6 +11,16 @@ namespace orbisk {
 
 constexpr int kFieldStringLength = 13;  // object 4, qualifier 1, event 3, zone 3, partition 2
 
+// Where each cell's characters lie in the 13 field characters.
+struct FieldChars {
+  int from;
+  int length;
+};
+constexpr FieldChars kObjectChars{0, 4};
+constexpr FieldChars kEventChars{4, 4};  // the qualifier and the event
+constexpr FieldChars kZoneChars{8, 3};
+constexpr FieldChars kPartitionChars{11, 2};
+
 uint8_t char2bcd(char c);
 char bcd2char1(uint8_t b);  // high nibble as upper-case hex digit
 char bcd2char0(uint8_t b);  // low nibble

@@ -6,6 +6,7 @@
 #include "core/link/receiver.h"
 #include "core/records/phone_codec.h"
 #include "core/report/report_content.h"
+#include "core/view/config_view.h"
 
 namespace orbisk {
 namespace {
@@ -116,9 +117,7 @@ std::vector<int> shownSlots(const ConfigImage& img, const std::array<uint8_t, kS
 
 QString wholeNumber(const uint8_t* packed8) {
   const bool neverSet = std::all_of(packed8, packed8 + 8, [](uint8_t b) { return b == 0; });
-  if (neverSet) return QString();
-  char number[2 * kPackedNumberSize];
-  return QString::fromLatin1(number, numberChars(packed8, Decoding::Editor, number));
+  return neverSet ? QString() : numberText(packed8, Decoding::Editor);
 }
 
 QString reportHtml(const ConfigImage& img, const ReportSource& src) {

@@ -18,15 +18,22 @@ QString listItem(const QStringList& items, int index) {
 
 }  // namespace
 
+QString numberText(const uint8_t* packed8, Decoding how) {
+  char number[2 * kPackedNumberSize];
+  return QString::fromLatin1(number, numberChars(packed8, how, number));
+}
+
 // Decoded on the stack and turned into strings once: lists of thousands of telephones go through here.
 PhoneRow phoneRow(const uint8_t* rec) {
-  char number[2 * kPackedNumberSize];
-  const int length = numberChars(rec + recfield::kNumber, Decoding::MainWindow, number);
   char f[kFieldStringLength];
   fieldChars(rec, f);
-  return PhoneRow{QString::fromLatin1(number, length), QString::fromLatin1(f, 4),
-                  QString::fromLatin1(f + 4, 4),        QString::fromLatin1(f + 8, 3),
-                  QString::fromLatin1(f + 11, 2),       zeroEndedText(rec + recfield::kComment, kCommentSize)};
+  auto cell = [&f](FieldChars part) { return QString::fromLatin1(f + part.from, part.length); };
+  return PhoneRow{numberText(rec + recfield::kNumber, Decoding::MainWindow),
+                  cell(kObjectChars),
+                  cell(kEventChars),
+                  cell(kZoneChars),
+                  cell(kPartitionChars),
+                  zeroEndedText(rec + recfield::kComment, kCommentSize)};
 }
 
 QString receiverNumberText(int v) { return listItem(items::kReceiverNumbers, v); }

@@ -7,6 +7,7 @@
 
 #include "core/image/config_image.h"
 #include "core/image/settings_flags.h"
+#include "core/records/phone_codec.h"
 
 namespace orbisk {
 
@@ -33,6 +34,8 @@ struct ConfigView : SettingsFlags {
 
 // One telephone record as the telephone list shows it.
 PhoneRow phoneRow(const uint8_t* rec);
+// A packed number as text, decoded as the main window or the editor shows it.
+QString numberText(const uint8_t* packed8, Decoding how);
 
 // Applies the repairs on display to a copy first, so what is described is what the desktop shows.
 ConfigView describe(const ConfigImage& img);

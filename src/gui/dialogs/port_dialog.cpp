@@ -16,6 +16,7 @@ namespace {
 
 // The form (port_dialog.ui) holds the window as first drawn; every size grows from there when the
 // platform's font needs more room.
+
 // Typical names, so the box has room for them before any is listed or typed.
 const QString kUnixSample = QStringLiteral("/dev/ttyUSB10");
 const QString kWindowsSample = QStringLiteral("\\\\.\\COM24");
@@ -28,13 +29,13 @@ TForm4::TForm4(MainState& st, std::function<void(const QString&)> showPort, QWid
       st_(st),
       showPort_(std::move(showPort)),
       ui_(std::make_unique<Ui::TForm4>()) {
+  // The form's box keeps typed names out of its list: a typed name is the choice itself.
   ui_->setupUi(this);
   ComboBox1 = ui_->ComboBox1;
   Button1 = ui_->Button1;
   Button2 = ui_->Button2;
   // Where the form draws them: every later placement starts from there.
   drawn_ = {ComboBox1->geometry(), Button1->geometry(), Button2->geometry(), size()};
-  // The form's box keeps typed names out of its list: a typed name is the choice itself.
   Button1->setText(ui::kOkButton);
   Button2->setText(ui::kCancelButton);
   connect(Button1, &QPushButton::clicked, this, &TForm4::Button1Click);

@@ -15,6 +15,7 @@
 #include "core/transfer/config_compare.h"
 #include "core/transfer/transfer_pipeline.h"
 #include "core/transfer/transfer_texts.h"
+#include "gui/main_window/menu_item.h"
 #include "gui/main_window/transfer_question_texts.h"
 #include "gui/main_window/transfers_controller.h"
 
@@ -123,8 +124,7 @@ bool TransfersController::checkedWrite() {
 }
 
 void TransfersController::addCheckItems(QMenu* settings) {
-  QAction* twice = settings->addAction(ui::kReadTwiceItem);
-  twice->setObjectName(QStringLiteral("NReadTwice"));
+  QAction* twice = menuItem(this, settings, "NReadTwice", ui::kReadTwiceItem);
   twice->setCheckable(true);
   twice->setChecked(prefs_.readChecks().readTwice);
   connect(twice, &QAction::toggled, this, [this](bool on) {
@@ -133,8 +133,7 @@ void TransfersController::addCheckItems(QMenu* settings) {
     prefs_.writeChecks(c);
   });
   // Brings the question about verifying writes back after "не спрашивать".
-  QAction* ask = settings->addAction(ui::kAskVerifyItem);
-  ask->setObjectName(QStringLiteral("NAskVerify"));
+  QAction* ask = menuItem(this, settings, "NAskVerify", ui::kAskVerifyItem);
   connect(ask, &QAction::triggered, this, [this] {
     Preferences::Checks c = prefs_.readChecks();
     c.verifyWrites = Preferences::VerifyWrites::Ask;
