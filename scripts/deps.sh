@@ -4,6 +4,8 @@
 set -euo pipefail
 
 packages=(cmake g++ make qt6-base-dev qt6-serialport-dev qt6-translations-l10n libgtest-dev fonts-dejavu-core "$@")
+# lupdate and its CMake functions keep the catalogue of texts (translations/orbisk_ru.ts).
+packages+=(qt6-l10n-tools qt6-tools-dev)
 missing=()
 # pdftotext and pdftoppm: the tests read the configuration report's PDFs back. rsvg-convert
 # draws the icon's sizes when the tree is configured, and the package is packed from that tree.

@@ -81,7 +81,7 @@ int runBackup(const CliArgs& args, CliEnv& env) {
   jobs = std::min(jobs, static_cast<int>(targets.size()));
   // Hours of reading must not end in results that cannot be kept: find out first.
   if (!QDir().mkpath(args.dir) || !canSaveAt(QDir(args.dir).filePath(QStringLiteral("probe.rcf")))) {
-    env.err(args.dir + QStringLiteral(": ") + text::kSaveFailed + u'\n');
+    env.err(args.dir + QStringLiteral(": ") + text::FileTexts::saveFailed() + u'\n');
     return status::kUsage;
   }
   std::vector<PortBackup> results(targets.size());

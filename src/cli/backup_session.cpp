@@ -136,7 +136,9 @@ PortBackup backupPort(const Target& target, const BackupPlan& plan, CliEnv& env,
   const auto save = [&](const ConfigImage& img) {
     auto copy = std::make_unique<ConfigImage>(img);
     r.file = saveResult(plan.dir, target.fileBase, *copy);
-    return r.file.isEmpty() ? QDir(plan.dir).filePath(target.fileBase) + QStringLiteral(": ") + text::kSaveFailed : QString();
+    return r.file.isEmpty()
+               ? QDir(plan.dir).filePath(target.fileBase) + QStringLiteral(": ") + text::FileTexts::saveFailed()
+               : QString();
   };
   const TransferReport t = pipeline.read(s->doc.image, s->doc.channelTypes, {plan.twice, save, true});
   if (t.outcome == TransferOutcome::Done)

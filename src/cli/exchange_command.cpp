@@ -37,7 +37,8 @@ int usage(CliEnv& env, const QString& message) {
 }
 
 int saveFailed(CliEnv& env, const QString& path, SaveCause cause) {
-  env.err(path + QStringLiteral(": ") + text::kSaveFailed + QStringLiteral(": ") + text::saveCauseText(cause) + u'\n');
+  env.err(path + QStringLiteral(": ") + text::FileTexts::saveFailed() + QStringLiteral(": ") +
+          text::saveCauseText(cause) + u'\n');
   return status::kUsage;
 }
 
@@ -80,7 +81,7 @@ int runImport(const CliArgs& args, CliEnv& env) {
   if (!loadConfig(args.file, *img, env)) return status::kUsage;
   QByteArray bytes;
   if (!readCsvFile(args.csv, bytes)) {
-    env.err(args.csv + QStringLiteral(": ") + text::kImportCannotRead + u'\n');
+    env.err(args.csv + QStringLiteral(": ") + text::ExchangeTexts::importCannotRead() + u'\n');
     return status::kUsage;
   }
   auto result = std::make_unique<ConfigImage>();
@@ -89,14 +90,15 @@ int runImport(const CliArgs& args, CliEnv& env) {
                                      args.replace ? ImportMode::Replace : ImportMode::Append, *result);
   if (!r.ok()) {
     printLines(env, r.errors);
-    if (!r.notices.isEmpty()) printLines(env, QStringList{text::kImportNoticesHeading} + r.notices);
+    if (!r.notices.isEmpty()) printLines(env, QStringList{text::ExchangeTexts::importNoticesHeading()} + r.notices);
     return status::kUsage;
   }
   const QString target = args.out.isEmpty() ? args.file : args.out;
   const SaveOutcome saved = saveImageReplacing(target, *result);
   if (!saved.ok()) return saveFailed(env, target, saved.cause);
-  if (!saved.replacedBackup.isEmpty()) env.err(history::kBackupKept + QDir::toNativeSeparators(saved.replacedBackup) + u'\n');
-  if (!saved.backupProblem.isEmpty()) env.err(history::kBackupFailed + saved.backupProblem + u'\n');
+  if (!saved.replacedBackup.isEmpty())
+    env.err(history::HistoryTexts::backupKept() + QDir::toNativeSeparators(saved.replacedBackup) + u'\n');
+  if (!saved.backupProblem.isEmpty()) env.err(history::HistoryTexts::backupFailed() + saved.backupProblem + u'\n');
   printLines(env, importSummary(r));
   return status::kOk;
 }

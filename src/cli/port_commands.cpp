@@ -2,6 +2,8 @@
 #include <algorithm>
 #include <memory>
 
+#include <QCoreApplication>
+
 #include "core/state/document.h"
 #include "core/state/link_session.h"
 #include "cli/cli_prompter.h"
@@ -86,7 +88,8 @@ void repairAsShown(ConfigImage& img) {
 void warnIfNoRoomForBackup(CliEnv& env) {
   const QString folder = backupFolder();
   if (saveRoom(folder, true) == SaveRoom::NoSpace)
-    env.err(QStringLiteral("orbisk-cli: ") + history::kBackupFailed + saveRoomText(SaveRoom::NoSpace, folder) + u'\n');
+    env.err(QStringLiteral("orbisk-cli: ") + history::HistoryTexts::backupFailed() +
+            saveRoomText(SaveRoom::NoSpace, folder) + u'\n');
 }
 
 QString clockOffsetText(const Session& s, CliEnv& env) {
@@ -95,7 +98,9 @@ QString clockOffsetText(const Session& s, CliEnv& env) {
   const QDateTime receiver = unpackClock(bytes);
   if (!receiver.isValid()) return {};
   const qint64 seconds = env.clock->pcNow().secsTo(receiver);
-  return QStringLiteral("Разница (приемник - компьютер): %1%2 с\n").arg(seconds > 0 ? "+" : "").arg(seconds);
+  return QCoreApplication::translate("orbisk::cli", "Разница (приемник - компьютер): %1%2 с\n")
+      .arg(seconds > 0 ? "+" : "")
+      .arg(seconds);
 }
 
 // The session for args' port or receiver; null when the receiver is not to be had (told).
@@ -111,7 +116,7 @@ std::unique_ptr<Session> openSession(const CliArgs& given, CliEnv& env, bool ass
 int runRead(const CliArgs& args, CliEnv& env) {
   // A full read takes a quarter of an hour: find out now if its result could not be kept.
   if (!canSaveAt(args.out)) {
-    env.err(args.out + QStringLiteral(": ") + text::kSaveFailed + u'\n');
+    env.err(args.out + QStringLiteral(": ") + text::FileTexts::saveFailed() + u'\n');
     return status::kUsage;
   }
   if (const QString room = saveRoomProblem(args.out); !room.isEmpty()) {
@@ -147,16 +152,17 @@ int runWrite(const CliArgs& args, CliEnv& env) {
   }
   // The desktop sends what it shows; say so when that differs from the file.
   if (!repairs.isEmpty())
-    env.err(args.file + QStringLiteral(": ") + view::kRepairedWhenSent + QStringLiteral("\n  ") +
+    env.err(args.file + QStringLiteral(": ") + view::ViewTexts::repairedWhenSent() + QStringLiteral("\n  ") +
             repairs.join(QStringLiteral("\n  ")) + u'\n');
   TransferPipeline pipeline(s->receiver, [&env] { return interrupted(env); });
   const TransferReport r = pipeline.write({!args.noVerify, !args.noBackup});
   if (r.outcome == TransferOutcome::ReceiverFailed || r.outcome == TransferOutcome::Stopped) {
     const int code = finish(*s, env, false);
-    if (r.partial && code == status::kReceiverFailed) env.err(QStringLiteral("orbisk-cli: ") + transfer::kPartialWrite + u'\n');
+    if (r.partial && code == status::kReceiverFailed)
+      env.err(QStringLiteral("orbisk-cli: ") + transfer::TransferTexts::partialWrite() + u'\n');
     return code;
   }
-  if (r.outcome == TransferOutcome::Done && !args.noVerify) env.err(transfer::kVerified + u'\n');
+  if (r.outcome == TransferOutcome::Done && !args.noVerify) env.err(transfer::TransferTexts::verified() + u'\n');
   return tellTransfer(r, env);
 }
 

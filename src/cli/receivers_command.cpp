@@ -121,7 +121,7 @@ int runReceivers(const CliArgs& args, CliEnv& env) {
     if (applyOptions(args, r, problem)) problem = book.add(r);
   } else {
     std::optional<RegisteredReceiver> r = book.find(name);
-    if (!r) return failed(env, db.ok() ? reg::kNoSuchReceiver.arg(name) : db.error());
+    if (!r) return failed(env, db.ok() ? reg::RegisterTexts::noSuchReceiver().arg(name) : db.error());
     if (applyOptions(args, *r, problem)) problem = book.edit(name, *r);
   }
   if (!problem.isEmpty()) return failed(env, problem);

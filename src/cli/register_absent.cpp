@@ -7,7 +7,7 @@ namespace orbisk::cli {
 namespace {
 
 bool absent(CliEnv& env) {
-  env.err(QStringLiteral("orbisk-cli: ") + reg::kNotInThisBuild + u'\n');
+  env.err(QStringLiteral("orbisk-cli: ") + reg::RegisterTexts::notInThisBuild() + u'\n');
   return false;
 }
 

@@ -23,7 +23,7 @@ bool refuse(CliEnv& env, const QString& problem) {
 bool lookUp(RegisterDb& db, const QString& name, CliEnv& env, Target& out) {
   if (!db.ok()) return refuse(env, db.error());
   const std::optional<RegisteredReceiver> r = ReceiverRegister(db).find(name);
-  if (!r) return refuse(env, db.ok() ? reg::kNoSuchReceiver.arg(name) : db.error());
+  if (!r) return refuse(env, db.ok() ? reg::RegisterTexts::noSuchReceiver().arg(name) : db.error());
   out = targetOf(*r);
   return true;
 }
@@ -78,7 +78,7 @@ AuditHook trailHook(const Target& target, const QString& comment, bool backup, s
 
 QString numberWarning(const Target& target, int numberRead) {
   if (!target.number || *target.number == numberRead) return {};
-  return reg::kNumberDiffers.arg(numberRead).arg(*target.number);
+  return reg::RegisterTexts::numberDiffers().arg(numberRead).arg(*target.number);
 }
 
 }  // namespace orbisk::cli

@@ -59,7 +59,8 @@ int runReport(const CliArgs& args, CliEnv& env) {
   if (kind == ReportKind::Pdf) writeReportPdf(reportContent(*img, src), args.out, saved);
   else saved = writeAtomically(args.out, reportHtml(*img, src).toUtf8());
   if (saved == SaveCause::None) return status::kOk;
-  env.err(args.out + QStringLiteral(": ") + report::kCannotWrite + QStringLiteral(": ") + text::saveCauseText(saved) + u'\n');
+  env.err(args.out + QStringLiteral(": ") + report::ReportTexts::cannotWrite() + QStringLiteral(": ") +
+          text::saveCauseText(saved) + u'\n');
   return status::kUsage;
 }
 

@@ -11,8 +11,12 @@ namespace orbisk::cli {
 bool loadConfig(const QString& file, ConfigImage& img, CliEnv& env, ReadAccess access) {
   switch (readImageFile(file, img, access)) {
     case ReadResult::Ok: return true;
-    case ReadResult::CannotOpen: env.err(file + QStringLiteral(": ") + text::kCannotOpenFile + u'\n'); return false;
-    case ReadResult::NotConfig: env.err(file + QStringLiteral(": ") + text::kNotConfigFile + u'\n'); return false;
+    case ReadResult::CannotOpen:
+      env.err(file + QStringLiteral(": ") + text::FileTexts::cannotOpenFile() + u'\n');
+      return false;
+    case ReadResult::NotConfig:
+      env.err(file + QStringLiteral(": ") + text::FileTexts::notConfigFile() + u'\n');
+      return false;
   }
   return false;
 }

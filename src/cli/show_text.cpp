@@ -23,26 +23,28 @@ QString checkBox(bool checked, const QString& caption) {
 
 QString settingsText(const ConfigView& v) {
   const std::array<std::pair<QString, QString>, 5> rows{{
-      {view::kReceiverNumberLabel, listValue(receiverNumberText(v.receiverNumber), v.receiverNumber)},
-      {view::kPcFormatLabel, listValue(pcFormatText(v.pcFormat), v.pcFormat)},
-      {view::kHandshakeLabel, listValue(handshakeText(v.handshake), v.handshake)},
-      {view::kRingsLabel, listValue(ringsText(v.rings), v.rings)},
-      {view::kAckWaitLabel, listValue(ackWaitText(v.ackWait), v.ackWait)},
+      {view::ViewTexts::receiverNumberLabel(), listValue(receiverNumberText(v.receiverNumber), v.receiverNumber)},
+      {view::ViewTexts::pcFormatLabel(), listValue(pcFormatText(v.pcFormat), v.pcFormat)},
+      {view::ViewTexts::handshakeLabel(), listValue(handshakeText(v.handshake), v.handshake)},
+      {view::ViewTexts::ringsLabel(), listValue(ringsText(v.rings), v.rings)},
+      {view::ViewTexts::ackWaitLabel(), listValue(ackWaitText(v.ackWait), v.ackWait)},
   }};
   qsizetype width = 0;
   for (const auto& r : rows) width = std::max(width, r.first.size());
-  QString s = view::kReceiverHeading + u'\n';
+  QString s = view::ViewTexts::receiverHeading() + u'\n';
   for (const auto& r : rows) s += kIndent + r.first.leftJustified(width + 2) + r.second + u'\n';
-  s += checkBox(v.heartbeat, view::kHeartbeatCaption);
-  s += checkBox(v.antispamData, view::kSpamDataCaption);
-  s += checkBox(v.sms, view::kSmsCaption);
-  s += checkBox(v.antispamSms, view::kSpamSmsCaption);
-  s += checkBox(v.speaker, view::kSpeakerCaption);
-  s += checkBox(v.russian, view::kRussianCaption);
-  s += checkBox(v.comments, view::kCommentsCaption);
-  s += checkBox(v.backlightOff, view::kBacklightCaption);
-  if (!v.model.isEmpty()) s += kIndent + view::kModelLabel + u' ' + v.model + u'\n';
-  s += kIndent + (v.firmware.isEmpty() ? text::kFirmwareUnknown : text::kFirmwarePrefix + v.firmware) + u'\n';
+  s += checkBox(v.heartbeat, view::ViewTexts::heartbeatCaption());
+  s += checkBox(v.antispamData, view::ViewTexts::spamDataCaption());
+  s += checkBox(v.sms, view::ViewTexts::smsCaption());
+  s += checkBox(v.antispamSms, view::ViewTexts::spamSmsCaption());
+  s += checkBox(v.speaker, view::ViewTexts::speakerCaption());
+  s += checkBox(v.russian, view::ViewTexts::russianCaption());
+  s += checkBox(v.comments, view::ViewTexts::commentsCaption());
+  s += checkBox(v.backlightOff, view::ViewTexts::backlightCaption());
+  if (!v.model.isEmpty()) s += kIndent + view::ViewTexts::modelLabel() + u' ' + v.model + u'\n';
+  s += kIndent +
+       (v.firmware.isEmpty() ? text::LinkTexts::firmwareUnknown() : text::LinkTexts::firmwarePrefix() + v.firmware) +
+       u'\n';
   return s;
 }
 
@@ -52,9 +54,9 @@ std::array<const QString*, kColumns> cells(const PhoneRow& p) {
   return {&p.number, &p.object, &p.event, &p.zone, &p.partition, &p.comment};
 }
 
-std::array<const QString*, kColumns> captions() {
+std::array<const QString*, kColumns> captions(const QStringList& names) {
   std::array<const QString*, kColumns> c{};
-  for (int i = 0; i < kColumns; ++i) c[static_cast<size_t>(i)] = &view::kPhoneColumns.at(i);
+  for (int i = 0; i < kColumns; ++i) c[static_cast<size_t>(i)] = &names.at(i);
   return c;
 }
 
@@ -72,7 +74,8 @@ void appendLine(QString& s, const std::array<const QString*, kColumns>& row, con
 // The telephone list's columns, each as wide as its longest text. Appended in place: a string for
 // every cell and line cost more than the rest of `show`.
 void appendPhoneTable(QString& s, const std::vector<PhoneRow>& phones) {
-  const auto head = captions();
+  const QStringList names = view::ViewTexts::phoneColumns();
+  const auto head = captions(names);
   std::array<qsizetype, kColumns> width{};
   auto measure = [&](const std::array<const QString*, kColumns>& row) {
     for (size_t c = 0; c < kColumns; ++c) width[c] = std::max(width[c], row[c]->size());
@@ -91,11 +94,11 @@ QString showText(const ConfigView& v) {
   size_t phones = 0;
   for (const ExpanderView& e : v.expanders) phones += e.phones.size() + 3;
   s.reserve(s.size() + 80 * static_cast<qsizetype>(phones));
-  s += view::kTreeCaption + u'\n';
+  s += view::ViewTexts::treeCaption() + u'\n';
   for (const ExpanderView& e : v.expanders) {
     // The heading the main window shows above an expander's telephone list.
-    s += view::kGsmHeading + slotChar(e.slot) + view::kSimHeading + e.sim + u'\n';
-    s += kIndent + view::kPhoneCountHint + QString::number(e.phones.size()) + u'\n';
+    s += view::ViewTexts::gsmHeading() + slotChar(e.slot) + view::ViewTexts::simHeading() + e.sim + u'\n';
+    s += kIndent + view::ViewTexts::phoneCountHint() + QString::number(e.phones.size()) + u'\n';
     if (!e.phones.empty()) appendPhoneTable(s, e.phones);
   }
   return s;

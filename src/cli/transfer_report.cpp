@@ -16,11 +16,12 @@ struct Teller {
 
 void tellBackup(const TransferReport& r, const Teller& line) {
   if (!r.backupTried) return;
-  if (!r.backup.ok) line(history::kBackupFailed + r.backup.problem);
+  if (!r.backup.ok)
+    line(history::HistoryTexts::backupFailed() + r.backup.problem);
   else if (r.outcome == TransferOutcome::Damaged || r.outcome == TransferOutcome::Mismatch)
-    line(transfer::kSuspectKept.arg(QDir::toNativeSeparators(r.backup.path)));
+    line(transfer::TransferTexts::suspectKept().arg(QDir::toNativeSeparators(r.backup.path)));
   else if (r.outcome == TransferOutcome::NotSaved)
-    line(history::kBackupKept + QDir::toNativeSeparators(r.backup.path));
+    line(history::HistoryTexts::backupKept() + QDir::toNativeSeparators(r.backup.path));
 }
 
 }  // namespace

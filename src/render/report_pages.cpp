@@ -53,7 +53,7 @@ ReportPages::ReportPages(const ReportContent& content, const QPaintDevice& devic
   // The column captions wrap in a column too narrow for them (a small paper).
   headerHeight_ = lineHeight_;
   for (size_t c = 0; c < kReportColumns; ++c) {
-    const QString& caption = view::kPhoneColumns.at(c);
+    const QString caption = view::ViewTexts::phoneColumns().at(c);
     const QRectF room(0, 0, columnX_[c + 1] - columnX_[c] - 2 * padding_, pageHeight_);
     if (captionMetrics_.horizontalAdvance(caption) > room.width())
       headerHeight_ = std::max(headerHeight_, captionMetrics_.boundingRect(room, kWrapFlags, caption).height());
@@ -155,7 +155,7 @@ void ReportPages::paint(QPainter& painter, int page) const {
   painter.drawText(QPointF(margin_, head), bodyMetrics_.elidedText(content_.headFile, Qt::ElideMiddle, room));
   painter.drawText(QPointF(pageWidth_ - margin_ - receiver, head), content_.headReceiver);
   painter.drawLine(QLineF(margin_, margin_ - pt(5), pageWidth_ - margin_, margin_ - pt(5)));
-  const QString number = report::kPageOf.arg(page + 1).arg(count());
+  const QString number = report::ReportTexts::pageOf().arg(page + 1).arg(count());
   painter.drawText(QPointF(pageWidth_ - margin_ - bodyMetrics_.horizontalAdvance(number),
                            pageHeight_ - margin_ + bodyMetrics_.ascent() + pt(5)),
                    number);
@@ -186,7 +186,7 @@ void ReportPages::paintItem(QPainter& painter, const Item& item) const {
       painter.fillRect(QRectF(columnX_.front(), item.y, columnX_.back() - columnX_.front(), item.height), kCaptionShade);
       painter.drawLine(QLineF(columnX_.front(), item.y, columnX_.back(), item.y));
       painter.setFont(caption_);
-      paintCells(painter, item, [](int c) { return &view::kPhoneColumns.at(c); });
+      paintCells(painter, item, [captions = view::ViewTexts::phoneColumns()](int c) { return &captions.at(c); });
       return;
     case Kind::Row:
       painter.setFont(body_);

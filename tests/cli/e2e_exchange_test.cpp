@@ -79,7 +79,7 @@ TEST_F(CliExchange, SpreadsheetRoundTripGivesTheSameFile) {
 
   r = cli({"import", "conf.rcf", "--csv", "edited.csv", "--replace", "--out", "copy.rcf"});
   ASSERT_EQ(r.status, 0) << r.err.toStdString();
-  EXPECT_TRUE(r.err.contains(text::kImportSummaryReplace));
+  EXPECT_TRUE(r.err.contains(text::ExchangeTexts::importSummaryReplace()));
   EXPECT_EQ(readAll(dir.path("copy.rcf")), original);
   EXPECT_EQ(readAll(dir.path("conf.rcf")), original);
 
@@ -107,7 +107,7 @@ TEST_F(CliExchange, XlsxRoundTripAndDamagedWorkbook) {
   writeAll(dir.path("cut.xlsx"), readAll(dir.path("phones.xlsx")).left(900));
   r = cli({"import", "conf.rcf", "--csv", "cut.xlsx"});
   EXPECT_EQ(r.status, 2);
-  EXPECT_TRUE(r.err.contains(text::kXlsxBroken));
+  EXPECT_TRUE(r.err.contains(text::ExchangeTexts::xlsxBroken()));
   EXPECT_EQ(readAll(dir.path("conf.rcf")), original);
 }
 

@@ -216,7 +216,7 @@ TEST_F(WriteCommand, CtrlCInThePausesBetweenSlotsEndsTheWriteAtOnce) {
 class EmptyWrite : public WriteCommand {
  protected:
   EmptyWrite() { img->resetNew(); }
-  const QString question = text::kEmptyListQuestion;
+  const QString question = text::LinkTexts::emptyListQuestion();
 };
 
 TEST_F(EmptyWrite, WithoutATerminalOnlyYesWrites) {

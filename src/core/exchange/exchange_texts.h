@@ -1,76 +1,91 @@
 // Texts of the telephone import and export, shown by the desktop program and by orbisk-cli.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
 namespace orbisk::text {
 
-// Column headers as the telephone list names them, with the slot column in front.
-inline const QString kCsvSlotHeader = QStringLiteral("расширитель");
-inline const QString kCsvNumberHeader = QStringLiteral("телефон");
-inline const QString kCsvObjectHeader = QStringLiteral("объект");
-inline const QString kCsvEventHeader = QStringLiteral("код");
-inline const QString kCsvZoneHeader = QStringLiteral("зона");
-inline const QString kCsvPartitionHeader = QStringLiteral("раздел");
-inline const QString kCsvCommentHeader = QStringLiteral("комментарии");
+class ExchangeTexts {
+  Q_DECLARE_TR_FUNCTIONS(ExchangeTexts)
 
-// Other names a header cell may give a column (as people and other programs title them).
-inline const QStringList kCsvSlotSynonyms = {QStringLiteral("слот"), QStringLiteral("модуль")};
-inline const QStringList kCsvNumberSynonyms = {QStringLiteral("номер"), QStringLiteral("номер телефона"),
-                                               QStringLiteral("phone")};
-inline const QStringList kCsvObjectSynonyms = {QStringLiteral("номер объекта"), QStringLiteral("account")};
-inline const QStringList kCsvEventSynonyms = {QStringLiteral("событие"), QStringLiteral("код события")};
-inline const QStringList kCsvZoneSynonyms = {QStringLiteral("шлейф")};
-inline const QStringList kCsvPartitionSynonyms = {QStringLiteral("группа")};
-inline const QStringList kCsvCommentSynonyms = {QStringLiteral("комментарий"), QStringLiteral("comments")};
+ public:
+  // Column headers as the telephone list names them, with the slot column in front.
+  static QString csvSlotHeader() { return tr("расширитель"); }
+  static QString csvNumberHeader() { return tr("телефон"); }
+  static QString csvObjectHeader() { return tr("объект"); }
+  static QString csvEventHeader() { return tr("код"); }
+  static QString csvZoneHeader() { return tr("зона"); }
+  static QString csvPartitionHeader() { return tr("раздел"); }
+  static QString csvCommentHeader() { return tr("комментарии"); }
 
-// Error messages of an import; %1 is the line number, %2 the column, %3 the value.
-inline const QString kImportErrorAt = QStringLiteral("строка %1, %2 \"%3\": %4");
-inline const QString kImportErrorLine = QStringLiteral("строка %1: %2");
-inline const QString kImportNotSlot = QStringLiteral("допустимы только символы 0-9 и A-F, один символ");
-inline const QString kImportNotHex = QStringLiteral("допустимы только цифры 0-9 и буквы A-F");
-inline const QString kImportTooLong = QStringLiteral("слишком длинное значение, наибольшая длина %1");
-inline const QString kImportBadQualifier = QStringLiteral("код события начинается с буквы E или R и содержит до 3 цифр 0-9, A-F");
-inline const QString kImportBadNumber = QStringLiteral("допустимы только цифры, \"+\" и \"*\"");
-inline const QString kImportNumberTooLong = QStringLiteral("в номере больше 16 символов");
-inline const QString kImportNotCp1251 = QStringLiteral("символ \"%1\" не может быть сохранен в приемнике");
-inline const QString kImportControlChar = QStringLiteral("переводы строк и управляющие символы недопустимы");
-inline const QString kImportCommentTooLong = QStringLiteral("в комментарии больше 16 символов");
-inline const QString kImportTooManyPhones = QStringLiteral("расширитель %1: больше 200 телефонов");
-inline const QString kImportNoRoomForExpander = QStringLiteral("расширитель %1: больше добавить нельзя");
-inline const QString kImportMissingColumn = QStringLiteral("нет столбца \"%1\"");
-inline const QString kImportDuplicateColumn = QStringLiteral("столбец \"%1\" указан дважды");
-inline const QString kImportUnclosedQuote = QStringLiteral("кавычка не закрыта до конца файла");
-inline const QString kImportEmptyFile = QStringLiteral("файл пуст: нет строки заголовка");
-inline const QString kImportNoPhones = QStringLiteral("нет ни одного телефона");
-inline const QString kImportCannotRead = QStringLiteral("не удается прочитать файл");
-inline const QString kImportExtraFields = QStringLiteral(
-    "значений в строке больше, чем столбцов в заголовке (%1 из %2): возможно, в комментарии есть разделитель без кавычек");
-// A value a spreadsheet took for a number: said so, with how to keep it as it was.
-inline const QString kImportSpreadsheetNumber = QStringLiteral(
-    "похоже, таблица превратила значение в число; при открытии CSV задайте столбцам тип \"Текст\" "
-    "(или включите \"Поля в кавычках как текст\") и сохраните файл заново");
-inline const QString kImportDroppedByNumber = QStringLiteral("в текущем списке \"%1\": ") + kImportSpreadsheetNumber;
+  // Other names a header cell may give a column (as people and other programs title them).
+  static QStringList csvSlotSynonyms() { return {tr("слот"), tr("модуль")}; }
+  static QStringList csvNumberSynonyms() { return {tr("номер"), tr("номер телефона"), tr("phone")}; }
+  static QStringList csvObjectSynonyms() { return {tr("номер объекта"), tr("account")}; }
+  static QStringList csvEventSynonyms() { return {tr("событие"), tr("код события")}; }
+  static QStringList csvZoneSynonyms() { return {tr("шлейф")}; }
+  static QStringList csvPartitionSynonyms() { return {tr("группа")}; }
+  static QStringList csvCommentSynonyms() { return {tr("комментарий"), tr("comments")}; }
 
-// Workbooks (.xlsx).
-inline const QString kXlsxSheetName = QStringLiteral("телефоны");
-inline const QString kXlsxBroken = QStringLiteral("файл .xlsx поврежден или не является книгой электронной таблицы");
-inline const QString kXlsxUnavailable = QStringLiteral("файлы .xlsx в этой сборке программы не поддерживаются");
-// %1 the column letter, %2 the number as read: the spreadsheet kept a number, not the text typed.
-inline const QString kXlsxNumericCell = QStringLiteral(
-    "в ячейке %1 число, а не текст; читается как \"%2\" (знак \"+\" и ведущие нули числом не сохраняются)");
+  // Error messages of an import; %1 is the line number, %2 the column, %3 the value.
+  static QString importErrorAt() { return tr("строка %1, %2 \"%3\": %4"); }
+  static QString importErrorLine() { return tr("строка %1: %2"); }
+  static QString importNotSlot() { return tr("допустимы только символы 0-9 и A-F, один символ"); }
+  static QString importNotHex() { return tr("допустимы только цифры 0-9 и буквы A-F"); }
+  static QString importTooLong() { return tr("слишком длинное значение, наибольшая длина %1"); }
+  static QString importBadQualifier() {
+    return tr("код события начинается с буквы E или R и содержит до 3 цифр 0-9, A-F");
+  }
+  static QString importBadNumber() { return tr("допустимы только цифры, \"+\" и \"*\""); }
+  static QString importNumberTooLong() { return tr("в номере больше 16 символов"); }
+  static QString importNotCp1251() { return tr("символ \"%1\" не может быть сохранен в приемнике"); }
+  static QString importControlChar() { return tr("переводы строк и управляющие символы недопустимы"); }
+  static QString importCommentTooLong() { return tr("в комментарии больше 16 символов"); }
+  static QString importTooManyPhones() { return tr("расширитель %1: больше 200 телефонов"); }
+  static QString importNoRoomForExpander() { return tr("расширитель %1: больше добавить нельзя"); }
+  static QString importMissingColumn() { return tr("нет столбца \"%1\""); }
+  static QString importDuplicateColumn() { return tr("столбец \"%1\" указан дважды"); }
+  static QString importUnclosedQuote() { return tr("кавычка не закрыта до конца файла"); }
+  static QString importEmptyFile() { return tr("файл пуст: нет строки заголовка"); }
+  static QString importNoPhones() { return tr("нет ни одного телефона"); }
+  static QString importCannotRead() { return tr("не удается прочитать файл"); }
+  static QString importExtraFields() {
+    return tr(
+        "значений в строке больше, чем столбцов в заголовке (%1 из %2): возможно, в комментарии есть разделитель без "
+        "кавычек");
+  }
+  // A value a spreadsheet took for a number: said so, with how to keep it as it was.
+  static QString importSpreadsheetNumber() {
+    return tr(
+        "похоже, таблица превратила значение в число; при открытии CSV задайте столбцам тип \"Текст\" "
+        "(или включите \"Поля в кавычках как текст\") и сохраните файл заново");
+  }
+  static QString importDroppedByNumber() {
+    return tr("в текущем списке \"%1\": ") + ExchangeTexts::importSpreadsheetNumber();
+  }
 
-// Notices: what an import takes differently from how the cell reads, or leaves out.
-inline const QString kImportNoticesHeading = QStringLiteral("Обратите внимание:");
-inline const QString kImportUnknownColumn = QStringLiteral("столбец \"%1\" не известен и не импортируется");
-inline const QString kImportEventExpanded = QStringLiteral("сохраняется как \"%1\"");
+  // Workbooks (.xlsx).
+  static QString xlsxSheetName() { return tr("телефоны"); }
+  static QString xlsxBroken() { return tr("файл .xlsx поврежден или не является книгой электронной таблицы"); }
+  static QString xlsxUnavailable() { return tr("файлы .xlsx в этой сборке программы не поддерживаются"); }
+  // %1 the column letter, %2 the number as read: the spreadsheet kept a number, not the text typed.
+  static QString xlsxNumericCell() {
+    return tr("в ячейке %1 число, а не текст; читается как \"%2\" (знак \"+\" и ведущие нули числом не сохраняются)");
+  }
 
-// Summary of what an import will do.
-inline const QString kImportSummaryAppend = QStringLiteral("Добавить телефоны в списки расширителей:");
-inline const QString kImportSummaryReplace = QStringLiteral("Заменить списки телефонов расширителей:");
-inline const QString kImportSummarySlot = QStringLiteral("расширитель %1: %2 тел. (было %3, станет %4)");
-inline const QString kImportSummaryAdded = QStringLiteral(" (новый расширитель)");
-inline const QString kImportSummaryTotal = QStringLiteral("Всего телефонов: %1");
+  // Notices: what an import takes differently from how the cell reads, or leaves out.
+  static QString importNoticesHeading() { return tr("Обратите внимание:"); }
+  static QString importUnknownColumn() { return tr("столбец \"%1\" не известен и не импортируется"); }
+  static QString importEventExpanded() { return tr("сохраняется как \"%1\""); }
+
+  // Summary of what an import will do.
+  static QString importSummaryAppend() { return tr("Добавить телефоны в списки расширителей:"); }
+  static QString importSummaryReplace() { return tr("Заменить списки телефонов расширителей:"); }
+  static QString importSummarySlot() { return tr("расширитель %1: %2 тел. (было %3, станет %4)"); }
+  static QString importSummaryAdded() { return tr(" (новый расширитель)"); }
+  static QString importSummaryTotal() { return tr("Всего телефонов: %1"); }
+};
 
 }  // namespace orbisk::text

@@ -29,11 +29,11 @@ struct RowContext {
     return k >= 0 && k < row.fields.size() ? row.fields.at(k) : QString();
   }
   void fail(int column, const QString& value, const QString& why) const {
-    const QString said = looksLikeSpreadsheetNumber(value) ? text::kImportSpreadsheetNumber : why;
-    errors << text::kImportErrorAt.arg(row.line).arg(columnTitle(column), value, said);
+    const QString said = looksLikeSpreadsheetNumber(value) ? text::ExchangeTexts::importSpreadsheetNumber() : why;
+    errors << text::ExchangeTexts::importErrorAt().arg(row.line).arg(columnTitle(column), value, said);
   }
   void notice(int column, const QString& value, const QString& what) const {
-    notices << text::kImportErrorAt.arg(row.line).arg(columnTitle(column), value, what);
+    notices << text::ExchangeTexts::importErrorAt().arg(row.line).arg(columnTitle(column), value, what);
   }
 };
 
@@ -47,12 +47,12 @@ std::optional<QByteArray> hexField(const RowContext& ctx, int column, const QStr
   const QString v = raw.trimmed().toUpper();
   for (const QChar c : v) {
     if (!isHexDigit(c)) {
-      ctx.fail(column, raw, text::kImportNotHex);
+      ctx.fail(column, raw, text::ExchangeTexts::importNotHex());
       return std::nullopt;
     }
   }
   if (v.size() > width) {
-    ctx.fail(column, raw, text::kImportTooLong.arg(width));
+    ctx.fail(column, raw, text::ExchangeTexts::importTooLong().arg(width));
     return std::nullopt;
   }
   return QByteArray(width - static_cast<int>(v.size()), '0') + v.toLatin1();
@@ -71,12 +71,12 @@ std::optional<QByteArray> eventField(const RowContext& ctx) {
   bool ok = v.size() <= 3;
   for (const QChar c : v) ok = ok && isHexDigit(c);
   if (!ok) {
-    ctx.fail(kEvent, raw, text::kImportBadQualifier);
+    ctx.fail(kEvent, raw, text::ExchangeTexts::importBadQualifier());
     return std::nullopt;
   }
   const QByteArray event = QByteArray(1, qualifier) + QByteArray(3 - static_cast<int>(v.size()), '0') + v.toLatin1();
   if (!raw.trimmed().isEmpty() && event != raw.trimmed().toUpper().toLatin1())
-    ctx.notice(kEvent, raw, text::kImportEventExpanded.arg(QString::fromLatin1(event)));
+    ctx.notice(kEvent, raw, text::ExchangeTexts::importEventExpanded().arg(QString::fromLatin1(event)));
   return event;
 }
 
@@ -87,13 +87,13 @@ std::optional<QByteArray> numberField(const RowContext& ctx) {
     // Blanks, brackets, dashes and dots are how people and spreadsheets format numbers.
     if (c.isSpace() || c == u'(' || c == u')' || c == u'-' || c == u'.') continue;
     if (!(c.isDigit() && c.unicode() < 0x80) && c != u'+' && c != u'*') {
-      ctx.fail(kNumber, raw, text::kImportBadNumber);
+      ctx.fail(kNumber, raw, text::ExchangeTexts::importBadNumber());
       return std::nullopt;
     }
     v += c;
   }
   if (v.size() > 16) {
-    ctx.fail(kNumber, raw, text::kImportNumberTooLong);
+    ctx.fail(kNumber, raw, text::ExchangeTexts::importNumberTooLong());
     return std::nullopt;
   }
   return v.toLatin1();
@@ -103,16 +103,16 @@ std::optional<QByteArray> commentField(const RowContext& ctx) {
   const QString raw = ctx.value(kComment);  // blanks at either end are the user's
   for (const QChar c : raw) {
     if (c.unicode() < 0x20) {
-      ctx.fail(kComment, raw, text::kImportControlChar);
+      ctx.fail(kComment, raw, text::ExchangeTexts::importControlChar());
       return std::nullopt;
     }
     if (!fitsCp1251(c)) {
-      ctx.fail(kComment, raw, text::kImportNotCp1251.arg(c));
+      ctx.fail(kComment, raw, text::ExchangeTexts::importNotCp1251().arg(c));
       return std::nullopt;
     }
   }
   if (raw.size() > kCommentSize) {
-    ctx.fail(kComment, raw, text::kImportCommentTooLong);
+    ctx.fail(kComment, raw, text::ExchangeTexts::importCommentTooLong());
     return std::nullopt;
   }
   return toCp1251(raw);
@@ -127,7 +127,7 @@ std::optional<int> slotDigit(const QString& raw) {
 std::optional<int> slotField(const RowContext& ctx) {
   const QString raw = ctx.value(kSlot);
   const auto slot = slotDigit(raw);
-  if (!slot) ctx.fail(kSlot, raw, text::kImportNotSlot);
+  if (!slot) ctx.fail(kSlot, raw, text::ExchangeTexts::importNotSlot());
   return slot;
 }
 
@@ -156,7 +156,9 @@ bool checkWidth(const RowContext& ctx, int width) {
   const qsizetype used = ctx.row.fields.size();
   for (qsizetype k = width; k < used; ++k) {
     if (ctx.row.fields.at(k).trimmed().isEmpty()) continue;
-    ctx.errors << text::kImportErrorLine.arg(ctx.row.line).arg(text::kImportExtraFields.arg(used).arg(width));
+    ctx.errors << text::ExchangeTexts::importErrorLine()
+                      .arg(ctx.row.line)
+                      .arg(text::ExchangeTexts::importExtraFields().arg(used).arg(width));
     return false;
   }
   return true;
@@ -175,9 +177,10 @@ ImportedPhones readPhoneTable(const CsvTable& table, int targetSlot) {
   PhoneHeader header;
   if (!findHeader(table, targetSlot, header, out.errors, out.notices)) {
     if (header.row < 0)
-      out.errors << (table.unclosedQuoteLine > 0
-                         ? text::kImportErrorLine.arg(table.unclosedQuoteLine).arg(text::kImportUnclosedQuote)
-                         : text::kImportEmptyFile);
+      out.errors << (table.unclosedQuoteLine > 0 ? text::ExchangeTexts::importErrorLine()
+                                                       .arg(table.unclosedQuoteLine)
+                                                       .arg(text::ExchangeTexts::importUnclosedQuote())
+                                                 : text::ExchangeTexts::importEmptyFile());
     return out;
   }
   std::array<int, kSlotCount> places{};
@@ -192,8 +195,10 @@ ImportedPhones readPhoneTable(const CsvTable& table, int targetSlot) {
     if (checkWidth(ctx, header.width) && readRow(ctx, targetSlot, phone)) out.rows << phone;
   }
   if (table.unclosedQuoteLine > 0)
-    out.errors << text::kImportErrorLine.arg(table.unclosedQuoteLine).arg(text::kImportUnclosedQuote);
-  if (out.errors.isEmpty() && out.rows.isEmpty()) out.errors << text::kImportNoPhones;
+    out.errors << text::ExchangeTexts::importErrorLine()
+                      .arg(table.unclosedQuoteLine)
+                      .arg(text::ExchangeTexts::importUnclosedQuote());
+  if (out.errors.isEmpty() && out.rows.isEmpty()) out.errors << text::ExchangeTexts::importNoPhones();
   return out;
 }
 

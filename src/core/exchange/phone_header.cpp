@@ -6,20 +6,20 @@ namespace orbisk {
 namespace {
 
 struct ColumnNames {
-  const QString& russian;
+  QString russian;
   const char* english;  // as orbisk-cli show --json names it
-  const QStringList& synonyms;
+  QStringList synonyms;
 };
 
 const std::array<ColumnNames, kColumnCount>& columnNames() {
   static const std::array<ColumnNames, kColumnCount> names{{
-      {text::kCsvSlotHeader, "slot", text::kCsvSlotSynonyms},
-      {text::kCsvNumberHeader, "number", text::kCsvNumberSynonyms},
-      {text::kCsvObjectHeader, "object", text::kCsvObjectSynonyms},
-      {text::kCsvEventHeader, "event", text::kCsvEventSynonyms},
-      {text::kCsvZoneHeader, "zone", text::kCsvZoneSynonyms},
-      {text::kCsvPartitionHeader, "partition", text::kCsvPartitionSynonyms},
-      {text::kCsvCommentHeader, "comment", text::kCsvCommentSynonyms},
+      {text::ExchangeTexts::csvSlotHeader(), "slot", text::ExchangeTexts::csvSlotSynonyms()},
+      {text::ExchangeTexts::csvNumberHeader(), "number", text::ExchangeTexts::csvNumberSynonyms()},
+      {text::ExchangeTexts::csvObjectHeader(), "object", text::ExchangeTexts::csvObjectSynonyms()},
+      {text::ExchangeTexts::csvEventHeader(), "event", text::ExchangeTexts::csvEventSynonyms()},
+      {text::ExchangeTexts::csvZoneHeader(), "zone", text::ExchangeTexts::csvZoneSynonyms()},
+      {text::ExchangeTexts::csvPartitionHeader(), "partition", text::ExchangeTexts::csvPartitionSynonyms()},
+      {text::ExchangeTexts::csvCommentHeader(), "comment", text::ExchangeTexts::csvCommentSynonyms()},
   }};
   return names;
 }
@@ -89,11 +89,16 @@ void readHeader(const CsvRow& header, PhoneHeader& out, QStringList& errors, QSt
     const QString cell = header.fields.at(k).trimmed();
     const int c = columnOf(cell);
     if (c < 0) {
-      if (!cell.isEmpty()) notices << text::kImportErrorLine.arg(header.line).arg(text::kImportUnknownColumn.arg(cell));
+      if (!cell.isEmpty())
+        notices << text::ExchangeTexts::importErrorLine()
+                       .arg(header.line)
+                       .arg(text::ExchangeTexts::importUnknownColumn().arg(cell));
       continue;
     }
     if (out.map[static_cast<size_t>(c)] >= 0)
-      errors << text::kImportErrorLine.arg(header.line).arg(text::kImportDuplicateColumn.arg(cell));
+      errors << text::ExchangeTexts::importErrorLine()
+                    .arg(header.line)
+                    .arg(text::ExchangeTexts::importDuplicateColumn().arg(cell));
     out.map[static_cast<size_t>(c)] = k;
   }
 }
@@ -135,7 +140,9 @@ bool findHeader(const CsvTable& table, int targetSlot, PhoneHeader& out, QString
   const qsizetype before = errors.size();
   readHeader(header, out, errors, notices);
   auto missing = [&](int column) {
-    errors << text::kImportErrorLine.arg(header.line).arg(text::kImportMissingColumn.arg(columnTitle(column)));
+    errors << text::ExchangeTexts::importErrorLine()
+                  .arg(header.line)
+                  .arg(text::ExchangeTexts::importMissingColumn().arg(columnTitle(column)));
   };
   if (targetSlot < 0 && out.map[kSlot] < 0) missing(kSlot);
   if (out.map[kNumber] < 0) missing(kNumber);

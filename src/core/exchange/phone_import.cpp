@@ -15,7 +15,8 @@ void planSlots(const ConfigImage& img, const ImportedPhones& rows, ImportResult&
     s.rows += 1;
     const int base = r.mode == ImportMode::Replace ? 0 : usablePhoneCount(img, row.slot);
     if (base + s.rows == kMaxPhones + 1)
-      r.errors << text::kImportErrorLine.arg(row.line).arg(text::kImportTooManyPhones.arg(slotChar(row.slot)));
+      r.errors << text::ExchangeTexts::importErrorLine().arg(row.line).arg(
+          text::ExchangeTexts::importTooManyPhones().arg(slotChar(row.slot)));
   }
   for (int slot = 0; slot < kSlotCount; ++slot) {
     SlotImport& s = r.perSlot[static_cast<size_t>(slot)];
@@ -33,7 +34,7 @@ bool addMissingExpanders(ConfigImage& out, ExpanderSet set, ImportResult& r) {
     SlotImport& s = r.perSlot[static_cast<size_t>(slot)];
     if (s.rows == 0 || set.inUse(slot)) continue;
     if (!addExpanderAt(out, set, slot)) {
-      r.errors << text::kImportNoRoomForExpander.arg(slotChar(slot));
+      r.errors << text::ExchangeTexts::importNoRoomForExpander().arg(slotChar(slot));
       return false;
     }
     s.added = true;
@@ -68,16 +69,17 @@ ImportResult buildImport(const ConfigImage& img, const ExpanderSet& expanders, c
 
 QStringList importSummary(const ImportResult& result) {
   QStringList lines;
-  lines << (result.mode == ImportMode::Replace ? text::kImportSummaryReplace : text::kImportSummaryAppend);
+  lines << (result.mode == ImportMode::Replace ? text::ExchangeTexts::importSummaryReplace()
+                                               : text::ExchangeTexts::importSummaryAppend());
   for (int slot = 0; slot < kSlotCount; ++slot) {
     const SlotImport& s = result.perSlot[static_cast<size_t>(slot)];
     if (s.rows == 0) continue;
-    QString line = text::kImportSummarySlot.arg(slotChar(slot)).arg(s.rows).arg(s.before).arg(s.after);
-    if (s.added) line += text::kImportSummaryAdded;
+    QString line = text::ExchangeTexts::importSummarySlot().arg(slotChar(slot)).arg(s.rows).arg(s.before).arg(s.after);
+    if (s.added) line += text::ExchangeTexts::importSummaryAdded();
     lines << line;
   }
-  lines << text::kImportSummaryTotal.arg(result.total);
-  if (!result.notices.isEmpty()) lines << text::kImportNoticesHeading << result.notices;
+  lines << text::ExchangeTexts::importSummaryTotal().arg(result.total);
+  if (!result.notices.isEmpty()) lines << text::ExchangeTexts::importNoticesHeading() << result.notices;
   return lines;
 }
 

@@ -62,7 +62,8 @@ QStringList spreadsheetDamage(const ConfigImage& img, const ImportedPhones& rows
     for (const Compared& c : comparedValues(img.record(row.slot, row.place), row)) {
       // An empty cell or a column the file lacks is the user's, not a spreadsheet's doing.
       if ((row.given & (1u << c.column)) == 0 || !sameNumberWrittenDifferently(c.was, c.now)) continue;
-      errors << text::kImportErrorAt.arg(row.line).arg(columnTitle(c.column), c.now, text::kImportDroppedByNumber.arg(c.was));
+      errors << text::ExchangeTexts::importErrorAt().arg(row.line).arg(
+          columnTitle(c.column), c.now, text::ExchangeTexts::importDroppedByNumber().arg(c.was));
     }
   }
   return errors;

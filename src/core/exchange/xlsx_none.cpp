@@ -10,7 +10,7 @@ QByteArray exportPhonesXlsx(const ConfigImage&, uint16_t) { return {}; }
 
 ImportedPhones readPhonesXlsx(const QByteArray&) {
   ImportedPhones out;
-  out.errors << text::kXlsxUnavailable;
+  out.errors << text::ExchangeTexts::xlsxUnavailable();
   return out;
 }
 

@@ -53,7 +53,7 @@ bool xlsxAvailable() { return true; }
 
 ImportedPhones readPhonesXlsx(const QByteArray& bytes) {
   ImportedPhones broken;
-  broken.errors << text::kXlsxBroken;
+  broken.errors << text::ExchangeTexts::xlsxBroken();
   const Zip z = openZip(bytes);
   if (!z) return broken;
   QByteArray workbook, rels, strings, sheet;

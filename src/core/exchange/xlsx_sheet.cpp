@@ -94,7 +94,8 @@ bool cellText(const Cell& c, const QStringList& shared, CsvRow& row, SheetRows& 
   } else if ((c.type.isEmpty() || c.type == u"n") && !c.value.isEmpty()) {
     const QString plain = plainNumber(c.value);
     putField(row, c.column, plain);
-    out.notices << text::kImportErrorLine.arg(row.line).arg(text::kXlsxNumericCell.arg(columnName(c.column), plain));
+    out.notices << text::ExchangeTexts::importErrorLine().arg(row.line).arg(
+        text::ExchangeTexts::xlsxNumericCell().arg(columnName(c.column), plain));
   } else {
     putField(row, c.column, c.value);  // "str" (a formula's result), "b", "e", "d": as stored
   }
@@ -155,11 +156,12 @@ SheetRows readSheetRows(const QByteArray& bytes, const QStringList& shared) {
       Cell c = readCell(xml);
       if (c.column < 0) c.column = next;
       next = c.column + 1;
-      if (!cellText(c, shared, row, out)) out.error = text::kImportErrorLine.arg(row.line).arg(text::kXlsxBroken);
+      if (!cellText(c, shared, row, out))
+        out.error = text::ExchangeTexts::importErrorLine().arg(row.line).arg(text::ExchangeTexts::xlsxBroken());
     }
     out.table.rows << row;
   }
-  if (xml.hasError() && out.error.isEmpty()) out.error = text::kXlsxBroken;
+  if (xml.hasError() && out.error.isEmpty()) out.error = text::ExchangeTexts::xlsxBroken();
   return out;
 }
 

@@ -17,7 +17,7 @@ constexpr double kColumnWidths[] = {12, 20, 9, 7, 7, 8, 20};
 bool writeWorkbook(const QString& path, const QList<QStringList>& rows) {
   lxw_workbook* wb = workbook_new(QFile::encodeName(path).constData());
   if (!wb) return false;
-  lxw_worksheet* ws = workbook_add_worksheet(wb, text::kXlsxSheetName.toUtf8().constData());
+  lxw_worksheet* ws = workbook_add_worksheet(wb, text::ExchangeTexts::xlsxSheetName().toUtf8().constData());
   // "@": the cells are text, and stay text when the user types into them in a spreadsheet.
   lxw_format* asText = workbook_add_format(wb);
   format_set_num_format(asText, "@");

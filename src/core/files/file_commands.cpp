@@ -28,32 +28,34 @@ bool FileCommands::writeTo(const QString& path, const QString& failText) {
     return false;
   }
   // Saved all the same: the user decides whether the old version mattered.
-  if (!saved.backupProblem.isEmpty()) p_.message(history::kBackupFailed + saved.backupProblem);
+  if (!saved.backupProblem.isEmpty()) p_.message(history::HistoryTexts::backupFailed() + saved.backupProblem);
   tellRepairsSaved();
   return true;
 }
 
 void FileCommands::tellRepairsSaved() {
   if (doc_.repairedOnDisplay.isEmpty()) return;
-  p_.message(text::kRepairedWhenSaved + u'\n' + doc_.repairedOnDisplay.join(u'\n'));
+  p_.message(text::FileTexts::repairedWhenSaved() + u'\n' + doc_.repairedOnDisplay.join(u'\n'));
   doc_.repairedOnDisplay.clear();
 }
 
 void FileCommands::tellOpenFailure(ReadResult r) {
-  if (r == ReadResult::CannotOpen) p_.message(text::kCannotOpenFile);
-  else if (r == ReadResult::NotConfig) p_.message(text::kNotConfigFile);
+  if (r == ReadResult::CannotOpen)
+    p_.message(text::FileTexts::cannotOpenFile());
+  else if (r == ReadResult::NotConfig)
+    p_.message(text::FileTexts::notConfigFile());
 }
 
 bool FileCommands::promptUnsaved() {
   if (!doc_.modified) return true;
-  switch (p_.ask(kAskSaveChanges)) {
+  switch (p_.ask(FileCommandTexts::askSaveChanges())) {
     case Answer::No: return true;
     case Answer::Cancel: return false;
     case Answer::Yes: break;
   }
   // Never saved under a chosen name: there is no file to write into yet, so ask for one.
   if (doc_.untitled) return saveAs();
-  return writeTo(doc_.filePath, text::kSaveAsFailed);
+  return writeTo(doc_.filePath, text::FileTexts::saveAsFailed());
 }
 
 void FileCommands::newFile() {
@@ -126,7 +128,7 @@ bool FileCommands::openf() {
 
 bool FileCommands::save() {
   if (doc_.untitled) return saveAs();
-  if (!writeTo(doc_.filePath, text::kSaveFailed)) return false;
+  if (!writeTo(doc_.filePath, text::FileTexts::saveFailed())) return false;
   doc_.modified = false;
   views_.updateTitle();
   return true;
@@ -147,11 +149,11 @@ bool FileCommands::saveAs() {
       break;
     }
     if (created != SaveCause::Exists) {
-      p_.messageWithDetail(text::kSaveAsFailed, text::saveCauseText(created));
+      p_.messageWithDetail(text::FileTexts::saveAsFailed(), text::saveCauseText(created));
       return false;
     }
-    if (p_.ask(text::kAskReplace) == Answer::Yes) {
-      if (!writeTo(chosen, text::kSaveAsFailed)) return false;
+    if (p_.ask(text::FileTexts::askReplace()) == Answer::Yes) {
+      if (!writeTo(chosen, text::FileTexts::saveAsFailed())) return false;
       break;
     }
   }

@@ -1,6 +1,7 @@
 // New, Open, Save and Save as of a document.
 #pragma once
 
+#include <QCoreApplication>
 #include <functional>
 
 #include "core/files/rcf_file.h"
@@ -10,7 +11,12 @@
 
 namespace orbisk {
 
-inline const QString kAskSaveChanges = QStringLiteral("Файл был изменен. Сохранить изменения?");
+class FileCommandTexts {
+  Q_DECLARE_TR_FUNCTIONS(FileCommandTexts)
+
+ public:
+  static QString askSaveChanges() { return tr("Файл был изменен. Сохранить изменения?"); }
+};
 
 // What the commands ask of the window around them.
 struct FileViews {

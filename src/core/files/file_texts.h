@@ -1,41 +1,52 @@
 // What the file commands say, shared by the desktop program and orbisk-cli.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include "core/files/atomic_write.h"
 
 namespace orbisk::text {
 
-inline const QString kCannotOpenFile = QStringLiteral("Не могу открыть файл");
-inline const QString kNotConfigFile = QStringLiteral("Это файл не для программы Orbisk");
-inline const QString kSaveFailed = QStringLiteral("Не сохраняется");      // Save
-// After a save that stored values out of range as the views repaired them; the values follow.
-inline const QString kRepairedWhenSaved =
-    QStringLiteral("Значения вне допустимых пределов сохранены исправленными, как их показывает программа:");
-inline const QString kSaveAsFailed = QStringLiteral("не сохраняется");    // the unsaved-changes prompt, Save as
-inline const QString kAskReplace = QStringLiteral("есть такой файл, заменить?");  // Save as, telephone export
+class FileTexts {
+  Q_DECLARE_TR_FUNCTIONS(FileTexts)
 
+ public:
+  static QString cannotOpenFile() { return tr("Не могу открыть файл"); }
+  static QString notConfigFile() { return tr("Это файл не для программы Orbisk"); }
+  static QString saveFailed() { return tr("Не сохраняется"); }  // Save
+  // After a save that stored values out of range as the views repaired them; the values follow.
+  static QString repairedWhenSaved() {
+    return tr("Значения вне допустимых пределов сохранены исправленными, как их показывает программа:");
+  }
+  static QString saveAsFailed() { return tr("не сохраняется"); }            // the unsaved-changes prompt, Save as
+  static QString askReplace() { return tr("есть такой файл, заменить?"); }  // Save as, telephone export
 
-// Why a file was not saved, told beside the messages above.
-inline const QString kCauseNotRegular = QStringLiteral("это не обычный файл (папка, устройство или канал)");
-inline const QString kCauseNoSpace = QStringLiteral("нет места на диске");
-inline const QString kCauseNoPermission = QStringLiteral("нет прав на запись");
-inline const QString kCauseNoFolder = QStringLiteral("нет такой папки");
-inline const QString kCauseExists = QStringLiteral("файл уже есть");
-inline const QString kCauseFailed = QStringLiteral("ошибка записи");
+  // Why a file was not saved, told beside the messages above.
+  static QString causeNotRegular() { return tr("это не обычный файл (папка, устройство или канал)"); }
+  static QString causeNoSpace() { return tr("нет места на диске"); }
+  static QString causeNoPermission() { return tr("нет прав на запись"); }
+  static QString causeNoFolder() { return tr("нет такой папки"); }
+  static QString causeExists() { return tr("файл уже есть"); }
+  static QString causeFailed() { return tr("ошибка записи"); }
+};
 
 inline QString saveCauseText(SaveCause cause) {
   switch (cause) {
     case SaveCause::None: return {};
-    case SaveCause::NotRegular: return kCauseNotRegular;
-    case SaveCause::NoSpace: return kCauseNoSpace;
-    case SaveCause::NoPermission: return kCauseNoPermission;
-    case SaveCause::NoFolder: return kCauseNoFolder;
-    case SaveCause::Exists: return kCauseExists;
+    case SaveCause::NotRegular:
+      return FileTexts::causeNotRegular();
+    case SaveCause::NoSpace:
+      return FileTexts::causeNoSpace();
+    case SaveCause::NoPermission:
+      return FileTexts::causeNoPermission();
+    case SaveCause::NoFolder:
+      return FileTexts::causeNoFolder();
+    case SaveCause::Exists:
+      return FileTexts::causeExists();
     case SaveCause::Failed: break;
   }
-  return kCauseFailed;
+  return FileTexts::causeFailed();
 }
 
 }  // namespace orbisk::text

@@ -23,31 +23,32 @@ Setting listSetting(const QString& label, const char* key, const QString& item, 
 }
 
 Setting checkSetting(const QString& caption, const char* option, bool checked) {
-  return {caption, QStringLiteral("options.") + QLatin1String(option), checked ? history::kChecked : history::kUnchecked,
-          checked};
+  return {caption, QStringLiteral("options.") + QLatin1String(option),
+          checked ? history::HistoryTexts::checked() : history::HistoryTexts::unchecked(), checked};
 }
 
 Setting textSetting(const QString& label, const char* key, const QString& value) {
-  return {label, QString::fromLatin1(key), value.isEmpty() ? history::kEmptyValue : value, value};
+  return {label, QString::fromLatin1(key), value.isEmpty() ? history::HistoryTexts::emptyValue() : value, value};
 }
 
 std::vector<Setting> settingsOf(const ConfigView& v) {
   return {
-      listSetting(view::kReceiverNumberLabel, "receiver_number", receiverNumberText(v.receiverNumber), v.receiverNumber),
-      listSetting(view::kPcFormatLabel, "pc_format", pcFormatText(v.pcFormat), v.pcFormat),
-      listSetting(view::kHandshakeLabel, "handshake", handshakeText(v.handshake), v.handshake),
-      listSetting(view::kRingsLabel, "rings", ringsText(v.rings), v.rings),
-      listSetting(view::kAckWaitLabel, "ack_wait", ackWaitText(v.ackWait), v.ackWait),
-      checkSetting(view::kHeartbeatCaption, "heartbeat", v.heartbeat),
-      checkSetting(view::kSpamDataCaption, "antispam_data", v.antispamData),
-      checkSetting(view::kSmsCaption, "sms", v.sms),
-      checkSetting(view::kSpamSmsCaption, "antispam_sms", v.antispamSms),
-      checkSetting(view::kSpeakerCaption, "speaker", v.speaker),
-      checkSetting(view::kRussianCaption, "russian", v.russian),
-      checkSetting(view::kCommentsCaption, "comments", v.comments),
-      checkSetting(view::kBacklightCaption, "backlight_off", v.backlightOff),
-      textSetting(view::kModelLabel, "model", v.model),
-      textSetting(text::kFirmwarePrefix.trimmed(), "firmware", v.firmware),
+      listSetting(view::ViewTexts::receiverNumberLabel(), "receiver_number", receiverNumberText(v.receiverNumber),
+                  v.receiverNumber),
+      listSetting(view::ViewTexts::pcFormatLabel(), "pc_format", pcFormatText(v.pcFormat), v.pcFormat),
+      listSetting(view::ViewTexts::handshakeLabel(), "handshake", handshakeText(v.handshake), v.handshake),
+      listSetting(view::ViewTexts::ringsLabel(), "rings", ringsText(v.rings), v.rings),
+      listSetting(view::ViewTexts::ackWaitLabel(), "ack_wait", ackWaitText(v.ackWait), v.ackWait),
+      checkSetting(view::ViewTexts::heartbeatCaption(), "heartbeat", v.heartbeat),
+      checkSetting(view::ViewTexts::spamDataCaption(), "antispam_data", v.antispamData),
+      checkSetting(view::ViewTexts::smsCaption(), "sms", v.sms),
+      checkSetting(view::ViewTexts::spamSmsCaption(), "antispam_sms", v.antispamSms),
+      checkSetting(view::ViewTexts::speakerCaption(), "speaker", v.speaker),
+      checkSetting(view::ViewTexts::russianCaption(), "russian", v.russian),
+      checkSetting(view::ViewTexts::commentsCaption(), "comments", v.comments),
+      checkSetting(view::ViewTexts::backlightCaption(), "backlight_off", v.backlightOff),
+      textSetting(view::ViewTexts::modelLabel(), "model", v.model),
+      textSetting(text::LinkTexts::firmwarePrefix().trimmed(), "firmware", v.firmware),
   };
 }
 
@@ -63,7 +64,7 @@ QStringList differingFields(const PhoneRow& x, const PhoneRow& y) {
   const auto fy = fieldsOf(y);
   QStringList names;
   for (size_t i = 0; i < fx.size(); ++i)
-    if (*fx[i] != *fy[i]) names << view::kPhoneColumns.at(static_cast<qsizetype>(i) + 1);
+    if (*fx[i] != *fy[i]) names << view::ViewTexts::phoneColumns().at(static_cast<qsizetype>(i) + 1);
   return names;
 }
 

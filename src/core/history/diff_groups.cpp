@@ -7,11 +7,11 @@
 namespace orbisk {
 namespace {
 
-QString shown(const QString& value) { return value.isEmpty() ? history::kEmptyValue : value; }
+QString shown(const QString& value) { return value.isEmpty() ? history::HistoryTexts::emptyValue() : value; }
 
 QString change(const QString& label, const QString& a, const QString& b) {
   const QString head = label.endsWith(u':') ? label : label + u':';
-  return head + u' ' + shown(a) + history::kArrow + shown(b);
+  return head + u' ' + shown(a) + history::HistoryTexts::arrow() + shown(b);
 }
 
 // "79001234567 (объект 0001, код 130, ...)": the fields that hold something, by column caption.
@@ -19,7 +19,7 @@ QString phoneText(const PhoneRow& p) {
   const QStringList values{p.object, p.event, p.zone, p.partition, p.comment};
   QStringList parts;
   for (qsizetype i = 0; i < values.size(); ++i)
-    if (!values.at(i).isEmpty()) parts << view::kPhoneColumns.at(i + 1) + u' ' + values.at(i);
+    if (!values.at(i).isEmpty()) parts << view::ViewTexts::phoneColumns().at(i + 1) + u' ' + values.at(i);
   return parts.isEmpty() ? shown(p.number) : shown(p.number) + QStringLiteral(" (") + parts.join(QStringLiteral(", ")) + u')';
 }
 
@@ -28,24 +28,30 @@ QString phoneChange(const PhoneDiff& c) {
   const QStringList b{c.b.object, c.b.event, c.b.zone, c.b.partition, c.b.comment};
   QStringList parts;
   for (qsizetype i = 0; i < a.size(); ++i)
-    if (a.at(i) != b.at(i)) parts << view::kPhoneColumns.at(i + 1) + u' ' + shown(a.at(i)) + history::kArrow + shown(b.at(i));
-  return history::kPhoneChanged + shown(c.a.number) + QStringLiteral(": ") + parts.join(QStringLiteral("; "));
+    if (a.at(i) != b.at(i))
+      parts << view::ViewTexts::phoneColumns().at(i + 1) + u' ' + shown(a.at(i)) + history::HistoryTexts::arrow() +
+                   shown(b.at(i));
+  return history::HistoryTexts::phoneChanged() + shown(c.a.number) + QStringLiteral(": ") +
+         parts.join(QStringLiteral("; "));
 }
 
 QString statusText(ExpanderStatus s) {
   switch (s) {
-    case ExpanderStatus::Added: return history::kExpanderAdded;
-    case ExpanderStatus::Removed: return history::kExpanderRemoved;
+    case ExpanderStatus::Added:
+      return history::HistoryTexts::expanderAdded();
+    case ExpanderStatus::Removed:
+      return history::HistoryTexts::expanderRemoved();
     case ExpanderStatus::Changed: break;
   }
-  return history::kExpanderChanged;
+  return history::HistoryTexts::expanderChanged();
 }
 
 DiffGroup expanderGroup(const ExpanderDiff& e) {
-  DiffGroup g{history::kExpanderHeading + slotChar(e.slot) + QStringLiteral(": ") + statusText(e.status), {}};
-  if (e.simDiffers) g.lines << change(history::kSimLabel, e.simA, e.simB);
-  for (const PhoneRow& p : e.removed) g.lines << history::kPhoneRemoved + phoneText(p);
-  for (const PhoneRow& p : e.added) g.lines << history::kPhoneAdded + phoneText(p);
+  DiffGroup g{history::HistoryTexts::expanderHeading() + slotChar(e.slot) + QStringLiteral(": ") + statusText(e.status),
+              {}};
+  if (e.simDiffers) g.lines << change(history::HistoryTexts::simLabel(), e.simA, e.simB);
+  for (const PhoneRow& p : e.removed) g.lines << history::HistoryTexts::phoneRemoved() + phoneText(p);
+  for (const PhoneRow& p : e.added) g.lines << history::HistoryTexts::phoneAdded() + phoneText(p);
   for (const PhoneDiff& c : e.changed) g.lines << phoneChange(c);
   return g;
 }
@@ -55,7 +61,7 @@ DiffGroup expanderGroup(const ExpanderDiff& e) {
 std::vector<DiffGroup> diffGroups(const ConfigDiff& d) {
   std::vector<DiffGroup> groups;
   if (!d.settings.empty()) {
-    DiffGroup g{view::kReceiverHeading, {}};
+    DiffGroup g{view::ViewTexts::receiverHeading(), {}};
     for (const SettingDiff& s : d.settings) g.lines << change(s.label, s.textA, s.textB);
     groups.push_back(std::move(g));
   }
@@ -64,7 +70,7 @@ std::vector<DiffGroup> diffGroups(const ConfigDiff& d) {
 }
 
 QString diffText(const ConfigDiff& d) {
-  if (d.same()) return history::kSame + u'\n';
+  if (d.same()) return history::HistoryTexts::same() + u'\n';
   QString s;
   for (const DiffGroup& g : diffGroups(d)) {
     s += g.heading + u'\n';

@@ -2,34 +2,40 @@
 // desktop program and by orbisk-cli alike.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace orbisk::history {
 
-// The kind of transfer a backup was taken after, as the history lists it.
-inline const QString kKindRead = QStringLiteral("чтение");
-inline const QString kKindWrite = QStringLiteral("запись");
-inline const QString kKindSuspect = QStringLiteral("чтение, похоже повреждено");
-// What a file held before a save replaced it.
-inline const QString kKindReplaced = QStringLiteral("до сохранения");
+class HistoryTexts {
+  Q_DECLARE_TR_FUNCTIONS(HistoryTexts)
 
-// Told beside the transfer's own text (status bar tool-tip, standard error) when no backup was kept.
-inline const QString kBackupFailed = QStringLiteral("Резервная копия не сохранена: ");
-inline const QString kBackupKept = QStringLiteral("Резервная копия: ");
+ public:
+  // The kind of transfer a backup was taken after, as the history lists it.
+  static QString kindRead() { return tr("чтение"); }
+  static QString kindWrite() { return tr("запись"); }
+  static QString kindSuspect() { return tr("чтение, похоже повреждено"); }
+  // What a file held before a save replaced it.
+  static QString kindReplaced() { return tr("до сохранения"); }
 
-// The comparison.
-inline const QString kSame = QStringLiteral("Конфигурации совпадают");
-inline const QString kExpanderHeading = QStringLiteral("Расширитель ");
-inline const QString kExpanderAdded = QStringLiteral("добавлен");
-inline const QString kExpanderRemoved = QStringLiteral("удален");
-inline const QString kExpanderChanged = QStringLiteral("изменен");
-inline const QString kSimLabel = QStringLiteral("SIM-номер:");
-inline const QString kPhoneAdded = QStringLiteral("+ телефон ");
-inline const QString kPhoneRemoved = QStringLiteral("- телефон ");
-inline const QString kPhoneChanged = QStringLiteral("~ телефон ");
-inline const QString kArrow = QStringLiteral(" → ");
-inline const QString kChecked = QStringLiteral("да");
-inline const QString kUnchecked = QStringLiteral("нет");
-inline const QString kEmptyValue = QStringLiteral("(пусто)");
+  // Told beside the transfer's own text (status bar tool-tip, standard error) when no backup was kept.
+  static QString backupFailed() { return tr("Резервная копия не сохранена: "); }
+  static QString backupKept() { return tr("Резервная копия: "); }
+
+  // The comparison.
+  static QString same() { return tr("Конфигурации совпадают"); }
+  static QString expanderHeading() { return tr("Расширитель "); }
+  static QString expanderAdded() { return tr("добавлен"); }
+  static QString expanderRemoved() { return tr("удален"); }
+  static QString expanderChanged() { return tr("изменен"); }
+  static QString simLabel() { return tr("SIM-номер:"); }
+  static QString phoneAdded() { return tr("+ телефон "); }
+  static QString phoneRemoved() { return tr("- телефон "); }
+  static QString phoneChanged() { return tr("~ телефон "); }
+  static QString arrow() { return tr(" → "); }
+  static QString checked() { return tr("да"); }
+  static QString unchecked() { return tr("нет"); }
+  static QString emptyValue() { return tr("(пусто)"); }
+};
 
 }  // namespace orbisk::history

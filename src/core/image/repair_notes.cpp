@@ -28,14 +28,14 @@ QStringList repairNotes(const ConfigImage& img) {
   auto note = [&](int at, const QString& label) {
     if (img[at] != r[at]) notes << change(label, img[at], r[at]);
   };
-  note(off::kExpanderCount, view::kExpanderCountLabel);
-  note(off::kReceiverNumber, view::kReceiverNumberLabel);
-  note(off::kPcFormat, view::kPcFormatLabel);
-  note(off::kHandshake, view::kHandshakeLabel + QStringLiteral(" / ") + view::kRingsLabel);
-  note(off::kAckWait, view::kAckWaitLabel);
+  note(off::kExpanderCount, view::ViewTexts::expanderCountLabel());
+  note(off::kReceiverNumber, view::ViewTexts::receiverNumberLabel());
+  note(off::kPcFormat, view::ViewTexts::pcFormatLabel());
+  note(off::kHandshake, view::ViewTexts::handshakeLabel() + QStringLiteral(" / ") + view::ViewTexts::ringsLabel());
+  note(off::kAckWait, view::ViewTexts::ackWaitLabel());
   for (int s = 0; s < kSlotCount; ++s)
     if (img.phoneCount(s) != r.phoneCount(s))
-      notes << view::kPhoneCountRepaired.arg(slotChar(s)).arg(img.phoneCount(s)).arg(r.phoneCount(s));
+      notes << view::ViewTexts::phoneCountRepaired().arg(slotChar(s)).arg(img.phoneCount(s)).arg(r.phoneCount(s));
   return notes;
 }
 

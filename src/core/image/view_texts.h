@@ -2,52 +2,59 @@
 // and every report or comparison of a configuration use these, so each has one definition.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
 namespace orbisk::view {
 
-// Settings panel labels, in the panel's order.
-inline const QString kReceiverNumberLabel = QStringLiteral("Номер приемника:");
-inline const QString kPcFormatLabel = QStringLiteral("Формат для связи с РС:");
-inline const QString kHandshakeLabel = QStringLiteral("Хендшейк:");
-inline const QString kRingsLabel = QStringLiteral("Кол-во звонков:");
-inline const QString kAckWaitLabel = QStringLiteral("Ожидание ACK:");
+class ViewTexts {
+  Q_DECLARE_TR_FUNCTIONS(ViewTexts)
 
-// What the repairs on display changed, as orbisk-cli tells it: the expander count, and a
-// telephone count beyond the table's room (slot character, the count, the count shown).
-inline const QString kExpanderCountLabel = QStringLiteral("Количество расширителей:");
-inline const QString kPhoneCountRepaired = QStringLiteral("Телефонов в расширителе %1: %2 → %3");
-inline const QString kRepairedWhenSent =
-    QStringLiteral("Значения вне допустимых пределов отправлены исправленными, как их показывает программа:");
+ public:
+  // Settings panel labels, in the panel's order.
+  static QString receiverNumberLabel() { return tr("Номер приемника:"); }
+  static QString pcFormatLabel() { return tr("Формат для связи с РС:"); }
+  static QString handshakeLabel() { return tr("Хендшейк:"); }
+  static QString ringsLabel() { return tr("Кол-во звонков:"); }
+  static QString ackWaitLabel() { return tr("Ожидание ACK:"); }
 
-// Settings panel check boxes.
-inline const QString kHeartbeatCaption = QStringLiteral("Сердцебиение");
-inline const QString kSpamDataCaption = QStringLiteral("Антиспам для DATA");
-inline const QString kSmsCaption = QStringLiteral("Прием SMS");
-inline const QString kSpamSmsCaption = QStringLiteral("Антиспам для SMS");
-inline const QString kSpeakerCaption = QStringLiteral("Динамик");
-inline const QString kRussianCaption = QStringLiteral("Русский язык");
-inline const QString kCommentsCaption = QStringLiteral("Комментарии");
-inline const QString kBacklightCaption = QStringLiteral("Выкл. подсветки");
+  // What the repairs on display changed, as orbisk-cli tells it: the expander count, and a
+  // telephone count beyond the table's room (slot character, the count, the count shown).
+  static QString expanderCountLabel() { return tr("Количество расширителей:"); }
+  static QString phoneCountRepaired() { return tr("Телефонов в расширителе %1: %2 → %3"); }
+  static QString repairedWhenSent() {
+    return tr("Значения вне допустимых пределов отправлены исправленными, как их показывает программа:");
+  }
 
-// The receiver model, shown beside the settings (the firmware version has its text in link/).
-inline const QString kModelLabel = QStringLiteral("Модель приемника:");
+  // Settings panel check boxes.
+  static QString heartbeatCaption() { return tr("Сердцебиение"); }
+  static QString spamDataCaption() { return tr("Антиспам для DATA"); }
+  static QString smsCaption() { return tr("Прием SMS"); }
+  static QString spamSmsCaption() { return tr("Антиспам для SMS"); }
+  static QString speakerCaption() { return tr("Динамик"); }
+  static QString russianCaption() { return tr("Русский язык"); }
+  static QString commentsCaption() { return tr("Комментарии"); }
+  static QString backlightCaption() { return tr("Выкл. подсветки"); }
 
-// The label over the receiver tree.
-inline const QString kTreeCaption = QStringLiteral("Состав:");
+  // The receiver model, shown beside the settings (the firmware version has its text in link/).
+  static QString modelLabel() { return tr("Модель приемника:"); }
 
-// The heading over the right side: the receiver, or a selected expander
-// (channel heading + slot character + " тел:" + SIM number).
-inline const QString kReceiverHeading = QStringLiteral("Настройки приемника:");
-inline const QString kGsmHeading = QStringLiteral(" GSM канал ");
-inline const QString kLineHeading = QStringLiteral(" ТЛФ канал ");
-inline const QString kSimHeading = QStringLiteral(" тел:");
+  // The label over the receiver tree.
+  static QString treeCaption() { return tr("Состав:"); }
 
-// The telephone list: its hint (followed by the count) and its column captions.
-inline const QString kPhoneCountHint = QStringLiteral("Количество телефонов: ");
-inline const QStringList kPhoneColumns = {QStringLiteral("телефон"), QStringLiteral("объект"),
-                                          QStringLiteral("код"),     QStringLiteral("зона"),
-                                          QStringLiteral("раздел"),  QStringLiteral("комментарии")};
+  // The heading over the right side: the receiver, or a selected expander
+  // (channel heading + slot character + " тел:" + SIM number).
+  static QString receiverHeading() { return tr("Настройки приемника:"); }
+  static QString gsmHeading() { return tr(" GSM канал "); }
+  static QString lineHeading() { return tr(" ТЛФ канал "); }
+  static QString simHeading() { return tr(" тел:"); }
+
+  // The telephone list: its hint (followed by the count) and its column captions.
+  static QString phoneCountHint() { return tr("Количество телефонов: "); }
+  static QStringList phoneColumns() {
+    return {tr("телефон"), tr("объект"), tr("код"), tr("зона"), tr("раздел"), tr("комментарии")};
+  }
+};
 
 }  // namespace orbisk::view

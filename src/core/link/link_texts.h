@@ -2,52 +2,62 @@
 // "Чтение неудачнo " ends in a Latin o and a blank: it has always been written that way.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace orbisk::text {
 
-inline const QString kPortBusyCaption = QStringLiteral("Порт занят");
-inline const QString kPortBusyText = QStringLiteral("error");
-// Why a network port (tcp://, rfc2217://) could not be had, shown beside "Порт занят" and when a
-// connection ends mid-conversation; shown after the port's name and ": ".
-inline const QString kRemoteRefused = QStringLiteral("соединение отклонено");
-inline const QString kRemoteHostNotFound = QStringLiteral("узел не найден");
-inline const QString kRemoteTimedOut = QStringLiteral("нет ответа, время ожидания истекло");
-inline const QString kRemoteUnreachable = QStringLiteral("соединение не установлено (%1)");
-inline const QString kRemoteDropped = QStringLiteral("соединение разорвано");
-inline const QString kRemoteBadName = QStringLiteral("неверное имя порта, нужно tcp://УЗЕЛ:ПОРТ или rfc2217://УЗЕЛ:ПОРТ");
-inline const QString kRemoteNoComPort = QStringLiteral("сервер не принимает настройки линии (RFC 2217)");
-inline const QString kRemoteLineRefused = QStringLiteral("сервер не установил линию 1200 8N1");
-inline const QString kReadOpening = QStringLiteral("Чтение");
-inline const QString kWriteOpening = QStringLiteral("Запись");
-inline const QString kReadDone = QStringLiteral("Чтение успешно завершено");
-inline const QString kReadFailed = QStringLiteral("Чтение неудачнo ");
-inline const QString kWriteDone = QStringLiteral("Запись успешно завершена");
-inline const QString kReceiverWriteFailed = QStringLiteral("Запись неудачна");
-inline const QString kNotConnected = QStringLiteral("Приемник не подключен ");
-inline const QString kClockReadDone = QStringLiteral("Чтение времени успешно завершено");
-inline const QString kClockReadFailed = QStringLiteral("Чтение неудачнo");
-inline const QString kClockSetDone = QStringLiteral("Время синхронизировано");
-inline const QString kEventsCleared = QStringLiteral("Стерто");
-inline const QString kFirmwarePrefix = QStringLiteral("Версия приемника: ");
-inline const QString kFirmwareUnknown = QStringLiteral("Необходимо прочитать настройки приемника");
-inline const QString kMemTestOpening = QStringLiteral("Тест памяти ");
-inline const QString kMemTestStep1Done = QStringLiteral("Тест памяти шаг 1 выполнен");
-inline const QString kMemTestStep2Done = QStringLiteral("Тест памяти шаг 2 выполнен");
-inline const QString kMemTestFailed = QStringLiteral("Тест памяти - ошибка");
-inline const QString kReceiverSuffix = QStringLiteral("  (приемник)");
-inline const QString kComputerSuffix = QStringLiteral("  (компьютер)");
-inline const QString kTessalyPrefix = QStringLiteral("Tessaly ");
-inline const QString kTessalyPaired = QStringLiteral("Tessaly 3320");
-inline const QString kHalvornPrefix = QStringLiteral("Halvorn ");
+class LinkTexts {
+  Q_DECLARE_TR_FUNCTIONS(LinkTexts)
 
-// Beside the status text while a conversation runs: bytes moved, all bytes, time left.
-inline const QString kProgressTemplate = QStringLiteral("%1 из %2 байт, осталось %3");
-// After the progress while a read's total is still reckoned from an earlier configuration.
-inline const QString kEstimateMark = QStringLiteral(" (оценка)");
-inline const QString kCancelButton = QStringLiteral("Прервать");
+ public:
+  static QString portBusyCaption() { return tr("Порт занят"); }
+  static QString portBusyText() { return tr("error"); }
+  // Why a network port (tcp://, rfc2217://) could not be had, shown beside "Порт занят" and when a
+  // connection ends mid-conversation; shown after the port's name and ": ".
+  static QString remoteRefused() { return tr("соединение отклонено"); }
+  static QString remoteHostNotFound() { return tr("узел не найден"); }
+  static QString remoteTimedOut() { return tr("нет ответа, время ожидания истекло"); }
+  static QString remoteUnreachable() { return tr("соединение не установлено (%1)"); }
+  static QString remoteDropped() { return tr("соединение разорвано"); }
+  static QString remoteBadName() { return tr("неверное имя порта, нужно tcp://УЗЕЛ:ПОРТ или rfc2217://УЗЕЛ:ПОРТ"); }
+  static QString remoteNoComPort() { return tr("сервер не принимает настройки линии (RFC 2217)"); }
+  static QString remoteLineRefused() { return tr("сервер не установил линию 1200 8N1"); }
+  static QString readOpening() { return tr("Чтение"); }
+  static QString writeOpening() { return tr("Запись"); }
+  static QString readDone() { return tr("Чтение успешно завершено"); }
+  static QString readFailed() { return tr("Чтение неудачнo "); }
+  static QString writeDone() { return tr("Запись успешно завершена"); }
+  static QString receiverWriteFailed() { return tr("Запись неудачна"); }
+  static QString notConnected() { return tr("Приемник не подключен "); }
+  static QString clockReadDone() { return tr("Чтение времени успешно завершено"); }
+  static QString clockReadFailed() { return tr("Чтение неудачнo"); }
+  static QString clockSetDone() { return tr("Время синхронизировано"); }
+  static QString eventsCleared() { return tr("Стерто"); }
+  static QString firmwarePrefix() { return tr("Версия приемника: "); }
+  static QString firmwareUnknown() { return tr("Необходимо прочитать настройки приемника"); }
+  static QString memTestOpening() { return tr("Тест памяти "); }
+  static QString memTestStep1Done() { return tr("Тест памяти шаг 1 выполнен"); }
+  static QString memTestStep2Done() { return tr("Тест памяти шаг 2 выполнен"); }
+  static QString memTestFailed() { return tr("Тест памяти - ошибка"); }
+  static QString receiverSuffix() { return tr("  (приемник)"); }
+  static QString computerSuffix() { return tr("  (компьютер)"); }
+  static QString tessalyPrefix() { return tr("Tessaly "); }
+  static QString tessalyPaired() { return tr("Tessaly 3320"); }
+  static QString halvornPrefix() { return tr("Halvorn "); }
 
-// The question before writing a configuration without expanders: three lines.
-inline const QString kEmptyListQuestion = QStringLiteral("     Список телефонов пуст. \n     Если в приемнике есть записанные телефоны, \n     то они будут удалены. Продолжить?");
+  // Beside the status text while a conversation runs: bytes moved, all bytes, time left.
+  static QString progressTemplate() { return tr("%1 из %2 байт, осталось %3"); }
+  // After the progress while a read's total is still reckoned from an earlier configuration.
+  static QString estimateMark() { return tr(" (оценка)"); }
+  static QString cancelButton() { return tr("Прервать"); }
+
+  // The question before writing a configuration without expanders: three lines.
+  static QString emptyListQuestion() {
+    return tr(
+        "     Список телефонов пуст. \n     Если в приемнике есть записанные телефоны, \n     то они будут удалены. "
+        "Продолжить?");
+  }
+};
 
 }  // namespace orbisk::text

@@ -21,7 +21,7 @@ MemoryTestResult Receiver::memoryTest(int step) {
   session_.busy = true;
   link_.clearAbort();
   showProgress(true);  // its position stays where it was
-  ui_.setStatusText(text::kMemTestOpening);
+  ui_.setStatusText(text::LinkTexts::memTestOpening());
 
   MemoryTestResult result = MemoryTestResult::NoAnswer;
   if (link_.setdcb()) {
@@ -33,9 +33,9 @@ MemoryTestResult Receiver::memoryTest(int step) {
       link_.setOutcome(LinkOutcome::FaultyMemory);  // the receiver found its test values spoilt
   }
   if (result == MemoryTestResult::Done) {
-    ui_.setStatusText(step == 1 ? text::kMemTestStep1Done : text::kMemTestStep2Done);
+    ui_.setStatusText(step == 1 ? text::LinkTexts::memTestStep1Done() : text::LinkTexts::memTestStep2Done());
   } else {
-    ui_.setStatusText(text::kMemTestFailed);
+    ui_.setStatusText(text::LinkTexts::memTestFailed());
     // Result code 4 may also be left over from an earlier read whose slot header never came:
     // the dialog has always shown the fault text then.
     const LinkOutcome o = link_.outcome();

@@ -38,7 +38,7 @@ bool PortLink::setdcb() {
   if (trace_) trace_->opened(session_.portName, result != PortOpen::Busy, clock_.nowMs(), clock_.pcNow().toString(Qt::ISODate));
   if (result == PortOpen::Busy) {
     port_.reset();
-    prompter_.messageCaptioned(text::kPortBusyCaption, text::kPortBusyText);
+    prompter_.messageCaptioned(text::LinkTexts::portBusyCaption(), text::LinkTexts::portBusyText());
     return false;
   }
   // Settings refused: the port stays open for the caller's closing step, as always.

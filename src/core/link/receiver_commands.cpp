@@ -13,21 +13,22 @@ namespace {
 using namespace proto;
 
 QString clockReadFailureText(LinkOutcome o) {
-  if (o == LinkOutcome::NoAnswer) return text::kNotConnected;
-  if (o == LinkOutcome::Refused || o == LinkOutcome::ClockMissing) return text::kClockReadFailed;
+  if (o == LinkOutcome::NoAnswer) return text::LinkTexts::notConnected();
+  if (o == LinkOutcome::Refused || o == LinkOutcome::ClockMissing) return text::LinkTexts::clockReadFailed();
   return {};
 }
 
 QString commandFailureText(LinkOutcome o) {
-  if (o == LinkOutcome::NoAnswer) return text::kNotConnected;
-  if (o == LinkOutcome::Refused) return text::kReceiverWriteFailed;
+  if (o == LinkOutcome::NoAnswer) return text::LinkTexts::notConnected();
+  if (o == LinkOutcome::Refused) return text::LinkTexts::receiverWriteFailed();
   return {};
 }
 
 }  // namespace
 
 bool Receiver::rddump1() {
-  const Conversation c{kGreetRead, text::kReadOpening, text::kClockReadDone, false, clockReadFailureText};
+  const Conversation c{kGreetRead, text::LinkTexts::readOpening(), text::LinkTexts::clockReadDone(), false,
+                       clockReadFailureText};
   return converse(c, [this] {
     uint8_t* tx = link_.transmit();
     link_.delay1(kPause);
@@ -37,8 +38,8 @@ bool Receiver::rddump1() {
       link_.setOutcome(LinkOutcome::ClockMissing);
       return false;
     }
-    ui_.setTimeLabels(receiverClockText(link_.received()) + text::kReceiverSuffix,
-                      pcClockText(link_.clock().pcNow()) + text::kComputerSuffix);
+    ui_.setTimeLabels(receiverClockText(link_.received()) + text::LinkTexts::receiverSuffix(),
+                      pcClockText(link_.clock().pcNow()) + text::LinkTexts::computerSuffix());
     return true;
   });
 }
@@ -51,7 +52,8 @@ void Receiver::auditCommand(AuditAction action, bool ok) const {
 
 bool Receiver::wrdump1() {
   if (session_.busy) return false;  // nothing was tried: nothing to record
-  const Conversation c{kGreetWrite, text::kWriteOpening, text::kClockSetDone, false, commandFailureText};
+  const Conversation c{kGreetWrite, text::LinkTexts::writeOpening(), text::LinkTexts::clockSetDone(), false,
+                       commandFailureText};
   const bool ok = converse(c, [this] {
     uint8_t* stamp = doc_.image.data() + off::kClock;
     const ClockBytes now = packClock(link_.clock().pcNow());
@@ -70,7 +72,7 @@ bool Receiver::wrdump1() {
 
 bool Receiver::clearEventBuffer() {
   if (session_.busy) return false;
-  const Conversation c{kGreetWrite, QString(""), text::kEventsCleared, false, commandFailureText};
+  const Conversation c{kGreetWrite, QString(""), text::LinkTexts::eventsCleared(), false, commandFailureText};
   const bool ok = converse(c, [this] {
     uint8_t* tx = link_.transmit();
     link_.delay1(kPause);
@@ -82,8 +84,8 @@ bool Receiver::clearEventBuffer() {
 }
 
 QString firmwareVersionText(const ConfigImage& img) {
-  if (img[off::kFirmware] == 0) return text::kFirmwareUnknown;
-  return text::kFirmwarePrefix + zeroEndedText(img.data() + off::kFirmware, off::kFirmwareSize);
+  if (img[off::kFirmware] == 0) return text::LinkTexts::firmwareUnknown();
+  return text::LinkTexts::firmwarePrefix() + zeroEndedText(img.data() + off::kFirmware, off::kFirmwareSize);
 }
 
 void Receiver::showFirmwareVersion() { prompter_.message(firmwareVersionText(doc_.image)); }

@@ -15,8 +15,9 @@ using namespace proto;
 
 // Everything but silence before the greeting's answer: a refusal, a stage that did not arrive, no receiver.
 QString readFailureText(LinkOutcome o) {
-  return o == LinkOutcome::Refused || isReadStageFailure(o) || o == LinkOutcome::NoReceiver ? text::kReadFailed
-                                                                                             : QString();
+  return o == LinkOutcome::Refused || isReadStageFailure(o) || o == LinkOutcome::NoReceiver
+             ? text::LinkTexts::readFailed()
+             : QString();
 }
 
 QString modelDigits(const ConfigImage& img) { return zeroEndedText(img.data() + off::kModel, off::kModelSize); }
@@ -24,9 +25,9 @@ QString modelDigits(const ConfigImage& img) { return zeroEndedText(img.data() + 
 }  // namespace
 
 QString modelTextFor(const ChannelTypes& types, const ConfigImage& img) {
-  if (isLineChannel(types[0])) return text::kTessalyPrefix + modelDigits(img);
-  if (isLineChannel(types[1])) return text::kTessalyPaired;
-  return text::kHalvornPrefix + modelDigits(img);
+  if (isLineChannel(types[0])) return text::LinkTexts::tessalyPrefix() + modelDigits(img);
+  if (isLineChannel(types[1])) return text::LinkTexts::tessalyPaired();
+  return text::LinkTexts::halvornPrefix() + modelDigits(img);
 }
 
 bool Receiver::readScratch(ChannelTypes& types) {
@@ -34,7 +35,7 @@ bool Receiver::readScratch(ChannelTypes& types) {
   ConfigImage& fresh = *scratch_;
   std::memset(fresh.data(), 0, kImageSize);
   types = {};
-  const Conversation c{kGreetRead, text::kReadOpening, text::kReadDone, true, readFailureText};
+  const Conversation c{kGreetRead, text::LinkTexts::readOpening(), text::LinkTexts::readDone(), true, readFailureText};
   return converse(c, [&] { return readBody(fresh, types); }) && link_.outcome() == LinkOutcome::Ok;
 }
 
@@ -72,8 +73,8 @@ bool Receiver::readBody(ConfigImage& fresh, ChannelTypes& types) {
   facts_ = ReadFacts{};
 
   if (!block(off::kClockSize, kBlockTimeout, LinkOutcome::ClockMissing)) return false;
-  ui_.setTimeLabels(receiverClockText(rx) + text::kReceiverSuffix,
-                    pcClockText(link_.clock().pcNow()) + text::kComputerSuffix);
+  ui_.setTimeLabels(receiverClockText(rx) + text::LinkTexts::receiverSuffix(),
+                    pcClockText(link_.clock().pcNow()) + text::LinkTexts::computerSuffix());
 
   if (!block(off::kSettingsSize, kBlockTimeout, LinkOutcome::SettingsMissing)) return false;
   std::memcpy(fresh.data() + off::kSettings, rx, off::kSettingsSize);

@@ -14,15 +14,15 @@ namespace {
 using namespace proto;
 
 QString writeFailureText(LinkOutcome o) {
-  if (o == LinkOutcome::NoAnswer) return text::kNotConnected;
-  if (o == LinkOutcome::Refused) return text::kReceiverWriteFailed;
+  if (o == LinkOutcome::NoAnswer) return text::LinkTexts::notConnected();
+  if (o == LinkOutcome::Refused) return text::LinkTexts::receiverWriteFailed();
   return {};
 }
 
 }  // namespace
 
 bool Receiver::emptyWriteConfirmed() {
-  return doc_.expanderCount != 0 || prompter_.ask(text::kEmptyListQuestion, false) == Answer::Yes;
+  return doc_.expanderCount != 0 || prompter_.ask(text::LinkTexts::emptyListQuestion(), false) == Answer::Yes;
 }
 
 bool Receiver::guardedWrite() {
@@ -39,7 +39,8 @@ bool Receiver::wrdump2() {
     counts[static_cast<size_t>(s)] = static_cast<uint8_t>(std::min(doc_.image.phoneCount(s), kMaxPhones));
   done_ = 0;
   total_ = writeStreamBytes(doc_.image);
-  const Conversation c{kGreetWrite, text::kWriteOpening, text::kWriteDone, false, writeFailureText};
+  const Conversation c{kGreetWrite, text::LinkTexts::writeOpening(), text::LinkTexts::writeDone(), false,
+                       writeFailureText};
   return converse(c, [&] { return writeBody(counts); });
 }
 
@@ -91,7 +92,7 @@ bool Receiver::writeSlot(int slot, int count) {
 // After a write or a clock setting both labels show the same PC time.
 void Receiver::showSameTime() {
   const QString now = pcClockText(link_.clock().pcNow());
-  ui_.setTimeLabels(now + text::kReceiverSuffix, now + text::kComputerSuffix);
+  ui_.setTimeLabels(now + text::LinkTexts::receiverSuffix(), now + text::LinkTexts::computerSuffix());
 }
 
 }  // namespace orbisk

@@ -45,7 +45,7 @@ PortOpen TcpSerialPort::setLine() {
   send(telnet_->start());
   if (!waitUntil([this] { return telnet_->comPort() != Agreement::Pending; }, kNegotiationMs) ||
       telnet_->comPort() != Agreement::Agreed) {
-    fail(text::kRemoteNoComPort);
+    fail(text::LinkTexts::remoteNoComPort());
     return PortOpen::SettingsRefused;
   }
   const std::array<Setting, 4> settings = lineSettings();
@@ -64,12 +64,12 @@ PortOpen TcpSerialPort::setLine() {
     return true;
   };
   if (!waitUntil(allAnswered, kNegotiationMs)) {
-    fail(gone_ ? text::kRemoteDropped : text::kRemoteLineRefused);
+    fail(gone_ ? text::LinkTexts::remoteDropped() : text::LinkTexts::remoteLineRefused());
     return PortOpen::SettingsRefused;
   }
   for (const Setting& s : settings)
     if (!confirmed(s.command, s.value)) {
-      fail(text::kRemoteLineRefused);
+      fail(text::LinkTexts::remoteLineRefused());
       return PortOpen::SettingsRefused;
     }
   return PortOpen::Ok;

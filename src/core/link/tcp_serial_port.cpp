@@ -45,7 +45,7 @@ PortOpen TcpSerialPort::open(const QString& name) {
   gone_ = told_ = false;
   RemotePortName address;
   if (!parseRemotePortName(name, address)) {
-    fail(text::kRemoteBadName);
+    fail(text::LinkTexts::remoteBadName());
     return PortOpen::Busy;
   }
   if (!connectTo(address)) {
@@ -92,14 +92,17 @@ bool TcpSerialPort::connectTo(const RemotePortName& address) {
 
 QString TcpSerialPort::connectFailure() const {
   switch (socket_->error()) {
-    case QAbstractSocket::ConnectionRefusedError: return text::kRemoteRefused;
-    case QAbstractSocket::HostNotFoundError: return text::kRemoteHostNotFound;
-    case QAbstractSocket::SocketTimeoutError: return text::kRemoteTimedOut;
+    case QAbstractSocket::ConnectionRefusedError:
+      return text::LinkTexts::remoteRefused();
+    case QAbstractSocket::HostNotFoundError:
+      return text::LinkTexts::remoteHostNotFound();
+    case QAbstractSocket::SocketTimeoutError:
+      return text::LinkTexts::remoteTimedOut();
     default: break;
   }
   if (socket_->state() != QAbstractSocket::UnconnectedState || socket_->error() == QAbstractSocket::UnknownSocketError)
-    return text::kRemoteTimedOut;
-  return text::kRemoteUnreachable.arg(socket_->errorString());
+    return text::LinkTexts::remoteTimedOut();
+  return text::LinkTexts::remoteUnreachable().arg(socket_->errorString());
 }
 
 void TcpSerialPort::fail(const QString& cause) {
@@ -111,7 +114,7 @@ void TcpSerialPort::fail(const QString& cause) {
 void TcpSerialPort::lost() {
   if (gone_) return;
   gone_ = true;
-  fail(text::kRemoteDropped);
+  fail(text::LinkTexts::remoteDropped());
 }
 
 void TcpSerialPort::fill(int waitMs) {

@@ -48,9 +48,11 @@ QString durationText(long seconds) {
 QString transferProgressText(long done, long total) {
   total = std::max(total, 0L);
   done = std::clamp(done, 0L, total);
-  return text::kProgressTemplate.arg(grouped(done), grouped(total), durationText(secondsLeft(done, total)));
+  return text::LinkTexts::progressTemplate().arg(grouped(done), grouped(total), durationText(secondsLeft(done, total)));
 }
 
-QString estimatedProgressText(long done, long total) { return transferProgressText(done, total) + text::kEstimateMark; }
+QString estimatedProgressText(long done, long total) {
+  return transferProgressText(done, total) + text::LinkTexts::estimateMark();
+}
 
 }  // namespace orbisk

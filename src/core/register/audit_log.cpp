@@ -61,7 +61,7 @@ std::optional<std::vector<AuditEntry>> AuditLog::entries(const QString& receiver
 }
 
 QString auditCsv(const std::vector<AuditEntry>& entries) {
-  QString out = reg::kCsvHeader + QStringLiteral("\r\n");
+  QString out = reg::RegisterTexts::csvHeader() + QStringLiteral("\r\n");
   for (const AuditEntry& e : entries)
     out += csvRow({e.at.toString(Qt::ISODate), e.user, e.receiver, e.port, e.action, e.result, e.detail, e.file, e.comment},
                   u',');
@@ -74,7 +74,7 @@ QString recordAudit(const AuditContext& context, const AuditEvent& e) {
                    e.result, e.detail, e.file, context.comment};
   RegisterDb db(context.path);
   const QString problem = AuditLog(db).append(entry);
-  return problem.isEmpty() ? problem : reg::kNotRecorded.arg(problem);
+  return problem.isEmpty() ? problem : reg::RegisterTexts::notRecorded().arg(problem);
 }
 
 }  // namespace orbisk

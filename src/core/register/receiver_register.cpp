@@ -58,11 +58,12 @@ void bindFields(QSqlQuery& q, const RegisteredReceiver& r) {
 }  // namespace
 
 QString receiverNameProblem(const QString& name) {
-  if (name.trimmed().isEmpty()) return reg::kNameEmpty;
-  if (name != name.trimmed()) return reg::kNameBlanks;
-  if (name.size() > kReceiverNameMax) return reg::kNameTooLong.arg(kReceiverNameMax);
+  if (name.trimmed().isEmpty()) return reg::RegisterTexts::nameEmpty();
+  if (name != name.trimmed()) return reg::RegisterTexts::nameBlanks();
+  if (name.size() > kReceiverNameMax) return reg::RegisterTexts::nameTooLong().arg(kReceiverNameMax);
   for (const QChar c : name)
-    if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format) return reg::kNameControl;
+    if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
+      return reg::RegisterTexts::nameControl();
   return {};
 }
 
@@ -70,14 +71,14 @@ std::optional<int> parseReceiverNumber(const QString& text, QString& problem) {
   bool ok = false;
   const int n = text.toInt(&ok);
   if (ok && n >= 0 && n <= kNumberMax) return n;
-  problem = reg::kBadNumber.arg(text);
+  problem = reg::RegisterTexts::badNumber().arg(text);
   return std::nullopt;
 }
 
 QString ReceiverRegister::check(const RegisteredReceiver& r) const {
   if (const QString p = receiverNameProblem(r.name); !p.isEmpty()) return p;
-  if (r.port.trimmed().isEmpty()) return reg::kPortEmpty;
-  if (r.number && (*r.number < 0 || *r.number > kNumberMax)) return reg::kBadNumber.arg(*r.number);
+  if (r.port.trimmed().isEmpty()) return reg::RegisterTexts::portEmpty();
+  if (r.number && (*r.number < 0 || *r.number > kNumberMax)) return reg::RegisterTexts::badNumber().arg(*r.number);
   return {};
 }
 
@@ -111,7 +112,7 @@ QString ReceiverRegister::add(const RegisteredReceiver& r) {
     taken.bindValue(QStringLiteral(":key"), keyOf(r.name));
     if (!db_.run(taken)) return false;
     if (taken.next()) {
-      problem = reg::kNameTaken.arg(r.name);
+      problem = reg::RegisterTexts::nameTaken().arg(r.name);
       return false;
     }
     QSqlQuery q = db_.query();
@@ -140,10 +141,10 @@ QString ReceiverRegister::edit(const QString& name, const RegisteredReceiver& r)
         found = true;
         oldName = taken.value(0).toString();
       } else {
-        problem = reg::kNameTaken.arg(r.name);
+        problem = reg::RegisterTexts::nameTaken().arg(r.name);
       }
     }
-    if (!found) problem = reg::kNoSuchReceiver.arg(name);
+    if (!found) problem = reg::RegisterTexts::noSuchReceiver().arg(name);
     if (!problem.isEmpty()) return false;
     QSqlQuery q = db_.query();
     q.prepare(QStringLiteral("UPDATE receivers SET name = :name, key = :key, site = :site, port = :port,"
@@ -167,7 +168,7 @@ QString ReceiverRegister::remove(const QString& name) {
   q.prepare(QStringLiteral("DELETE FROM receivers WHERE key = :key"));
   q.bindValue(QStringLiteral(":key"), keyOf(name));
   if (!db_.run(q)) return db_.error();
-  return q.numRowsAffected() > 0 ? QString() : reg::kNoSuchReceiver.arg(name);
+  return q.numRowsAffected() > 0 ? QString() : reg::RegisterTexts::noSuchReceiver().arg(name);
 }
 
 }  // namespace orbisk

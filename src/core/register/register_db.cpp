@@ -80,18 +80,19 @@ bool RegisterDb::fail(const QString& text) {
 bool RegisterDb::open() {
   const QFileInfo info(path_);
   // SQLite would take a device or a pipe as it comes; a register is a file of its own.
-  if (info.exists() && !info.isFile()) return fail(reg::kNotRegular.arg(path_));
+  if (info.exists() && !info.isFile()) return fail(reg::RegisterTexts::notRegular().arg(path_));
   if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")))
-    return fail(reg::kCannotOpen.arg(path_, QStringLiteral("QSQLITE")));
-  if (!QDir().mkpath(info.absolutePath())) return fail(reg::kCannotOpen.arg(path_, info.absolutePath()));
+    return fail(reg::RegisterTexts::cannotOpen().arg(path_, QStringLiteral("QSQLITE")));
+  if (!QDir().mkpath(info.absolutePath()))
+    return fail(reg::RegisterTexts::cannotOpen().arg(path_, info.absolutePath()));
   QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
   db.setDatabaseName(path_);
   db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
-  if (!db.open()) return fail(reg::kCannotOpen.arg(path_, causeOf(db.lastError())));
+  if (!db.open()) return fail(reg::RegisterTexts::cannotOpen().arg(path_, causeOf(db.lastError())));
   // A file that is not a database opens; the first look inside tells.
   QSqlQuery q(db);
   if (!q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
-    return fail(reg::kDamaged.arg(path_, causeOf(q.lastError())));
+    return fail(reg::RegisterTexts::damaged().arg(path_, causeOf(q.lastError())));
   return true;
 }
 
@@ -99,7 +100,7 @@ QSqlQuery RegisterDb::query() { return QSqlQuery(QSqlDatabase::database(connecti
 
 bool RegisterDb::run(QSqlQuery& q) {
   if (q.exec()) return true;
-  return fail(reg::kFailed.arg(path_, causeOf(q.lastError())));
+  return fail(reg::RegisterTexts::failed().arg(path_, causeOf(q.lastError())));
 }
 
 int RegisterDb::schemaVersion() {
@@ -130,7 +131,7 @@ bool RegisterDb::migrate(int schema) {
   // A newer program's file is left alone: its tables may mean what this one cannot know.
   const auto newer = [this](int v) {
     if (v <= kRegisterSchema) return false;
-    fail(reg::kNewer.arg(path_).arg(v));
+    fail(reg::RegisterTexts::newer().arg(path_).arg(v));
     return true;
   };
   const int found = schemaVersion();

@@ -77,7 +77,7 @@ void phoneTable(QString& out, const std::vector<ReportRow>& rows) {
     out += QLatin1String("<th width=\"");
     out += QString::number(kReportColumnPercent[static_cast<size_t>(c)]);
     out += QLatin1String("%\">");
-    escaped(out, view::kPhoneColumns.at(c));
+    escaped(out, view::ViewTexts::phoneColumns().at(c));
     out += QLatin1String("</th>");
   }
   out += QLatin1String("</tr></thead>\n<tbody>\n");

@@ -27,56 +27,56 @@ QString clean(QString text) {
 ReportField field(const QString& label, const QString& value) { return {clean(label), clean(value)}; }
 
 ReportField listField(const QString& label, const QString& item) {
-  return field(label, item.isEmpty() ? report::kNoSelection : item);
+  return field(label, item.isEmpty() ? report::ReportTexts::noSelection() : item);
 }
 
 ReportField optionField(const QString& caption, bool on) {
-  return field(caption, on ? report::kOptionOn : report::kOptionOff);
+  return field(caption, on ? report::ReportTexts::optionOn() : report::ReportTexts::optionOff());
 }
 
 // "Версия приемника: 2.07" as a label and its value, or the whole text when none was read.
 ReportField firmwareField(const ConfigImage& img) {
   const QString text = firmwareVersionText(img);
-  if (!text.startsWith(text::kFirmwarePrefix)) return field(QString(), text);
-  return field(text::kFirmwarePrefix.trimmed(), text.mid(text::kFirmwarePrefix.size()));
+  if (!text.startsWith(text::LinkTexts::firmwarePrefix())) return field(QString(), text);
+  return field(text::LinkTexts::firmwarePrefix().trimmed(), text.mid(text::LinkTexts::firmwarePrefix().size()));
 }
 
 void addHeading(ReportContent& c, const ConfigImage& img, const ReportSource& src) {
-  QString path = src.saved ? src.fullPath : src.fullPath + u' ' + report::kNeverSaved;
-  if (src.saved && src.modified) path += u' ' + report::kUnsavedChanges;
-  c.heading = report::kTitle;
-  c.headFile = clean(report::kFileLabel + u' ' + src.shortName);
-  c.fields = {field(report::kFileLabel, src.shortName), field(report::kPathLabel, path),
-              field(report::kMadeLabel, src.made.toString(report::kDateTimeFormat)),
-              field(report::kModelLabel, src.modelText), firmwareField(img)};
+  QString path = src.saved ? src.fullPath : src.fullPath + u' ' + report::ReportTexts::neverSaved();
+  if (src.saved && src.modified) path += u' ' + report::ReportTexts::unsavedChanges();
+  c.heading = report::ReportTexts::title();
+  c.headFile = clean(report::ReportTexts::fileLabel() + u' ' + src.shortName);
+  c.fields = {field(report::ReportTexts::fileLabel(), src.shortName), field(report::ReportTexts::pathLabel(), path),
+              field(report::ReportTexts::madeLabel(), src.made.toString(report::ReportTexts::dateTimeFormat())),
+              field(report::ReportTexts::modelLabel(), src.modelText), firmwareField(img)};
 }
 
 void addSettings(ReportContent& c, const ConfigView& v) {
-  c.settingsHeading = view::kReceiverHeading;
-  c.headReceiver = view::kReceiverNumberLabel + u' ' + receiverNumberText(v.receiverNumber);
-  c.settings = {listField(view::kReceiverNumberLabel, receiverNumberText(v.receiverNumber)),
-                listField(view::kPcFormatLabel, pcFormatText(v.pcFormat)),
-                listField(view::kHandshakeLabel, handshakeText(v.handshake)),
-                listField(view::kRingsLabel, ringsText(v.rings)),
-                listField(view::kAckWaitLabel, ackWaitText(v.ackWait)),
-                optionField(view::kHeartbeatCaption, v.heartbeat),
-                optionField(view::kSpamDataCaption, v.antispamData),
-                optionField(view::kSmsCaption, v.sms),
-                optionField(view::kSpamSmsCaption, v.antispamSms),
-                optionField(view::kSpeakerCaption, v.speaker),
-                optionField(view::kRussianCaption, v.russian),
-                optionField(view::kCommentsCaption, v.comments),
-                optionField(view::kBacklightCaption, v.backlightOff)};
+  c.settingsHeading = view::ViewTexts::receiverHeading();
+  c.headReceiver = view::ViewTexts::receiverNumberLabel() + u' ' + receiverNumberText(v.receiverNumber);
+  c.settings = {listField(view::ViewTexts::receiverNumberLabel(), receiverNumberText(v.receiverNumber)),
+                listField(view::ViewTexts::pcFormatLabel(), pcFormatText(v.pcFormat)),
+                listField(view::ViewTexts::handshakeLabel(), handshakeText(v.handshake)),
+                listField(view::ViewTexts::ringsLabel(), ringsText(v.rings)),
+                listField(view::ViewTexts::ackWaitLabel(), ackWaitText(v.ackWait)),
+                optionField(view::ViewTexts::heartbeatCaption(), v.heartbeat),
+                optionField(view::ViewTexts::spamDataCaption(), v.antispamData),
+                optionField(view::ViewTexts::smsCaption(), v.sms),
+                optionField(view::ViewTexts::spamSmsCaption(), v.antispamSms),
+                optionField(view::ViewTexts::speakerCaption(), v.speaker),
+                optionField(view::ViewTexts::russianCaption(), v.russian),
+                optionField(view::ViewTexts::commentsCaption(), v.comments),
+                optionField(view::ViewTexts::backlightCaption(), v.backlightOff)};
 }
 
 // head: the repaired settings and counts; img: the telephone records.
 ReportExpander expander(const ConfigImage& head, const ConfigImage& img, int slot, bool line) {
   ReportExpander e;
-  e.title = clean((line ? view::kLineHeading : view::kGsmHeading) + slotChar(slot) + view::kSimHeading +
-                  wholeNumber(head.sim(slot)));
+  e.title = clean((line ? view::ViewTexts::lineHeading() : view::ViewTexts::gsmHeading()) + slotChar(slot) +
+                  view::ViewTexts::simHeading() + wholeNumber(head.sim(slot)));
   const int count = std::min(head.phoneCount(slot), kMaxPhones);
-  e.continuedTitle = e.title + report::kContinued;
-  e.countLine = view::kPhoneCountHint + QString::number(count);
+  e.continuedTitle = e.title + report::ReportTexts::continued();
+  e.countLine = view::ViewTexts::phoneCountHint() + QString::number(count);
   e.rows.reserve(static_cast<size_t>(std::max(count, 0)));
   for (int i = 0; i < count; ++i) {
     const uint8_t* rec = img.record(slot, i);
@@ -89,7 +89,9 @@ ReportExpander expander(const ConfigImage& head, const ConfigImage& img, int slo
 
 }  // namespace
 
-QString reportTitle(const QString& shortName) { return clean(report::kTitle + QStringLiteral(" — ") + shortName); }
+QString reportTitle(const QString& shortName) {
+  return clean(report::ReportTexts::title() + QStringLiteral(" — ") + shortName);
+}
 
 ReportContent reportContent(const ConfigImage& img, const ReportSource& src) {
   ReportContent c;

@@ -1,6 +1,7 @@
 // Every message box, question and file dialog goes through here, so tests can script the answers.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 
@@ -41,9 +42,16 @@ class Prompter {
   virtual QString savePdfFile(const QString& startDir, const QString& proposedName) = 0;
 };
 
-inline const QString kFileFilter = QStringLiteral("WardenyDATA (*.rcf)|*.rcf|Все файлы (*.*)|*.*");
-inline const QString kCsvFileFilter = QStringLiteral(
-    "Таблица CSV или книга Excel (*.csv *.xlsx)|*.csv *.xlsx|Таблица CSV (*.csv)|*.csv|Книга Excel (*.xlsx)|*.xlsx|"
-    "Текст (*.txt)|*.txt|Все файлы (*.*)|*.*");
+class FilterTexts {
+  Q_DECLARE_TR_FUNCTIONS(FilterTexts)
+
+ public:
+  static QString fileFilter() { return tr("WardenyDATA (*.rcf)|*.rcf|Все файлы (*.*)|*.*"); }
+  static QString csvFileFilter() {
+    return tr(
+        "Таблица CSV или книга Excel (*.csv *.xlsx)|*.csv *.xlsx|Таблица CSV (*.csv)|*.csv|Книга Excel (*.xlsx)|*.xlsx|"
+        "Текст (*.txt)|*.txt|Все файлы (*.*)|*.*");
+  }
+};
 
 }  // namespace orbisk

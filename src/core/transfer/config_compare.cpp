@@ -17,13 +17,17 @@ int sentCount(const ConfigImage& img, int slot) { return std::min(img.phoneCount
 void compareSlots(const ConfigImage& a, const ConfigImage& b, QStringList& out) {
   for (int s = 0; s < kSlotCount; ++s) {
     const int na = sentCount(a, s), nb = sentCount(b, s);
-    if (na != nb) out << transfer::kDiffersAt.arg(transfer::kCountPlace.arg(slotChar(s))) + QStringLiteral(" (%1, %2)").arg(na).arg(nb);
+    if (na != nb)
+      out << transfer::TransferTexts::differsAt().arg(transfer::TransferTexts::countPlace().arg(slotChar(s))) +
+                 QStringLiteral(" (%1, %2)").arg(na).arg(nb);
     for (int i = 0; i < std::min(na, nb); ++i)
       if (differ(a.record(s, i), b.record(s, i), kRecordSize))
-        out << transfer::kDiffersAt.arg(transfer::kRecordPlace.arg(slotChar(s)).arg(i + 1));
+        out << transfer::TransferTexts::differsAt().arg(
+            transfer::TransferTexts::recordPlace().arg(slotChar(s)).arg(i + 1));
   }
   for (int s = 0; s < kSlotCount; ++s)
-    if (differ(a.sim(s), b.sim(s), kPackedNumberSize)) out << transfer::kDiffersAt.arg(transfer::kSimPlace.arg(slotChar(s)));
+    if (differ(a.sim(s), b.sim(s), kPackedNumberSize))
+      out << transfer::TransferTexts::differsAt().arg(transfer::TransferTexts::simPlace().arg(slotChar(s)));
 }
 
 }  // namespace
@@ -31,7 +35,7 @@ void compareSlots(const ConfigImage& a, const ConfigImage& b, QStringList& out) 
 QStringList sentDifferences(const ConfigImage& sent, const ConfigImage& held) {
   QStringList out;
   if (differ(sent.data() + off::kSettings, held.data() + off::kSettings, off::kSettingsSize))
-    out << transfer::kDiffersAt.arg(transfer::kSettingsPlace);
+    out << transfer::TransferTexts::differsAt().arg(transfer::TransferTexts::settingsPlace());
   compareSlots(sent, held, out);
   return out;
 }
@@ -41,17 +45,17 @@ QStringList readDifferences(const ConfigImage& a, const ChannelTypes& typesA, co
   QStringList out = sentDifferences(a, b);
   for (int s = 0; s < kSlotCount; ++s)
     if (a.phoneCount(s) != b.phoneCount(s) && sentCount(a, s) == sentCount(b, s))
-      out << transfer::kDiffersAt.arg(transfer::kCountPlace.arg(slotChar(s)));
+      out << transfer::TransferTexts::differsAt().arg(transfer::TransferTexts::countPlace().arg(slotChar(s)));
   if (differ(a.data() + off::kIdentity, b.data() + off::kIdentity, off::kIdentitySize))
-    out << transfer::kDiffersAt.arg(transfer::kIdentityPlace);
-  if (typesA != typesB) out << transfer::kDiffersAt.arg(transfer::kChannelTypesPlace);
+    out << transfer::TransferTexts::differsAt().arg(transfer::TransferTexts::identityPlace());
+  if (typesA != typesB) out << transfer::TransferTexts::differsAt().arg(transfer::TransferTexts::channelTypesPlace());
   return out;
 }
 
 QStringList shortened(const QStringList& lines, int limit) {
   if (lines.size() <= limit) return lines;
   QStringList out = lines.mid(0, limit - 1);
-  out << transfer::kAndMore.arg(lines.size() - out.size());
+  out << transfer::TransferTexts::andMore().arg(lines.size() - out.size());
   return out;
 }
 

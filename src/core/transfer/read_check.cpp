@@ -11,7 +11,7 @@ namespace {
 
 // The largest value each setting can hold; the tool itself never writes more.
 struct Range {
-  const QString& name;
+  QString name;
   int value;
   int max;
 };
@@ -21,15 +21,16 @@ QString hex(int v) { return QStringLiteral("0x") + QString::number(v, 16).toUppe
 void checkSettings(const ConfigImage& img, QStringList& out) {
   const int handshake = img[off::kHandshake];
   const Range ranges[] = {
-      {transfer::kReceiverNumberName, img[off::kReceiverNumber], 15},
-      {transfer::kPcFormatName, img[off::kPcFormat], 3},
-      {transfer::kHandshakeName, handshake & 0x0F, 6},
-      {transfer::kRingsName, handshake >> 4, 4},
-      {transfer::kAckWaitName, img[off::kAckWait], 5},  // 0 is what New leaves there
+      {transfer::TransferTexts::receiverNumberName(), img[off::kReceiverNumber], 15},
+      {transfer::TransferTexts::pcFormatName(), img[off::kPcFormat], 3},
+      {transfer::TransferTexts::handshakeName(), handshake & 0x0F, 6},
+      {transfer::TransferTexts::ringsName(), handshake >> 4, 4},
+      {transfer::TransferTexts::ackWaitName(), img[off::kAckWait], 5},  // 0 is what New leaves there
   };
   for (const Range& r : ranges)
     if (r.value > r.max)
-      out << transfer::kOutOfRange.arg(transfer::kSettingsPlace, r.name, hex(r.value), QStringLiteral("0-%1").arg(r.max));
+      out << transfer::TransferTexts::outOfRange().arg(transfer::TransferTexts::settingsPlace(), r.name, hex(r.value),
+                                                       QStringLiteral("0-%1").arg(r.max));
 }
 
 // What the tool writes around a number: a reserved zero, a zone's unused high nibble, and a
@@ -44,17 +45,20 @@ bool recordShapeValid(const uint8_t* rec) {
 void checkSlots(const ConfigImage& img, const ReadFacts& facts, QStringList& out) {
   for (int s = 0; s < kSlotCount; ++s) {
     const int claimed = std::max(facts.claimedCounts[static_cast<size_t>(s)], img.phoneCount(s));
-    if (claimed > kMaxPhones) out << transfer::kCountOver.arg(slotChar(s)).arg(claimed);
+    if (claimed > kMaxPhones) out << transfer::TransferTexts::countOver().arg(slotChar(s)).arg(claimed);
     const int n = std::min(img.phoneCount(s), kMaxPhones);
     for (int i = 0; i < n; ++i) {
       const uint8_t* rec = img.record(s, i);
-      const QString place = transfer::kRecordPlace.arg(slotChar(s)).arg(i + 1);
-      if (!packedNumberValid(rec)) out << transfer::kBadNumber.arg(place);
-      else if (!recordShapeValid(rec)) out << transfer::kBadRecord.arg(place);
+      const QString place = transfer::TransferTexts::recordPlace().arg(slotChar(s)).arg(i + 1);
+      if (!packedNumberValid(rec))
+        out << transfer::TransferTexts::badNumber().arg(place);
+      else if (!recordShapeValid(rec))
+        out << transfer::TransferTexts::badRecord().arg(place);
     }
   }
   for (int s = 0; s < kSlotCount; ++s)
-    if (!packedNumberValid(img.sim(s))) out << transfer::kBadNumber.arg(transfer::kSimPlace.arg(slotChar(s)));
+    if (!packedNumberValid(img.sim(s)))
+      out << transfer::TransferTexts::badNumber().arg(transfer::TransferTexts::simPlace().arg(slotChar(s)));
 }
 
 void checkIdentity(const ConfigImage& img, QStringList& out) {
@@ -62,8 +66,8 @@ void checkIdentity(const ConfigImage& img, QStringList& out) {
   const auto printable = [](uint8_t b) { return b >= 0x20 && b < 0x7F; };
   const uint8_t* model = img.data() + off::kModel;
   const uint8_t* firmware = img.data() + off::kFirmware;
-  if (!std::all_of(model, model + off::kModelSize, digit)) out << transfer::kBadModel;
-  if (!std::all_of(firmware, firmware + off::kFirmwareSize, printable)) out << transfer::kBadFirmware;
+  if (!std::all_of(model, model + off::kModelSize, digit)) out << transfer::TransferTexts::badModel();
+  if (!std::all_of(firmware, firmware + off::kFirmwareSize, printable)) out << transfer::TransferTexts::badFirmware();
 }
 
 }  // namespace
@@ -84,7 +88,7 @@ QStringList checkRead(const ConfigImage& img, const ReadFacts& facts) {
   checkSettings(img, out);
   checkSlots(img, facts, out);
   checkIdentity(img, out);
-  if (facts.trailingBytes > 0) out << transfer::kTrailingBytes.arg(facts.trailingBytes);
+  if (facts.trailingBytes > 0) out << transfer::TransferTexts::trailingBytes().arg(facts.trailingBytes);
   return out;
 }
 

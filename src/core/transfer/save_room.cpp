@@ -29,9 +29,12 @@ SaveRoom saveRoom(const QString& path, bool inFolder) {
 QString saveRoomText(SaveRoom room, const QString& path) {
   switch (room) {
     case SaveRoom::Ok: return {};
-    case SaveRoom::NoFolder: return transfer::kNoFolder.arg(path);
-    case SaveRoom::NoPermission: return path + QStringLiteral(": ") + text::kCauseNoPermission;
-    case SaveRoom::NoSpace: return path + QStringLiteral(": ") + text::kCauseNoSpace;
+    case SaveRoom::NoFolder:
+      return transfer::TransferTexts::noFolder().arg(path);
+    case SaveRoom::NoPermission:
+      return path + QStringLiteral(": ") + text::FileTexts::causeNoPermission();
+    case SaveRoom::NoSpace:
+      return path + QStringLiteral(": ") + text::FileTexts::causeNoSpace();
   }
   return {};
 }

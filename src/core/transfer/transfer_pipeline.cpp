@@ -23,7 +23,7 @@ ReadSaver saveReplacingAt(const QString& path) {
     auto copy = std::make_unique<ConfigImage>(img);  // saving stamps the signature into its image
     if (saveReplacing(path, *copy)) return QString();
     const QString why = saveRoomProblem(path);
-    return why.isEmpty() ? transfer::kNotSaved.arg(path) : why;
+    return why.isEmpty() ? transfer::TransferTexts::notSaved().arg(path) : why;
   };
 }
 
@@ -97,9 +97,9 @@ TransferReport TransferPipeline::readOnce(ConfigImage& image, ChannelTypes& type
     ChannelTypes secondTypes{};
     if (!readChecked(*second, secondTypes, r)) return r;
     r.problems += readDifferences(*first, firstTypes, *second, secondTypes);
-    if (!r.problems.isEmpty()) r.problems.prepend(transfer::kReadsDiffer);
+    if (!r.problems.isEmpty()) r.problems.prepend(transfer::TransferTexts::readsDiffer());
   } else if (!r.problems.isEmpty()) {
-    r.problems.prepend(transfer::kReadDamaged);
+    r.problems.prepend(transfer::TransferTexts::readDamaged());
   }
   r.problems = shortened(r.problems, kProblemLines);
   if (!r.problems.isEmpty()) {
@@ -168,13 +168,13 @@ void TransferPipeline::verify(const ConfigImage& sent, bool keepBackups, Transfe
   if (!read) {
     r.outcome = TransferOutcome::Mismatch;
     r.link = receiver_.outcome();
-    r.problems << transfer::kVerifyReadFailed;
+    r.problems << transfer::TransferTexts::verifyReadFailed();
     return;
   }
   const QStringList differences = sentDifferences(sent, *held);
   if (differences.isEmpty()) return;
   r.outcome = TransferOutcome::Mismatch;
-  r.problems = shortened(QStringList{transfer::kVerifyMismatch} + differences, kProblemLines);
+  r.problems = shortened(QStringList{transfer::TransferTexts::verifyMismatch()} + differences, kProblemLines);
   if (keepBackups) keep(*held, BackupKind::Suspect, r);
 }
 

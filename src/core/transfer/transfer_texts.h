@@ -1,51 +1,59 @@
 // What the checked reads and verified writes say, in the desktop program and in orbisk-cli.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace orbisk::transfer {
 
-// Where a damaged or differing piece lies.
-inline const QString kSettingsPlace = QStringLiteral("настройки");
-inline const QString kSimPlace = QStringLiteral("SIM-номер расширителя %1");
-inline const QString kCountPlace = QStringLiteral("расширитель %1: число телефонов");
-inline const QString kRecordPlace = QStringLiteral("расширитель %1, телефон %2");
-inline const QString kIdentityPlace = QStringLiteral("модель и версия приемника");
-inline const QString kChannelTypesPlace = QStringLiteral("типы каналов");
+class TransferTexts {
+  Q_DECLARE_TR_FUNCTIONS(TransferTexts)
 
-// What looks damaged in a read.
-inline const QString kOutOfRange = QStringLiteral("%1: %2 = %3, допустимо %4");
-inline const QString kCountOver = QStringLiteral("расширитель %1: приемник сообщил %2 телефонов, больше 200");
-inline const QString kBadNumber = QStringLiteral("%1: номер содержит недопустимые знаки");
-inline const QString kBadRecord = QStringLiteral("%1: байты, которые программа не записывает");
-inline const QString kBadModel = QStringLiteral("модель приемника не из четырех цифр");
-inline const QString kBadFirmware = QStringLiteral("версия приемника содержит непечатные знаки");
-inline const QString kTrailingBytes = QStringLiteral("после ответа приемника пришло еще %1 байт");
-inline const QString kReadDamaged = QStringLiteral("Прочитанная конфигурация похоже повреждена:");
-inline const QString kReadsDiffer = QStringLiteral("Два чтения подряд дали разные данные:");
+ public:
+  // Where a damaged or differing piece lies.
+  static QString settingsPlace() { return tr("настройки"); }
+  static QString simPlace() { return tr("SIM-номер расширителя %1"); }
+  static QString countPlace() { return tr("расширитель %1: число телефонов"); }
+  static QString recordPlace() { return tr("расширитель %1, телефон %2"); }
+  static QString identityPlace() { return tr("модель и версия приемника"); }
+  static QString channelTypesPlace() { return tr("типы каналов"); }
 
-// Setting names in the range messages.
-inline const QString kReceiverNumberName = QStringLiteral("номер приемника");
-inline const QString kPcFormatName = QStringLiteral("формат для связи с РС");
-inline const QString kHandshakeName = QStringLiteral("хендшейк");
-inline const QString kRingsName = QStringLiteral("кол-во звонков");
-inline const QString kAckWaitName = QStringLiteral("ожидание ACK");
+  // What looks damaged in a read.
+  static QString outOfRange() { return tr("%1: %2 = %3, допустимо %4"); }
+  static QString countOver() { return tr("расширитель %1: приемник сообщил %2 телефонов, больше 200"); }
+  static QString badNumber() { return tr("%1: номер содержит недопустимые знаки"); }
+  static QString badRecord() { return tr("%1: байты, которые программа не записывает"); }
+  static QString badModel() { return tr("модель приемника не из четырех цифр"); }
+  static QString badFirmware() { return tr("версия приемника содержит непечатные знаки"); }
+  static QString trailingBytes() { return tr("после ответа приемника пришло еще %1 байт"); }
+  static QString readDamaged() { return tr("Прочитанная конфигурация похоже повреждена:"); }
+  static QString readsDiffer() { return tr("Два чтения подряд дали разные данные:"); }
 
-// The write's read-back.
-inline const QString kVerifyOpening = QStringLiteral("Проверка записи чтением");
-inline const QString kVerified = QStringLiteral("Запись проверена чтением: приемник хранит записанную конфигурацию");
-inline const QString kVerifyMismatch =
-    QStringLiteral("Проверка записи: приемник хранит не ту конфигурацию, что была записана. Запишите ее снова.");
-inline const QString kVerifyReadFailed =
-    QStringLiteral("Проверка записи: приемник не прочитан, записанная конфигурация не проверена.");
-inline const QString kPartialWrite = QStringLiteral("Приемник мог сохранить конфигурацию не полностью.");
-inline const QString kDiffersAt = QStringLiteral("отличается: %1");
-inline const QString kAndMore = QStringLiteral("и еще %1");
+  // Setting names in the range messages.
+  static QString receiverNumberName() { return tr("номер приемника"); }
+  static QString pcFormatName() { return tr("формат для связи с РС"); }
+  static QString handshakeName() { return tr("хендшейк"); }
+  static QString ringsName() { return tr("кол-во звонков"); }
+  static QString ackWaitName() { return tr("ожидание ACK"); }
 
-// Saving what was read.
-// No space and no permission are told in the safe writer's words (core/files/file_texts.h).
-inline const QString kNoFolder = QStringLiteral("%1: папки нет");
-inline const QString kNotSaved = QStringLiteral("%1: не сохранено");
-inline const QString kSuspectKept = QStringLiteral("Прочитанное сохранено как подозрительная резервная копия: %1");
+  // The write's read-back.
+  static QString verifyOpening() { return tr("Проверка записи чтением"); }
+  static QString verified() { return tr("Запись проверена чтением: приемник хранит записанную конфигурацию"); }
+  static QString verifyMismatch() {
+    return tr("Проверка записи: приемник хранит не ту конфигурацию, что была записана. Запишите ее снова.");
+  }
+  static QString verifyReadFailed() {
+    return tr("Проверка записи: приемник не прочитан, записанная конфигурация не проверена.");
+  }
+  static QString partialWrite() { return tr("Приемник мог сохранить конфигурацию не полностью."); }
+  static QString differsAt() { return tr("отличается: %1"); }
+  static QString andMore() { return tr("и еще %1"); }
+
+  // Saving what was read.
+  // No space and no permission are told in the safe writer's words (core/files/file_texts.h).
+  static QString noFolder() { return tr("%1: папки нет"); }
+  static QString notSaved() { return tr("%1: не сохранено"); }
+  static QString suspectKept() { return tr("Прочитанное сохранено как подозрительная резервная копия: %1"); }
+};
 
 }  // namespace orbisk::transfer

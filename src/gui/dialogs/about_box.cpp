@@ -9,7 +9,7 @@ namespace orbisk {
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent), ui_(std::make_unique<Ui::TAboutBox>()) {
   ui_->setupUi(this);
-  ui_->OKButton->setText(ui::kOkButton);  // the buttons' texts are shared by every dialog
+  ui_->OKButton->setText(ui::ButtonTexts::okButton());  // the buttons' texts are shared by every dialog
 }
 
 TAboutBox::~TAboutBox() = default;

@@ -49,7 +49,7 @@ class WrappingDelegate : public QStyledItemDelegate {
 
 ComparisonDialog::ComparisonDialog(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("ComparisonDialog"));
-  setWindowTitle(historyui::kComparisonCaption);
+  setWindowTitle(historyui::HistoryDialogTexts::comparisonCaption());
   against_ = new QLabel(this);
   against_->setWordWrap(true);
   against_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -75,7 +75,7 @@ ComparisonDialog::ComparisonDialog(QWidget* parent) : QDialog(parent) {
   tree_->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
   // A wrapped row's height follows its column's width only when the rows are laid out again.
   connect(tree_->header(), &QHeaderView::sectionResized, tree_, [this] { tree_->doItemsLayout(); });
-  auto* closeButton = new QPushButton(historyui::kCloseButton, this);
+  auto* closeButton = new QPushButton(historyui::HistoryDialogTexts::closeButton(), this);
   connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(against_);
@@ -87,13 +87,14 @@ ComparisonDialog::ComparisonDialog(QWidget* parent) : QDialog(parent) {
 }
 
 void ComparisonDialog::showDiff(const QString& otherName, const ConfigDiff& d) {
-  against_->setText(historyui::kComparedWith + QDir::toNativeSeparators(otherName));
-  verdict_->setText(d.same() ? history::kSame : QString());
+  against_->setText(historyui::HistoryDialogTexts::comparedWith() + QDir::toNativeSeparators(otherName));
+  verdict_->setText(d.same() ? history::HistoryTexts::same() : QString());
   verdict_->setVisible(d.same());
   tree_->clear();
   tree_->setVisible(!d.same());
   for (const DiffGroup& g : diffGroups(d)) {
-    auto* top = new QTreeWidgetItem(tree_, {g.heading, historyui::kDifferenceCount.arg(g.lines.size())});
+    auto* top =
+        new QTreeWidgetItem(tree_, {g.heading, historyui::HistoryDialogTexts::differenceCount().arg(g.lines.size())});
     QFont f = top->font(0);
     f.setBold(true);
     top->setFont(0, f);

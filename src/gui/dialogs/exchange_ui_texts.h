@@ -1,44 +1,50 @@
 // Captions of the telephone import, export, copy, paste and find in the desktop program.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
-#include "gui/dialogs/button_texts.h"  // kCancelButton, kCloseButton
+#include "gui/dialogs/button_texts.h"  // ButtonTexts::cancelButton(), ButtonTexts::closeButton()
 
 namespace orbisk::ui {
 
-inline const QString kImportPhonesItem = QStringLiteral("Импорт телефонов...");
-inline const QString kExportPhonesItem = QStringLiteral("Экспорт телефонов...");
-inline const QString kCopyPhonesItem = QStringLiteral("Копировать телефоны");
-inline const QString kPastePhonesItem = QStringLiteral("Вставить телефоны");
-inline const QString kFindPhoneItem = QStringLiteral("Найти телефон");
+class ExchangeUiTexts {
+  Q_DECLARE_TR_FUNCTIONS(ExchangeUiTexts)
 
-inline const QString kImportCaption = QStringLiteral("Импорт телефонов");
-inline const QString kPasteCaption = QStringLiteral("Вставка телефонов");
-inline const QString kImportFileLabel = QStringLiteral("Файл: %1");
-inline const QString kPasteSourceLabel = QStringLiteral("Из буфера обмена в расширитель %1");
-inline const QString kImportAppendChoice = QStringLiteral("Добавить к спискам расширителей");
-inline const QString kImportReplaceChoice = QStringLiteral("Заменить списки расширителей, указанных в файле");
-inline const QString kImportErrorsHeading = QStringLiteral("Ничего не импортировано. Ошибок в данных: %1");
-inline const QString kImportReadyHeading = QStringLiteral("Нажмите \"Импорт\", чтобы выполнить:");
-inline const QString kImportButton = QStringLiteral("Импорт");
+ public:
+  static QString importPhonesItem() { return tr("Импорт телефонов..."); }
+  static QString exportPhonesItem() { return tr("Экспорт телефонов..."); }
+  static QString copyPhonesItem() { return tr("Копировать телефоны"); }
+  static QString pastePhonesItem() { return tr("Вставить телефоны"); }
+  static QString findPhoneItem() { return tr("Найти телефон"); }
 
-inline const QString kExportCaption = QStringLiteral("Экспорт телефонов");
-inline const QString kExportWhatHeading = QStringLiteral("Что экспортировать");
-inline const QString kExportAllChoice = QStringLiteral("Все расширители");
-inline const QString kExportSlotChoice = QStringLiteral("Только расширитель %1");
-inline const QString kExportFormatHeading = QStringLiteral("Формат файла");
-inline const QString kExportUtf8Choice = QStringLiteral("CSV UTF-8, через запятую");
-inline const QString kExportExcelChoice = QStringLiteral("CSV для Excel (Windows-1251, через точку с запятой)");
-inline const QString kExportButton = QStringLiteral("Далее...");
-inline const QString kExportXlsxChoice = QStringLiteral("Книга Excel (*.xlsx), все значения как текст");
-inline const QString kExportXlsxMissing = QStringLiteral(" (не поддерживается в этой сборке)");
-inline const QString kExportFileSuffix = QStringLiteral(".csv");
-inline const QString kExportXlsxSuffix = QStringLiteral(".xlsx");
+  static QString importCaption() { return tr("Импорт телефонов"); }
+  static QString pasteCaption() { return tr("Вставка телефонов"); }
+  static QString importFileLabel() { return tr("Файл: %1"); }
+  static QString pasteSourceLabel() { return tr("Из буфера обмена в расширитель %1"); }
+  static QString importAppendChoice() { return tr("Добавить к спискам расширителей"); }
+  static QString importReplaceChoice() { return tr("Заменить списки расширителей, указанных в файле"); }
+  static QString importErrorsHeading() { return tr("Ничего не импортировано. Ошибок в данных: %1"); }
+  static QString importReadyHeading() { return tr("Нажмите \"Импорт\", чтобы выполнить:"); }
+  static QString importButton() { return tr("Импорт"); }
 
-inline const QString kFindCaption = QStringLiteral("Найти телефон");
-inline const QString kFindLabel = QStringLiteral("Номер, объект или комментарий:");
-inline const QString kFindNextButton = QStringLiteral("Найти далее");
-inline const QString kNotFound = QStringLiteral("Не найдено");
+  static QString exportCaption() { return tr("Экспорт телефонов"); }
+  static QString exportWhatHeading() { return tr("Что экспортировать"); }
+  static QString exportAllChoice() { return tr("Все расширители"); }
+  static QString exportSlotChoice() { return tr("Только расширитель %1"); }
+  static QString exportFormatHeading() { return tr("Формат файла"); }
+  static QString exportUtf8Choice() { return tr("CSV UTF-8, через запятую"); }
+  static QString exportExcelChoice() { return tr("CSV для Excel (Windows-1251, через точку с запятой)"); }
+  static QString exportButton() { return tr("Далее..."); }
+  static QString exportXlsxChoice() { return tr("Книга Excel (*.xlsx), все значения как текст"); }
+  static QString exportXlsxMissing() { return tr(" (не поддерживается в этой сборке)"); }
+  static QString exportFileSuffix() { return tr(".csv"); }
+  static QString exportXlsxSuffix() { return tr(".xlsx"); }
+
+  static QString findCaption() { return tr("Найти телефон"); }
+  static QString findLabel() { return tr("Номер, объект или комментарий:"); }
+  static QString findNextButton() { return tr("Найти далее"); }
+  static QString notFound() { return tr("Не найдено"); }
+};
 
 }  // namespace orbisk::ui

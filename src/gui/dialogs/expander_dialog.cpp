@@ -23,8 +23,8 @@ constexpr int kOffsetTop = 60;
 constexpr int kLargeFontPixels = 16;
 constexpr int kCallAreaHeight = 150;
 
-const QString kCaption = QStringLiteral("Расширитель ");
-const QString kNoNumberMessage = QStringLiteral("Введите телефонный номер SIM карты в расширителе");
+QString caption() { return TForm3::tr("Расширитель "); }
+QString noNumberMessage() { return TForm3::tr("Введите телефонный номер SIM карты в расширителе"); }
 
 void setPixelFont(QWidget* w, int pixels) {
   QFont f = w->font();
@@ -40,7 +40,7 @@ TForm3::TForm3(MainState& st, Prompter& prompter, QWidget* mainWindow)
       prompter_(prompter),
       mainWindow_(mainWindow) {
   setObjectName(QStringLiteral("TForm3"));
-  setWindowTitle(kCaption);
+  setWindowTitle(caption());
   setModal(true);
   buildShownPart();
   buildCallArea();
@@ -59,7 +59,7 @@ void TForm3::buildShownPart() {
   QWidget* shown = shown_;
   shown->setGeometry(0, 0, kWidth, kHeight);
 
-  Label2 = new QLabel(QStringLiteral("Номер телефона SIM карты в расширителе:"), shown);
+  Label2 = new QLabel(tr("Номер телефона SIM карты в расширителе:"), shown);
   Label2->setObjectName(QStringLiteral("Label2"));
   setPixelFont(Label2, kLargeFontPixels);
 
@@ -72,10 +72,10 @@ void TForm3::buildShownPart() {
   Edit1->installEventFilter(this);
   Label2->setBuddy(Edit1);
 
-  Button1 = new QPushButton(ui::kOkButton, shown);
+  Button1 = new QPushButton(ui::ButtonTexts::okButton(), shown);
   Button1->setObjectName(QStringLiteral("Button1"));
   Button1->setDefault(true);
-  Button2 = new QPushButton(ui::kCancelButton, shown);
+  Button2 = new QPushButton(ui::ButtonTexts::cancelButton(), shown);
   Button2->setObjectName(QStringLiteral("Button2"));
   Button2->setAutoDefault(false);
   connect(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
@@ -99,17 +99,17 @@ void TForm3::buildCallArea() {
   Edit2->setObjectName(QStringLiteral("Edit2"));
   Edit2->setValidator(new NumberEntryValidator(0, Edit2));
   Edit2->installEventFilter(this);
-  Button3 = new QPushButton(QStringLiteral("Вызов CLIP"), callArea);
+  Button3 = new QPushButton(tr("Вызов CLIP"), callArea);
   Button3->setObjectName(QStringLiteral("Button3"));
   Button3->setAutoDefault(false);
-  Button4 = new QPushButton(QStringLiteral("Вызов DATA"), callArea);
+  Button4 = new QPushButton(tr("Вызов DATA"), callArea);
   Button4->setObjectName(QStringLiteral("Button4"));
   Button4->setAutoDefault(false);
   MemDial = new QPlainTextEdit(callArea);
   MemDial->setObjectName(QStringLiteral("MemDial"));
   MemDial->setReadOnly(true);
   MemDial->setFrameShape(QFrame::NoFrame);
-  MemDial->setPlainText(QStringLiteral("Чтобы проверить наличие \nуслуг CLIP и DATA, сделайте \nпробный вызов"));
+  MemDial->setPlainText(tr("Чтобы проверить наличие \nуслуг CLIP и DATA, сделайте \nпробный вызов"));
 
   auto* grid = new QGridLayout(callArea);
   grid->addWidget(Edit2, 0, 0);
@@ -140,7 +140,7 @@ void TForm3::zapol() {
   const QByteArray number =
       expanderSelected() ? raspactel(st_.image.sim(st_.currentExpander), Decoding::MainWindow) : QByteArray();
   Edit1->setText(fromCp1251(number));
-  setWindowTitle(kCaption);
+  setWindowTitle(caption());
 }
 
 void TForm3::Button1Click() {
@@ -155,7 +155,7 @@ void TForm3::Button1Click() {
   }
   const QString text = Edit1->text();
   if (text.isEmpty()) {
-    prompter_.message(kNoNumberMessage);
+    prompter_.message(noNumberMessage());
     Edit1->setFocus();
     return;
   }

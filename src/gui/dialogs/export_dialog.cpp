@@ -25,25 +25,29 @@ QGroupBox* group(QWidget* parent, const QString& title, std::initializer_list<QR
 
 ExportDialog::ExportDialog(QWidget* parent, int slot) : QDialog(parent) {
   setObjectName(QStringLiteral("ExportDialog"));
-  setWindowTitle(ui::kExportCaption);
-  all_ = new QRadioButton(ui::kExportAllChoice, this);
-  slot_ = new QRadioButton(slot >= 0 ? ui::kExportSlotChoice.arg(slotChar(slot)) : ui::kExportSlotChoice.arg(QString()), this);
+  setWindowTitle(ui::ExchangeUiTexts::exportCaption());
+  all_ = new QRadioButton(ui::ExchangeUiTexts::exportAllChoice(), this);
+  slot_ = new QRadioButton(slot >= 0 ? ui::ExchangeUiTexts::exportSlotChoice().arg(slotChar(slot))
+                                     : ui::ExchangeUiTexts::exportSlotChoice().arg(QString()),
+                           this);
   slot_->setObjectName(QStringLiteral("ExportSlot"));
   slot_->setEnabled(slot >= 0);
-  utf8_ = new QRadioButton(ui::kExportUtf8Choice, this);
-  excel_ = new QRadioButton(ui::kExportExcelChoice, this);
+  utf8_ = new QRadioButton(ui::ExchangeUiTexts::exportUtf8Choice(), this);
+  excel_ = new QRadioButton(ui::ExchangeUiTexts::exportExcelChoice(), this);
   excel_->setObjectName(QStringLiteral("ExportExcel"));
-  xlsx_ = new QRadioButton(ui::kExportXlsxChoice + (xlsxAvailable() ? QString() : ui::kExportXlsxMissing), this);
+  xlsx_ = new QRadioButton(ui::ExchangeUiTexts::exportXlsxChoice() +
+                               (xlsxAvailable() ? QString() : ui::ExchangeUiTexts::exportXlsxMissing()),
+                           this);
   xlsx_->setObjectName(QStringLiteral("ExportXlsx"));
   xlsx_->setEnabled(xlsxAvailable());
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(group(this, ui::kExportWhatHeading, {all_, slot_}));
-  layout->addWidget(group(this, ui::kExportFormatHeading, {utf8_, excel_, xlsx_}));
+  layout->addWidget(group(this, ui::ExchangeUiTexts::exportWhatHeading(), {all_, slot_}));
+  layout->addWidget(group(this, ui::ExchangeUiTexts::exportFormatHeading(), {utf8_, excel_, xlsx_}));
   // The expander the user is looking at is what he most likely means.
   if (slot >= 0) slot_->setChecked(true);
   auto* buttons = new QDialogButtonBox(this);
-  buttons->addButton(ui::kExportButton, QDialogButtonBox::AcceptRole)->setDefault(true);
-  buttons->addButton(ui::kCancelButton, QDialogButtonBox::RejectRole);
+  buttons->addButton(ui::ExchangeUiTexts::exportButton(), QDialogButtonBox::AcceptRole)->setDefault(true);
+  buttons->addButton(ui::ButtonTexts::cancelButton(), QDialogButtonBox::RejectRole);
   layout->addWidget(buttons);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

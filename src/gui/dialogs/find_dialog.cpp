@@ -12,20 +12,20 @@ namespace orbisk {
 
 FindDialog::FindDialog(QWidget* parent, std::function<void(const QString&)> findNext) : QDialog(parent) {
   setObjectName(QStringLiteral("FindDialog"));
-  setWindowTitle(ui::kFindCaption);
+  setWindowTitle(ui::ExchangeUiTexts::findCaption());
   setModal(false);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(new QLabel(ui::kFindLabel, this));
+  layout->addWidget(new QLabel(ui::ExchangeUiTexts::findLabel(), this));
   auto* row = new QHBoxLayout;
   text_ = new QLineEdit(this);
   text_->setObjectName(QStringLiteral("FindText"));
   text_->setMinimumWidth(240);
   row->addWidget(text_, 1);
-  next_ = new QPushButton(ui::kFindNextButton, this);
+  next_ = new QPushButton(ui::ExchangeUiTexts::findNextButton(), this);
   next_->setObjectName(QStringLiteral("FindNext"));
   next_->setDefault(true);
   row->addWidget(next_);
-  auto* close = new QPushButton(ui::kCloseButton, this);
+  auto* close = new QPushButton(ui::ButtonTexts::closeButton(), this);
   row->addWidget(close);
   layout->addLayout(row);
   connect(next_, &QPushButton::clicked, this, [this, findNext] { findNext(text_->text()); });

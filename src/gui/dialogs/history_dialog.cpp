@@ -24,14 +24,17 @@ QTableWidgetItem* cell(const QString& text, Qt::Alignment align = Qt::AlignLeft 
   return item;
 }
 
-const QString& kindText(BackupKind kind) {
+QString kindText(BackupKind kind) {
   switch (kind) {
-    case BackupKind::Read: return history::kKindRead;
-    case BackupKind::Write: return history::kKindWrite;
-    case BackupKind::Suspect: return history::kKindSuspect;
+    case BackupKind::Read:
+      return history::HistoryTexts::kindRead();
+    case BackupKind::Write:
+      return history::HistoryTexts::kindWrite();
+    case BackupKind::Suspect:
+      return history::HistoryTexts::kindSuspect();
     case BackupKind::Replaced: break;
   }
-  return history::kKindReplaced;
+  return history::HistoryTexts::kindReplaced();
 }
 
 constexpr int kReceiverColumn = 7;
@@ -42,20 +45,20 @@ QTableWidgetItem* numberCell(int n) { return cell(QString::number(n), Qt::AlignR
 
 HistoryDialog::HistoryDialog(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("HistoryDialog"));
-  setWindowTitle(historyui::kHistoryCaption);
+  setWindowTitle(historyui::HistoryDialogTexts::historyCaption());
   folder_ = new QLabel(this);
   folder_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   filter_ = new QLineEdit(this);
   filter_->setObjectName(QStringLiteral("HistoryFilter"));
-  filter_->setPlaceholderText(historyui::kHistoryFilterHint);
+  filter_->setPlaceholderText(historyui::HistoryDialogTexts::historyFilterHint());
   filter_->setClearButtonEnabled(true);
   receiver_ = new QComboBox(this);
   receiver_->setObjectName(QStringLiteral("HistoryReceiver"));
   receiver_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   shown_ = new QLabel(this);
-  table_ = new QTableWidget(0, static_cast<int>(historyui::kHistoryColumns.size()), this);
+  table_ = new QTableWidget(0, static_cast<int>(historyui::HistoryDialogTexts::historyColumns().size()), this);
   table_->setObjectName(QStringLiteral("HistoryTable"));
-  table_->setHorizontalHeaderLabels(historyui::kHistoryColumns);
+  table_->setHorizontalHeaderLabels(historyui::HistoryDialogTexts::historyColumns());
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -65,11 +68,11 @@ HistoryDialog::HistoryDialog(QWidget* parent) : QDialog(parent) {
   // last letters were cut on Windows.
   table_->horizontalHeader()->setHighlightSections(false);
 
-  open_ = new QPushButton(historyui::kOpenButton, this);
+  open_ = new QPushButton(historyui::HistoryDialogTexts::openButton(), this);
   open_->setObjectName(QStringLiteral("HistoryOpen"));
-  compare_ = new QPushButton(historyui::kCompareButton, this);
+  compare_ = new QPushButton(historyui::HistoryDialogTexts::compareButton(), this);
   compare_->setObjectName(QStringLiteral("HistoryCompare"));
-  auto* closeButton = new QPushButton(historyui::kCloseButton, this);
+  auto* closeButton = new QPushButton(historyui::HistoryDialogTexts::closeButton(), this);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(open_);
   buttons->addWidget(compare_);
@@ -105,8 +108,8 @@ HistoryDialog::HistoryDialog(QWidget* parent) : QDialog(parent) {
 void HistoryDialog::reload(const QString& folder, const QHash<QString, QString>& names, const QString& receiver) {
   entries_ = listBackups(folder);
   const bool none = entries_.empty();
-  folder_->setText(historyui::kHistoryFolder + QDir::toNativeSeparators(folder) +
-                   (none ? QStringLiteral(" — ") + historyui::kHistoryEmpty : QString()));
+  folder_->setText(historyui::HistoryDialogTexts::historyFolder() + QDir::toNativeSeparators(folder) +
+                   (none ? QStringLiteral(" — ") + historyui::HistoryDialogTexts::historyEmpty() : QString()));
   table_->setRowCount(static_cast<int>(entries_.size()));
   QStringList receivers;
   for (size_t i = 0; i < entries_.size(); ++i) {
@@ -128,7 +131,7 @@ void HistoryDialog::fillReceivers(const QStringList& names, const QString& chose
   sorted.sort(Qt::CaseInsensitive);
   const QSignalBlocker quiet(receiver_);
   receiver_->clear();
-  receiver_->addItem(historyui::kHistoryAllReceivers);
+  receiver_->addItem(historyui::HistoryDialogTexts::historyAllReceivers());
   receiver_->addItems(sorted);
   receiver_->setCurrentIndex(std::max(0, static_cast<int>(sorted.indexOf(chosen)) + 1));
 }
@@ -157,7 +160,9 @@ void HistoryDialog::applyFilter() {
         table_->selectRow(row);
         break;
       }
-  shown_->setText(wanted.isEmpty() && receiver.isEmpty() ? QString() : historyui::kHistoryShown.arg(shown).arg(table_->rowCount()));
+  shown_->setText(wanted.isEmpty() && receiver.isEmpty()
+                      ? QString()
+                      : historyui::HistoryDialogTexts::historyShown().arg(shown).arg(table_->rowCount()));
   updateButtons();
 }
 
@@ -167,7 +172,7 @@ void HistoryDialog::fillRow(int row, const BackupEntry& e, const QString& receiv
   table_->setItem(row, 6, cell(e.port));
   table_->setItem(row, kReceiverColumn, cell(receiver));
   if (!e.readable) {
-    table_->setItem(row, 2, cell(historyui::kHistoryUnreadable));
+    table_->setItem(row, 2, cell(historyui::HistoryDialogTexts::historyUnreadable()));
     return;
   }
   table_->setItem(row, 2, cell(e.model));

@@ -20,9 +20,9 @@ ImportDialog::ImportDialog(QWidget* parent, const QString& caption, const QStrin
   auto* file = new QLabel(source, this);
   file->setWordWrap(true);
   layout->addWidget(file);
-  append_ = new QRadioButton(ui::kImportAppendChoice, this);
+  append_ = new QRadioButton(ui::ExchangeUiTexts::importAppendChoice(), this);
   append_->setObjectName(QStringLiteral("ImportAppend"));
-  replace_ = new QRadioButton(ui::kImportReplaceChoice, this);
+  replace_ = new QRadioButton(ui::ExchangeUiTexts::importReplaceChoice(), this);
   replace_->setObjectName(QStringLiteral("ImportReplace"));
   append_->setChecked(true);
   append_->setVisible(withModes);
@@ -38,9 +38,9 @@ ImportDialog::ImportDialog(QWidget* parent, const QString& caption, const QStrin
   report_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   layout->addWidget(report_, 1);
   auto* buttons = new QDialogButtonBox(this);
-  import_ = buttons->addButton(ui::kImportButton, QDialogButtonBox::AcceptRole);
+  import_ = buttons->addButton(ui::ExchangeUiTexts::importButton(), QDialogButtonBox::AcceptRole);
   import_->setObjectName(QStringLiteral("ImportOk"));
-  cancel_ = buttons->addButton(ui::kCancelButton, QDialogButtonBox::RejectRole);
+  cancel_ = buttons->addButton(ui::ButtonTexts::cancelButton(), QDialogButtonBox::RejectRole);
   layout->addWidget(buttons);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -54,10 +54,11 @@ ImportMode ImportDialog::mode() const { return replace_->isChecked() ? ImportMod
 void ImportDialog::refresh() {
   const ImportResult r = plan_(mode());
   ready_ = r.ok();
-  heading_->setText(ready_ ? ui::kImportReadyHeading : ui::kImportErrorsHeading.arg(r.errors.size()));
+  heading_->setText(ready_ ? ui::ExchangeUiTexts::importReadyHeading()
+                           : ui::ExchangeUiTexts::importErrorsHeading().arg(r.errors.size()));
   report_->setPlainText((ready_ ? importSummary(r) : r.errors).join(u'\n'));
   import_->setVisible(ready_);
-  cancel_->setText(ready_ ? ui::kCancelButton : ui::kCloseButton);
+  cancel_->setText(ready_ ? ui::ButtonTexts::cancelButton() : ui::ButtonTexts::closeButton());
   if (ready_) import_->setDefault(true);
 }
 

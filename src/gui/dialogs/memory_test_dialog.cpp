@@ -18,22 +18,26 @@ namespace {
 constexpr int kMemoFontPixels = 13;
 constexpr int kMargin = 16;  // right of the widest control and below the buttons
 
-const QStringList kWarning = {
-    QStringLiteral("Внимание!"),
-    QStringLiteral("При тестировании памяти весь"),
-    QStringLiteral("буфер событий будет очищен"),
-    QString(),
-    QStringLiteral("Продолжить?"),
-};
-const QStringList kValuesStored = {
-    QStringLiteral("В память занесены тестовые значения"),
-    QStringLiteral("Выключите на некоторое время приемник и"),
-    QStringLiteral("включите вновь. После 2-го сигнала (~5 сек)"),
-    QStringLiteral("нажмите Читать"),
-};
-const QStringList kPassed = {QStringLiteral("Тест успешно завершен!"), QString(), QString()};
-const QStringList kFaulty = {QStringLiteral("Ошибка!"), QStringLiteral("Приемник неисправен. Удачи!"), QString()};
-const QStringList kNoAnswer = {QStringLiteral("Не отвечает"), QStringLiteral("Попробуйте еще"), QString()};
+QStringList warning() {
+  return {
+      TForm6::tr("Внимание!"),
+      TForm6::tr("При тестировании памяти весь"),
+      TForm6::tr("буфер событий будет очищен"),
+      QString(),
+      TForm6::tr("Продолжить?"),
+  };
+}
+QStringList valuesStored() {
+  return {
+      TForm6::tr("В память занесены тестовые значения"),
+      TForm6::tr("Выключите на некоторое время приемник и"),
+      TForm6::tr("включите вновь. После 2-го сигнала (~5 сек)"),
+      TForm6::tr("нажмите Читать"),
+  };
+}
+QStringList passed() { return {TForm6::tr("Тест успешно завершен!"), QString(), QString()}; }
+QStringList faulty() { return {TForm6::tr("Ошибка!"), TForm6::tr("Приемник неисправен. Удачи!"), QString()}; }
+QStringList noAnswer() { return {TForm6::tr("Не отвечает"), TForm6::tr("Попробуйте еще"), QString()}; }
 
 }  // namespace
 
@@ -54,10 +58,10 @@ TForm6::TForm6(Step step1, Step step2, QWidget* parent)
   Memo1->setPalette(pal);
 
   // The captions are the ones every dialog shares.
-  BTpamyes->setText(ui::kYesEnglishButton);
-  BTpamread->setText(ui::kReadButton);
-  BTpamok->setText(ui::kOkButton);
-  BTpamcan->setText(ui::kNoEnglishButton);
+  BTpamyes->setText(ui::ButtonTexts::yesEnglishButton());
+  BTpamread->setText(ui::ButtonTexts::readButton());
+  BTpamok->setText(ui::ButtonTexts::okButton());
+  BTpamcan->setText(ui::ButtonTexts::noEnglishButton());
   BTpamread->hide();
   BTpamok->hide();
   connect(BTpamyes, &QPushButton::clicked, this, &TForm6::BTpamyesClick);
@@ -80,9 +84,9 @@ void TForm6::placeControls() {
   const QFontMetrics fm(Memo1->font());
   int textWidth = 0;
   qsizetype lines = 0;
-  for (const QStringList* text : {&kWarning, &kValuesStored, &kPassed, &kFaulty, &kNoAnswer}) {
-    for (const QString& line : *text) textWidth = std::max(textWidth, fm.horizontalAdvance(line));
-    lines = std::max(lines, text->size());
+  for (const QStringList& text : {warning(), valuesStored(), passed(), faulty(), noAnswer()}) {
+    for (const QString& line : text) textWidth = std::max(textWidth, fm.horizontalAdvance(line));
+    lines = std::max(lines, text.size());
   }
   const int pad = 2 * static_cast<int>(Memo1->document()->documentMargin()) + 4;
   const int memoWidth = std::max(memo.width(), textWidth + pad);
@@ -94,8 +98,10 @@ void TForm6::placeControls() {
   probe.setFont(BTpamyes->font());
   int buttonWidth = yes.width();
   int buttonHeight = yes.height();
-  for (const QString& caption : {ui::kYesEnglishButton, ui::kYesButton, ui::kReadButton, ui::kOkButton,
-                                 ui::kNoEnglishButton, ui::kNoButton, ui::kCancelButton}) {
+  for (const QString& caption :
+       {ui::ButtonTexts::yesEnglishButton(), ui::ButtonTexts::yesButton(), ui::ButtonTexts::readButton(),
+        ui::ButtonTexts::okButton(), ui::ButtonTexts::noEnglishButton(), ui::ButtonTexts::noButton(),
+        ui::ButtonTexts::cancelButton()}) {
     probe.setText(caption);
     buttonWidth = std::max(buttonWidth, probe.sizeHint().width());
     buttonHeight = std::max(buttonHeight, probe.sizeHint().height());
@@ -124,8 +130,8 @@ void TForm6::FormActivate() {
   BTpamcan->show();
   BTpamread->hide();
   BTpamok->hide();
-  BTpamyes->setText(ui::kYesButton);
-  BTpamcan->setText(ui::kNoButton);
+  BTpamyes->setText(ui::ButtonTexts::yesButton());
+  BTpamcan->setText(ui::ButtonTexts::noButton());
   makeDefault(BTpamcan);
   zapmemo0();
 }
@@ -136,18 +142,18 @@ void TForm6::makeDefault(QPushButton* button) {
 
 void TForm6::setLines(const QStringList& lines) { Memo1->setPlainText(lines.join(QLatin1Char('\n'))); }
 
-void TForm6::zapmemo0() { setLines(kWarning); }
+void TForm6::zapmemo0() { setLines(warning()); }
 
 void TForm6::zapmemo1() {
-  setLines(kValuesStored);
+  setLines(valuesStored());
   BTpamyes->hide();
-  BTpamcan->setText(ui::kCancelButton);
+  BTpamcan->setText(ui::ButtonTexts::cancelButton());
   BTpamcan->show();
   BTpamread->show();
 }
 
 void TForm6::zapmemo2() {
-  setLines(kPassed);
+  setLines(passed());
   BTpamok->show();
   BTpamread->hide();
   BTpamcan->hide();
@@ -155,14 +161,14 @@ void TForm6::zapmemo2() {
 }
 
 void TForm6::zapmemo3() {
-  setLines(kFaulty);
+  setLines(faulty());
   BTpamread->hide();
   BTpamok->show();
   BTpamcan->hide();
   makeDefault(BTpamok);
 }
 
-void TForm6::zapmemo4() { setLines(kNoAnswer); }
+void TForm6::zapmemo4() { setLines(noAnswer()); }
 
 void TForm6::BTpamyesClick() {
   if (!step1_) return;

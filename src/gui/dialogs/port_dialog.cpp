@@ -36,8 +36,8 @@ TForm4::TForm4(MainState& st, std::function<void(const QString&)> showPort, QWid
   Button2 = ui_->Button2;
   // Where the form draws them: every later placement starts from there.
   drawn_ = {ComboBox1->geometry(), Button1->geometry(), Button2->geometry(), size()};
-  Button1->setText(ui::kOkButton);
-  Button2->setText(ui::kCancelButton);
+  Button1->setText(ui::ButtonTexts::okButton());
+  Button2->setText(ui::ButtonTexts::cancelButton());
   connect(Button1, &QPushButton::clicked, this, &TForm4::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &TForm4::Button2Click);
 

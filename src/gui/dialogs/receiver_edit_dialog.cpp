@@ -17,7 +17,7 @@ ReceiverEditDialog::ReceiverEditDialog(const RegisteredReceiver& r, bool adding,
                                        std::function<QString(const RegisteredReceiver&)> store, QWidget* parent)
     : QDialog(parent), base_(r), store_(std::move(store)) {
   setObjectName(QStringLiteral("ReceiverEdit"));
-  setWindowTitle(adding ? text::kReceiverFormAdd : text::kReceiverFormEdit);
+  setWindowTitle(adding ? text::ReceiversTexts::receiverFormAdd() : text::ReceiversTexts::receiverFormEdit());
   auto* form = new QFormLayout(this);
   const auto field = [&](QLineEdit*& edit, const char* name, const QString& label, const QString& value) {
     edit = new QLineEdit(value, this);
@@ -25,27 +25,28 @@ ReceiverEditDialog::ReceiverEditDialog(const RegisteredReceiver& r, bool adding,
     edit->setMinimumWidth(320);
     form->addRow(label, edit);
   };
-  field(Name, "Name", text::kReceiverName, r.name);
-  field(Site, "Site", text::kReceiverSite, r.site);
-  field(Port, "Port", text::kReceiverPort, r.port);
+  field(Name, "Name", text::ReceiversTexts::receiverName(), r.name);
+  field(Site, "Site", text::ReceiversTexts::receiverSite(), r.site);
+  field(Port, "Port", text::ReceiversTexts::receiverPort(), r.port);
   Number = new QComboBox(this);
   Number->setObjectName(QStringLiteral("Number"));
-  Number->addItem(text::kReceiverNoNumber);
+  Number->addItem(text::ReceiversTexts::receiverNoNumber());
   for (int n = 0; n <= 15; ++n) Number->addItem(QString::number(n));
   Number->setCurrentIndex(r.number ? *r.number + 1 : 0);
-  form->addRow(text::kReceiverNumber, Number);
-  field(Comment, "Comment", text::kReceiverComment, r.comment);
+  form->addRow(text::ReceiversTexts::receiverNumber(), Number);
+  field(Comment, "Comment", text::ReceiversTexts::receiverComment(), r.comment);
   Config = new QLineEdit(r.configFile, this);
   Config->setObjectName(QStringLiteral("Config"));
-  auto* browse = new QPushButton(text::kReceiverBrowse, this);
+  auto* browse = new QPushButton(text::ReceiversTexts::receiverBrowse(), this);
   connect(browse, &QPushButton::clicked, this, [this] {
-    const QString chosen = QFileDialog::getOpenFileName(this, QString(), Config->text(), text::kReceiverConfigFilter);
+    const QString chosen =
+        QFileDialog::getOpenFileName(this, QString(), Config->text(), text::ReceiversTexts::receiverConfigFilter());
     if (!chosen.isEmpty()) Config->setText(chosen);
   });
   auto* row = new QHBoxLayout;
   row->addWidget(Config, 1);
   row->addWidget(browse);
-  form->addRow(text::kReceiverConfig, row);
+  form->addRow(text::ReceiversTexts::receiverConfig(), row);
   Problem = new QLabel(this);
   Problem->setObjectName(QStringLiteral("Problem"));
   Problem->setStyleSheet(QStringLiteral("color: #b00000"));

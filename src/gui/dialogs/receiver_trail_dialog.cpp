@@ -17,16 +17,17 @@ namespace orbisk {
 
 ReceiverTrailDialog::ReceiverTrailDialog(const QString& receiver, QWidget* parent, QString path) : QDialog(parent) {
   setObjectName(QStringLiteral("ReceiverTrail"));
-  setWindowTitle(text::kTrailTitle.arg(receiver));
+  setWindowTitle(text::ReceiversTexts::trailTitle().arg(receiver));
   resize(1000, 420);
   RegisterDb db(path);
   const auto got = AuditLog(db).entries(receiver);
   entries_ = got.value_or(std::vector<AuditEntry>{});
   std::reverse(entries_.begin(), entries_.end());  // the latest first, as the history lists
   auto* layout = new QVBoxLayout(this);
-  Table = new QTableWidget(static_cast<int>(entries_.size()), static_cast<int>(text::kTrailColumns.size()), this);
+  Table = new QTableWidget(static_cast<int>(entries_.size()),
+                           static_cast<int>(text::ReceiversTexts::trailColumns().size()), this);
   Table->setObjectName(QStringLiteral("Table"));
-  Table->setHorizontalHeaderLabels(text::kTrailColumns);
+  Table->setHorizontalHeaderLabels(text::ReceiversTexts::trailColumns());
   Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   Table->setSelectionBehavior(QAbstractItemView::SelectRows);
   Table->verticalHeader()->hide();
@@ -42,11 +43,12 @@ ReceiverTrailDialog::ReceiverTrailDialog(const QString& receiver, QWidget* paren
   Status = new QLabel(got ? QString() : db.error(), this);
   Status->setObjectName(QStringLiteral("Status"));
   layout->addWidget(Status);
-  Export = new QPushButton(text::kTrailExport, this);
+  Export = new QPushButton(text::ReceiversTexts::trailExport(), this);
   Export->setObjectName(QStringLiteral("Export"));
   layout->addWidget(Export, 0, Qt::AlignLeft);
   connect(Export, &QPushButton::clicked, this, [this] {
-    const QString file = QFileDialog::getSaveFileName(this, QString(), QString(), text::kTrailCsvFilter);
+    const QString file =
+        QFileDialog::getSaveFileName(this, QString(), QString(), text::ReceiversTexts::trailCsvFilter());
     if (!file.isEmpty()) Status->setText(exportTo(file));
   });
 }
@@ -54,7 +56,7 @@ ReceiverTrailDialog::ReceiverTrailDialog(const QString& receiver, QWidget* paren
 QString ReceiverTrailDialog::exportTo(const QString& file) const {
   std::vector<AuditEntry> oldestFirst(entries_.rbegin(), entries_.rend());
   const SaveCause saved = writeAtomically(file, auditCsv(oldestFirst).toUtf8());
-  return saved == SaveCause::None ? QString() : text::kTrailNotSaved.arg(text::saveCauseText(saved));
+  return saved == SaveCause::None ? QString() : text::ReceiversTexts::trailNotSaved().arg(text::saveCauseText(saved));
 }
 
 }  // namespace orbisk

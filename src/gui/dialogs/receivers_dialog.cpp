@@ -32,36 +32,46 @@ QStringList cellsOf(const RegisteredReceiver& r) {
 }  // namespace
 
 QString actionShown(const QString& action) {
-  static const QHash<QString, QString> kShown{{"read", "чтение"},          {"backup", "резервная копия"},
-                                              {"write", "запись"},         {"verify", "проверка записи"},
-                                              {"clock", "установка времени"}, {"clear-events", "очистка буфера событий"},
-                                              {"memory-test", "тест памяти"}};
-  return kShown.value(action, action);
+  static const QHash<QString, const char*> kShown{
+      {"read", QT_TRANSLATE_NOOP("orbisk::ReceiversDialog", "чтение")},
+      {"backup", QT_TRANSLATE_NOOP("orbisk::ReceiversDialog", "резервная копия")},
+      {"write", QT_TRANSLATE_NOOP("orbisk::ReceiversDialog", "запись")},
+      {"verify", QT_TRANSLATE_NOOP("orbisk::ReceiversDialog", "проверка записи")},
+      {"clock", QT_TRANSLATE_NOOP("orbisk::ReceiversDialog", "установка времени")},
+      {"clear-events", QT_TRANSLATE_NOOP("orbisk::ReceiversDialog", "очистка буфера событий")},
+      {"memory-test", QT_TRANSLATE_NOOP("orbisk::ReceiversDialog", "тест памяти")}};
+  const char* shown = kShown.value(action);
+  return shown ? ReceiversDialog::tr(shown) : action;
 }
 
 QString resultShown(const QString& result) {
-  static const QHash<QString, QString> kShown{{"ok", "успешно"},          {"failed", "неудачно"},
-                                              {"stopped", "прервано"},    {"damaged", "похоже повреждено"},
-                                              {"mismatch", "не совпадает"}, {"not-saved", "не сохранено"},
-                                              {"faulty", "память неисправна"}};
-  return kShown.value(result, result);
+  static const QHash<QString, const char*> kShown{
+      {"ok", QT_TRANSLATE_NOOP("orbisk::ReceiversDialog", "успешно")},
+      {"failed", QT_TRANSLATE_NOOP("orbisk::ReceiversDialog", "неудачно")},
+      {"stopped", QT_TRANSLATE_NOOP("orbisk::ReceiversDialog", "прервано")},
+      {"damaged", QT_TRANSLATE_NOOP("orbisk::ReceiversDialog", "похоже повреждено")},
+      {"mismatch", QT_TRANSLATE_NOOP("orbisk::ReceiversDialog", "не совпадает")},
+      {"not-saved", QT_TRANSLATE_NOOP("orbisk::ReceiversDialog", "не сохранено")},
+      {"faulty", QT_TRANSLATE_NOOP("orbisk::ReceiversDialog", "память неисправна")}};
+  const char* shown = kShown.value(result);
+  return shown ? ReceiversDialog::tr(shown) : result;
 }
 
 ReceiversDialog::ReceiversDialog(QWidget* parent, QString path) : QDialog(parent), path_(std::move(path)) {
   setObjectName(QStringLiteral("Receivers"));
-  setWindowTitle(text::kReceiversTitle);
+  setWindowTitle(text::ReceiversTexts::receiversTitle());
   resize(1000, 480);
   auto* layout = new QVBoxLayout(this);
   auto* filterRow = new QHBoxLayout;
   Filter = new QLineEdit(this);
   Filter->setObjectName(QStringLiteral("Filter"));
   Filter->setClearButtonEnabled(true);
-  filterRow->addWidget(new QLabel(text::kReceiversFilter, this));
+  filterRow->addWidget(new QLabel(text::ReceiversTexts::receiversFilter(), this));
   filterRow->addWidget(Filter, 1);
   layout->addLayout(filterRow);
-  Table = new QTableWidget(0, static_cast<int>(text::kReceiversColumns.size()), this);
+  Table = new QTableWidget(0, static_cast<int>(text::ReceiversTexts::receiversColumns().size()), this);
   Table->setObjectName(QStringLiteral("Table"));
-  Table->setHorizontalHeaderLabels(text::kReceiversColumns);
+  Table->setHorizontalHeaderLabels(text::ReceiversTexts::receiversColumns());
   Table->setSelectionBehavior(QAbstractItemView::SelectRows);
   Table->setSelectionMode(QAbstractItemView::SingleSelection);
   Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -89,22 +99,22 @@ void ReceiversDialog::buildButtons() {
     b->setObjectName(QString::fromLatin1(name));
     row->addWidget(b);
   };
-  button(manage, Add, "Add", text::kReceiverAdd);
-  button(manage, Edit, "Edit", text::kReceiverEdit);
-  button(manage, Remove, "Remove", text::kReceiverRemove);
+  button(manage, Add, "Add", text::ReceiversTexts::receiverAdd());
+  button(manage, Edit, "Edit", text::ReceiversTexts::receiverEdit());
+  button(manage, Remove, "Remove", text::ReceiversTexts::receiverRemove());
   manage->addStretch(1);
-  button(manage, Backups, "Backups", text::kReceiverBackups);
-  button(manage, Trail, "Trail", text::kReceiverTrail);
+  button(manage, Backups, "Backups", text::ReceiversTexts::receiverBackups());
+  button(manage, Trail, "Trail", text::ReceiversTexts::receiverTrail());
   Comment = new QLineEdit(this);
   Comment->setObjectName(QStringLiteral("Comment"));
-  Comment->setPlaceholderText(text::kReceiverWorkComment);
+  Comment->setPlaceholderText(text::ReceiversTexts::receiverWorkComment());
   act->addWidget(Comment, 1);
-  button(act, Choose, "Choose", text::kReceiverChoose);
-  button(act, Open, "Open", text::kReceiverOpen);
-  button(act, Read, "Read", text::kReceiverRead);
-  button(act, Write, "Write", text::kReceiverWrite);
-  button(act, Compare, "Compare", text::kReceiverCompare);
-  button(act, Sync, "Sync", text::kReceiverSync);
+  button(act, Choose, "Choose", text::ReceiversTexts::receiverChoose());
+  button(act, Open, "Open", text::ReceiversTexts::receiverOpen());
+  button(act, Read, "Read", text::ReceiversTexts::receiverRead());
+  button(act, Write, "Write", text::ReceiversTexts::receiverWrite());
+  button(act, Compare, "Compare", text::ReceiversTexts::receiverCompare());
+  button(act, Sync, "Sync", text::ReceiversTexts::receiverSync());
   rows->addLayout(manage);
   rows->addLayout(act);
   static_cast<QVBoxLayout*>(layout())->addLayout(rows);
@@ -133,7 +143,7 @@ void ReceiversDialog::reload() {
   all_ = all.value_or(std::vector<RegisteredReceiver>{});
   fill();
   // The window stays usable with an empty table; the cause is in plain sight.
-  Status->setText(all ? text::kReceiversLoaded.arg(all_.size()) : db.error());
+  Status->setText(all ? text::ReceiversTexts::receiversLoaded().arg(all_.size()) : db.error());
   Add->setEnabled(all.has_value());
 }
 
@@ -191,7 +201,8 @@ void ReceiversDialog::editReceiver(bool adding) {
 void ReceiversDialog::removeReceiver() {
   const auto r = selected();
   if (!r) return;
-  if (QMessageBox::question(this, text::kReceiversTitle, text::kReceiverRemoveQuestion.arg(r->name)) != QMessageBox::Yes)
+  if (QMessageBox::question(this, text::ReceiversTexts::receiversTitle(),
+                            text::ReceiversTexts::receiverRemoveQuestion().arg(r->name)) != QMessageBox::Yes)
     return;
   RegisterDb db(path_);
   const QString problem = ReceiverRegister(db).remove(r->name);

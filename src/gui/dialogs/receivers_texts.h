@@ -1,56 +1,71 @@
 // What the "Приемники" window, its receiver form and its trail window say.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
 namespace orbisk::text {
 
-inline const QString kReceiversMenuItem = QStringLiteral("Приемники...");
-inline const QString kReceiversTitle = QStringLiteral("Приемники");
-inline const QString kReceiversFilter = QStringLiteral("Поиск:");
-inline const QStringList kReceiversColumns{
-    QStringLiteral("Имя"),           QStringLiteral("Объект"),         QStringLiteral("Порт"),
-    QStringLiteral("Номер"),         QStringLiteral("Последнее чтение"), QStringLiteral("Последняя запись"),
-    QStringLiteral("Последняя копия"), QStringLiteral("Последний результат")};
-inline const QString kReceiverAdd = QStringLiteral("Добавить...");
-inline const QString kReceiverEdit = QStringLiteral("Изменить...");
-inline const QString kReceiverRemove = QStringLiteral("Удалить");
-inline const QString kReceiverChoose = QStringLiteral("Выбрать");
-inline const QString kReceiverOpen = QStringLiteral("Открыть конфигурацию");
-inline const QString kReceiverRead = QStringLiteral("Чтение");
-inline const QString kReceiverWrite = QStringLiteral("Запись");
-inline const QString kReceiverCompare = QStringLiteral("Сравнить с копией");
-inline const QString kReceiverSync = QStringLiteral("Установить время");
-inline const QString kReceiverWorkComment = QStringLiteral("Комментарий к работе (в журнал)");
-inline const QString kReceiverTrail = QStringLiteral("Журнал...");
-// The history window showing only this receiver's backups.
-inline const QString kReceiverBackups = QStringLiteral("Резервные копии...");
-inline const QString kReceiverRemoveQuestion = QStringLiteral("Удалить приемник \"%1\" из реестра? Журнал его работ сохранится.");
-inline const QString kReceiverNoConfig = QStringLiteral("У приемника \"%1\" не указан файл конфигурации");
-inline const QString kReceiverNoBackup = QStringLiteral("У приемника \"%1\" еще нет резервной копии");
-inline const QString kReceiversLoaded = QStringLiteral("Приемников: %1");
+class ReceiversTexts {
+  Q_DECLARE_TR_FUNCTIONS(ReceiversTexts)
 
-// The receiver form.
-inline const QString kReceiverFormAdd = QStringLiteral("Новый приемник");
-inline const QString kReceiverFormEdit = QStringLiteral("Приемник");
-inline const QString kReceiverName = QStringLiteral("Имя:");
-inline const QString kReceiverSite = QStringLiteral("Объект (адрес):");
-inline const QString kReceiverPort = QStringLiteral("Порт:");
-inline const QString kReceiverNumber = QStringLiteral("Номер приемника:");
-inline const QString kReceiverNoNumber = QStringLiteral("не указан");
-inline const QString kReceiverComment = QStringLiteral("Комментарий:");
-inline const QString kReceiverConfig = QStringLiteral("Файл конфигурации:");
-inline const QString kReceiverBrowse = QStringLiteral("Обзор...");
-inline const QString kReceiverConfigFilter = QStringLiteral("Конфигурация (*.rcf);;Все файлы (*)");
+ public:
+  static QString receiversMenuItem() { return tr("Приемники..."); }
+  static QString receiversTitle() { return tr("Приемники"); }
+  static QString receiversFilter() { return tr("Поиск:"); }
+  static QStringList receiversColumns() {
+    return {tr("Имя"),
+            tr("Объект"),
+            tr("Порт"),
+            tr("Номер"),
+            tr("Последнее чтение"),
+            tr("Последняя запись"),
+            tr("Последняя копия"),
+            tr("Последний результат")};
+  }
+  static QString receiverAdd() { return tr("Добавить..."); }
+  static QString receiverEdit() { return tr("Изменить..."); }
+  static QString receiverRemove() { return tr("Удалить"); }
+  static QString receiverChoose() { return tr("Выбрать"); }
+  static QString receiverOpen() { return tr("Открыть конфигурацию"); }
+  static QString receiverRead() { return tr("Чтение"); }
+  static QString receiverWrite() { return tr("Запись"); }
+  static QString receiverCompare() { return tr("Сравнить с копией"); }
+  static QString receiverSync() { return tr("Установить время"); }
+  static QString receiverWorkComment() { return tr("Комментарий к работе (в журнал)"); }
+  static QString receiverTrail() { return tr("Журнал..."); }
+  // The history window showing only this receiver's backups.
+  static QString receiverBackups() { return tr("Резервные копии..."); }
+  static QString receiverRemoveQuestion() {
+    return tr("Удалить приемник \"%1\" из реестра? Журнал его работ сохранится.");
+  }
+  static QString receiverNoConfig() { return tr("У приемника \"%1\" не указан файл конфигурации"); }
+  static QString receiverNoBackup() { return tr("У приемника \"%1\" еще нет резервной копии"); }
+  static QString receiversLoaded() { return tr("Приемников: %1"); }
 
-// The trail.
-inline const QString kTrailTitle = QStringLiteral("Журнал работ: %1");
-inline const QStringList kTrailColumns{QStringLiteral("Время"),     QStringLiteral("Пользователь"), QStringLiteral("Порт"),
-                                       QStringLiteral("Действие"),  QStringLiteral("Результат"),    QStringLiteral("Подробности"),
-                                       QStringLiteral("Файл"),      QStringLiteral("Комментарий")};
-inline const QString kTrailExport = QStringLiteral("Экспорт CSV...");
-inline const QString kTrailCsvFilter = QStringLiteral("CSV (*.csv)");
-inline const QString kTrailNotSaved = QStringLiteral("Журнал не сохранен: %1");
+  // The receiver form.
+  static QString receiverFormAdd() { return tr("Новый приемник"); }
+  static QString receiverFormEdit() { return tr("Приемник"); }
+  static QString receiverName() { return tr("Имя:"); }
+  static QString receiverSite() { return tr("Объект (адрес):"); }
+  static QString receiverPort() { return tr("Порт:"); }
+  static QString receiverNumber() { return tr("Номер приемника:"); }
+  static QString receiverNoNumber() { return tr("не указан"); }
+  static QString receiverComment() { return tr("Комментарий:"); }
+  static QString receiverConfig() { return tr("Файл конфигурации:"); }
+  static QString receiverBrowse() { return tr("Обзор..."); }
+  static QString receiverConfigFilter() { return tr("Конфигурация (*.rcf);;Все файлы (*)"); }
+
+  // The trail.
+  static QString trailTitle() { return tr("Журнал работ: %1"); }
+  static QStringList trailColumns() {
+    return {tr("Время"),     tr("Пользователь"), tr("Порт"), tr("Действие"),
+            tr("Результат"), tr("Подробности"),  tr("Файл"), tr("Комментарий")};
+  }
+  static QString trailExport() { return tr("Экспорт CSV..."); }
+  static QString trailCsvFilter() { return tr("CSV (*.csv)"); }
+  static QString trailNotSaved() { return tr("Журнал не сохранен: %1"); }
+};
 
 }  // namespace orbisk::text

@@ -23,7 +23,7 @@ TForm2::TForm2(MainState& state, Prompter& prompter, QWidget* parent)
       st_(state),
       prompter_(prompter) {
   setObjectName(QStringLiteral("TForm2"));
-  setWindowTitle(kEditorCaption);
+  setWindowTitle(EditorTexts::editorCaption());
   setModal(true);
   buildControls();
   arrangeControls();
@@ -112,7 +112,7 @@ void TForm2::Button2Click() { reject(); }
 
 bool TForm2::numberGiven() {
   if (!Edit1->text().isEmpty()) return true;
-  prompter_.message(kEnterNumber);
+  prompter_.message(EditorTexts::enterNumber());
   Edit1->setFocus();
   return false;
 }
@@ -133,7 +133,7 @@ bool TForm2::dobav1() {
   // The commands never open the editor on a full table; should it happen, say so rather than fail quietly.
   const int slot = st_.currentExpander;
   if (slot >= 0 && slot < kSlotCount && st_.image.phoneCount(slot) >= kMaxPhones) {
-    prompter_.message(kPhoneListFull);
+    prompter_.message(PhoneListTexts::phoneListFull());
     return false;
   }
   return appendPhone(st_.image, slot, toCp1251(Edit1->text()), fieldText(), toCp1251(Ecomment->text()));

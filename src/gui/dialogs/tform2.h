@@ -2,6 +2,7 @@
 // Change. On OK it packs its fields into the image itself and sets modified.
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <array>
 #include <cstdint>
@@ -16,8 +17,13 @@ namespace orbisk {
 
 class FieldEdit;
 
-inline const QString kEditorCaption = QStringLiteral("Номер телефона и информация");
-inline const QString kEnterNumber = QStringLiteral("Введите телефонный номер");
+class EditorTexts {
+  Q_DECLARE_TR_FUNCTIONS(EditorTexts)
+
+ public:
+  static QString editorCaption() { return tr("Номер телефона и информация"); }
+  static QString enterNumber() { return tr("Введите телефонный номер"); }
+};
 
 class TForm2 : public QDialog {
   Q_OBJECT

@@ -26,9 +26,8 @@ void TForm2::buildControls() {
   editFont.setPixelSize(kEditPixels);
 
   const char* const names[] = {"Label2", "Label3", "Label4", "Label5", "Label6", "Label1"};
-  const QString texts[] = {QStringLiteral("Номер телефона объекта:"), QStringLiteral("Номер объекта:"),
-                           QStringLiteral("Код события:"),          QStringLiteral("Номер зоны /пользователя:"),
-                           QStringLiteral("Номер раздела:"),        QStringLiteral("Комментарий:")};
+  const QString texts[] = {tr("Номер телефона объекта:"),   tr("Номер объекта:"), tr("Код события:"),
+                           tr("Номер зоны /пользователя:"), tr("Номер раздела:"), tr("Комментарий:")};
   for (size_t i = 0; i < labels_.size(); ++i) {
     labels_[i] = new QLabel(texts[i], this);
     labels_[i]->setObjectName(QLatin1String(names[i]));
@@ -44,7 +43,7 @@ void TForm2::buildControls() {
   for (FieldEdit* cell : cells_) cell->setFont(editFont);
   Ecomment->setFont(editFont);
 
-  Button1 = new QPushButton(ui::kOkButton, this);
+  Button1 = new QPushButton(ui::ButtonTexts::okButton(), this);
   Button1->setObjectName(QStringLiteral("Button1"));
   Button1->setDefault(true);
   Button2 = new QPushButton(QStringLiteral("Cancel"), this);
@@ -68,7 +67,7 @@ void TForm2::arrangeControls() {
   const int editHeight = std::max(28, Edit1->sizeHint().height());
   // Sixteen of the widest capitals, so a full number or comment shows whole.
   int widestLetter = 0;
-  for (QChar c : QStringLiteral("WMЖШЩЮ")) widestLetter = std::max(widestLetter, fm.horizontalAdvance(c));
+  for (QChar c : tr("WMЖШЩЮ")) widestLetter = std::max(widestLetter, fm.horizontalAdvance(c));
   const int lineWidth = std::max(337, 16 * widestLetter + 18);
   Edit1->setFixedSize(lineWidth, editHeight);
   Ecomment->setFixedSize(lineWidth, editHeight);

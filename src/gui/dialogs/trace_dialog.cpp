@@ -15,26 +15,26 @@ namespace orbisk {
 
 TraceDialog::TraceDialog(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("TraceDialog"));
-  setWindowTitle(text::kTraceTitle);
-  TraceOn = new QCheckBox(text::kTraceOn, this);
+  setWindowTitle(text::TraceTexts::traceTitle());
+  TraceOn = new QCheckBox(text::TraceTexts::traceOn(), this);
   TraceOn->setObjectName(QStringLiteral("TraceOn"));
   TraceFile = new QLineEdit(this);
   TraceFile->setObjectName(QStringLiteral("TraceFile"));
   TraceFile->setMinimumWidth(360);
-  Browse = new QPushButton(text::kTraceBrowse, this);
+  Browse = new QPushButton(text::TraceTexts::traceBrowse(), this);
   Browse->setObjectName(QStringLiteral("Browse"));
-  Button1 = new QPushButton(ui::kOkButton, this);
+  Button1 = new QPushButton(ui::ButtonTexts::okButton(), this);
   Button1->setObjectName(QStringLiteral("Button1"));
   Button1->setDefault(true);
-  Button2 = new QPushButton(ui::kCancelButton, this);
+  Button2 = new QPushButton(ui::ButtonTexts::cancelButton(), this);
   Button2->setObjectName(QStringLiteral("Button2"));
 
   auto* grid = new QGridLayout(this);
   grid->addWidget(TraceOn, 0, 0, 1, 3);
-  grid->addWidget(new QLabel(text::kTraceFile, this), 1, 0);
+  grid->addWidget(new QLabel(text::TraceTexts::traceFile(), this), 1, 0);
   grid->addWidget(TraceFile, 1, 1);
   grid->addWidget(Browse, 1, 2);
-  grid->addWidget(new QLabel(text::kTraceNote, this), 2, 0, 1, 3);
+  grid->addWidget(new QLabel(text::TraceTexts::traceNote(), this), 2, 0, 1, 3);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(Button1);
@@ -58,9 +58,9 @@ void TraceDialog::setTrace(const Preferences::Trace& trace) {
 Preferences::Trace TraceDialog::trace() const { return {TraceOn->isChecked(), TraceFile->text().trimmed()}; }
 
 void TraceDialog::browse() {
-  const QString chosen = QFileDialog::getSaveFileName(this, text::kTraceTitle, TraceFile->text(),
-                                                      text::kTraceFilter, nullptr,
-                                                      QFileDialog::DontConfirmOverwrite);
+  const QString chosen =
+      QFileDialog::getSaveFileName(this, text::TraceTexts::traceTitle(), TraceFile->text(),
+                                   text::TraceTexts::traceFilter(), nullptr, QFileDialog::DontConfirmOverwrite);
   if (!chosen.isEmpty()) TraceFile->setText(chosen);
 }
 

@@ -1,17 +1,24 @@
 // What the serial trace's menu item and dialog say.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace orbisk::text {
 
-inline const QString kTraceMenuItem = QStringLiteral("Журнал обмена...");
-inline const QString kTraceTitle = QStringLiteral("Журнал обмена");
-inline const QString kTraceOn = QStringLiteral("Записывать обмен с приемником в журнал");
-inline const QString kTraceFile = QStringLiteral("Файл журнала:");
-inline const QString kTraceBrowse = QStringLiteral("Обзор...");
-inline const QString kTraceNote =
-    QStringLiteral("Каждый сеанс связи дописывается в конец файла: все байты, паузы и время ожидания.");
-inline const QString kTraceFilter = QStringLiteral("Журнал (*.log *.txt);;Все файлы (*)");
+class TraceTexts {
+  Q_DECLARE_TR_FUNCTIONS(TraceTexts)
+
+ public:
+  static QString traceMenuItem() { return tr("Журнал обмена..."); }
+  static QString traceTitle() { return tr("Журнал обмена"); }
+  static QString traceOn() { return tr("Записывать обмен с приемником в журнал"); }
+  static QString traceFile() { return tr("Файл журнала:"); }
+  static QString traceBrowse() { return tr("Обзор..."); }
+  static QString traceNote() {
+    return tr("Каждый сеанс связи дописывается в конец файла: все байты, паузы и время ожидания.");
+  }
+  static QString traceFilter() { return tr("Журнал (*.log *.txt);;Все файлы (*)"); }
+};
 
 }  // namespace orbisk::text

@@ -2,35 +2,43 @@
 // and the question before the event buffer is cleared.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace orbisk::ui {
 
-inline const QString kEditMenu = QStringLiteral("Правка");
-inline const QString kUndoItem = QStringLiteral("Отменить");
-inline const QString kRedoItem = QStringLiteral("Повторить");
-// Shown as the undo item's tool-tip: "Отменить: удаление телефонов".
-inline const QString kStepTip = QStringLiteral("%1: %2");
-inline const QString kCopyRowsItem = QStringLiteral("Копировать строки");
-inline const QString kPasteRowsItem = QStringLiteral("Вставить строки");
-inline const QString kDeleteRowsItem = QStringLiteral("Удалить строки");
-inline const QString kRecentFilesMenu = QStringLiteral("Недавние файлы");
-inline const QString kDeleteExpanderItem = QStringLiteral("Удалить расширитель");
+class DailyWorkTexts {
+  Q_DECLARE_TR_FUNCTIONS(DailyWorkTexts)
 
-inline const QString kStepAddPhone = QStringLiteral("добавление телефона");
-inline const QString kStepChangePhone = QStringLiteral("изменение телефона");
-inline const QString kStepDeletePhones = QStringLiteral("удаление телефонов");
-inline const QString kStepImport = QStringLiteral("импорт телефонов");
-inline const QString kStepPaste = QStringLiteral("вставка телефонов");
-inline const QString kStepAddExpander = QStringLiteral("добавление расширителя");
-inline const QString kStepDeleteExpander = QStringLiteral("удаление расширителя");
-inline const QString kStepSim = QStringLiteral("номер SIM-карты");
-inline const QString kStepSettings = QStringLiteral("изменение настроек");
-inline const QString kStepDefaults = QStringLiteral("настройки по умолчанию");
+ public:
+  static QString editMenu() { return tr("Правка"); }
+  static QString undoItem() { return tr("Отменить"); }
+  static QString redoItem() { return tr("Повторить"); }
+  // Shown as the undo item's tool-tip: "Отменить: удаление телефонов".
+  static QString stepTip() { return tr("%1: %2"); }
+  static QString copyRowsItem() { return tr("Копировать строки"); }
+  static QString pasteRowsItem() { return tr("Вставить строки"); }
+  static QString deleteRowsItem() { return tr("Удалить строки"); }
+  static QString recentFilesMenu() { return tr("Недавние файлы"); }
+  static QString deleteExpanderItem() { return tr("Удалить расширитель"); }
 
-inline const QString kAskClearEvents =
-    QStringLiteral("Очистить буфер событий приемника на порту %1?\nСтертые события восстановить нельзя.");
-inline const QString kAskDeleteExpander =
-    QStringLiteral("Удалить расширитель %1 вместе с номером SIM-карты и списком телефонов (%2)?");
+  static QString stepAddPhone() { return tr("добавление телефона"); }
+  static QString stepChangePhone() { return tr("изменение телефона"); }
+  static QString stepDeletePhones() { return tr("удаление телефонов"); }
+  static QString stepImport() { return tr("импорт телефонов"); }
+  static QString stepPaste() { return tr("вставка телефонов"); }
+  static QString stepAddExpander() { return tr("добавление расширителя"); }
+  static QString stepDeleteExpander() { return tr("удаление расширителя"); }
+  static QString stepSim() { return tr("номер SIM-карты"); }
+  static QString stepSettings() { return tr("изменение настроек"); }
+  static QString stepDefaults() { return tr("настройки по умолчанию"); }
+
+  static QString askClearEvents() {
+    return tr("Очистить буфер событий приемника на порту %1?\nСтертые события восстановить нельзя.");
+  }
+  static QString askDeleteExpander() {
+    return tr("Удалить расширитель %1 вместе с номером SIM-карты и списком телефонов (%2)?");
+  }
+};
 
 }  // namespace orbisk::ui

@@ -56,22 +56,22 @@ ExchangeController::ExchangeController(QWidget* window, MainState& st, Prompter&
 
 void ExchangeController::addFileItems(QMenu* file) {
   file->addSeparator();
-  connect(named(file->addAction(ui::kImportPhonesItem), "ImportPhones"), &QAction::triggered, this,
+  connect(named(file->addAction(ui::ExchangeUiTexts::importPhonesItem()), "ImportPhones"), &QAction::triggered, this,
           [this] { importPhones(); });
-  connect(named(file->addAction(ui::kExportPhonesItem), "ExportPhones"), &QAction::triggered, this,
+  connect(named(file->addAction(ui::ExchangeUiTexts::exportPhonesItem()), "ExportPhones"), &QAction::triggered, this,
           [this] { exportPhones(); });
 }
 
 void ExchangeController::addCommandItems(QMenu* commands) {
-  QAction* find = named(commands->addAction(ui::kFindPhoneItem), "FindPhone");
+  QAction* find = named(commands->addAction(ui::ExchangeUiTexts::findPhoneItem()), "FindPhone");
   find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
   connect(find, &QAction::triggered, this, [this] { findPhone(); });
 }
 
 void ExchangeController::addPopupItems(QMenu* treePopup) {
   treePopup->addSeparator();
-  QAction* copy = named(treePopup->addAction(ui::kCopyPhonesItem), "CopyPhones");
-  QAction* paste = named(treePopup->addAction(ui::kPastePhonesItem), "PastePhones");
+  QAction* copy = named(treePopup->addAction(ui::ExchangeUiTexts::copyPhonesItem()), "CopyPhones");
+  QAction* paste = named(treePopup->addAction(ui::ExchangeUiTexts::pastePhonesItem()), "PastePhones");
   connect(copy, &QAction::triggered, this, [this] { copyPhones(); });
   connect(paste, &QAction::triggered, this, [this] { pastePhones(); });
   connect(treePopup, &QMenu::aboutToShow, this, [this, copy, paste] {
@@ -81,7 +81,7 @@ void ExchangeController::addPopupItems(QMenu* treePopup) {
 }
 
 void ExchangeController::applyImport(const ConfigImage& built) {
-  hooks_.recordChange(ui::kStepImport, [&] {
+  hooks_.recordChange(ui::DailyWorkTexts::stepImport(), [&] {
     st_.image = built;
     st_.modified = true;
     hooks_.refresh();
@@ -100,13 +100,14 @@ void ExchangeController::importPhones() {
 void ExchangeController::importPhonesFile(const QString& path) {
   QByteArray bytes;
   if (!readCsvFile(path, bytes)) {
-    prompter_.message(path + QStringLiteral(": ") + text::kImportCannotRead);
+    prompter_.message(path + QStringLiteral(": ") + text::ExchangeTexts::importCannotRead());
     return;
   }
   const ImportedPhones rows = readPhonesFile(bytes);
   const ExpanderSet set{st_.expanderCount, st_.expanderMask};
   auto built = std::make_unique<ConfigImage>();
-  ImportDialog dlg(window_, ui::kImportCaption, ui::kImportFileLabel.arg(QFileInfo(path).fileName()),
+  ImportDialog dlg(window_, ui::ExchangeUiTexts::importCaption(),
+                   ui::ExchangeUiTexts::importFileLabel().arg(QFileInfo(path).fileName()),
                    [&](ImportMode mode) { return buildImport(st_.image, set, rows, mode, *built); });
   if (dlg.exec() == QDialog::Accepted && dlg.ready()) applyImport(*built);
 }
@@ -120,18 +121,19 @@ void ExchangeController::exportPhones() {
   const bool one = dlg.onlySelected();
   QString name = QFileInfo(st_.shortFileName).completeBaseName();
   if (one) name += u'-' + QString(slotChar(slot));
-  const QString path =
-      prompter_.saveCsvFile(st_.defaultDirectory, name + (dlg.xlsx() ? ui::kExportXlsxSuffix : ui::kExportFileSuffix));
+  const QString path = prompter_.saveCsvFile(
+      st_.defaultDirectory,
+      name + (dlg.xlsx() ? ui::ExchangeUiTexts::exportXlsxSuffix() : ui::ExchangeUiTexts::exportFileSuffix()));
   if (path.isEmpty()) return;
   if (isTakenByNonRegular(path)) {
-    prompter_.messageWithDetail(text::kSaveFailed, text::kCauseNotRegular);
+    prompter_.messageWithDetail(text::FileTexts::saveFailed(), text::FileTexts::causeNotRegular());
     return;
   }
-  if (QFileInfo::exists(path) && prompter_.ask(text::kAskReplace, false) != Answer::Yes) return;
+  if (QFileInfo::exists(path) && prompter_.ask(text::FileTexts::askReplace(), false) != Answer::Yes) return;
   const uint16_t mask = one ? static_cast<uint16_t>(1u << slot) : presentSlots(st_);
   const QByteArray bytes = dlg.xlsx() ? exportPhonesXlsx(st_.image, mask) : exportPhonesCsv(st_.image, mask, dlg.style());
   const SaveCause saved = bytes.isEmpty() ? SaveCause::Failed : writeCsvFile(path, bytes);
-  if (saved != SaveCause::None) prompter_.messageWithDetail(text::kSaveFailed, text::saveCauseText(saved));
+  if (saved != SaveCause::None) prompter_.messageWithDetail(text::FileTexts::saveFailed(), text::saveCauseText(saved));
 }
 
 void ExchangeController::copyPhones() {
@@ -151,8 +153,10 @@ void ExchangeController::pastePhones() {
     applyImport(*built);
     return;
   }
-  ImportDialog dlg(window_, ui::kPasteCaption, ui::kPasteSourceLabel.arg(slotChar(st_.currentExpander)),
-                   [&r](ImportMode) { return r; }, false);
+  ImportDialog dlg(
+      window_, ui::ExchangeUiTexts::pasteCaption(),
+      ui::ExchangeUiTexts::pasteSourceLabel().arg(slotChar(st_.currentExpander)), [&r](ImportMode) { return r; },
+      false);
   dlg.exec();
 }
 
@@ -179,7 +183,7 @@ void ExchangeController::findNextPhone(const QString& needle) {
   if (st_.phoneSelected()) after = PhonePlace{st_.currentExpander, st_.currentPhoneIndex};
   const std::optional<PhonePlace> found = orbisk::findPhone(st_.image, presentSlots(st_), needle, after);
   if (!found) {
-    prompter_.message(ui::kNotFound);
+    prompter_.message(ui::ExchangeUiTexts::notFound());
     return;
   }
   QTreeWidgetItem* root = v_.TreeView1->topLevelItem(0);

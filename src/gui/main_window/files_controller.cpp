@@ -40,17 +40,16 @@ FilesController::FilesController(QWidget* window, MainState& st, Prompter& promp
               .updateTitle = [this] { hooks_.updateTitle(); }}) {}
 
 void FilesController::addFileItems(QMenu* file) {
-  connect(menuItem(this, file, "NewM", QStringLiteral("Новый")), &QAction::triggered, this, [this] { newFile(); });
-  auto* openItem = menuItem(this, file, "Open1", QStringLiteral("Открыть"));
+  connect(menuItem(this, file, "NewM", tr("Новый")), &QAction::triggered, this, [this] { newFile(); });
+  auto* openItem = menuItem(this, file, "Open1", tr("Открыть"));
   openItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
   connect(openItem, &QAction::triggered, this, [this] { open(); });
-  auto* saveItem = menuItem(this, file, "SaveM", QStringLiteral("Сохранить"));
+  auto* saveItem = menuItem(this, file, "SaveM", tr("Сохранить"));
   saveItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
   connect(saveItem, &QAction::triggered, this, [this] { save(); });
-  connect(menuItem(this, file, "Save1", QStringLiteral("Сохранить как")), &QAction::triggered, this,
-          [this] { saveAs(); });
+  connect(menuItem(this, file, "Save1", tr("Сохранить как")), &QAction::triggered, this, [this] { saveAs(); });
   file->addSeparator();
-  recent_ = file->addMenu(ui::kRecentFilesMenu);
+  recent_ = file->addMenu(ui::DailyWorkTexts::recentFilesMenu());
   recent_->setObjectName(QStringLiteral("RecentFiles"));
   fillRecentMenu();
 }
@@ -90,7 +89,7 @@ void FilesController::openNamed(const QString& path) {
   }
   st_.openPath = previous;
   const bool cannotOpen = files_.lastOpen() == ReadResult::CannotOpen;
-  prompter_.message(cannotOpen ? text::kCannotOpenFile : text::kNotConfigFile);
+  prompter_.message(cannotOpen ? text::FileTexts::cannotOpenFile() : text::FileTexts::notConfigFile());
   // A file that cannot be opened any more leaves the list.
   if (cannotOpen) {
     prefs_.writeRecentFiles(withoutRecentFile(prefs_.readRecentFiles(), path));

@@ -21,15 +21,15 @@ HistoryController::HistoryController(QWidget* window, MainState& st, Prompter& p
 
 void HistoryController::addFileItems(QMenu* file) {
   file->addSeparator();
-  connect(menuItem(window_, file, "NHistory", historyui::kHistoryItem), &QAction::triggered, this,
+  connect(menuItem(window_, file, "NHistory", historyui::HistoryDialogTexts::historyItem()), &QAction::triggered, this,
           [this] { showHistory(st_.chosenReceiver()); });
-  connect(menuItem(window_, file, "NCompareFile", historyui::kCompareFileItem), &QAction::triggered, this,
-          &HistoryController::compareWithFile);
+  connect(menuItem(window_, file, "NCompareFile", historyui::HistoryDialogTexts::compareFileItem()),
+          &QAction::triggered, this, &HistoryController::compareWithFile);
 }
 
 void HistoryController::addReceiverItem(QMenu* receiverMenu) {
-  connect(menuItem(window_, receiverMenu, "NCompareReceiver", historyui::kCompareReceiverItem), &QAction::triggered,
-          this, &HistoryController::compareWithReceiver);
+  connect(menuItem(window_, receiverMenu, "NCompareReceiver", historyui::HistoryDialogTexts::compareReceiverItem()),
+          &QAction::triggered, this, &HistoryController::compareWithReceiver);
 }
 
 void HistoryController::showHistory(const QString& receiver) {
@@ -48,8 +48,12 @@ void HistoryController::compareWithBackup(const QString& path) {
   auto img = std::make_unique<ConfigImage>();
   switch (readImageFile(path, *img, ReadAccess::ReadOnly)) {
     case ReadResult::Ok: showComparison(*img, path); return;
-    case ReadResult::CannotOpen: prompter_.message(text::kCannotOpenFile); return;
-    case ReadResult::NotConfig: prompter_.message(text::kNotConfigFile); return;
+    case ReadResult::CannotOpen:
+      prompter_.message(text::FileTexts::cannotOpenFile());
+      return;
+    case ReadResult::NotConfig:
+      prompter_.message(text::FileTexts::notConfigFile());
+      return;
   }
 }
 
@@ -61,7 +65,7 @@ void HistoryController::compareWithFile() {
 void HistoryController::compareWithReceiver() {
   // The receiver's configuration goes into an image of its own: the screen stays as it is.
   auto img = std::make_unique<ConfigImage>();
-  if (hooks_.readReceiver(*img)) showComparison(*img, historyui::kReceiverSide);
+  if (hooks_.readReceiver(*img)) showComparison(*img, historyui::HistoryDialogTexts::receiverSide());
 }
 
 void HistoryController::showComparison(const ConfigImage& other, const QString& otherName) {

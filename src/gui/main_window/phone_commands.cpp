@@ -37,7 +37,7 @@ void PhoneCommands::BdobtelClick() {
   st_.editorMode = kEditorAdd;
   if (!expanderSelected()) return;
   if (st_.image.phoneCount(st_.currentExpander) >= kMaxPhones) {
-    prompter_.message(kPhoneListFull);
+    prompter_.message(PhoneListTexts::phoneListFull());
     return;
   }
   afterEditor(showEditor_ && showEditor_());

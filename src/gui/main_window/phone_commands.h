@@ -2,6 +2,7 @@
 // No widgets here: the editor, the view refresh, the title and the tree focus come in as callbacks.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 
@@ -10,8 +11,14 @@
 
 namespace orbisk {
 
-inline const QString kPhoneListFull =
-    QStringLiteral("Список телефонов расширителя заполнен (200 телефонов), больше добавить нельзя");
+class PhoneListTexts {
+  Q_DECLARE_TR_FUNCTIONS(PhoneListTexts)
+
+ public:
+  static QString phoneListFull() {
+    return tr("Список телефонов расширителя заполнен (200 телефонов), больше добавить нельзя");
+  }
+};
 
 // Values of MainState::editorMode.
 constexpr int kEditorAdd = 1;

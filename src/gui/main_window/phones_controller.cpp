@@ -37,16 +37,20 @@ PhonesController::PhonesController(QWidget* window, MainState& st, Prompter& pro
 PhonesController::~PhonesController() = default;
 
 void PhonesController::addListItems(QMenu* edit) {
-  connect(listAction(v_.ListView1, edit, "CopyRows", ui::kCopyRowsItem, QKeySequence(Qt::CTRL | Qt::Key_C)),
+  connect(listAction(v_.ListView1, edit, "CopyRows", ui::DailyWorkTexts::copyRowsItem(),
+                     QKeySequence(Qt::CTRL | Qt::Key_C)),
           &QAction::triggered, this, &PhonesController::copyRows);
-  connect(listAction(v_.ListView1, edit, "PasteRows", ui::kPasteRowsItem, QKeySequence(Qt::CTRL | Qt::Key_V)),
-          &QAction::triggered, this, [this] { hooks_.recordChange(ui::kStepPaste, hooks_.pastePhones); });
-  connect(listAction(v_.ListView1, edit, "DeleteRows", ui::kDeleteRowsItem, QKeySequence(Qt::Key_Delete)),
-          &QAction::triggered, this, &PhonesController::deleteRows);
+  connect(listAction(v_.ListView1, edit, "PasteRows", ui::DailyWorkTexts::pasteRowsItem(),
+                     QKeySequence(Qt::CTRL | Qt::Key_V)),
+          &QAction::triggered, this,
+          [this] { hooks_.recordChange(ui::DailyWorkTexts::stepPaste(), hooks_.pastePhones); });
+  connect(
+      listAction(v_.ListView1, edit, "DeleteRows", ui::DailyWorkTexts::deleteRowsItem(), QKeySequence(Qt::Key_Delete)),
+      &QAction::triggered, this, &PhonesController::deleteRows);
 }
 
 void PhonesController::change() {
-  hooks_.recordChange(ui::kStepChangePhone, [this] { commands_->BizmtelClick(); });
+  hooks_.recordChange(ui::DailyWorkTexts::stepChangePhone(), [this] { commands_->BizmtelClick(); });
 }
 
 void PhonesController::wire(const MainActions& actions) {
@@ -55,7 +59,9 @@ void PhonesController::wire(const MainActions& actions) {
       st_, prompter_, [this] { return editor_->exec() == QDialog::Accepted; }, hooks_.refresh, hooks_.updateTitle,
       [this] { v_.TreeView1->setFocus(); });
 
-  auto onAdd = [this] { hooks_.recordChange(ui::kStepAddPhone, [this] { commands_->BdobtelClick(); }); };
+  auto onAdd = [this] {
+    hooks_.recordChange(ui::DailyWorkTexts::stepAddPhone(), [this] { commands_->BdobtelClick(); });
+  };
   auto onChange = [this] { change(); };
   // Every selected row goes, in one step.
   auto onDelete = [this] { deleteRows(); };
@@ -101,9 +107,9 @@ void PhonesController::deleteRows() {
   const int countBefore = st_.image.phoneCount(slot);
   const QList<int> rows = selectedRows();
   if (rows.size() <= 1) {
-    hooks_.recordChange(ui::kStepDeletePhones, [this] { commands_->BudaltelClick(); });
+    hooks_.recordChange(ui::DailyWorkTexts::stepDeletePhones(), [this] { commands_->BudaltelClick(); });
   } else if (!st_.busy) {
-    hooks_.recordChange(ui::kStepDeletePhones, [this, slot, &rows] {
+    hooks_.recordChange(ui::DailyWorkTexts::stepDeletePhones(), [this, slot, &rows] {
       st_.busy = true;
       if (removePhones(st_.image, slot, rows) > 0) st_.modified = true;
       hooks_.refresh();

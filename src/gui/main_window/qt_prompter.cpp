@@ -16,8 +16,6 @@ namespace orbisk {
 
 namespace {
 
-const QString kCancelButton = QStringLiteral("Cancel");
-const QString kWarningCaption = QStringLiteral("Warning");
 constexpr int kDetailWidth = 360;  // pixels
 
 // Outside Windows a pattern of "*.*" misses every name without a dot, and New and Save name
@@ -86,17 +84,17 @@ void QtPrompter::show(const QString& caption, const QString& text, const QString
     grid->addItem(new QSpacerItem(kDetailWidth, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), grid->rowCount(), 0, 1,
                   grid->columnCount());
   // The program's own button texts: Qt's Russian translation would make them "ОК" and so on.
-  QPushButton* ok = box.addButton(ui::kOkButton, QMessageBox::AcceptRole);
+  QPushButton* ok = box.addButton(ui::ButtonTexts::okButton(), QMessageBox::AcceptRole);
   box.setDefaultButton(ok);
   box.setEscapeButton(ok);
   box.exec();
 }
 
 Answer QtPrompter::ask(const QString& text, bool withNo) {
-  QMessageBox box(QMessageBox::Warning, kWarningCaption, text, QMessageBox::NoButton, parent_);
-  box.addButton(ui::kYesEnglishButton, QMessageBox::YesRole);
-  QPushButton* no = withNo ? box.addButton(ui::kNoEnglishButton, QMessageBox::NoRole) : nullptr;
-  QPushButton* cancel = box.addButton(kCancelButton, QMessageBox::RejectRole);
+  QMessageBox box(QMessageBox::Warning, ui::ButtonTexts::warningEnglishCaption(), text, QMessageBox::NoButton, parent_);
+  box.addButton(ui::ButtonTexts::yesEnglishButton(), QMessageBox::YesRole);
+  QPushButton* no = withNo ? box.addButton(ui::ButtonTexts::noEnglishButton(), QMessageBox::NoRole) : nullptr;
+  QPushButton* cancel = box.addButton(ui::ButtonTexts::cancelEnglishButton(), QMessageBox::RejectRole);
   box.setEscapeButton(cancel);
   box.exec();
   if (box.clickedButton() == cancel || box.clickedButton() == nullptr) return Answer::Cancel;
@@ -105,9 +103,10 @@ Answer QtPrompter::ask(const QString& text, bool withNo) {
 }
 
 Answer QtPrompter::askRemembered(const QString& text, const QString& dontAskCaption, bool& dontAsk) {
-  QMessageBox box(QMessageBox::Question, kWarningCaption, text, QMessageBox::NoButton, parent_);
-  QPushButton* yes = box.addButton(ui::kYesEnglishButton, QMessageBox::YesRole);
-  QPushButton* no = box.addButton(ui::kNoEnglishButton, QMessageBox::NoRole);
+  QMessageBox box(QMessageBox::Question, ui::ButtonTexts::warningEnglishCaption(), text, QMessageBox::NoButton,
+                  parent_);
+  QPushButton* yes = box.addButton(ui::ButtonTexts::yesEnglishButton(), QMessageBox::YesRole);
+  QPushButton* no = box.addButton(ui::ButtonTexts::noEnglishButton(), QMessageBox::NoRole);
   box.setEscapeButton(no);
   auto* check = new QCheckBox(dontAskCaption, &box);
   box.setCheckBox(check);
@@ -117,9 +116,10 @@ Answer QtPrompter::askRemembered(const QString& text, const QString& dontAskCapt
 }
 
 void QtPrompter::askLater(const QString& text, std::function<void(Answer)> done) {
-  auto* box = new QMessageBox(QMessageBox::Warning, kWarningCaption, text, QMessageBox::NoButton, parent_);
-  QPushButton* yes = box->addButton(ui::kYesEnglishButton, QMessageBox::YesRole);
-  QPushButton* cancel = box->addButton(kCancelButton, QMessageBox::RejectRole);
+  auto* box = new QMessageBox(QMessageBox::Warning, ui::ButtonTexts::warningEnglishCaption(), text,
+                              QMessageBox::NoButton, parent_);
+  QPushButton* yes = box->addButton(ui::ButtonTexts::yesEnglishButton(), QMessageBox::YesRole);
+  QPushButton* cancel = box->addButton(ui::ButtonTexts::cancelEnglishButton(), QMessageBox::RejectRole);
   box->setEscapeButton(cancel);
   box->setAttribute(Qt::WA_DeleteOnClose);
   QObject::connect(box, &QMessageBox::finished, box,
@@ -128,12 +128,12 @@ void QtPrompter::askLater(const QString& text, std::function<void(Answer)> done)
 }
 
 QString QtPrompter::openFile(const QString& startDir) {
-  return openWith(startDir, kFileFilter, QStringLiteral("vqm"));
+  return openWith(startDir, FilterTexts::fileFilter(), QStringLiteral("vqm"));
 }
 
 QString QtPrompter::saveFile(const QString& startDir, const QString& proposedName) {
   QFileDialog dlg(parent_, QString(), startDir);
-  applyFilter(dlg, kFileFilter);
+  applyFilter(dlg, FilterTexts::fileFilter());
   dlg.setAcceptMode(QFileDialog::AcceptSave);
   dlg.setDefaultSuffix(QStringLiteral("rcf"));
   // Replacing is asked by the save command itself, in the program's own words.
@@ -143,7 +143,9 @@ QString QtPrompter::saveFile(const QString& startDir, const QString& proposedNam
   return dlg.selectedFiles().constFirst();
 }
 
-QString QtPrompter::openCsvFile(const QString& startDir) { return openWith(startDir, kCsvFileFilter, QString()); }
+QString QtPrompter::openCsvFile(const QString& startDir) {
+  return openWith(startDir, FilterTexts::csvFileFilter(), QString());
+}
 
 QString QtPrompter::openWith(const QString& startDir, const QString& filter, const QString& suffix) {
   OpenDialog dlg(parent_, startDir, suffix);
@@ -156,7 +158,7 @@ QString QtPrompter::openWith(const QString& startDir, const QString& filter, con
 
 QString QtPrompter::saveCsvFile(const QString& startDir, const QString& proposedName) {
   QFileDialog dlg(parent_, QString(), startDir);
-  applyFilter(dlg, kCsvFileFilter);
+  applyFilter(dlg, FilterTexts::csvFileFilter());
   dlg.setAcceptMode(QFileDialog::AcceptSave);
   dlg.setDefaultSuffix(QStringLiteral("csv"));
   dlg.setOption(QFileDialog::DontConfirmOverwrite, true);  // asked by the export, in its own words
@@ -167,7 +169,7 @@ QString QtPrompter::saveCsvFile(const QString& startDir, const QString& proposed
 
 QString QtPrompter::savePdfFile(const QString& startDir, const QString& proposedName) {
   QFileDialog dlg(parent_, QString(), startDir);
-  dlg.setNameFilter(report_menu::kPdfFilter);
+  dlg.setNameFilter(report_menu::ReportMenuTexts::pdfFilter());
   dlg.setAcceptMode(QFileDialog::AcceptSave);
   dlg.setDefaultSuffix(QStringLiteral("pdf"));
   dlg.selectFile(proposedName);

@@ -38,7 +38,7 @@ QString lastBackupOf(const QString& name) {
 }  // namespace
 
 void RegisterController::wire(QMenu* settings, Receiver& receiver) {
-  QAction* item = settings->addAction(text::kReceiversMenuItem);
+  QAction* item = settings->addAction(text::ReceiversTexts::receiversMenuItem());
   item->setObjectName(QStringLiteral("ReceiversItem"));
   connect(item, &QAction::triggered, this, [this] { showReceivers(); });
   receiver.setAuditHook([this](const AuditEvent& e) {
@@ -58,14 +58,14 @@ void RegisterController::showReceivers() {
     connect(dialog_, &ReceiversDialog::writeRequested, this, [this](R r) { runFor(r.name, r.port, a_.writeButton); });
     connect(dialog_, &ReceiversDialog::syncRequested, this, [this](R r) { runFor(r.name, r.port, a_.syncButton); });
     connect(dialog_, &ReceiversDialog::openRequested, this, [this](R r) {
-      if (r.configFile.isEmpty()) return prompter_.message(text::kReceiverNoConfig.arg(r.name));
+      if (r.configFile.isEmpty()) return prompter_.message(text::ReceiversTexts::receiverNoConfig().arg(r.name));
       chooseReceiver(r.name, r.port);
       hooks_.openNamed(r.configFile);
       hooks_.updateTitle();
     });
     connect(dialog_, &ReceiversDialog::compareRequested, this, [this](R r) {
       const QString backup = lastBackupOf(r.name);
-      if (backup.isEmpty()) return prompter_.message(text::kReceiverNoBackup.arg(r.name));
+      if (backup.isEmpty()) return prompter_.message(text::ReceiversTexts::receiverNoBackup().arg(r.name));
       history_.compareWithBackup(backup);
     });
     connect(dialog_, &ReceiversDialog::backupsRequested, this, [this](R r) { history_.showHistory(r.name); });
@@ -101,12 +101,12 @@ void RegisterController::runFor(const QString& name, const QString& port, QActio
 #else
 
 void RegisterController::wire(QMenu* settings, Receiver&) {
-  QAction* item = settings->addAction(text::kReceiversMenuItem);
+  QAction* item = settings->addAction(text::ReceiversTexts::receiversMenuItem());
   item->setObjectName(QStringLiteral("ReceiversItem"));
   connect(item, &QAction::triggered, this, [this] { showReceivers(); });
 }
 
-void RegisterController::showReceivers() { prompter_.message(reg::kNotInThisBuild); }
+void RegisterController::showReceivers() { prompter_.message(reg::RegisterTexts::notInThisBuild()); }
 
 void RegisterController::runFor(const QString&, const QString&, QAction*) {}
 

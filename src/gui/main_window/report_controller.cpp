@@ -24,14 +24,14 @@ ReportController::ReportController(QWidget* window, MainState& st, Prompter& pro
 
 void ReportController::addItems(QMenu* file) {
   file->addSeparator();
-  QAction* print = file->addAction(report_menu::kPrintItem);
+  QAction* print = file->addAction(report_menu::ReportMenuTexts::printItem());
   print->setObjectName(QStringLiteral("PrintReport"));
   print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
   connect(print, &QAction::triggered, this, &ReportController::print);
-  QAction* preview = file->addAction(report_menu::kPreviewItem);
+  QAction* preview = file->addAction(report_menu::ReportMenuTexts::previewItem());
   preview->setObjectName(QStringLiteral("PreviewReport"));
   connect(preview, &QAction::triggered, this, &ReportController::preview);
-  QAction* pdf = file->addAction(report_menu::kExportPdfItem);
+  QAction* pdf = file->addAction(report_menu::ReportMenuTexts::exportPdfItem());
   pdf->setObjectName(QStringLiteral("ExportPdf"));
   connect(pdf, &QAction::triggered, this, &ReportController::exportPdf);
 }
@@ -101,7 +101,7 @@ bool ReportController::printWithDialog(QPrinter& printer) {
     const int now = countPages(printer);
     if (now == 0) return false;
     if (printer.printRange() != QPrinter::PageRange || now == pages) break;
-    prompter_.message(report_menu::kRangeRecounted.arg(now));
+    prompter_.message(report_menu::ReportMenuTexts::rangeRecounted().arg(now));
     printer.setFromTo(std::min(printer.fromPage(), now), std::min(printer.toPage(), now));
     pages = now;
   }
@@ -126,7 +126,7 @@ void ReportController::preview() {
   ReportPreviewDialog preview([img, src] { return reportContent(*img, src); }, printer,
                               [this](QPrinter& p) { printWithDialog(p); }, window_);
   preview.setObjectName(QStringLiteral("ReportPreview"));
-  preview.setWindowTitle(report_menu::kPreviewTitle);
+  preview.setWindowTitle(report_menu::ReportMenuTexts::previewTitle());
   preview.resize(900, 1000);
   preview.exec();
 }
@@ -142,7 +142,8 @@ void ReportController::exportPdf() {
     result = writeReportPdf(content, path, saved, progress);
   });
   if (result == ReportWrite::Failed)
-    prompter_.messageWithDetail(path + QStringLiteral(": ") + report::kCannotWrite, text::saveCauseText(saved));
+    prompter_.messageWithDetail(path + QStringLiteral(": ") + report::ReportTexts::cannotWrite(),
+                                text::saveCauseText(saved));
 }
 
 }  // namespace orbisk

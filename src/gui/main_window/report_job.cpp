@@ -12,9 +12,9 @@
 namespace orbisk {
 
 bool runReportJob(QWidget* parent, JobCancel cancel, const std::function<void(const ReportProgress&)>& work) {
-  QProgressDialog dialog(report_menu::kPreparing, ui::kCancelButton, 0, 0, parent);
+  QProgressDialog dialog(report_menu::ReportMenuTexts::preparing(), ui::ButtonTexts::cancelButton(), 0, 0, parent);
   if (cancel == JobCancel::NotOffered) dialog.setCancelButton(nullptr);
-  dialog.setWindowTitle(report_menu::kProgressTitle);
+  dialog.setWindowTitle(report_menu::ReportMenuTexts::progressTitle());
   dialog.setWindowModality(Qt::ApplicationModal);  // no other command while the pages are made
   dialog.setMinimumDuration(300);
   dialog.setAutoReset(false);
@@ -26,7 +26,7 @@ bool runReportJob(QWidget* parent, JobCancel cancel, const std::function<void(co
     QMetaObject::invokeMethod(&dialog, [&dialog, done, total] {
       dialog.setMaximum(total);
       dialog.setValue(done);
-      dialog.setLabelText(report_menu::kPageProgress.arg(done).arg(total));
+      dialog.setLabelText(report_menu::ReportMenuTexts::pageProgress().arg(done).arg(total));
     }, Qt::QueuedConnection);
     return !cancelled;
   };

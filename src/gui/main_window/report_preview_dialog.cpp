@@ -28,14 +28,14 @@ constexpr int kPictureDpi = 120;
 ReportPreviewDialog::ReportPreviewDialog(PreviewPainter::MakeContent make, QPrinter& printer,
                                          std::function<void(QPrinter&)> print, QWidget* parent)
     : QDialog(parent), make_(std::move(make)), printer_(printer), print_(std::move(print)) {
-  auto* printButton = new QPushButton(report_menu::kPrintItem);
+  auto* printButton = new QPushButton(report_menu::ReportMenuTexts::printItem());
   printButton->setObjectName(QStringLiteral("PreviewPrint"));
-  auto* close = new QPushButton(ui::kCloseButton);
+  auto* close = new QPushButton(ui::ButtonTexts::closeButton());
   close->setObjectName(QStringLiteral("PreviewClose"));
   scale_ = new QComboBox;
   scale_->setObjectName(QStringLiteral("PreviewScale"));
-  scale_->addItem(report_menu::kFitWidth);
-  for (int percent : kScales) scale_->addItem(report_menu::kScalePercent.arg(percent), percent);
+  scale_->addItem(report_menu::ReportMenuTexts::fitWidth());
+  for (int percent : kScales) scale_->addItem(report_menu::ReportMenuTexts::scalePercent().arg(percent), percent);
   position_ = new QLabel;
   position_->setObjectName(QStringLiteral("PreviewPosition"));
   progress_ = new QLabel;
@@ -43,7 +43,7 @@ ReportPreviewDialog::ReportPreviewDialog(PreviewPainter::MakeContent make, QPrin
   auto* bar = new QHBoxLayout;
   bar->addWidget(printButton);
   bar->addSpacing(12);
-  bar->addWidget(new QLabel(report_menu::kScaleLabel));
+  bar->addWidget(new QLabel(report_menu::ReportMenuTexts::scaleLabel()));
   bar->addWidget(scale_);
   bar->addSpacing(12);
   bar->addWidget(position_);
@@ -107,10 +107,10 @@ void ReportPreviewDialog::applyScale() {
 void ReportPreviewDialog::showPosition() {
   const int count = sheets_->count();
   const int shown = sheets_->pageAt(area_->verticalScrollBar()->value() + area_->viewport()->height() / 3);
-  position_->setText(count > 0 ? report::kPageOf.arg(shown + 1).arg(count) : QString());
-  progress_->setText(count == 0   ? report_menu::kPreparing
-                     : filled()   ? QString()
-                                  : report_menu::kPagesPainted.arg(sheets_->arrived()).arg(count));
+  position_->setText(count > 0 ? report::ReportTexts::pageOf().arg(shown + 1).arg(count) : QString());
+  progress_->setText(count == 0 ? report_menu::ReportMenuTexts::preparing()
+                     : filled() ? QString()
+                                : report_menu::ReportMenuTexts::pagesPainted().arg(sheets_->arrived()).arg(count));
 }
 
 void ReportPreviewDialog::paintEvent(QPaintEvent* event) {

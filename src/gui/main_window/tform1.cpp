@@ -115,7 +115,7 @@ void TForm1::buildCentre() {
   centre->setObjectName(QStringLiteral("Centre"));
   setCentralWidget(centre);
 
-  auto* label6 = new QLabel(view::kTreeCaption, centre);
+  auto* label6 = new QLabel(view::ViewTexts::treeCaption(), centre);
   label6->setObjectName(QStringLiteral("Label6"));
 
   v_.TreeView1 = new QTreeWidget(centre);
@@ -126,7 +126,7 @@ void TForm1::buildCentre() {
   v_.TreeView1->setItemsExpandable(false);
   v_.TreeView1->setIndentation(19);
   v_.TreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  v_.TreeView1->setToolTip(QStringLiteral("Состав мониторингового приемника Halvorn 2010"));
+  v_.TreeView1->setToolTip(tr("Состав мониторингового приемника Halvorn 2010"));
   connect(v_.TreeView1, &QTreeWidget::currentItemChanged, this, [this] {
     if (!st_.refreshing) tv1click();
   });
@@ -134,7 +134,7 @@ void TForm1::buildCentre() {
   v_.TreeView1->viewport()->installEventFilter(this);
   connect(v_.TreeView1, &QTreeWidget::itemDoubleClicked, this, [this] { N14Click(); });
 
-  v_.Label1 = new QLabel(QStringLiteral("Настройки приемника"), centre);
+  v_.Label1 = new QLabel(tr("Настройки приемника"), centre);
   v_.Label1->setObjectName(QStringLiteral("Label1"));
 
   v_.Panel1 = new SettingsPanel(st_, centre);
@@ -147,7 +147,7 @@ void TForm1::buildCentre() {
   QFont listFont = v_.ListView1->font();
   listFont.setPixelSize(11);
   v_.ListView1->setFont(listFont);
-  v_.ListView1->setHeaderLabels(view::kPhoneColumns);
+  v_.ListView1->setHeaderLabels(view::ViewTexts::phoneColumns());
   for (int c = 0; c < 6; ++c) v_.ListView1->setColumnWidth(c, kDrawnColumnWidths[c]);
   v_.ListView1->setRootIsDecorated(false);
   v_.ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -168,13 +168,13 @@ void TForm1::buildCentre() {
     b->setGeometry(80, top, 90, 25);
     return b;
   };
-  v_.Bdobtel = makeButton("Bdobtel", QStringLiteral("Добавить"), 4);
-  v_.Bdobtel->setToolTip(QStringLiteral("Добавить телефон в список"));
+  v_.Bdobtel = makeButton("Bdobtel", tr("Добавить"), 4);
+  v_.Bdobtel->setToolTip(tr("Добавить телефон в список"));
   v_.Bdobtel->setDefault(true);
-  v_.Bizmtel = makeButton("Bizmtel", QStringLiteral("Изменить"), 36);
-  v_.Bizmtel->setToolTip(QStringLiteral("Изменить выбранный телефон или информацию об объекте"));
+  v_.Bizmtel = makeButton("Bizmtel", tr("Изменить"), 36);
+  v_.Bizmtel->setToolTip(tr("Изменить выбранный телефон или информацию об объекте"));
   v_.Bizmtel->setEnabled(false);
-  v_.Budaltel = makeButton("Budaltel", QStringLiteral("Удалить"), 68);
+  v_.Budaltel = makeButton("Budaltel", tr("Удалить"), 68);
   v_.Budaltel->setEnabled(false);
   // Enter on a focused button presses that button rather than the default one.
   v_.Bizmtel->setAutoDefault(true);
@@ -267,7 +267,7 @@ void TForm1::lvclick() { orbisk::lvclick(st_, v_); }
 void TForm1::N14Click() {
   tv1click();
   if (st_.currentExpander == kReceiverNode) return;
-  recordChange(ui::kStepSim, [this] {
+  recordChange(ui::DailyWorkTexts::stepSim(), [this] {
     ExpanderDialog->exec();
     obrfile();
   });
@@ -278,10 +278,10 @@ void TForm1::N14Click() {
 void TForm1::N34Click() {
   if (st_.busy) return;
   if (st_.expanderCount >= kMaxExpanders) {
-    prompter_->message(QStringLiteral("больше добавить нельзя"));
+    prompter_->message(tr("больше добавить нельзя"));
     return;
   }
-  recordChange(ui::kStepAddExpander, [this] {
+  recordChange(ui::DailyWorkTexts::stepAddExpander(), [this] {
     st_.busy = true;
     addExpander(st_);
     obrfile();
@@ -347,7 +347,7 @@ void TForm1::closeEvent(QCloseEvent* e) {
 bool TForm1::FormClose() {
   wrreg(st_, st_.defaultDirectory, prefs_);
   if (!st_.modified) return true;
-  switch (prompter_->ask(kAskSaveChanges)) {
+  switch (prompter_->ask(FileCommandTexts::askSaveChanges())) {
     case Answer::Yes: return files_->commands().save();  // a failed or cancelled save keeps the window open
     case Answer::No: return true;
     case Answer::Cancel: return false;

@@ -1,17 +1,23 @@
 // The questions the main window asks around a read or a write of the whole configuration.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace orbisk::ui {
 
-inline const QString kReadAgainQuestion = QStringLiteral("Конфигурация не принята. Прочитать снова?");
-inline const QString kConfirmWrite = QStringLiteral("Записать конфигурацию %1 в приемник на порту %2?");
-inline const QString kChangesAgainst = QStringLiteral("Изменения против последней резервной копии этого порта (%1):");
-inline const QString kVerifyQuestion = QStringLiteral("Проверить запись чтением?");
-inline const QString kDontAsk = QStringLiteral("не спрашивать");
-inline const QString kStopTransferQuestion = QStringLiteral("Идет обмен с приемником. Прервать его и закрыть программу?");
-inline const QString kReadTwiceItem = QStringLiteral("Читать дважды и сравнивать");
-inline const QString kAskVerifyItem = QStringLiteral("Спрашивать о проверке записи");
+class TransferQuestionTexts {
+  Q_DECLARE_TR_FUNCTIONS(TransferQuestionTexts)
+
+ public:
+  static QString readAgainQuestion() { return tr("Конфигурация не принята. Прочитать снова?"); }
+  static QString confirmWrite() { return tr("Записать конфигурацию %1 в приемник на порту %2?"); }
+  static QString changesAgainst() { return tr("Изменения против последней резервной копии этого порта (%1):"); }
+  static QString verifyQuestion() { return tr("Проверить запись чтением?"); }
+  static QString dontAsk() { return tr("не спрашивать"); }
+  static QString stopTransferQuestion() { return tr("Идет обмен с приемником. Прервать его и закрыть программу?"); }
+  static QString readTwiceItem() { return tr("Читать дважды и сравнивать"); }
+  static QString askVerifyItem() { return tr("Спрашивать о проверке записи"); }
+};
 
 }  // namespace orbisk::ui

@@ -28,8 +28,8 @@ constexpr int kSummaryLines = 12;
 
 void TransfersController::tellTransfer(const TransferReport& r) {
   if (!r.backupTried) return;
-  status_.bar->setToolTip(r.backup.ok ? history::kBackupKept + QDir::toNativeSeparators(r.backup.path)
-                                      : history::kBackupFailed + r.backup.problem);
+  status_.bar->setToolTip(r.backup.ok ? history::HistoryTexts::backupKept() + QDir::toNativeSeparators(r.backup.path)
+                                      : history::HistoryTexts::backupFailed() + r.backup.problem);
   if (r.backup.ok && (r.outcome == TransferOutcome::Done)) prefs_.setLastBackupOf(st_.portName, r.backup.path);
 }
 
@@ -51,8 +51,11 @@ bool TransfersController::checkedRead(bool fromButton) {
     if (r.outcome != TransferOutcome::Damaged) return false;
     hooks_.setStatusText(1, r.problems.first());
     QString shown = r.problems.join(u'\n');
-    if (r.backup.ok) shown += u'\n' + transfer::kSuspectKept.arg(QDir::toNativeSeparators(r.backup.path));
-    if (prompter_.ask(shown + QStringLiteral("\n\n") + ui::kReadAgainQuestion, false) != Answer::Yes) return false;
+    if (r.backup.ok)
+      shown += u'\n' + transfer::TransferTexts::suspectKept().arg(QDir::toNativeSeparators(r.backup.path));
+    if (prompter_.ask(shown + QStringLiteral("\n\n") + ui::TransferQuestionTexts::readAgainQuestion(), false) !=
+        Answer::Yes)
+      return false;
   }
 }
 
@@ -84,20 +87,23 @@ QString TransfersController::changesSinceLastBackup() const {
   auto last = std::make_unique<ConfigImage>();
   if (path.isEmpty() || readImageFile(path, *last) != ReadResult::Ok) return {};
   const QStringList lines = shortened(diffText(compareImages(*last, st_.image)).split(u'\n', Qt::SkipEmptyParts), kSummaryLines);
-  return QStringLiteral("\n\n") + ui::kChangesAgainst.arg(QDir::toNativeSeparators(path)) + u'\n' + lines.join(u'\n');
+  return QStringLiteral("\n\n") + ui::TransferQuestionTexts::changesAgainst().arg(QDir::toNativeSeparators(path)) +
+         u'\n' + lines.join(u'\n');
 }
 
 bool TransfersController::confirmWrite() {
   // An untitled configuration by the name the window shows for it.
   const QString name = st_.untitled ? st_.shortFileName : QDir::toNativeSeparators(st_.filePath);
-  return prompter_.ask(ui::kConfirmWrite.arg(name, st_.portName) + changesSinceLastBackup(), false) == Answer::Yes;
+  return prompter_.ask(ui::TransferQuestionTexts::confirmWrite().arg(name, st_.portName) + changesSinceLastBackup(),
+                       false) == Answer::Yes;
 }
 
 bool TransfersController::verifyWrites() {
   Preferences::Checks checks = prefs_.readChecks();
   if (checks.verifyWrites != Preferences::VerifyWrites::Ask) return checks.verifyWrites == Preferences::VerifyWrites::Always;
   bool dontAsk = false;
-  const bool verify = prompter_.askRemembered(ui::kVerifyQuestion, ui::kDontAsk, dontAsk) == Answer::Yes;
+  const bool verify = prompter_.askRemembered(ui::TransferQuestionTexts::verifyQuestion(),
+                                              ui::TransferQuestionTexts::dontAsk(), dontAsk) == Answer::Yes;
   if (dontAsk) {
     checks.verifyWrites = verify ? Preferences::VerifyWrites::Always : Preferences::VerifyWrites::Never;
     prefs_.writeChecks(checks);
@@ -113,18 +119,18 @@ bool TransfersController::checkedWrite() {
   TransferPipeline pipeline(*receiver_);
   const TransferReport r = pipeline.write({verify, true});
   tellTransfer(r);
-  if (r.partial) prompter_.message(hooks_.statusText(1) + u'\n' + transfer::kPartialWrite);
+  if (r.partial) prompter_.message(hooks_.statusText(1) + u'\n' + transfer::TransferTexts::partialWrite());
   if (r.outcome == TransferOutcome::Mismatch) {
     hooks_.setStatusText(1, r.problems.first());
     prompter_.message(r.problems.join(u'\n'));
   } else if (r.outcome == TransferOutcome::Done && verify) {
-    hooks_.setStatusText(1, transfer::kVerified);
+    hooks_.setStatusText(1, transfer::TransferTexts::verified());
   }
   return r.outcome == TransferOutcome::Done;
 }
 
 void TransfersController::addCheckItems(QMenu* settings) {
-  QAction* twice = menuItem(this, settings, "NReadTwice", ui::kReadTwiceItem);
+  QAction* twice = menuItem(this, settings, "NReadTwice", ui::TransferQuestionTexts::readTwiceItem());
   twice->setCheckable(true);
   twice->setChecked(prefs_.readChecks().readTwice);
   connect(twice, &QAction::toggled, this, [this](bool on) {
@@ -133,7 +139,7 @@ void TransfersController::addCheckItems(QMenu* settings) {
     prefs_.writeChecks(c);
   });
   // Brings the question about verifying writes back after "не спрашивать".
-  QAction* ask = menuItem(this, settings, "NAskVerify", ui::kAskVerifyItem);
+  QAction* ask = menuItem(this, settings, "NAskVerify", ui::TransferQuestionTexts::askVerifyItem());
   connect(ask, &QAction::triggered, this, [this] {
     Preferences::Checks c = prefs_.readChecks();
     c.verifyWrites = Preferences::VerifyWrites::Ask;

@@ -90,7 +90,8 @@ void TransfersController::wire(const MainActions& a, const StatusWidgets& status
   auto sync = [this] { return receiver_->wrdump1(); };
   // The receiver's events cannot be brought back: ask first, naming the port.
   auto clear = [this] {
-    if (st_.busy || prompter_.ask(ui::kAskClearEvents.arg(st_.portName), false) != Answer::Yes) return false;
+    if (st_.busy || prompter_.ask(ui::DailyWorkTexts::askClearEvents().arg(st_.portName), false) != Answer::Yes)
+      return false;
     return receiver_->clearEventBuffer();
   };
   on(a.readButton, read);
@@ -113,7 +114,7 @@ void TransfersController::wire(const MainActions& a, const StatusWidgets& status
   // A pause keeps input out, as it always has, but the window may repaint meanwhile.
   receiver_->link().setPausePump([] { QApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
   applyTrace(prefs_.readTrace());
-  connect(menuItem(this, a.settings, "NTrace", text::kTraceMenuItem), &QAction::triggered, this,
+  connect(menuItem(this, a.settings, "NTrace", text::TraceTexts::traceMenuItem()), &QAction::triggered, this,
           [this] { chooseTrace(); });
   addCheckItems(a.settings);
 }
@@ -171,7 +172,7 @@ bool TransfersController::stopForClose() {
   if (closeAsked_) return true;
   closeAsked_ = true;
   // The transfer runs on while the question is open: a modal wait would run out its time-outs.
-  prompter_.askLater(ui::kStopTransferQuestion, [this](Answer a) {
+  prompter_.askLater(ui::TransferQuestionTexts::stopTransferQuestion(), [this](Answer a) {
     closeAsked_ = false;
     if (a != Answer::Yes) return;
     if (!conversing_) {
@@ -189,7 +190,7 @@ bool TransfersController::stopForClose() {
 void TransfersController::buildTransferStatus() {
   transferLabel_ = new QLabel(status_.bar);
   transferLabel_->setObjectName(QStringLiteral("TransferLabel"));
-  cancelButton_ = new QPushButton(text::kCancelButton, status_.bar);
+  cancelButton_ = new QPushButton(text::LinkTexts::cancelButton(), status_.bar);
   cancelButton_->setObjectName(QStringLiteral("CancelButton"));
   cancelButton_->setShortcut(QKeySequence(Qt::Key_Escape));
   cancelButton_->setFocusPolicy(Qt::NoFocus);

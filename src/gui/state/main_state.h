@@ -2,6 +2,7 @@
 // link session, and what the window has selected and shows.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include "core/state/document.h"
@@ -12,8 +13,13 @@ namespace orbisk {
 enum class ServiceSequence { None, FirstSeen, SecondSeen };
 
 inline const QString kProgramTitle = QStringLiteral("Orbisk1_14");
-inline const QString kGsmChannelLabel = QStringLiteral("GSM канал-");
-inline const QString kLineChannelLabel = QStringLiteral("ТЛФ канал-");
+class ChannelTexts {
+  Q_DECLARE_TR_FUNCTIONS(ChannelTexts)
+
+ public:
+  static QString gsmChannelLabel() { return tr("GSM канал-"); }
+  static QString lineChannelLabel() { return tr("ТЛФ канал-"); }
+};
 
 struct MainState : Document, LinkSession {
   int currentExpander = kReceiverNode;
@@ -24,8 +30,8 @@ struct MainState : Document, LinkSession {
 
   QString defaultDirectory;
   QString programTitle = kProgramTitle;
-  QString gsmChannelLabel = kGsmChannelLabel;
-  QString lineChannelLabel = kLineChannelLabel;
+  QString gsmChannelLabel = ChannelTexts::gsmChannelLabel();
+  QString lineChannelLabel = ChannelTexts::lineChannelLabel();
   ServiceSequence serviceSequence = ServiceSequence::None;
   bool refreshing = false;
   bool activated = false;

@@ -64,7 +64,7 @@ void zaplistview(MainState& st, const MainViews& v) {
   list->setCurrentItem(nullptr);
   list->clearSelection();
   fitColumns(list);
-  list->setToolTip(view::kPhoneCountHint + QString::number(n));
+  list->setToolTip(view::ViewTexts::phoneCountHint() + QString::number(n));
 }
 
 void lvclick(MainState& st, const MainViews& v) {

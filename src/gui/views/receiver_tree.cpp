@@ -70,7 +70,7 @@ bool applyTreeSelection(MainState& st, const MainViews& v) {
     v.ListView1->hide();
     v.Panel1->show();
     v.Panel2->hide();
-    v.Label1->setText(view::kReceiverHeading);
+    v.Label1->setText(view::ViewTexts::receiverHeading());
     v.N33->setEnabled(false);
     v.N3->setEnabled(false);
     v.N2->setEnabled(true);
@@ -84,8 +84,8 @@ bool applyTreeSelection(MainState& st, const MainViews& v) {
     v.ListView1->show();
     const bool line = st.isLineExpander(slot);
     const QString sim = slot < kSlotCount ? fromCp1251(raspactel(st.image.sim(slot), Decoding::MainWindow)) : QString();
-    v.Label1->setText((line ? view::kLineHeading : view::kGsmHeading) + slotChar(slot) +
-                      view::kSimHeading + sim);
+    v.Label1->setText((line ? view::ViewTexts::lineHeading() : view::ViewTexts::gsmHeading()) + slotChar(slot) +
+                      view::ViewTexts::simHeading() + sim);
     v.N33->setEnabled(true);
     v.N3->setEnabled(true);
     v.N2->setEnabled(false);

@@ -20,7 +20,7 @@ constexpr int kPanelHeight = 318;
 constexpr int kClockFontPixels = 13;
 constexpr int kClockLabelHeight = 25;
 
-const QString kReportHint = QStringLiteral("Номер, который отображается в отчете в Ravelstat");
+QString reportHint() { return SettingsPanel::tr("Номер, который отображается в отчете в Ravelstat"); }
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text) {
   auto* l = new QLabel(text, parent);
@@ -35,7 +35,7 @@ QComboBox* makeCombo(QWidget* parent, const char* name, const QStringList& items
   // Typed text that names no item is "no selection", never a new item.
   c->setInsertPolicy(QComboBox::NoInsert);
   c->addItems(items);
-  c->setToolTip(kReportHint);
+  c->setToolTip(reportHint());
   return c;
 }
 
@@ -63,32 +63,32 @@ QSize SettingsPanel::minimumSizeHint() const {
 QSize SettingsPanel::sizeHint() const { return QWidget::sizeHint().expandedTo(minimumSizeHint()); }
 
 void SettingsPanel::buildControls() {
-  Label2 = makeLabel(this, "Label2", view::kReceiverNumberLabel);
-  Label2->setToolTip(kReportHint);
+  Label2 = makeLabel(this, "Label2", view::ViewTexts::receiverNumberLabel());
+  Label2->setToolTip(reportHint());
   ComboBox1 = makeCombo(this, "ComboBox1",
                         items::kReceiverNumbers);
-  Label3 = makeLabel(this, "Label3", view::kPcFormatLabel);
+  Label3 = makeLabel(this, "Label3", view::ViewTexts::pcFormatLabel());
   Cbformat = makeCombo(this, "Cbformat", items::kPcFormats);
-  Label9 = makeLabel(this, "Label9", view::kHandshakeLabel);
+  Label9 = makeLabel(this, "Label9", view::ViewTexts::handshakeLabel());
   Cbhandshake = makeCombo(this, "Cbhandshake", items::kHandshakes);
-  Label12 = makeLabel(this, "Label12", view::kRingsLabel);
+  Label12 = makeLabel(this, "Label12", view::ViewTexts::ringsLabel());
   Cbnumberring = makeCombo(this, "Cbnumberring", items::kOneToFive);
-  Label10 = makeLabel(this, "Label10", view::kAckWaitLabel);
+  Label10 = makeLabel(this, "Label10", view::ViewTexts::ackWaitLabel());
   Cblisten = makeCombo(this, "Cblisten", items::kOneToFive);
 
-  Cbheart = makeCheck(this, "Cbheart", view::kHeartbeatCaption,
-                      QStringLiteral("Отправка контрольного сигнала в РС каждые 30 сек"));
-  Cbspamdata = makeCheck(this, "Cbspamdata", view::kSpamDataCaption,
-                         QStringLiteral("При отключенной опции принимаются все входящие звонки в DATA режиме"));
-  Cbsms = makeCheck(this, "Cbsms", view::kSmsCaption, QStringLiteral("Разрешить прием SMS"));
-  Cbspamsms = makeCheck(this, "Cbspamsms", view::kSpamSmsCaption,
-                        QStringLiteral("При отключенной опции SMS принимаются с любых телефонов"));
-  Cbprinter = makeCheck(this, "Cbprinter", view::kSpeakerCaption,
-                        QStringLiteral("Не включайте опцию, если не подключен принтер"));
-  Cbruslang = makeCheck(this, "Cbruslang", view::kRussianCaption,
-                        QStringLiteral("Информация на дисплее на русском языке ( в Wardeny D2, Pollux )"));
-  Cbcomment = makeCheck(this, "Cbcomment", view::kCommentsCaption, QString());
-  Cbled = makeCheck(this, "Cbled", view::kBacklightCaption, QString());
+  Cbheart = makeCheck(this, "Cbheart", view::ViewTexts::heartbeatCaption(),
+                      tr("Отправка контрольного сигнала в РС каждые 30 сек"));
+  Cbspamdata = makeCheck(this, "Cbspamdata", view::ViewTexts::spamDataCaption(),
+                         tr("При отключенной опции принимаются все входящие звонки в DATA режиме"));
+  Cbsms = makeCheck(this, "Cbsms", view::ViewTexts::smsCaption(), tr("Разрешить прием SMS"));
+  Cbspamsms = makeCheck(this, "Cbspamsms", view::ViewTexts::spamSmsCaption(),
+                        tr("При отключенной опции SMS принимаются с любых телефонов"));
+  Cbprinter = makeCheck(this, "Cbprinter", view::ViewTexts::speakerCaption(),
+                        tr("Не включайте опцию, если не подключен принтер"));
+  Cbruslang = makeCheck(this, "Cbruslang", view::ViewTexts::russianCaption(),
+                        tr("Информация на дисплее на русском языке ( в Wardeny D2, Pollux )"));
+  Cbcomment = makeCheck(this, "Cbcomment", view::ViewTexts::commentsCaption(), QString());
+  Cbled = makeCheck(this, "Cbled", view::ViewTexts::backlightCaption(), QString());
   for (QCheckBox* c : {Cbprinter, Cbruslang, Cbspamsms, Cbcomment, Cbled}) c->setEnabled(false);
 
   Label4 = makeLabel(this, "Label4", QString());

@@ -168,28 +168,34 @@ TEST(PhoneCsvImport, EveryErrorNamesItsLineAndNothingChanges) {
                          "0,+7,1,E1,1,1,\"две\nстроки\"\r\n"                  // lines 8 and 9
                          "0,+7,1,E1,1,1,\"не закрыта\r\n";                     // line 10
   const ImportResult r = import(*img, csv, ImportMode::Replace);
-  EXPECT_EQ(r.errors, (QStringList{
-                          QStringLiteral("строка 2, объект \"12G4\": допустимы только цифры 0-9 и буквы A-F"),
-                          QStringLiteral("строка 3, расширитель \"G\": ") + text::kImportNotSlot,
-                          QStringLiteral("строка 4, телефон \"+7(999)x\": ") + text::kImportBadNumber,
-                          QStringLiteral("строка 5, телефон \"12345678901234567\": ") + text::kImportNumberTooLong,
-                          QStringLiteral("строка 6, объект \"12345\": ") + text::kImportTooLong.arg(4),
-                          QStringLiteral("строка 6, код \"X130\": ") + text::kImportBadQualifier,
-                          QStringLiteral("строка 6, зона \"1000\": ") + text::kImportTooLong.arg(3),
-                          QStringLiteral("строка 6, раздел \"100\": ") + text::kImportTooLong.arg(2),
-                          QStringLiteral("строка 6, комментарии \"очень длинный текст\": ") + text::kImportCommentTooLong,
-                          QStringLiteral("строка 7, комментарии \"∑\": ") + text::kImportNotCp1251.arg(QStringLiteral("∑")),
-                          QStringLiteral("строка 8, комментарии \"две\nстроки\": ") + text::kImportControlChar,
-                          QStringLiteral("строка 10: ") + text::kImportUnclosedQuote,
-                      }));
+  EXPECT_EQ(
+      r.errors,
+      (QStringList{
+          QStringLiteral("строка 2, объект \"12G4\": допустимы только цифры 0-9 и буквы A-F"),
+          QStringLiteral("строка 3, расширитель \"G\": ") + text::ExchangeTexts::importNotSlot(),
+          QStringLiteral("строка 4, телефон \"+7(999)x\": ") + text::ExchangeTexts::importBadNumber(),
+          QStringLiteral("строка 5, телефон \"12345678901234567\": ") + text::ExchangeTexts::importNumberTooLong(),
+          QStringLiteral("строка 6, объект \"12345\": ") + text::ExchangeTexts::importTooLong().arg(4),
+          QStringLiteral("строка 6, код \"X130\": ") + text::ExchangeTexts::importBadQualifier(),
+          QStringLiteral("строка 6, зона \"1000\": ") + text::ExchangeTexts::importTooLong().arg(3),
+          QStringLiteral("строка 6, раздел \"100\": ") + text::ExchangeTexts::importTooLong().arg(2),
+          QStringLiteral("строка 6, комментарии \"очень длинный текст\": ") +
+              text::ExchangeTexts::importCommentTooLong(),
+          QStringLiteral("строка 7, комментарии \"∑\": ") +
+              text::ExchangeTexts::importNotCp1251().arg(QStringLiteral("∑")),
+          QStringLiteral("строка 8, комментарии \"две\nстроки\": ") + text::ExchangeTexts::importControlChar(),
+          QStringLiteral("строка 10: ") + text::ExchangeTexts::importUnclosedQuote(),
+      }));
   EXPECT_TRUE(*img == *before);
 
   // Problems of the file as a whole.
-  EXPECT_EQ(import(*img, "").errors, QStringList{text::kImportEmptyFile});
-  EXPECT_EQ(import(*img, kHeader).errors, QStringList{text::kImportNoPhones});
+  EXPECT_EQ(import(*img, "").errors, QStringList{text::ExchangeTexts::importEmptyFile()});
+  EXPECT_EQ(import(*img, kHeader).errors, QStringList{text::ExchangeTexts::importNoPhones()});
   EXPECT_EQ(import(*img, "\r\nобъект,телефон,Телефон\r\n1,2,3\r\n").errors,
-            (QStringList{QStringLiteral("строка 2: ") + text::kImportDuplicateColumn.arg(QStringLiteral("Телефон")),
-                         QStringLiteral("строка 2: ") + text::kImportMissingColumn.arg(text::kCsvSlotHeader)}));
+            (QStringList{QStringLiteral("строка 2: ") +
+                             text::ExchangeTexts::importDuplicateColumn().arg(QStringLiteral("Телефон")),
+                         QStringLiteral("строка 2: ") +
+                             text::ExchangeTexts::importMissingColumn().arg(text::ExchangeTexts::csvSlotHeader())}));
   EXPECT_TRUE(*img == *before);
 }
 
@@ -204,7 +210,8 @@ TEST(PhoneCsvImport, TwoHundredPerExpanderAppendAndReplace) {
   // Append: the old one plus 200 is one too many, told at the row that does not fit (line 201).
   const auto before = std::make_unique<ConfigImage>(img);
   ImportResult r = import(img, rows200);
-  EXPECT_EQ(r.errors, QStringList{QStringLiteral("строка 201: ") + text::kImportTooManyPhones.arg(QStringLiteral("0"))});
+  EXPECT_EQ(r.errors, QStringList{QStringLiteral("строка 201: ") +
+                                  text::ExchangeTexts::importTooManyPhones().arg(QStringLiteral("0"))});
   EXPECT_TRUE(img == *before);
 
   // Replace: exactly 200 fit, and the old telephone is gone.
@@ -212,8 +219,10 @@ TEST(PhoneCsvImport, TwoHundredPerExpanderAppendAndReplace) {
   ASSERT_TRUE(r.ok()) << r.errors.join(u'\n').toStdString();
   EXPECT_EQ(img.phoneCount(0), kMaxPhones);
   EXPECT_EQ(raspactel(img.record(0, 0), Decoding::Editor), "0");
-  EXPECT_EQ(importSummary(r), (QStringList{text::kImportSummaryReplace, text::kImportSummarySlot.arg(QStringLiteral("0")).arg(200).arg(1).arg(200),
-                                           text::kImportSummaryTotal.arg(200)}));
+  EXPECT_EQ(importSummary(r),
+            (QStringList{text::ExchangeTexts::importSummaryReplace(),
+                         text::ExchangeTexts::importSummarySlot().arg(QStringLiteral("0")).arg(200).arg(1).arg(200),
+                         text::ExchangeTexts::importSummaryTotal().arg(200)}));
 
   // Replace touches only the expanders the file names; append goes after what is there.
   addExpanderAt(img, set, 1);
@@ -247,7 +256,8 @@ TEST(PhoneCsvImport, AddsAnExpanderAsTheAddCommandDoes) {
   img[off::kExpanderCount] = 16;
   img.setMask(0x7FFF);
   const auto before = std::make_unique<ConfigImage>(img);
-  EXPECT_EQ(import(img, kHeader + "F,1,,,,,\r\n").errors, QStringList{text::kImportNoRoomForExpander.arg(QStringLiteral("F"))});
+  EXPECT_EQ(import(img, kHeader + "F,1,,,,,\r\n").errors,
+            QStringList{text::ExchangeTexts::importNoRoomForExpander().arg(QStringLiteral("F"))});
   EXPECT_TRUE(img == *before);
 }
 

@@ -49,7 +49,7 @@ TEST(XlsxSheet, CellsReadAsTheTextTheyShow) {
 
 TEST(XlsxSheet, BrokenPartsAreErrorsAndFarCellsStayCheap) {
   EXPECT_EQ(readSheetRows(sheet("<row r=\"3\"><c t=\"s\"><v>5</v></c></row>"), {}).error,
-            QStringLiteral("строка 3: ") + text::kXlsxBroken);
+            QStringLiteral("строка 3: ") + text::ExchangeTexts::xlsxBroken());
   EXPECT_FALSE(readSheetRows("<worksheet><sheetData><row>", {}).error.isEmpty());
   QStringList shared;
   EXPECT_FALSE(readSharedStrings("<sst><si><t>a</si>", shared));
@@ -102,7 +102,7 @@ TEST_F(XlsxFile, DamagedWorkbookChangesNothing) {
   book.truncate(book.size() / 2);
   for (const QByteArray& bad : {book, QByteArray("PK\x03\x04garbage")}) {
     const ImportedPhones rows = readPhonesFile(bad);
-    EXPECT_EQ(rows.errors, QStringList{text::kXlsxBroken});
+    EXPECT_EQ(rows.errors, QStringList{text::ExchangeTexts::xlsxBroken()});
     auto out = std::make_unique<ConfigImage>();
     EXPECT_FALSE(buildImport(*img, expandersOf(*img), rows, ImportMode::Append, *out).ok());
     EXPECT_TRUE(*out == *img);

@@ -80,7 +80,7 @@ TEST(FileCommands, UnsavedPromptOnUntitledRunsSaveAsAndCancelAbandons) {
   f.st->image[50] = 9;
   f.p.answers = {Answer::Yes};  // save? yes -> Save as dialog, cancelled
   f.cmd.newFile();
-  EXPECT_EQ(f.p.questions, QStringList{kAskSaveChanges});
+  EXPECT_EQ(f.p.questions, QStringList{FileCommandTexts::askSaveChanges()});
   EXPECT_EQ(f.p.saveDialogs, 1);
   EXPECT_EQ(f.st->image[50], 9);  // nothing lost
   EXPECT_TRUE(f.st->modified);

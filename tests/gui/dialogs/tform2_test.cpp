@@ -420,5 +420,5 @@ TEST_F(EditorFixture, CommandsDriveTheModalEditor) {
   st.image.setPhoneCount(kSlot, kMaxPhones);
   cmd.BdobtelClick();
   EXPECT_EQ(shown, 2);
-  EXPECT_EQ(prompter.messages, QStringList{kPhoneListFull});
+  EXPECT_EQ(prompter.messages, QStringList{PhoneListTexts::phoneListFull()});
 }

@@ -57,8 +57,9 @@ TEST(ExchangeWiring, ImportShowsTheSummaryAndAddsTheExpanderAsTheAddCommandDoes)
   writeAll(f.dir.path("in.csv"), "slot,number,object,comment\n1,+7111,12,new\n0,+7222,,\n");
   f.prompter.csvOpenChoices = {f.dir.path("in.csv")};
   const QString report = importReplacing(f);
-  EXPECT_TRUE(report.startsWith(text::kImportSummaryReplace)) << report.toStdString();
-  EXPECT_TRUE(report.contains(text::kImportSummarySlot.arg(QStringLiteral("1")).arg(1).arg(0).arg(1) + text::kImportSummaryAdded));
+  EXPECT_TRUE(report.startsWith(text::ExchangeTexts::importSummaryReplace())) << report.toStdString();
+  EXPECT_TRUE(report.contains(text::ExchangeTexts::importSummarySlot().arg(QStringLiteral("1")).arg(1).arg(0).arg(1) +
+                              text::ExchangeTexts::importSummaryAdded()));
   EXPECT_TRUE(f.st().modified);
   EXPECT_FALSE(f.st().busy);
   EXPECT_EQ(f.nodeCount(), 2);
@@ -127,7 +128,7 @@ TEST(ExchangeWiring, ExportOfTheSelectedExpanderForExcel) {
   onNextDialog([](QDialog* dlg) { dlg->accept(); });
   f.action("ExportPhones")->trigger();
   EXPECT_EQ(fromCp1251(readAll(f.dir.path("out.csv"))), csv);
-  EXPECT_EQ(f.prompter.questions, QStringList{text::kAskReplace});
+  EXPECT_EQ(f.prompter.questions, QStringList{text::FileTexts::askReplace()});
 }
 
 // The workbook choice proposes an .xlsx name, and the workbook imports back to the same lists.
@@ -147,7 +148,7 @@ TEST(ExchangeWiring, XlsxExportImportsBackUnchanged) {
 
   f.prompter.csvOpenChoices = {f.dir.path("out.xlsx")};
   const QString report = importReplacing(f);
-  EXPECT_TRUE(report.contains(text::kImportSummaryTotal.arg(4))) << report.toStdString();
+  EXPECT_TRUE(report.contains(text::ExchangeTexts::importSummaryTotal().arg(4))) << report.toStdString();
   EXPECT_TRUE(f.img() == before);
 }
 
@@ -187,6 +188,6 @@ TEST(ExchangeWiring, FindSelectsTheExpanderAndTheRowAndGoesOn) {
   EXPECT_TRUE(f.v().ListView1->topLevelItem(1)->isSelected());
   find->text()->setText(QStringLiteral("нет такого"));
   find->nextButton()->click();
-  EXPECT_EQ(f.prompter.messages, QStringList{ui::kNotFound});
+  EXPECT_EQ(f.prompter.messages, QStringList{ui::ExchangeUiTexts::notFound()});
   find->close();
 }

@@ -160,7 +160,7 @@ TEST(HistoryWiring, HistoryListsBackupsAndOpensOneAsOpenDoes) {
   const QString working = QDir::currentPath();
   f.prompter.answers = {Answer::Cancel};
   h->findChild<QPushButton*>(QStringLiteral("HistoryOpen"))->click();
-  EXPECT_EQ(f.prompter.questions, QStringList{kAskSaveChanges});
+  EXPECT_EQ(f.prompter.questions, QStringList{FileCommandTexts::askSaveChanges()});
   EXPECT_EQ(f.img()[off::kAckWait], 3);
   f.action("NHistory")->trigger();
   h->table()->selectRow(1);

@@ -99,11 +99,11 @@ TEST_F(CommandsFixture, AddOnAFullExpanderSaysSoAndWritesNothing) {
     prompter.messages.clear();
     cmd.BdobtelClick();
     EXPECT_EQ(editorShown, 0);
-    EXPECT_EQ(prompter.messages, QStringList{kPhoneListFull});
+    EXPECT_EQ(prompter.messages, QStringList{PhoneListTexts::phoneListFull()});
     EXPECT_TRUE(st.image == before);
     EXPECT_FALSE(st.modified);
   }
-  EXPECT_TRUE(kPhoneListFull.contains(QStringLiteral("200")));
+  EXPECT_TRUE(PhoneListTexts::phoneListFull().contains(QStringLiteral("200")));
   // 199 still leaves room for one.
   st.image.setPhoneCount(kSlot, kMaxPhones - 1);
   cmd.BdobtelClick();
