@@ -1299,6 +1299,31 @@
     </message>
 </context>
 <context>
+    <name>TForm3</name>
+    <message>
+        <source>Расширитель </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Номер телефона SIM карты в расширителе:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Вызов CLIP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Вызов DATA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Чтобы проверить наличие 
+услуг CLIP и DATA, сделайте 
+пробный вызов</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TForm4</name>
     <message>
         <source>Выбор порта</source>
@@ -1906,29 +1931,7 @@
 <context>
     <name>orbisk::TForm3</name>
     <message>
-        <source>Расширитель </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Введите телефонный номер SIM карты в расширителе</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Номер телефона SIM карты в расширителе:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Вызов CLIP</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Вызов DATA</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Чтобы проверить наличие 
-услуг CLIP и DATA, сделайте 
-пробный вызов</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

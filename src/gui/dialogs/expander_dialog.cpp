@@ -1,7 +1,6 @@
 #include "gui/dialogs/expander_dialog.h"
 
 #include <QFont>
-#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,18 +11,17 @@
 #include "core/records/phone_codec.h"
 #include "gui/dialogs/sim_number_entry.h"
 #include "gui/dialogs/button_texts.h"
+#include "ui_expander_dialog.h"
 
 namespace orbisk {
 namespace {
 
-constexpr int kWidth = 560;
-constexpr int kHeight = 180;
+// The form (expander_dialog.ui) holds both parts as drawn: the shown one and, below its height,
+// the test-call area, which stays hidden.
 constexpr int kOffsetLeft = 80;
 constexpr int kOffsetTop = 60;
 constexpr int kLargeFontPixels = 16;
-constexpr int kCallAreaHeight = 150;
 
-QString caption() { return TForm3::tr("Расширитель "); }
 QString noNumberMessage() { return TForm3::tr("Введите телефонный номер SIM карты в расширителе"); }
 
 void setPixelFont(QWidget* w, int pixels) {
@@ -38,86 +36,46 @@ TForm3::TForm3(MainState& st, Prompter& prompter, QWidget* mainWindow)
     : QDialog(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
       st_(st),
       prompter_(prompter),
-      mainWindow_(mainWindow) {
-  setObjectName(QStringLiteral("TForm3"));
-  setWindowTitle(caption());
-  setModal(true);
-  buildShownPart();
-  buildCallArea();
-  fitShownPart();
-}
+      mainWindow_(mainWindow),
+      ui_(std::make_unique<Ui::TForm3>()) {
+  ui_->setupUi(this);
+  caption_ = windowTitle();
+  drawn_ = size();
+  shown_ = ui_->shown;
+  Label2 = ui_->Label2;
+  Edit1 = ui_->Edit1;
+  Button1 = ui_->Button1;
+  Button2 = ui_->Button2;
+  callArea = ui_->callArea;
+  Edit2 = ui_->Edit2;
+  Button3 = ui_->Button3;
+  Button4 = ui_->Button4;
+  MemDial = ui_->MemDial;
 
-// The drawn size, or more where a wider font needs it for the caption: never a clipped caption.
-void TForm3::fitShownPart() {
-  const QSize size = QSize(kWidth, kHeight).expandedTo(shown_->minimumSizeHint());
-  shown_->resize(size);
-  setFixedSize(size);
-}
-
-void TForm3::buildShownPart() {
-  shown_ = new QWidget(this);
-  QWidget* shown = shown_;
-  shown->setGeometry(0, 0, kWidth, kHeight);
-
-  Label2 = new QLabel(tr("Номер телефона SIM карты в расширителе:"), shown);
-  Label2->setObjectName(QStringLiteral("Label2"));
+  Button1->setText(ui::ButtonTexts::okButton());
+  Button2->setText(ui::ButtonTexts::cancelButton());
+  connect(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
+  connect(Button2, &QPushButton::clicked, this, &TForm3::Button2Click);
   setPixelFont(Label2, kLargeFontPixels);
-
-  Edit1 = new QLineEdit(shown);
-  Edit1->setObjectName(QStringLiteral("Edit1"));
   setPixelFont(Edit1, kLargeFontPixels);
   Edit1->setValidator(new NumberEntryValidator(kSimEntryLimit, Edit1));
   // Room for the longest number the field takes, with a little to spare.
   Edit1->setMinimumWidth(Edit1->fontMetrics().horizontalAdvance(QString(kSimEntryLimit + 2, QLatin1Char('0'))));
-  Edit1->installEventFilter(this);
-  Label2->setBuddy(Edit1);
-
-  Button1 = new QPushButton(ui::ButtonTexts::okButton(), shown);
-  Button1->setObjectName(QStringLiteral("Button1"));
-  Button1->setDefault(true);
-  Button2 = new QPushButton(ui::ButtonTexts::cancelButton(), shown);
-  Button2->setObjectName(QStringLiteral("Button2"));
-  Button2->setAutoDefault(false);
-  connect(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
-  connect(Button2, &QPushButton::clicked, this, &TForm3::Button2Click);
-
-  auto* grid = new QGridLayout(shown);
-  grid->setContentsMargins(16, 16, 16, 16);
-  grid->addWidget(Label2, 0, 0, 1, 3);
-  grid->addWidget(Edit1, 1, 0, 1, 3, Qt::AlignLeft);
-  grid->setRowStretch(2, 1);
-  grid->setColumnStretch(0, 1);
-  grid->addWidget(Button1, 3, 1);
-  grid->addWidget(Button2, 3, 2);
-}
-
-void TForm3::buildCallArea() {
-  callArea = new QWidget(this);
-  callArea->setGeometry(0, kHeight, kWidth, kCallAreaHeight);
-
-  Edit2 = new QLineEdit(QStringLiteral("+7"), callArea);
-  Edit2->setObjectName(QStringLiteral("Edit2"));
   Edit2->setValidator(new NumberEntryValidator(0, Edit2));
+  Edit1->installEventFilter(this);
   Edit2->installEventFilter(this);
-  Button3 = new QPushButton(tr("Вызов CLIP"), callArea);
-  Button3->setObjectName(QStringLiteral("Button3"));
-  Button3->setAutoDefault(false);
-  Button4 = new QPushButton(tr("Вызов DATA"), callArea);
-  Button4->setObjectName(QStringLiteral("Button4"));
-  Button4->setAutoDefault(false);
-  MemDial = new QPlainTextEdit(callArea);
-  MemDial->setObjectName(QStringLiteral("MemDial"));
-  MemDial->setReadOnly(true);
-  MemDial->setFrameShape(QFrame::NoFrame);
-  MemDial->setPlainText(tr("Чтобы проверить наличие \nуслуг CLIP и DATA, сделайте \nпробный вызов"));
-
-  auto* grid = new QGridLayout(callArea);
-  grid->addWidget(Edit2, 0, 0);
-  grid->addWidget(Button3, 0, 1);
-  grid->addWidget(Button4, 0, 2);
-  grid->addWidget(MemDial, 1, 0, 1, 3);
   // Nothing reveals it, so keep it out of the tab chain as well as out of sight.
   callArea->hide();
+  fitShownPart();
+}
+
+TForm3::~TForm3() = default;
+
+// The drawn size, or more where a wider font needs it for the caption: never a clipped caption.
+void TForm3::fitShownPart() {
+  const QSize size = drawn_.expandedTo(shown_->minimumSizeHint());
+  shown_->resize(size);
+  setFixedSize(size);
 }
 
 void TForm3::showEvent(QShowEvent* event) {
@@ -140,7 +98,7 @@ void TForm3::zapol() {
   const QByteArray number =
       expanderSelected() ? raspactel(st_.image.sim(st_.currentExpander), Decoding::MainWindow) : QByteArray();
   Edit1->setText(fromCp1251(number));
-  setWindowTitle(caption());
+  setWindowTitle(caption_);
 }
 
 void TForm3::Button1Click() {

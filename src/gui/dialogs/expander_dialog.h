@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
 
 #include "gui/state/main_state.h"
 #include "core/state/prompter.h"
@@ -12,12 +13,17 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
+namespace Ui {
+class TForm3;
+}
+
 namespace orbisk {
 
 class TForm3 : public QDialog {
   Q_OBJECT
  public:
   TForm3(MainState& st, Prompter& prompter, QWidget* mainWindow);
+  ~TForm3() override;
 
   void FormActivate();  // on every showing: place the window, refill the field
   void zapol();         // the current expander's SIM number into Edit1
@@ -41,8 +47,6 @@ class TForm3 : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void buildShownPart();
-  void buildCallArea();
   void fitShownPart();
   bool Edit1KeyPress(const QKeyEvent* key);  // true = the key is discarded
   bool expanderSelected() const;
@@ -50,7 +54,10 @@ class TForm3 : public QDialog {
   MainState& st_;
   Prompter& prompter_;
   QWidget* mainWindow_;
-  QWidget* shown_ = nullptr;  // everything but the hidden test-call area
+  std::unique_ptr<Ui::TForm3> ui_;  // the form: expander_dialog.ui
+  QString caption_;                 // the form's title, set again with every number shown
+  QSize drawn_;                     // the shown part's size as the form draws it
+  QWidget* shown_ = nullptr;        // everything but the hidden test-call area
 };
 
 }  // namespace orbisk
