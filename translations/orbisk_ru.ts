@@ -146,10 +146,6 @@
 <context>
     <name>EditorTexts</name>
     <message>
-        <source>Номер телефона и информация</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Введите телефонный номер</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1299,6 +1295,37 @@
     </message>
 </context>
 <context>
+    <name>TForm2</name>
+    <message>
+        <source>Номер телефона и информация</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Номер телефона объекта:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Номер объекта:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Код события:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Номер зоны /пользователя:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Номер раздела:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Комментарий:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TForm3</name>
     <message>
         <source>Расширитель </source>
@@ -1894,37 +1921,6 @@
     </message>
     <message>
         <source>очистить буфер событий</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>orbisk::TForm2</name>
-    <message>
-        <source>Номер телефона объекта:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Номер объекта:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Код события:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Номер зоны /пользователя:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Номер раздела:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Комментарий:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>WMЖШЩЮ</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

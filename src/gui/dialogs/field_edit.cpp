@@ -14,10 +14,12 @@
 
 namespace orbisk {
 
-FieldEdit::FieldEdit(Kind kind, const QString& name, QWidget* parent) : QLineEdit(parent), kind_(kind) {
-  setObjectName(name);
+FieldEdit::FieldEdit(QWidget* parent) : QLineEdit(parent) { setKind(Kind::Cell); }
+
+void FieldEdit::setKind(Kind kind) {
+  kind_ = kind;
   setMaxLength(isCell() ? 1 : kind == Kind::Number ? kNumberFieldMax : kCommentFieldMax);
-  if (isCell()) setAlignment(Qt::AlignCenter);
+  setAlignment(isCell() ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 void FieldEdit::keyPressEvent(QKeyEvent* e) {

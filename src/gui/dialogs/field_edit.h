@@ -12,8 +12,10 @@ class FieldEdit : public QLineEdit {
  public:
   enum class Kind { Number, Cell, Qualifier, Comment };
 
-  FieldEdit(Kind kind, const QString& name, QWidget* parent = nullptr);
+  // A cell until the form that holds it gives it its kind.
+  explicit FieldEdit(QWidget* parent = nullptr);
   Kind kind() const { return kind_; }
+  void setKind(Kind kind);
 
  signals:
   // A cell took a typed character; the dialog moves the focus on.
@@ -35,7 +37,7 @@ class FieldEdit : public QLineEdit {
   void pasteFrom(QClipboard::Mode mode);
   void insertFiltered(const QString& text);
 
-  Kind kind_;
+  Kind kind_ = Kind::Cell;
 };
 
 }  // namespace orbisk

@@ -9,11 +9,11 @@
 #include "core/records/phone_codec.h"
 #include "gui/main_window/phone_commands.h"
 #include "core/records/phone_table.h"
+#include "ui_tform2.h"
 
 namespace orbisk {
 namespace {
 
-constexpr int kQualifierCell = 4;  // Edit6
 constexpr int kLastObjectCell = 3;  // Edit5: typing passes over the qualifier
 
 }  // namespace
@@ -21,10 +21,8 @@ constexpr int kLastObjectCell = 3;  // Edit5: typing passes over the qualifier
 TForm2::TForm2(MainState& state, Prompter& prompter, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
       st_(state),
-      prompter_(prompter) {
-  setObjectName(QStringLiteral("TForm2"));
-  setWindowTitle(EditorTexts::editorCaption());
-  setModal(true);
+      prompter_(prompter),
+      ui_(std::make_unique<Ui::TForm2>()) {
   buildControls();
   arrangeControls();
   move(230, 135);
@@ -39,6 +37,8 @@ TForm2::TForm2(MainState& state, Prompter& prompter, QWidget* parent)
     });
   }
 }
+
+TForm2::~TForm2() = default;
 
 void TForm2::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);

@@ -6,12 +6,17 @@
 #include <QDialog>
 #include <array>
 #include <cstdint>
+#include <memory>
 
 #include "gui/state/main_state.h"
 #include "core/state/prompter.h"
 
 class QLabel;
 class QPushButton;
+
+namespace Ui {
+class TForm2;
+}
 
 namespace orbisk {
 
@@ -21,7 +26,6 @@ class EditorTexts {
   Q_DECLARE_TR_FUNCTIONS(EditorTexts)
 
  public:
-  static QString editorCaption() { return tr("Номер телефона и информация"); }
   static QString enterNumber() { return tr("Введите телефонный номер"); }
 };
 
@@ -29,6 +33,7 @@ class TForm2 : public QDialog {
   Q_OBJECT
  public:
   TForm2(MainState& state, Prompter& prompter, QWidget* parent = nullptr);
+  ~TForm2() override;
 
   // Fills the fields for the editor mode: add (otobr1), change (otobr2), otherwise nothing.
   void FormActivate();
@@ -39,6 +44,8 @@ class TForm2 : public QDialog {
   void keyPressEvent(QKeyEvent* e) override;
 
  private:
+  static constexpr int kQualifierCell = 4;  // Edit6
+
   void buildControls();
   void arrangeControls();
   void otobr1();
@@ -58,6 +65,7 @@ class TForm2 : public QDialog {
 
   MainState& st_;
   Prompter& prompter_;
+  std::unique_ptr<Ui::TForm2> ui_;  // the form: tform2.ui
   FieldEdit* Edit1 = nullptr;
   std::array<FieldEdit*, 13> cells_{};  // Edit2 .. Edit14, the field string in order
   FieldEdit* Ecomment = nullptr;

@@ -1,6 +1,5 @@
-// Controls of the telephone editor and their arrangement. Sizes grow with the font, so that the
+// The telephone editor's controls, drawn in tform2.ui. Sizes grow with the font, so that the
 // Cyrillic captions fit where the system font is wider than the one the form was drawn with.
-#include <QBoxLayout>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
@@ -9,6 +8,7 @@
 #include "gui/dialogs/field_edit.h"
 #include "gui/dialogs/tform2.h"
 #include "gui/dialogs/button_texts.h"
+#include "ui_tform2.h"
 
 namespace orbisk {
 namespace {
@@ -19,44 +19,29 @@ constexpr int kEditPixels = 16;
 }  // namespace
 
 void TForm2::buildControls() {
+  ui_->setupUi(this);
   QFont labelFont = font();
   labelFont.setPixelSize(kLabelPixels);
   setFont(labelFont);
   QFont editFont = labelFont;
   editFont.setPixelSize(kEditPixels);
 
-  const char* const names[] = {"Label2", "Label3", "Label4", "Label5", "Label6", "Label1"};
-  const QString texts[] = {tr("Номер телефона объекта:"),   tr("Номер объекта:"), tr("Код события:"),
-                           tr("Номер зоны /пользователя:"), tr("Номер раздела:"), tr("Комментарий:")};
-  for (size_t i = 0; i < labels_.size(); ++i) {
-    labels_[i] = new QLabel(texts[i], this);
-    labels_[i]->setObjectName(QLatin1String(names[i]));
-  }
-
-  Edit1 = new FieldEdit(FieldEdit::Kind::Number, QStringLiteral("Edit1"), this);
-  for (size_t k = 0; k < cells_.size(); ++k) {
-    const auto kind = k == 4 ? FieldEdit::Kind::Qualifier : FieldEdit::Kind::Cell;
-    cells_[k] = new FieldEdit(kind, QStringLiteral("Edit%1").arg(k + 2), this);
-  }
-  Ecomment = new FieldEdit(FieldEdit::Kind::Comment, QStringLiteral("Ecomment"), this);
+  labels_ = {ui_->Label2, ui_->Label3, ui_->Label4, ui_->Label5, ui_->Label6, ui_->Label1};
+  Edit1 = ui_->Edit1;
+  cells_ = {ui_->Edit2, ui_->Edit3,  ui_->Edit4,  ui_->Edit5,  ui_->Edit6,  ui_->Edit7, ui_->Edit8,
+            ui_->Edit9, ui_->Edit10, ui_->Edit11, ui_->Edit12, ui_->Edit13, ui_->Edit14};
+  Ecomment = ui_->Ecomment;
+  Edit1->setKind(FieldEdit::Kind::Number);
+  cells_[kQualifierCell]->setKind(FieldEdit::Kind::Qualifier);
+  Ecomment->setKind(FieldEdit::Kind::Comment);
   Edit1->setFont(editFont);
   for (FieldEdit* cell : cells_) cell->setFont(editFont);
   Ecomment->setFont(editFont);
 
-  Button1 = new QPushButton(ui::ButtonTexts::okButton(), this);
-  Button1->setObjectName(QStringLiteral("Button1"));
-  Button1->setDefault(true);
-  Button2 = new QPushButton(QStringLiteral("Cancel"), this);
-  Button2->setObjectName(QStringLiteral("Button2"));
-
-  QWidget* previous = Edit1;
-  for (FieldEdit* cell : cells_) {
-    setTabOrder(previous, cell);
-    previous = cell;
-  }
-  setTabOrder(previous, Ecomment);
-  setTabOrder(Ecomment, Button1);
-  setTabOrder(Button1, Button2);
+  Button1 = ui_->Button1;
+  Button2 = ui_->Button2;
+  Button1->setText(ui::ButtonTexts::okButton());
+  Button2->setText(ui::ButtonTexts::cancelEnglishButton());
 }
 
 void TForm2::arrangeControls() {
@@ -67,59 +52,18 @@ void TForm2::arrangeControls() {
   const int editHeight = std::max(28, Edit1->sizeHint().height());
   // Sixteen of the widest capitals, so a full number or comment shows whole.
   int widestLetter = 0;
-  for (QChar c : tr("WMЖШЩЮ")) widestLetter = std::max(widestLetter, fm.horizontalAdvance(c));
+  for (QChar c : QStringLiteral("WMЖШЩЮ")) widestLetter = std::max(widestLetter, fm.horizontalAdvance(c));
   const int lineWidth = std::max(337, 16 * widestLetter + 18);
   Edit1->setFixedSize(lineWidth, editHeight);
   Ecomment->setFixedSize(lineWidth, editHeight);
   for (FieldEdit* cell : cells_) cell->setFixedSize(cellWidth, editHeight);
   for (QPushButton* b : {Button1, Button2}) b->setMinimumSize(std::max(75, b->sizeHint().width()), 25);
 
-  auto* left = new QVBoxLayout;
-  left->setSpacing(3);
-  auto indented = [](QWidget* w) {
-    auto* row = new QHBoxLayout;
-    row->setSpacing(7);
-    row->addSpacing(8);
-    row->addWidget(w);
-    row->addStretch();
-    return row;
-  };
-  auto cellRow = [this](size_t from, size_t to) {
-    auto* row = new QHBoxLayout;
-    row->setSpacing(7);
-    row->addSpacing(8);
-    for (size_t k = from; k <= to; ++k) row->addWidget(cells_[k]);
-    row->addStretch();
-    return row;
-  };
-  const size_t rows[][2] = {{0, 3}, {4, 7}, {8, 10}, {11, 12}};
-  left->addLayout(indented(labels_[0]));
-  left->addWidget(Edit1);
-  for (size_t r = 0; r < 4; ++r) {
-    left->addSpacing(9);
-    left->addLayout(indented(labels_[r + 1]));
-    left->addLayout(cellRow(rows[r][0], rows[r][1]));
-  }
-  left->addSpacing(9);
-  left->addLayout(indented(labels_[5]));
-  left->addWidget(Ecomment);
-  left->addStretch();
-
   // The buttons stand beside the object and event rows.
-  auto* right = new QVBoxLayout;
-  right->addSpacing(labels_[0]->sizeHint().height() + editHeight + labels_[1]->sizeHint().height() + editHeight + 18);
-  right->addWidget(Button1);
-  right->addSpacing(15);
-  right->addWidget(Button2);
-  right->addStretch();
-
-  auto* outer = new QHBoxLayout(this);
-  outer->setContentsMargins(24, 8, 34, 16);
-  outer->setSpacing(0);
-  outer->addLayout(left);
-  outer->addSpacing(47);
-  outer->addLayout(right);
-  outer->addStretch();
+  ui_->buttonsTop->changeSize(
+      0, labels_[0]->sizeHint().height() + editHeight + labels_[1]->sizeHint().height() + editHeight + 18,
+      QSizePolicy::Minimum, QSizePolicy::Fixed);
+  ui_->buttons->invalidate();
   setFixedSize(sizeHint().expandedTo(QSize(517, 372)));
 }
 
