@@ -45,6 +45,37 @@
     </message>
 </context>
 <context>
+    <name>Centre</name>
+    <message>
+        <source>Состав мониторингового приемника Halvorn 2010</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Настройки приемника</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Добавить</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Добавить телефон в список</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Изменить</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Изменить выбранный телефон или информацию об объекте</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Удалить</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ChannelTexts</name>
     <message>
         <source>GSM канал-</source>
@@ -1784,27 +1815,11 @@
 <context>
     <name>orbisk::TForm1</name>
     <message>
-        <source>Состав мониторингового приемника Halvorn 2010</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Настройки приемника</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Добавить</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Добавить телефон в список</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Изменить</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Изменить выбранный телефон или информацию об объекте</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 #include "gui/dialogs/about_box.h"
 #include "gui/main_window/qt_prompter.h"
@@ -31,13 +30,9 @@
 #include "core/image/view_texts.h"
 #include "gui/main_window/config_undo.h"
 #include "gui/main_window/daily_work_texts.h"
+#include "ui_main_centre.h"
 
 namespace orbisk {
-namespace {
-
-constexpr int kTreeWidth = 129;
-
-}  // namespace
 
 TForm1::TForm1(Prompter* prompter, Preferences prefs, PortFactory ports, Clock* clock, QWidget* parent)
     : QMainWindow(parent),
@@ -110,23 +105,16 @@ EditHooks TForm1::editHooks() {
           .updateTitle = [this] { updt1(); }};
 }
 
+// The centre is drawn in main_centre.ui: the tree, the settings panel's place, the telephone list,
+// the buttons under it and the progress bar, in their drawn positions at the default size.
 void TForm1::buildCentre() {
   auto* centre = new QWidget(this);
-  centre->setObjectName(QStringLiteral("Centre"));
+  Ui::Centre form;
+  form.setupUi(centre);
   setCentralWidget(centre);
+  form.Label6->setText(view::ViewTexts::treeCaption());
 
-  auto* label6 = new QLabel(view::ViewTexts::treeCaption(), centre);
-  label6->setObjectName(QStringLiteral("Label6"));
-
-  v_.TreeView1 = new QTreeWidget(centre);
-  v_.TreeView1->setObjectName(QStringLiteral("TreeView1"));
-  v_.TreeView1->setFixedWidth(kTreeWidth);
-  v_.TreeView1->setHeaderHidden(true);
-  v_.TreeView1->setRootIsDecorated(false);
-  v_.TreeView1->setItemsExpandable(false);
-  v_.TreeView1->setIndentation(19);
-  v_.TreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  v_.TreeView1->setToolTip(tr("Состав мониторингового приемника Halvorn 2010"));
+  v_.TreeView1 = form.TreeView1;
   connect(v_.TreeView1, &QTreeWidget::currentItemChanged, this, [this] {
     if (!st_.refreshing) tv1click();
   });
@@ -134,95 +122,44 @@ void TForm1::buildCentre() {
   v_.TreeView1->viewport()->installEventFilter(this);
   connect(v_.TreeView1, &QTreeWidget::itemDoubleClicked, this, [this] { N14Click(); });
 
-  v_.Label1 = new QLabel(tr("Настройки приемника"), centre);
-  v_.Label1->setObjectName(QStringLiteral("Label1"));
-
+  v_.Label1 = form.Label1;
+  // The panel needs the state, which a form cannot hand it: it takes its place in the form.
   v_.Panel1 = new SettingsPanel(st_, centre);
+  delete form.right->replaceWidget(form.Panel1Place, v_.Panel1);
+  delete form.Panel1Place;
+  // Made last, its controls would come last on Tab: the list and its buttons go behind them, as drawn.
+  QWidget* last = nullptr;
+  for (QWidget* w = v_.Panel1->nextInFocusChain(); v_.Panel1->isAncestorOf(w); w = w->nextInFocusChain())
+    if (w->focusPolicy() != Qt::NoFocus) last = w;  // setTabOrder ignores a widget without focus
+  for (QWidget* w : std::initializer_list<QWidget*>{form.ListView1, form.Bdobtel, form.Bizmtel, form.Budaltel}) {
+    setTabOrder(last, w);
+    last = w;
+  }
   connect(v_.Panel1, &SettingsPanel::edited, this, [this] { updt1(); });
 
-  v_.ListView1 = new QTreeWidget(centre);
-  v_.ListView1->setObjectName(QStringLiteral("ListView1"));
-  v_.ListView1->setColumnCount(6);
+  v_.ListView1 = form.ListView1;
   // The column widths were drawn for a narrow 13-pixel font; this one keeps a long number whole.
   QFont listFont = v_.ListView1->font();
   listFont.setPixelSize(11);
   v_.ListView1->setFont(listFont);
   v_.ListView1->setHeaderLabels(view::ViewTexts::phoneColumns());
   for (int c = 0; c < 6; ++c) v_.ListView1->setColumnWidth(c, kDrawnColumnWidths[c]);
-  v_.ListView1->setRootIsDecorated(false);
-  v_.ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
-  // Several rows at once, as in a spreadsheet: Ctrl and Shift with the mouse or the arrows.
-  v_.ListView1->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  v_.ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  v_.ListView1->setSortingEnabled(false);
   v_.ListView1->header()->setSectionsClickable(false);
   v_.ListView1->hide();
   connect(v_.ListView1, &QTreeWidget::itemSelectionChanged, this, [this] { lvclick(); });
 
-  v_.Panel2 = new QWidget(centre);
-  v_.Panel2->setObjectName(QStringLiteral("Panel2"));
-  v_.Panel2->setFixedSize(250, 100);
-  auto makeButton = [&](const char* name, const QString& text, int top) {
-    auto* b = new QPushButton(text, v_.Panel2);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(80, top, 90, 25);
-    return b;
-  };
-  v_.Bdobtel = makeButton("Bdobtel", tr("Добавить"), 4);
-  v_.Bdobtel->setToolTip(tr("Добавить телефон в список"));
-  v_.Bdobtel->setDefault(true);
-  v_.Bizmtel = makeButton("Bizmtel", tr("Изменить"), 36);
-  v_.Bizmtel->setToolTip(tr("Изменить выбранный телефон или информацию об объекте"));
-  v_.Bizmtel->setEnabled(false);
-  v_.Budaltel = makeButton("Budaltel", tr("Удалить"), 68);
-  v_.Budaltel->setEnabled(false);
-  // Enter on a focused button presses that button rather than the default one.
-  v_.Bizmtel->setAutoDefault(true);
-  v_.Budaltel->setAutoDefault(true);
+  v_.Panel2 = form.Panel2;
+  v_.Bdobtel = form.Bdobtel;
+  v_.Bizmtel = form.Bizmtel;
+  v_.Budaltel = form.Budaltel;
   v_.Panel2->hide();
 
-  ProgressBar1 = new QProgressBar(centre);
-  ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-  ProgressBar1->setFixedSize(kTreeWidth, 16);
+  ProgressBar1 = form.ProgressBar1;
   // Shown only during transfers; the tree must not jump when it comes and goes.
   QSizePolicy keep = ProgressBar1->sizePolicy();
   keep.setRetainSizeWhenHidden(true);
   ProgressBar1->setSizePolicy(keep);
-  ProgressBar1->setRange(0, 100);
-  ProgressBar1->setTextVisible(false);
   ProgressBar1->hide();
-
-  layOutCentre(centre, label6);
-  centre->setMinimumSize(688, 380);
-}
-
-// The drawn positions at the default size; the tree, the list and the settings panel take what
-// the window grows by.
-void TForm1::layOutCentre(QWidget* centre, QLabel* treeCaption) {
-  auto* left = new QVBoxLayout;
-  left->setSpacing(2);
-  left->addWidget(treeCaption);
-  left->addWidget(v_.TreeView1, 1);
-  left->addSpacing(7);
-  left->addWidget(ProgressBar1);
-  left->addSpacing(8);
-
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(243);  // the buttons' panel lay 243 pixels in, under the list's right half
-  buttons->addWidget(v_.Panel2);
-  buttons->addStretch(47);
-  auto* right = new QVBoxLayout;
-  right->setSpacing(2);
-  right->addWidget(v_.Label1);
-  right->addWidget(v_.Panel1, 1);
-  right->addWidget(v_.ListView1, 1);
-  right->addLayout(buttons);
-
-  auto* all = new QHBoxLayout(centre);
-  all->setContentsMargins(8, 4, 8, 2);
-  all->setSpacing(3);
-  all->addLayout(left);
-  all->addLayout(right, 1);
 }
 
 void TForm1::setStatusText(int panel, const QString& text) {

@@ -99,7 +99,6 @@ class TForm1 : public QMainWindow {
   // One undo step, refresh and title for the controllers that change the configuration.
   EditHooks editHooks();
   void buildEditMenu(QMenuBar* bar);
-  void layOutCentre(QWidget* centre, QLabel* treeCaption);
   // With nothing stored, a port that exists here rather than a name from another system.
   void chooseFirstPort(bool portStored);
   // The first activation's work: the file named at start, or the read from the receiver.

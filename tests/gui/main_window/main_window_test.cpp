@@ -229,3 +229,18 @@ TEST(MainWindow, ASaveOfRepairedValuesSaysWhich) {
   f.form->files().save();
   EXPECT_EQ(f.prompter.messages.size(), 1);
 }
+
+// Tab goes from the tree through the settings, then to the telephone list and its three buttons,
+// as the window was drawn, whatever order its parts are made in.
+TEST(MainWindow, TabGoesFromTheTreeThroughTheSettingsToTheList) {
+  MainWindowFixture f;
+  QStringList order;
+  QWidget* w = f.v().TreeView1;
+  do {
+    if ((w->focusPolicy() & Qt::TabFocus) && !w->objectName().isEmpty()) order << w->objectName();
+    w = w->nextInFocusChain();
+  } while (w != f.v().TreeView1 && order.size() < 18);
+  EXPECT_EQ(order, QStringList({"TreeView1", "ComboBox1", "Cbformat", "Cbhandshake", "Cbnumberring", "Cblisten",
+                                "Cbheart", "Cbspamdata", "Cbsms", "Cbspamsms", "Cbprinter", "Cbruslang", "Cbcomment",
+                                "Cbled", "ListView1", "Bdobtel", "Bizmtel", "Budaltel"}));
+}
