@@ -1311,6 +1311,33 @@
     </message>
 </context>
 <context>
+    <name>SettingsPanel</name>
+    <message>
+        <source>Отправка контрольного сигнала в РС каждые 30 сек</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>При отключенной опции принимаются все входящие звонки в DATA режиме</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Разрешить прием SMS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>При отключенной опции SMS принимаются с любых телефонов</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Не включайте опцию, если не подключен принтер</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Информация на дисплее на русском языке ( в Wardeny D2, Pollux )</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TAboutBox</name>
     <message>
         <source>О программе</source>
@@ -1785,30 +1812,6 @@
     <name>orbisk::SettingsPanel</name>
     <message>
         <source>Номер, который отображается в отчете в Ravelstat</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Отправка контрольного сигнала в РС каждые 30 сек</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>При отключенной опции принимаются все входящие звонки в DATA режиме</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Разрешить прием SMS</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>При отключенной опции SMS принимаются с любых телефонов</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Не включайте опцию, если не подключен принтер</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Информация на дисплее на русском языке ( в Wardeny D2, Pollux )</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -62,8 +62,7 @@ class SettingsPanel : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void buildControls();
-  void buildLayout();
+  void fillControls();
   void CbruslangKeyPress(QChar key);
 
   MainState& st_;
