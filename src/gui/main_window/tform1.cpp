@@ -123,18 +123,7 @@ void TForm1::buildCentre() {
   connect(v_.TreeView1, &QTreeWidget::itemDoubleClicked, this, [this] { N14Click(); });
 
   v_.Label1 = form.Label1;
-  // The panel needs the state, which a form cannot hand it: it takes its place in the form.
-  v_.Panel1 = new SettingsPanel(st_, centre);
-  delete form.right->replaceWidget(form.Panel1Place, v_.Panel1);
-  delete form.Panel1Place;
-  // Made last, its controls would come last on Tab: the list and its buttons go behind them, as drawn.
-  QWidget* last = nullptr;
-  for (QWidget* w = v_.Panel1->nextInFocusChain(); v_.Panel1->isAncestorOf(w); w = w->nextInFocusChain())
-    if (w->focusPolicy() != Qt::NoFocus) last = w;  // setTabOrder ignores a widget without focus
-  for (QWidget* w : std::initializer_list<QWidget*>{form.ListView1, form.Bdobtel, form.Bizmtel, form.Budaltel}) {
-    setTabOrder(last, w);
-    last = w;
-  }
+  placeSettingsPanel(form);
   connect(v_.Panel1, &SettingsPanel::edited, this, [this] { updt1(); });
 
   v_.ListView1 = form.ListView1;
@@ -160,6 +149,21 @@ void TForm1::buildCentre() {
   keep.setRetainSizeWhenHidden(true);
   ProgressBar1->setSizePolicy(keep);
   ProgressBar1->hide();
+}
+
+// The panel needs the state, which a form cannot hand it: it takes the place the form keeps.
+void TForm1::placeSettingsPanel(Ui::Centre& form) {
+  v_.Panel1 = new SettingsPanel(st_, form.Panel1Place->parentWidget());
+  delete form.right->replaceWidget(form.Panel1Place, v_.Panel1);
+  delete form.Panel1Place;
+  // Made last, its controls would come last on Tab: the list and its buttons go behind them, as drawn.
+  QWidget* last = nullptr;
+  for (QWidget* w = v_.Panel1->nextInFocusChain(); v_.Panel1->isAncestorOf(w); w = w->nextInFocusChain())
+    if (w->focusPolicy() != Qt::NoFocus) last = w;  // setTabOrder ignores a widget without focus
+  for (QWidget* w : std::initializer_list<QWidget*>{form.ListView1, form.Bdobtel, form.Bizmtel, form.Budaltel}) {
+    setTabOrder(last, w);
+    last = w;
+  }
 }
 
 void TForm1::setStatusText(int panel, const QString& text) {

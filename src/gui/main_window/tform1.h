@@ -18,6 +18,10 @@ class QLabel;
 class QMenuBar;
 class QProgressBar;
 
+namespace Ui {
+class Centre;
+}
+
 namespace orbisk {
 
 class Clock;
@@ -105,6 +109,7 @@ class TForm1 : public QMainWindow {
   void startWork(bool portStored);
   void buildToolBar();
   void buildCentre();
+  void placeSettingsPanel(Ui::Centre& form);
   void buildStatusBar();
   void buildPopups();
   bool FormClose();  // false keeps the window open
