@@ -59,25 +59,26 @@ bool sameRow(const PhoneRow& x, const PhoneRow& y) {
          x.partition == y.partition && x.comment == y.comment;
 }
 
-QStringList differingFields(const PhoneRow& x, const PhoneRow& y) {
+QStringList differingFields(const PhoneRow& x, const PhoneRow& y, const QStringList& columns) {
   const auto fx = fieldsOf(x);
   const auto fy = fieldsOf(y);
   QStringList names;
   for (size_t i = 0; i < fx.size(); ++i)
-    if (*fx[i] != *fy[i]) names << view::ViewTexts::phoneColumns().at(static_cast<qsizetype>(i) + 1);
+    if (*fx[i] != *fy[i]) names << columns.at(static_cast<qsizetype>(i) + 1);
   return names;
 }
 
 // Telephones are matched by number. A number listed more than once is matched copy by copy:
 // identical copies first, so a duplicate that stayed is never reported as changed.
 void comparePhones(const std::vector<PhoneRow>& a, const std::vector<PhoneRow>& b, ExpanderDiff& d) {
+  const QStringList columns = view::ViewTexts::phoneColumns();  // made once, not per changed field
   std::vector<bool> usedA(a.size()), usedB(b.size());
   auto pair = [&](bool exact) {
     for (size_t i = 0; i < a.size(); ++i) {
       for (size_t j = 0; j < b.size() && !usedA[i]; ++j) {
         if (usedB[j] || a[i].number != b[j].number || (exact && !sameRow(a[i], b[j]))) continue;
         usedA[i] = usedB[j] = true;
-        if (!exact) d.changed.push_back({a[i], b[j], differingFields(a[i], b[j])});
+        if (!exact) d.changed.push_back({a[i], b[j], differingFields(a[i], b[j], columns)});
       }
     }
   };

@@ -15,21 +15,21 @@ QString change(const QString& label, const QString& a, const QString& b) {
 }
 
 // "79001234567 (объект 0001, код 130, ...)": the fields that hold something, by column caption.
-QString phoneText(const PhoneRow& p) {
+QString phoneText(const PhoneRow& p, const QStringList& columns) {
   const QStringList values{p.object, p.event, p.zone, p.partition, p.comment};
   QStringList parts;
   for (qsizetype i = 0; i < values.size(); ++i)
-    if (!values.at(i).isEmpty()) parts << view::ViewTexts::phoneColumns().at(i + 1) + u' ' + values.at(i);
+    if (!values.at(i).isEmpty()) parts << columns.at(i + 1) + u' ' + values.at(i);
   return parts.isEmpty() ? shown(p.number) : shown(p.number) + QStringLiteral(" (") + parts.join(QStringLiteral(", ")) + u')';
 }
 
-QString phoneChange(const PhoneDiff& c) {
+QString phoneChange(const PhoneDiff& c, const QStringList& columns) {
   const QStringList a{c.a.object, c.a.event, c.a.zone, c.a.partition, c.a.comment};
   const QStringList b{c.b.object, c.b.event, c.b.zone, c.b.partition, c.b.comment};
   QStringList parts;
   for (qsizetype i = 0; i < a.size(); ++i)
     if (a.at(i) != b.at(i))
-      parts << view::ViewTexts::phoneColumns().at(i + 1) + u' ' + shown(a.at(i)) + history::HistoryTexts::arrow() +
+      parts << columns.at(i + 1) + u' ' + shown(a.at(i)) + history::HistoryTexts::arrow() +
                    shown(b.at(i));
   return history::HistoryTexts::phoneChanged() + shown(c.a.number) + QStringLiteral(": ") +
          parts.join(QStringLiteral("; "));
@@ -50,9 +50,10 @@ DiffGroup expanderGroup(const ExpanderDiff& e) {
   DiffGroup g{history::HistoryTexts::expanderHeading() + slotChar(e.slot) + QStringLiteral(": ") + statusText(e.status),
               {}};
   if (e.simDiffers) g.lines << change(history::HistoryTexts::simLabel(), e.simA, e.simB);
-  for (const PhoneRow& p : e.removed) g.lines << history::HistoryTexts::phoneRemoved() + phoneText(p);
-  for (const PhoneRow& p : e.added) g.lines << history::HistoryTexts::phoneAdded() + phoneText(p);
-  for (const PhoneDiff& c : e.changed) g.lines << phoneChange(c);
+  const QStringList columns = view::ViewTexts::phoneColumns();  // made once, not per telephone
+  for (const PhoneRow& p : e.removed) g.lines << history::HistoryTexts::phoneRemoved() + phoneText(p, columns);
+  for (const PhoneRow& p : e.added) g.lines << history::HistoryTexts::phoneAdded() + phoneText(p, columns);
+  for (const PhoneDiff& c : e.changed) g.lines << phoneChange(c, columns);
   return g;
 }
 
