@@ -175,13 +175,6 @@
     </message>
 </context>
 <context>
-    <name>EditorTexts</name>
-    <message>
-        <source>Введите телефонный номер</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>ExchangeTexts</name>
     <message>
         <source>расширитель</source>
@@ -1939,6 +1932,13 @@
     </message>
     <message>
         <source>очистить буфер событий</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>orbisk::TForm2</name>
+    <message>
+        <source>Введите телефонный номер</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -7,12 +7,11 @@
 
 namespace orbisk {
 
-TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent), ui_(std::make_unique<Ui::TAboutBox>()) {
-  ui_->setupUi(this);
-  ui_->OKButton->setText(ui::ButtonTexts::okButton());  // the buttons' texts are shared by every dialog
+TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
+  Ui::TAboutBox form;
+  form.setupUi(this);
+  form.OKButton->setText(ui::ButtonTexts::okButton());  // the buttons' texts are shared by every dialog
 }
-
-TAboutBox::~TAboutBox() = default;
 
 void TAboutBox::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);

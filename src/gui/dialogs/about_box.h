@@ -2,11 +2,6 @@
 #pragma once
 
 #include <QDialog>
-#include <memory>
-
-namespace Ui {
-class TAboutBox;
-}
 
 namespace orbisk {
 
@@ -14,13 +9,11 @@ class TAboutBox : public QDialog {
   Q_OBJECT
  public:
   explicit TAboutBox(QWidget* parent = nullptr);
-  ~TAboutBox() override;
 
  protected:
   void showEvent(QShowEvent* e) override;
 
  private:
-  std::unique_ptr<Ui::TAboutBox> ui_;
 };
 
 }  // namespace orbisk

@@ -22,8 +22,6 @@ constexpr int kOffsetLeft = 80;
 constexpr int kOffsetTop = 60;
 constexpr int kLargeFontPixels = 16;
 
-QString noNumberMessage() { return TForm3::tr("Введите телефонный номер SIM карты в расширителе"); }
-
 void setPixelFont(QWidget* w, int pixels) {
   QFont f = w->font();
   f.setPixelSize(pixels);
@@ -36,21 +34,21 @@ TForm3::TForm3(MainState& st, Prompter& prompter, QWidget* mainWindow)
     : QDialog(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
       st_(st),
       prompter_(prompter),
-      mainWindow_(mainWindow),
-      ui_(std::make_unique<Ui::TForm3>()) {
-  ui_->setupUi(this);
+      mainWindow_(mainWindow) {
+  Ui::TForm3 form;
+  form.setupUi(this);
   caption_ = windowTitle();
   drawn_ = size();
-  shown_ = ui_->shown;
-  Label2 = ui_->Label2;
-  Edit1 = ui_->Edit1;
-  Button1 = ui_->Button1;
-  Button2 = ui_->Button2;
-  callArea = ui_->callArea;
-  Edit2 = ui_->Edit2;
-  Button3 = ui_->Button3;
-  Button4 = ui_->Button4;
-  MemDial = ui_->MemDial;
+  shown_ = form.shown;
+  Label2 = form.Label2;
+  Edit1 = form.Edit1;
+  Button1 = form.Button1;
+  Button2 = form.Button2;
+  callArea = form.callArea;
+  Edit2 = form.Edit2;
+  Button3 = form.Button3;
+  Button4 = form.Button4;
+  MemDial = form.MemDial;
 
   Button1->setText(ui::ButtonTexts::okButton());
   Button2->setText(ui::ButtonTexts::cancelButton());
@@ -68,8 +66,6 @@ TForm3::TForm3(MainState& st, Prompter& prompter, QWidget* mainWindow)
   callArea->hide();
   fitShownPart();
 }
-
-TForm3::~TForm3() = default;
 
 // The drawn size, or more where a wider font needs it for the caption: never a clipped caption.
 void TForm3::fitShownPart() {
@@ -113,7 +109,7 @@ void TForm3::Button1Click() {
   }
   const QString text = Edit1->text();
   if (text.isEmpty()) {
-    prompter_.message(noNumberMessage());
+    prompter_.message(tr("Введите телефонный номер SIM карты в расширителе"));
     Edit1->setFocus();
     return;
   }

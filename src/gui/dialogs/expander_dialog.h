@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QDialog>
-#include <memory>
 
 #include "gui/state/main_state.h"
 #include "core/state/prompter.h"
@@ -13,17 +12,12 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
-namespace Ui {
-class TForm3;
-}
-
 namespace orbisk {
 
 class TForm3 : public QDialog {
   Q_OBJECT
  public:
   TForm3(MainState& st, Prompter& prompter, QWidget* mainWindow);
-  ~TForm3() override;
 
   void FormActivate();  // on every showing: place the window, refill the field
   void zapol();         // the current expander's SIM number into Edit1
@@ -54,7 +48,6 @@ class TForm3 : public QDialog {
   MainState& st_;
   Prompter& prompter_;
   QWidget* mainWindow_;
-  std::unique_ptr<Ui::TForm3> ui_;  // the form: expander_dialog.ui
   QString caption_;                 // the form's title, set again with every number shown
   QSize drawn_;                     // the shown part's size as the form draws it
   QWidget* shown_ = nullptr;        // everything but the hidden test-call area

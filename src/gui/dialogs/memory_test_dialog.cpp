@@ -42,13 +42,14 @@ QStringList noAnswer() { return {TForm6::tr("Не отвечает"), TForm6::tr
 }  // namespace
 
 TForm6::TForm6(Step step1, Step step2, QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::TForm6>()), step1_(std::move(step1)), step2_(std::move(step2)) {
-  ui_->setupUi(this);
-  Memo1 = ui_->Memo1;
-  BTpamyes = ui_->BTpamyes;
-  BTpamread = ui_->BTpamread;
-  BTpamok = ui_->BTpamok;
-  BTpamcan = ui_->BTpamcan;
+    : QDialog(parent), step1_(std::move(step1)), step2_(std::move(step2)) {
+  Ui::TForm6 form;
+  form.setupUi(this);
+  Memo1 = form.Memo1;
+  BTpamyes = form.BTpamyes;
+  BTpamread = form.BTpamread;
+  BTpamok = form.BTpamok;
+  BTpamcan = form.BTpamcan;
 
   QFont f = Memo1->font();
   f.setPixelSize(kMemoFontPixels);
@@ -71,8 +72,6 @@ TForm6::TForm6(Step step1, Step step2, QWidget* parent)
 
   placeControls();
 }
-
-TForm6::~TForm6() = default;
 
 void TForm6::placeControls() {
   // As the form draws them, before anything grows.

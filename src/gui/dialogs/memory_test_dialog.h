@@ -5,16 +5,11 @@
 #include <QDialog>
 #include <QStringList>
 #include <functional>
-#include <memory>
 
 #include "core/link/receiver.h"
 
 class QPlainTextEdit;
 class QPushButton;
-
-namespace Ui {
-class TForm6;
-}
 
 namespace orbisk {
 
@@ -23,7 +18,6 @@ class TForm6 : public QDialog {
  public:
   using Step = std::function<MemoryTestResult()>;
   TForm6(Step step1, Step step2, QWidget* parent = nullptr);
-  ~TForm6() override;
 
   void FormActivate();  // on every showing: back to the warning and "Да"/"Нет"
   void BTpamyesClick();
@@ -51,7 +45,6 @@ class TForm6 : public QDialog {
   void setLines(const QStringList& lines);
   void makeDefault(QPushButton* button);
 
-  std::unique_ptr<Ui::TForm6> ui_;  // the form: memory_test_dialog.ui
   Step step1_;
   Step step2_;
 };

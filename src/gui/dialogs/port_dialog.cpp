@@ -14,9 +14,6 @@
 namespace orbisk {
 namespace {
 
-// The form (port_dialog.ui) holds the window as first drawn; every size grows from there when the
-// platform's font needs more room.
-
 // Typical names, so the box has room for them before any is listed or typed.
 const QString kUnixSample = QStringLiteral("/dev/ttyUSB10");
 const QString kWindowsSample = QStringLiteral("\\\\.\\COM24");
@@ -27,14 +24,15 @@ TForm4::TForm4(MainState& st, std::function<void(const QString&)> showPort, QWid
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
       st_(st),
-      showPort_(std::move(showPort)),
-      ui_(std::make_unique<Ui::TForm4>()) {
+      showPort_(std::move(showPort)) {
   // The form's box keeps typed names out of its list: a typed name is the choice itself.
-  ui_->setupUi(this);
-  ComboBox1 = ui_->ComboBox1;
-  Button1 = ui_->Button1;
-  Button2 = ui_->Button2;
-  // Where the form draws them: every later placement starts from there.
+  Ui::TForm4 form;
+  form.setupUi(this);
+  ComboBox1 = form.ComboBox1;
+  Button1 = form.Button1;
+  Button2 = form.Button2;
+  // Where the form (port_dialog.ui) draws them: every later placement starts from there, growing
+  // when the platform's font needs more room.
   drawn_ = {ComboBox1->geometry(), Button1->geometry(), Button2->geometry(), size()};
   Button1->setText(ui::ButtonTexts::okButton());
   Button2->setText(ui::ButtonTexts::cancelButton());
@@ -43,8 +41,6 @@ TForm4::TForm4(MainState& st, std::function<void(const QString&)> showPort, QWid
 
   placeControls();
 }
-
-TForm4::~TForm4() = default;
 
 void TForm4::showEvent(QShowEvent* event) {
   FormActivate();

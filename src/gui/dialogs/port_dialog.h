@@ -5,7 +5,6 @@
 #include <QDialog>
 #include <QRect>
 #include <functional>
-#include <memory>
 
 #include "gui/state/main_state.h"
 #include "core/link/port_list.h"
@@ -16,10 +15,6 @@
 class QComboBox;
 class QPushButton;
 
-namespace Ui {
-class TForm4;
-}
-
 namespace orbisk {
 
 class TForm4 : public QDialog {
@@ -27,7 +22,6 @@ class TForm4 : public QDialog {
  public:
   // showPort puts the chosen name into the main window's status panel 0.
   TForm4(MainState& st, std::function<void(const QString&)> showPort, QWidget* parent = nullptr);
-  ~TForm4() override;
 
   // Tests hand in fake devices; the program uses the platform's.
   void setPortSource(PortSource source) { source_ = std::move(source); }
@@ -53,7 +47,6 @@ class TForm4 : public QDialog {
   std::function<void(const QString&)> showPort_;
   PortSource source_ = nativePortSource();
   std::optional<Preferences> prefs_;
-  std::unique_ptr<Ui::TForm4> ui_;  // the form: port_dialog.ui
   struct Drawn {
     QRect combo, ok, cancel;
     QSize size;

@@ -29,6 +29,12 @@ QStringList cellsOf(const RegisteredReceiver& r) {
           r.lastAction.isEmpty() ? QString() : actionShown(r.lastAction) + QStringLiteral(": ") + resultShown(r.lastResult)};
 }
 
+// A word of the audit trail as the window shows it; one it does not know, as it stands.
+QString shownWord(const QHash<QString, const char*>& words, const QString& word) {
+  const char* shown = words.value(word);
+  return shown ? ReceiversDialog::tr(shown) : word;
+}
+
 }  // namespace
 
 QString actionShown(const QString& action) {
@@ -40,8 +46,7 @@ QString actionShown(const QString& action) {
       {"clock", QT_TRANSLATE_NOOP("orbisk::ReceiversDialog", "установка времени")},
       {"clear-events", QT_TRANSLATE_NOOP("orbisk::ReceiversDialog", "очистка буфера событий")},
       {"memory-test", QT_TRANSLATE_NOOP("orbisk::ReceiversDialog", "тест памяти")}};
-  const char* shown = kShown.value(action);
-  return shown ? ReceiversDialog::tr(shown) : action;
+  return shownWord(kShown, action);
 }
 
 QString resultShown(const QString& result) {
@@ -53,8 +58,7 @@ QString resultShown(const QString& result) {
       {"mismatch", QT_TRANSLATE_NOOP("orbisk::ReceiversDialog", "не совпадает")},
       {"not-saved", QT_TRANSLATE_NOOP("orbisk::ReceiversDialog", "не сохранено")},
       {"faulty", QT_TRANSLATE_NOOP("orbisk::ReceiversDialog", "память неисправна")}};
-  const char* shown = kShown.value(result);
-  return shown ? ReceiversDialog::tr(shown) : result;
+  return shownWord(kShown, result);
 }
 
 ReceiversDialog::ReceiversDialog(QWidget* parent, QString path) : QDialog(parent), path_(std::move(path)) {

@@ -21,10 +21,10 @@ constexpr int kLastObjectCell = 3;  // Edit5: typing passes over the qualifier
 TForm2::TForm2(MainState& state, Prompter& prompter, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
       st_(state),
-      prompter_(prompter),
-      ui_(std::make_unique<Ui::TForm2>()) {
-  buildControls();
-  arrangeControls();
+      prompter_(prompter) {
+  Ui::TForm2 form;
+  buildControls(form);
+  arrangeControls(form);
   move(230, 135);
 
   connect(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
@@ -37,8 +37,6 @@ TForm2::TForm2(MainState& state, Prompter& prompter, QWidget* parent)
     });
   }
 }
-
-TForm2::~TForm2() = default;
 
 void TForm2::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
@@ -112,7 +110,7 @@ void TForm2::Button2Click() { reject(); }
 
 bool TForm2::numberGiven() {
   if (!Edit1->text().isEmpty()) return true;
-  prompter_.message(EditorTexts::enterNumber());
+  prompter_.message(tr("Введите телефонный номер"));
   Edit1->setFocus();
   return false;
 }

@@ -2,11 +2,9 @@
 // Change. On OK it packs its fields into the image itself and sets modified.
 #pragma once
 
-#include <QCoreApplication>
 #include <QDialog>
 #include <array>
 #include <cstdint>
-#include <memory>
 
 #include "gui/state/main_state.h"
 #include "core/state/prompter.h"
@@ -22,18 +20,10 @@ namespace orbisk {
 
 class FieldEdit;
 
-class EditorTexts {
-  Q_DECLARE_TR_FUNCTIONS(EditorTexts)
-
- public:
-  static QString enterNumber() { return tr("Введите телефонный номер"); }
-};
-
 class TForm2 : public QDialog {
   Q_OBJECT
  public:
   TForm2(MainState& state, Prompter& prompter, QWidget* parent = nullptr);
-  ~TForm2() override;
 
   // Fills the fields for the editor mode: add (otobr1), change (otobr2), otherwise nothing.
   void FormActivate();
@@ -46,8 +36,8 @@ class TForm2 : public QDialog {
  private:
   static constexpr int kQualifierCell = 4;  // Edit6
 
-  void buildControls();
-  void arrangeControls();
+  void buildControls(Ui::TForm2& form);
+  void arrangeControls(Ui::TForm2& form);
   void otobr1();
   void otobr2();
   void otobr3(const uint8_t* rec);
@@ -65,7 +55,6 @@ class TForm2 : public QDialog {
 
   MainState& st_;
   Prompter& prompter_;
-  std::unique_ptr<Ui::TForm2> ui_;  // the form: tform2.ui
   FieldEdit* Edit1 = nullptr;
   std::array<FieldEdit*, 13> cells_{};  // Edit2 .. Edit14, the field string in order
   FieldEdit* Ecomment = nullptr;

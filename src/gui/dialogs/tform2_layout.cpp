@@ -18,19 +18,19 @@ constexpr int kEditPixels = 16;
 
 }  // namespace
 
-void TForm2::buildControls() {
-  ui_->setupUi(this);
+void TForm2::buildControls(Ui::TForm2& form) {
+  form.setupUi(this);
   QFont labelFont = font();
   labelFont.setPixelSize(kLabelPixels);
   setFont(labelFont);
   QFont editFont = labelFont;
   editFont.setPixelSize(kEditPixels);
 
-  labels_ = {ui_->Label2, ui_->Label3, ui_->Label4, ui_->Label5, ui_->Label6, ui_->Label1};
-  Edit1 = ui_->Edit1;
-  cells_ = {ui_->Edit2, ui_->Edit3,  ui_->Edit4,  ui_->Edit5,  ui_->Edit6,  ui_->Edit7, ui_->Edit8,
-            ui_->Edit9, ui_->Edit10, ui_->Edit11, ui_->Edit12, ui_->Edit13, ui_->Edit14};
-  Ecomment = ui_->Ecomment;
+  labels_ = {form.Label2, form.Label3, form.Label4, form.Label5, form.Label6, form.Label1};
+  Edit1 = form.Edit1;
+  cells_ = {form.Edit2, form.Edit3,  form.Edit4,  form.Edit5,  form.Edit6,  form.Edit7, form.Edit8,
+            form.Edit9, form.Edit10, form.Edit11, form.Edit12, form.Edit13, form.Edit14};
+  Ecomment = form.Ecomment;
   Edit1->setKind(FieldEdit::Kind::Number);
   cells_[kQualifierCell]->setKind(FieldEdit::Kind::Qualifier);
   Ecomment->setKind(FieldEdit::Kind::Comment);
@@ -38,13 +38,13 @@ void TForm2::buildControls() {
   for (FieldEdit* cell : cells_) cell->setFont(editFont);
   Ecomment->setFont(editFont);
 
-  Button1 = ui_->Button1;
-  Button2 = ui_->Button2;
+  Button1 = form.Button1;
+  Button2 = form.Button2;
   Button1->setText(ui::ButtonTexts::okButton());
   Button2->setText(ui::ButtonTexts::cancelEnglishButton());
 }
 
-void TForm2::arrangeControls() {
+void TForm2::arrangeControls(Ui::TForm2& form) {
   const QFontMetrics fm(Edit1->font());
   int widestDigit = 0;
   for (QChar c : QStringLiteral("0123456789ABCDEFR")) widestDigit = std::max(widestDigit, fm.horizontalAdvance(c));
@@ -60,10 +60,10 @@ void TForm2::arrangeControls() {
   for (QPushButton* b : {Button1, Button2}) b->setMinimumSize(std::max(75, b->sizeHint().width()), 25);
 
   // The buttons stand beside the object and event rows.
-  ui_->buttonsTop->changeSize(
+  form.buttonsTop->changeSize(
       0, labels_[0]->sizeHint().height() + editHeight + labels_[1]->sizeHint().height() + editHeight + 18,
       QSizePolicy::Minimum, QSizePolicy::Fixed);
-  ui_->buttons->invalidate();
+  form.buttons->invalidate();
   setFixedSize(sizeHint().expandedTo(QSize(517, 372)));
 }
 

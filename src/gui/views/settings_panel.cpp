@@ -18,8 +18,6 @@ constexpr int kPanelWidth = 534;
 constexpr int kPanelHeight = 318;
 constexpr int kClockFontPixels = 13;
 
-QString reportHint() { return SettingsPanel::tr("Номер, который отображается в отчете в Ravelstat"); }
-
 }  // namespace
 
 SettingsPanel::SettingsPanel(MainState& st, QWidget* parent) : QWidget(parent), st_(st) {
@@ -64,14 +62,16 @@ void SettingsPanel::fillControls() {
       {Label9, view::ViewTexts::handshakeLabel()},      {Label12, view::ViewTexts::ringsLabel()},
       {Label10, view::ViewTexts::ackWaitLabel()}};
   for (const auto& [label, text] : captions) label->setText(text);
+  // The form's lists never take typed text as an item: text that names no item is no selection.
   const std::pair<QComboBox*, QStringList> lists[] = {{ComboBox1, items::kReceiverNumbers},
                                                       {Cbformat, items::kPcFormats},
                                                       {Cbhandshake, items::kHandshakes},
                                                       {Cbnumberring, items::kOneToFive},
                                                       {Cblisten, items::kOneToFive}};
   for (const auto& [box, items] : lists) box->addItems(items);
-  Label2->setToolTip(reportHint());
-  for (QComboBox* c : {ComboBox1, Cbformat, Cbhandshake, Cbnumberring, Cblisten}) c->setToolTip(reportHint());
+  const QString reportHint = tr("Номер, который отображается в отчете в Ravelstat");
+  Label2->setToolTip(reportHint);
+  for (QComboBox* c : {ComboBox1, Cbformat, Cbhandshake, Cbnumberring, Cblisten}) c->setToolTip(reportHint);
 
   const std::pair<QCheckBox*, QString> checks[] = {
       {Cbheart, view::ViewTexts::heartbeatCaption()}, {Cbspamdata, view::ViewTexts::spamDataCaption()},
