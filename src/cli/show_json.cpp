@@ -6,9 +6,9 @@ namespace orbisk::cli {
 
 QJsonObject phoneJson(const PhoneRow& p) {
   return QJsonObject{
-      {QStringLiteral("number"), p.number}, {QStringLiteral("object"), p.object},
-      {QStringLiteral("event"), p.event},   {QStringLiteral("zone"), p.zone},
-      {QStringLiteral("partition"), p.partition}, {QStringLiteral("comment"), p.comment},
+      {QStringLiteral("number"), p.number().toString()}, {QStringLiteral("object"), p.object().toString()},
+      {QStringLiteral("event"), p.event().toString()},   {QStringLiteral("zone"), p.zone().toString()},
+      {QStringLiteral("partition"), p.partition().toString()}, {QStringLiteral("comment"), p.comment()},
   };
 }
 
@@ -44,7 +44,7 @@ class IndentedJson {
     keyed(key);
     out_ += v ? "true" : "false";
   }
-  void value(const char* key, const QString& v) {
+  void value(const char* key, QStringView v) {
     keyed(key);
     out_ += '"';
     escape(v);
@@ -84,8 +84,8 @@ class IndentedJson {
     }
     out_ += static_cast<char>(0x80 | (u & 0x3f));
   }
-  void escape(const QString& s) {
-    const char16_t* c = reinterpret_cast<const char16_t*>(s.constData());
+  void escape(QStringView s) {
+    const char16_t* c = s.utf16();
     const char16_t* const end = c + s.size();
     for (; c != end; ++c) {
       const char16_t u = *c;
@@ -122,12 +122,12 @@ class IndentedJson {
 
 void phone(IndentedJson& j, const PhoneRow& p) {
   j.open(nullptr, '{');
-  j.value("comment", p.comment);
-  j.value("event", p.event);
-  j.value("number", p.number);
-  j.value("object", p.object);
-  j.value("partition", p.partition);
-  j.value("zone", p.zone);
+  j.value("comment", p.comment());
+  j.value("event", p.event());
+  j.value("number", p.number());
+  j.value("object", p.object());
+  j.value("partition", p.partition());
+  j.value("zone", p.zone());
   j.close('}');
 }
 

@@ -52,8 +52,9 @@ ReportPages::ReportPages(const ReportContent& content, const QPaintDevice& devic
   columnX_.push_back(margin_ + width);
   // The column captions wrap in a column too narrow for them (a small paper).
   headerHeight_ = lineHeight_;
+  const QStringList captions = view::ViewTexts::phoneColumns();
   for (size_t c = 0; c < kReportColumns; ++c) {
-    const QString caption = view::ViewTexts::phoneColumns().at(c);
+    const QString& caption = captions.at(static_cast<qsizetype>(c));
     const QRectF room(0, 0, columnX_[c + 1] - columnX_[c] - 2 * padding_, pageHeight_);
     if (captionMetrics_.horizontalAdvance(caption) > room.width())
       headerHeight_ = std::max(headerHeight_, captionMetrics_.boundingRect(room, kWrapFlags, caption).height());
@@ -137,8 +138,10 @@ qreal ReportPages::rowHeight(const ReportRow& row) const {
   for (size_t c = 0; c < row.size(); ++c) {
     const qreal inner = columnX_[c + 1] - columnX_[c] - 2 * padding_;
     // Most cells are far narrower than their column: measure only the ones that may not be.
-    if (row[c].size() * widest <= inner || bodyMetrics_.horizontalAdvance(row[c]) <= inner) continue;
-    height = std::max(height, bodyMetrics_.boundingRect(QRectF(0, 0, inner, pageHeight_), kWrapFlags, row[c]).height());
+    if (row[c].size() * widest <= inner) continue;
+    const QString cell = row[c].toString();
+    if (bodyMetrics_.horizontalAdvance(cell) <= inner) continue;
+    height = std::max(height, bodyMetrics_.boundingRect(QRectF(0, 0, inner, pageHeight_), kWrapFlags, cell).height());
   }
   return height + 2 * padding_;
 }
@@ -186,11 +189,11 @@ void ReportPages::paintItem(QPainter& painter, const Item& item) const {
       painter.fillRect(QRectF(columnX_.front(), item.y, columnX_.back() - columnX_.front(), item.height), kCaptionShade);
       painter.drawLine(QLineF(columnX_.front(), item.y, columnX_.back(), item.y));
       painter.setFont(caption_);
-      paintCells(painter, item, [captions = view::ViewTexts::phoneColumns()](int c) { return &captions.at(c); });
+      paintCells(painter, item, [captions = view::ViewTexts::phoneColumns()](int c) { return captions.at(c); });
       return;
     case Kind::Row:
       painter.setFont(body_);
-      paintCells(painter, item, [&item](int c) { return &item.row->at(static_cast<size_t>(c)); });
+      paintCells(painter, item, [&item](int c) { return (*item.row)[static_cast<size_t>(c)].toString(); });
       return;
   }
 }
@@ -202,10 +205,10 @@ void ReportPages::paintCells(QPainter& painter, const Item& item, CellText text)
   for (int c = 0; c < kReportColumns; ++c) {
     const qreal x = columnX_[static_cast<size_t>(c)] + padding_;
     if (oneLine)
-      painter.drawText(QPointF(x, baseline), *text(c));
+      painter.drawText(QPointF(x, baseline), text(c));
     else
       painter.drawText(QRectF(x, item.y + padding_, columnX_[static_cast<size_t>(c) + 1] - x - padding_, item.height),
-                       kWrapFlags, *text(c));
+                       kWrapFlags, text(c));
   }
   // The cell borders: the row's bottom line and the column edges.
   std::array<QLineF, kReportColumns + 2> lines;

@@ -192,7 +192,10 @@ TEST(ShowJsonText, IsWhatQtsWriterPrints) {
   v.receiverNumber = 3, v.pcFormat = 1, v.handshake = 15, v.rings = 2, v.ackWait = 5;
   v.sms = v.russian = true;
   v.model = odd;
-  v.expanders.push_back({0, QStringLiteral("+79001112233"), {{odd, "0012", "E130", "001", "01", odd}, {}}});
+  // A telephone's cells come from its record: its comment holds what code page 1251 can.
+  uint8_t rec[kRecordSize];
+  packtel(rec, "+79001112233", "0012E13000101", toCp1251(QStringLiteral("Склад \"№2\"\\\t\x01")));
+  v.expanders.push_back({0, QStringLiteral("+79001112233"), {PhoneRow(rec), PhoneRow()}});
   v.expanders.push_back({15, QString(), {}});
   const auto reference = [](const ConfigView& c) {
     QJsonArray expanders;

@@ -52,19 +52,13 @@ std::vector<Setting> settingsOf(const ConfigView& v) {
   };
 }
 
-std::array<const QString*, 5> fieldsOf(const PhoneRow& p) { return {&p.object, &p.event, &p.zone, &p.partition, &p.comment}; }
-
-bool sameRow(const PhoneRow& x, const PhoneRow& y) {
-  return x.number == y.number && x.object == y.object && x.event == y.event && x.zone == y.zone &&
-         x.partition == y.partition && x.comment == y.comment;
-}
-
+// The fields after the number, by column: what a change of a telephone is reported in.
 QStringList differingFields(const PhoneRow& x, const PhoneRow& y, const QStringList& columns) {
-  const auto fx = fieldsOf(x);
-  const auto fy = fieldsOf(y);
+  const auto fx = x.cells();
+  const auto fy = y.cells();
   QStringList names;
-  for (size_t i = 0; i < fx.size(); ++i)
-    if (*fx[i] != *fy[i]) names << columns.at(static_cast<qsizetype>(i) + 1);
+  for (size_t i = 1; i < fx.size(); ++i)
+    if (fx[i] != fy[i]) names << columns.at(static_cast<qsizetype>(i));
   return names;
 }
 
@@ -76,7 +70,7 @@ void comparePhones(const std::vector<PhoneRow>& a, const std::vector<PhoneRow>& 
   auto pair = [&](bool exact) {
     for (size_t i = 0; i < a.size(); ++i) {
       for (size_t j = 0; j < b.size() && !usedA[i]; ++j) {
-        if (usedB[j] || a[i].number != b[j].number || (exact && !sameRow(a[i], b[j]))) continue;
+        if (usedB[j] || a[i].number() != b[j].number() || (exact && !(a[i] == b[j]))) continue;
         usedA[i] = usedB[j] = true;
         if (!exact) d.changed.push_back({a[i], b[j], differingFields(a[i], b[j], columns)});
       }

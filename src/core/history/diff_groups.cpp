@@ -7,7 +7,7 @@
 namespace orbisk {
 namespace {
 
-QString shown(const QString& value) { return value.isEmpty() ? history::HistoryTexts::emptyValue() : value; }
+QString shown(QStringView value) { return value.isEmpty() ? history::HistoryTexts::emptyValue() : value.toString(); }
 
 QString change(const QString& label, const QString& a, const QString& b) {
   const QString head = label.endsWith(u':') ? label : label + u':';
@@ -15,23 +15,24 @@ QString change(const QString& label, const QString& a, const QString& b) {
 }
 
 // "79001234567 (объект 0001, код 130, ...)": the fields that hold something, by column caption.
+// The cells after the number are named by their column captions.
 QString phoneText(const PhoneRow& p, const QStringList& columns) {
-  const QStringList values{p.object, p.event, p.zone, p.partition, p.comment};
+  const auto values = p.cells();
   QStringList parts;
-  for (qsizetype i = 0; i < values.size(); ++i)
-    if (!values.at(i).isEmpty()) parts << columns.at(i + 1) + u' ' + values.at(i);
-  return parts.isEmpty() ? shown(p.number) : shown(p.number) + QStringLiteral(" (") + parts.join(QStringLiteral(", ")) + u')';
+  for (size_t i = 1; i < values.size(); ++i)
+    if (!values[i].isEmpty()) parts << columns.at(static_cast<qsizetype>(i)) + u' ' + values[i].toString();
+  return parts.isEmpty() ? shown(p.number()) : shown(p.number()) + QStringLiteral(" (") + parts.join(QStringLiteral(", ")) + u')';
 }
 
 QString phoneChange(const PhoneDiff& c, const QStringList& columns) {
-  const QStringList a{c.a.object, c.a.event, c.a.zone, c.a.partition, c.a.comment};
-  const QStringList b{c.b.object, c.b.event, c.b.zone, c.b.partition, c.b.comment};
+  const auto a = c.a.cells();
+  const auto b = c.b.cells();
   QStringList parts;
-  for (qsizetype i = 0; i < a.size(); ++i)
-    if (a.at(i) != b.at(i))
-      parts << columns.at(i + 1) + u' ' + shown(a.at(i)) + history::HistoryTexts::arrow() +
-                   shown(b.at(i));
-  return history::HistoryTexts::phoneChanged() + shown(c.a.number) + QStringLiteral(": ") +
+  for (size_t i = 1; i < a.size(); ++i)
+    if (a[i] != b[i])
+      parts << columns.at(static_cast<qsizetype>(i)) + u' ' + shown(a[i]) + history::HistoryTexts::arrow() +
+                   shown(b[i]);
+  return history::HistoryTexts::phoneChanged() + shown(c.a.number()) + QStringLiteral(": ") +
          parts.join(QStringLiteral("; "));
 }
 

@@ -61,19 +61,19 @@ void ConfigImage::repairExpanders() {
 
 namespace repair {
 void receiverNumber(ConfigImage& img) {
-  if (img[off::kReceiverNumber] > 15) img[off::kReceiverNumber] = 2;
+  if (auto s = img.settings(); s.receiverNumber() > 15) s.setReceiverNumber(2);
 }
 void pcFormat(ConfigImage& img) {
-  if ((img[off::kPcFormat] & 7) > 5) img[off::kPcFormat] = 0;
+  if (auto s = img.settings(); (s.pcFormat() & 7) > 5) s.setPcFormat(0);
 }
 void handshake(ConfigImage& img) {
-  if (img[off::kHandshake] & 0x08) img[off::kHandshake] &= 0xF2;
+  if (auto s = img.settings(); s.handshake() & 0x08) s.setHandshake(s.handshake() & 0x02, s.rings());
 }
 void ackWait(ConfigImage& img) {
-  if (img[off::kAckWait] > 15) img[off::kAckWait] = 1;
+  if (auto s = img.settings(); s.ackWait() > 15) s.setAckWait(1);
 }
 void rings(ConfigImage& img) {
-  if (img[off::kHandshake] > 0x4F) img[off::kHandshake] = static_cast<uint8_t>((img[off::kHandshake] & 0x0F) | 0x10);
+  if (auto s = img.settings(); s.rings() > 4) s.setHandshake(s.handshake(), 1);
 }
 }  // namespace repair
 

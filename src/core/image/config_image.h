@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "core/image/image_layout.h"
+#include "core/image/image_views.h"
 
 namespace orbisk {
 
@@ -33,6 +34,10 @@ class ConfigImage {
   const uint8_t* record(int slot, int index) const { return data() + recordOffset(slot, index); }
   uint8_t* sim(int slot) { return data() + simOffset(slot); }
   const uint8_t* sim(int slot) const { return data() + simOffset(slot); }
+  SettingsBlock<uint8_t> settings() { return SettingsBlock<uint8_t>(data()); }
+  SettingsBlock<const uint8_t> settings() const { return SettingsBlock<const uint8_t>(data()); }
+  PhoneRecord<uint8_t> phone(int slot, int index) { return PhoneRecord<uint8_t>(record(slot, index)); }
+  PhoneRecord<const uint8_t> phone(int slot, int index) const { return PhoneRecord<const uint8_t>(record(slot, index)); }
 
   // First model digit above '2' enables the newer receivers' settings and the paired-line rule.
   bool isNewerModel() const { return bytes_[off::kModel] > 0x32; }

@@ -8,8 +8,8 @@ void setBit(uint8_t& byte, uint8_t bit, bool on) { byte = static_cast<uint8_t>(o
 }  // namespace
 
 SettingsFlags readFlags(const ConfigImage& img) {
-  const uint8_t o = img[off::kOptions];
-  const uint8_t d = img[off::kDisplay];
+  const uint8_t o = img.settings().options();
+  const uint8_t d = img.settings().display();
   SettingsFlags f;
   f.heartbeat = !(o & opt::kHeartbeatOff);
   f.antispamData = o & opt::kSpamData;
@@ -23,18 +23,19 @@ SettingsFlags readFlags(const ConfigImage& img) {
 }
 
 void writeFlags(ConfigImage& img, const SettingsFlags& f) {
-  uint8_t o = img[off::kOptions];
+  auto s = img.settings();
+  uint8_t o = s.options();
   setBit(o, opt::kHeartbeatOff, !f.heartbeat);
   setBit(o, opt::kSpamData, f.antispamData);
   setBit(o, opt::kSpeaker, f.speaker);
   setBit(o, opt::kRussianOff, !f.russian);
   setBit(o, opt::kSmsOff, !f.sms);
   setBit(o, opt::kSpamSms, f.antispamSms);
-  img[off::kOptions] = o;
-  uint8_t d = img[off::kDisplay];
+  s.setOptions(o);
+  uint8_t d = s.display();
   setBit(d, disp::kBacklightOff, f.backlightOff);
   setBit(d, disp::kComments, f.comments);
-  img[off::kDisplay] = d;
+  s.setDisplay(d);
 }
 
 }  // namespace orbisk

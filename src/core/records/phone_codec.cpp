@@ -3,9 +3,13 @@
 #include <cstring>
 
 #include "core/image/cp1251.h"
+#include "core/image/image_views.h"
 
 namespace orbisk {
 namespace {
+
+// The symbol of each nibble; 0 for the end mark and the nibbles no number holds, which are skipped.
+constexpr char kNumberSymbols[16] = {'0', '1', '2', '3', '4', '5', '6', '7', '8', '9', '+', 0, '*', 0, 0, 0};
 
 char hexDigit(int v) { return static_cast<char>(v <= 9 ? '0' + v : 'A' + (v - 10)); }
 
@@ -52,29 +56,30 @@ void packtel_1(uint8_t* dest8, const QByteArray& number) { packNumber(dest8, num
 
 void packtel(uint8_t* dest32, const QByteArray& number, const QByteArray& field, const QByteArray& comment) {
   std::memset(dest32, 0, kRecordSize);
-  packNumber(dest32 + recfield::kNumber, number, true);
+  const PhoneRecord<uint8_t> rec(dest32);
+  packNumber(rec.number(), number, true);
   auto v = [&](int k) -> int { return k < field.size() ? char2bcd(field[k]) : 0; };
   auto pair = [&](int k) { return static_cast<uint8_t>((v(k) * 16 + v(k + 1)) & 0xFF); };
-  dest32[recfield::kObject] = pair(0);
-  dest32[recfield::kObject + 1] = pair(2);
+  rec.object()[0] = pair(0);
+  rec.object()[1] = pair(2);
   const int qualifier = field.size() > 4 && field[4] == 'E' ? 0x10 : 0x00;
-  dest32[recfield::kEvent] = static_cast<uint8_t>((qualifier + v(5)) & 0xFF);
-  dest32[recfield::kEvent + 1] = pair(6);
-  dest32[recfield::kZone] = static_cast<uint8_t>(v(8) & 0xFF);
-  dest32[recfield::kZone + 1] = pair(9);
-  dest32[recfield::kPartition] = pair(11);
+  rec.event()[0] = static_cast<uint8_t>((qualifier + v(5)) & 0xFF);
+  rec.event()[1] = pair(6);
+  rec.zone()[0] = static_cast<uint8_t>(v(8) & 0xFF);
+  rec.zone()[1] = pair(9);
+  rec.partition() = pair(11);
   const int len = static_cast<int>(comment.size()) < kCommentSize ? static_cast<int>(comment.size()) : kCommentSize;
-  std::memcpy(dest32 + recfield::kComment, comment.constData(), static_cast<size_t>(len));
+  std::memcpy(rec.comment(), comment.constData(), static_cast<size_t>(len));
 }
 
 int numberChars(const uint8_t* packed8, Decoding how, char* out16) {
   int n = 0;
-  for (int i = 0; i < 2 * kPackedNumberSize; ++i) {
-    const uint8_t nib = (i % 2 == 0) ? packed8[i / 2] >> 4 : packed8[i / 2] & 0x0F;
-    if (nib == kNumberEnd) return n;
-    if (nib == 0xA) out16[n++] = '+';
-    else if (nib == 0xC) out16[n++] = '*';
-    else if (nib <= 9) out16[n++] = static_cast<char>('0' + nib);
+  for (int i = 0; i < kPackedNumberSize; ++i) {
+    for (const uint8_t nib : {static_cast<uint8_t>(packed8[i] >> 4), static_cast<uint8_t>(packed8[i] & 0x0F)}) {
+      if (nib == kNumberEnd) return n;
+      out16[n] = kNumberSymbols[nib];
+      n += out16[n] != 0;
+    }
   }
   return how == Decoding::Editor ? n : 0;
 }
@@ -84,13 +89,14 @@ QByteArray raspactel(const uint8_t* packed8, Decoding how) {
   return QByteArray(out, numberChars(packed8, how, out));
 }
 
-void fieldChars(const uint8_t* rec, char* out13) {
-  const uint8_t* o = rec + recfield::kObject;
-  const uint8_t* e = rec + recfield::kEvent;
-  const uint8_t* z = rec + recfield::kZone;
-  const uint8_t p = rec[recfield::kPartition];
+void fieldChars(const uint8_t* record, char* out13) {
+  const PhoneRecord<const uint8_t> rec(record);
+  const uint8_t* o = rec.object();
+  const uint8_t* e = rec.event();
+  const uint8_t* z = rec.zone();
+  const uint8_t p = rec.partition();
   const char f[kFieldStringLength] = {bcd2char1(o[0]), bcd2char0(o[0]), bcd2char1(o[1]), bcd2char0(o[1]),
-                                      (e[0] >> 4) == 1 ? 'E' : 'R', bcd2char0(e[0]), bcd2char1(e[1]), bcd2char0(e[1]),
+                                      rec.eventQualifierE() ? 'E' : 'R', bcd2char0(e[0]), bcd2char1(e[1]), bcd2char0(e[1]),
                                       bcd2char0(z[0]), bcd2char1(z[1]), bcd2char0(z[1]),
                                       bcd2char1(p), bcd2char0(p)};
   std::memcpy(out13, f, sizeof f);
@@ -111,7 +117,7 @@ QByteArray kodsob(const uint8_t* rec) { return fieldPart(rec, kEventChars); }
 QByteArray numzona(const uint8_t* rec) { return fieldPart(rec, kZoneChars); }
 QByteArray numrazdel(const uint8_t* rec) { return fieldPart(rec, kPartitionChars); }
 
-QByteArray commentText(const uint8_t* rec) { return zeroEndedBytes(rec + recfield::kComment, kCommentSize); }
+QByteArray commentText(const uint8_t* rec) { return zeroEndedBytes(PhoneRecord<const uint8_t>(rec).comment(), kCommentSize); }
 
 QByteArray fieldString(const uint8_t* rec) { return fieldPart(rec, {0, kFieldStringLength}); }
 

@@ -13,7 +13,7 @@ namespace {
 
 // Everything is appended to one string: a temporary string for every cell and tag made the
 // report's thousands of allocations cost more than its content.
-void escaped(QString& out, const QString& text) {
+void escaped(QString& out, QStringView text) {
   for (const QChar c : text) {
     switch (c.unicode()) {
       case u'<': out += QLatin1String("&lt;"); break;
@@ -26,7 +26,7 @@ void escaped(QString& out, const QString& text) {
 }
 
 // The content holds no control characters any more; only the markup's own characters remain.
-void cell(QString& out, QLatin1String tag, const QString& text, QLatin1String attrs = {}) {
+void cell(QString& out, QLatin1String tag, QStringView text, QLatin1String attrs = {}) {
   out += u'<';
   out += tag;
   out += attrs;
@@ -69,34 +69,41 @@ void fieldTable(QString& out, const std::vector<ReportField>& fields) {
   out += QLatin1String("</table>\n");
 }
 
-void phoneTable(QString& out, const std::vector<ReportRow>& rows) {
-  // <thead> makes the column captions repeat at the top of every printed page.
-  out += QLatin1String(
+// The opening of every telephone table, made once a report: <thead> makes the column captions
+// repeat at the top of every printed page.
+QString tableHead() {
+  QString out = QLatin1String(
       "<table class=\"phones\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\">\n<thead><tr>");
+  const QStringList captions = view::ViewTexts::phoneColumns();
   for (int c = 0; c < kReportColumns; ++c) {
     out += QLatin1String("<th width=\"");
     out += QString::number(kReportColumnPercent[static_cast<size_t>(c)]);
     out += QLatin1String("%\">");
-    escaped(out, view::ViewTexts::phoneColumns().at(c));
+    escaped(out, captions.at(c));
     out += QLatin1String("</th>");
   }
   out += QLatin1String("</tr></thead>\n<tbody>\n");
+  return out;
+}
+
+void phoneTable(QString& out, const QString& head, const std::vector<ReportRow>& rows) {
+  out += head;
   for (const ReportRow& row : rows) {
     out += QLatin1String("<tr>");
     for (int c = 0; c + 1 < kReportColumns; ++c) cell(out, kTd, row[static_cast<size_t>(c)]);
-    cell(out, kTd, row.back(), QLatin1String(" class=\"comment\""));
+    cell(out, kTd, row[kReportColumns - 1], QLatin1String(" class=\"comment\""));
     out += QLatin1String("</tr>\n");
   }
   out += QLatin1String("</tbody>\n</table>\n");
 }
 
-void expander(QString& out, const ReportExpander& e) {
+void expander(QString& out, const QString& tableHead, const ReportExpander& e) {
   out += kSpacer;
   cell(out, QLatin1String("h2"), e.title);
   out += u'\n';
   cell(out, QLatin1String("p"), e.countLine);
   out += u'\n';
-  if (!e.rows.empty()) phoneTable(out, e.rows);
+  if (!e.rows.empty()) phoneTable(out, tableHead, e.rows);
 }
 
 }  // namespace
@@ -115,9 +122,12 @@ std::vector<int> shownSlots(const ConfigImage& img, const std::array<uint8_t, kS
   return shown;
 }
 
+bool neverSet(const uint8_t* packed8) {
+  return std::all_of(packed8, packed8 + kPackedNumberSize, [](uint8_t b) { return b == 0; });
+}
+
 QString wholeNumber(const uint8_t* packed8) {
-  const bool neverSet = std::all_of(packed8, packed8 + 8, [](uint8_t b) { return b == 0; });
-  return neverSet ? QString() : numberText(packed8, Decoding::Editor);
+  return neverSet(packed8) ? QString() : numberText(packed8, Decoding::Editor);
 }
 
 QString reportHtml(const ConfigImage& img, const ReportSource& src) {
@@ -139,7 +149,8 @@ QString reportHtml(const ConfigImage& img, const ReportSource& src) {
   cell(html, QLatin1String("h2"), c.settingsHeading);
   html += u'\n';
   fieldTable(html, c.settings);
-  for (const ReportExpander& e : c.expanders) expander(html, e);
+  const QString head = tableHead();
+  for (const ReportExpander& e : c.expanders) expander(html, head, e);
   html += QLatin1String("</body>\n</html>\n");
   return html;
 }

@@ -29,6 +29,8 @@ std::vector<int> shownSlots(const ConfigImage& img, const std::array<uint8_t, kS
 // A telephone number whole: a 16-symbol number (no end mark), which the telephone list shows
 // empty, reads in full; eight zero bytes (never set) read as empty.
 QString wholeNumber(const uint8_t* packed8);
+// Eight zero bytes: a number nobody set.
+bool neverSet(const uint8_t* packed8);
 
 // The whole report; the image itself is not changed (repairs are shown as on the display).
 QString reportHtml(const ConfigImage& img, const ReportSource& src);

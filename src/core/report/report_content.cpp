@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/view/config_view.h"
+#include "core/image/cp1251.h"
 #include "core/image/settings_lists.h"
 #include "core/image/view_texts.h"
 #include "core/link/link_texts.h"
@@ -16,11 +17,14 @@ namespace {
 // Control characters from a file or a receiver would upset the layout; show them as such.
 bool isControl(QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; }
 
-// Only a text that has one is copied: the rest, nearly all of them, stay shared.
-QString clean(QString text) {
-  if (std::none_of(text.cbegin(), text.cend(), isControl)) return text;
+void replaceControls(QString& text) {
   for (QChar& c : text)
     if (isControl(c)) c = QChar(0xFFFD);
+}
+
+// Only a text that has one is copied: the rest, nearly all of them, stay shared.
+QString clean(QString text) {
+  if (std::any_of(text.cbegin(), text.cend(), isControl)) replaceControls(text);
   return text;
 }
 
@@ -80,14 +84,26 @@ ReportExpander expander(const ConfigImage& head, const ConfigImage& img, int slo
   e.rows.reserve(static_cast<size_t>(std::max(count, 0)));
   for (int i = 0; i < count; ++i) {
     const uint8_t* rec = img.record(slot, i);
-    const PhoneRow row = phoneRow(rec);
-    e.rows.push_back({clean(wholeNumber(rec)), clean(row.object), clean(row.event), clean(row.zone),
-                      clean(row.partition), clean(row.comment)});
+    const PhoneRow p(rec, Decoding::Editor);
+    const QStringView number = neverSet(rec) ? QStringView() : p.number();
+    e.rows.emplace_back(std::array<QStringView, kReportColumns>{number, p.object(), p.event(), p.zone(), p.partition(), p.comment()});
   }
   return e;
 }
 
 }  // namespace
+
+ReportRow::ReportRow(const std::array<QStringView, kReportColumns>& cells) {
+  qsizetype length = 0;
+  for (QStringView c : cells) length += c.size();
+  text_.reserve(length);
+  for (size_t c = 0; c < cells.size(); ++c) {
+    at_[c] = text_.size();
+    text_ += cells[c];
+  }
+  at_.back() = text_.size();
+  replaceControls(text_);
+}
 
 QString reportTitle(const QString& shortName) {
   return clean(report::ReportTexts::title() + QStringLiteral(" — ") + shortName);

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 #include <array>
 #include <vector>
 
@@ -18,7 +19,20 @@ struct ReportField {
 };
 
 inline constexpr int kReportColumns = 6;
-using ReportRow = std::array<QString, kReportColumns>;
+
+// One telephone's cells in one string: a report of thousands of telephones makes a string a row,
+// not one a cell.
+class ReportRow {
+ public:
+  // Control characters (only a comment can hold them) become U+FFFD.
+  explicit ReportRow(const std::array<QStringView, kReportColumns>& cells);
+  QStringView operator[](size_t c) const { return QStringView(text_).mid(at_[c], at_[c + 1] - at_[c]); }
+  static constexpr size_t size() { return kReportColumns; }
+
+ private:
+  QString text_;
+  std::array<qsizetype, kReportColumns + 1> at_{};
+};
 
 struct ReportExpander {
   QString title;      // "GSM канал 2 тел:+7..."

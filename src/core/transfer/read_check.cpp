@@ -19,13 +19,13 @@ struct Range {
 QString hex(int v) { return QStringLiteral("0x") + QString::number(v, 16).toUpper().rightJustified(2, u'0'); }
 
 void checkSettings(const ConfigImage& img, QStringList& out) {
-  const int handshake = img[off::kHandshake];
+  const auto s = img.settings();
   const Range ranges[] = {
-      {transfer::TransferTexts::receiverNumberName(), img[off::kReceiverNumber], 15},
-      {transfer::TransferTexts::pcFormatName(), img[off::kPcFormat], 3},
-      {transfer::TransferTexts::handshakeName(), handshake & 0x0F, 6},
-      {transfer::TransferTexts::ringsName(), handshake >> 4, 4},
-      {transfer::TransferTexts::ackWaitName(), img[off::kAckWait], 5},  // 0 is what New leaves there
+      {transfer::TransferTexts::receiverNumberName(), s.receiverNumber(), 15},
+      {transfer::TransferTexts::pcFormatName(), s.pcFormat(), 3},
+      {transfer::TransferTexts::handshakeName(), s.handshake(), 6},
+      {transfer::TransferTexts::ringsName(), s.rings(), 4},
+      {transfer::TransferTexts::ackWaitName(), s.ackWait(), 5},  // 0 is what New leaves there
   };
   for (const Range& r : ranges)
     if (r.value > r.max)
@@ -35,10 +35,10 @@ void checkSettings(const ConfigImage& img, QStringList& out) {
 
 // What the tool writes around a number: a reserved zero, a zone's unused high nibble, and a
 // comment padded with zeros.
-bool recordShapeValid(const uint8_t* rec) {
-  if (rec[recfield::kReserved] != 0 || (rec[recfield::kZone] & 0xF0) != 0) return false;
-  const uint8_t* end = rec + kRecordSize;
-  const uint8_t* zero = std::find(rec + recfield::kComment, end, 0);
+bool recordShapeValid(PhoneRecord<const uint8_t> rec) {
+  if (rec.reserved() != 0 || (rec.zone()[0] & 0xF0) != 0) return false;
+  const uint8_t* end = rec.comment() + kCommentSize;
+  const uint8_t* zero = std::find(rec.comment(), end, 0);
   return std::all_of(zero, end, [](uint8_t b) { return b == 0; });
 }
 
@@ -48,9 +48,9 @@ void checkSlots(const ConfigImage& img, const ReadFacts& facts, QStringList& out
     if (claimed > kMaxPhones) out << transfer::TransferTexts::countOver().arg(slotChar(s)).arg(claimed);
     const int n = std::min(img.phoneCount(s), kMaxPhones);
     for (int i = 0; i < n; ++i) {
-      const uint8_t* rec = img.record(s, i);
+      const auto rec = img.phone(s, i);
       const QString place = transfer::TransferTexts::recordPlace().arg(slotChar(s)).arg(i + 1);
-      if (!packedNumberValid(rec))
+      if (!packedNumberValid(rec.number()))
         out << transfer::TransferTexts::badNumber().arg(place);
       else if (!recordShapeValid(rec))
         out << transfer::TransferTexts::badRecord().arg(place);

@@ -1,6 +1,7 @@
 #include "core/view/config_view.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -23,17 +24,12 @@ QString numberText(const uint8_t* packed8, Decoding how) {
   return QString::fromLatin1(number, numberChars(packed8, how, number));
 }
 
-// Decoded on the stack and turned into strings once: lists of thousands of telephones go through here.
-PhoneRow phoneRow(const uint8_t* rec) {
-  char f[kFieldStringLength];
-  fieldChars(rec, f);
-  auto cell = [&f](FieldChars part) { return QString::fromLatin1(f + part.from, part.length); };
-  return PhoneRow{numberText(rec + recfield::kNumber, Decoding::MainWindow),
-                  cell(kObjectChars),
-                  cell(kEventChars),
-                  cell(kZoneChars),
-                  cell(kPartitionChars),
-                  zeroEndedText(rec + recfield::kComment, kCommentSize)};
+PhoneRow::PhoneRow(const uint8_t* record, Decoding how)
+    : comment_(zeroEndedText(PhoneRecord<const uint8_t>(record).comment(), kCommentSize)) {
+  char c[2 * kPackedNumberSize + kFieldStringLength] = {};
+  numberLength_ = numberChars(PhoneRecord<const uint8_t>(record).number(), how, c);
+  fieldChars(record, c + 2 * kPackedNumberSize);
+  std::copy(std::begin(c), std::end(c), chars_.begin());
 }
 
 QString receiverNumberText(int v) { return listItem(items::kReceiverNumbers, v); }
@@ -46,11 +42,12 @@ namespace {
 
 // Settings, model and firmware of an image already repaired.
 void fillSettings(const ConfigImage& img, ConfigView& v) {
-  v.receiverNumber = img[off::kReceiverNumber];
-  v.pcFormat = img[off::kPcFormat];
-  v.handshake = img[off::kHandshake] & 0x0F;
-  v.rings = img[off::kHandshake] >> 4;
-  v.ackWait = img[off::kAckWait];
+  const auto s = img.settings();
+  v.receiverNumber = s.receiverNumber();
+  v.pcFormat = s.pcFormat();
+  v.handshake = s.handshake();
+  v.rings = s.rings();
+  v.ackWait = s.ackWait();
   static_cast<SettingsFlags&>(v) = readFlags(img);
   v.model = zeroEndedText(img.data() + off::kModel, off::kModelSize);
   v.firmware = zeroEndedText(img.data() + off::kFirmware, off::kFirmwareSize);
@@ -90,7 +87,7 @@ ConfigView describe(const ConfigImage& original) {
     e.slot = s;
     e.sim = fromCp1251(raspactel(img.sim(s), Decoding::MainWindow));
     e.phones.reserve(static_cast<size_t>(img.phoneCount(s)));
-    for (int i = 0; i < img.phoneCount(s); ++i) e.phones.push_back(phoneRow(original.record(s, i)));
+    for (int i = 0; i < img.phoneCount(s); ++i) e.phones.emplace_back(original.record(s, i));
     v.expanders.push_back(std::move(e));
   }
   return v;

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
+#include <array>
 #include <vector>
 
 #include "core/image/config_image.h"
@@ -11,8 +13,30 @@
 
 namespace orbisk {
 
-struct PhoneRow {
-  QString number, object, event, zone, partition, comment;
+// One telephone record as the telephone list shows it. The number's and the cells' characters are
+// kept in the row itself: a list of thousands makes one string a telephone, its comment, not six.
+class PhoneRow {
+ public:
+  static constexpr int kCells = 6;  // number, object, event, zone, partition, comment
+  PhoneRow() = default;
+  explicit PhoneRow(const uint8_t* rec, Decoding how = Decoding::MainWindow);
+
+  QStringView number() const { return {chars_.data(), numberLength_}; }
+  QStringView object() const { return field(kObjectChars); }
+  QStringView event() const { return field(kEventChars); }
+  QStringView zone() const { return field(kZoneChars); }
+  QStringView partition() const { return field(kPartitionChars); }
+  const QString& comment() const { return comment_; }
+  // The list's columns in order.
+  std::array<QStringView, kCells> cells() const { return {number(), object(), event(), zone(), partition(), comment_}; }
+  bool operator==(const PhoneRow& o) const { return cells() == o.cells(); }
+
+ private:
+  QStringView field(FieldChars part) const { return {chars_.data() + 2 * kPackedNumberSize + part.from, part.length}; }
+
+  std::array<char16_t, 2 * kPackedNumberSize + kFieldStringLength> chars_{};
+  qsizetype numberLength_ = 0;
+  QString comment_;
 };
 
 struct ExpanderView {
@@ -32,8 +56,6 @@ struct ConfigView : SettingsFlags {
   std::vector<ExpanderView> expanders;
 };
 
-// One telephone record as the telephone list shows it.
-PhoneRow phoneRow(const uint8_t* rec);
 // A packed number as text, decoded as the main window or the editor shows it.
 QString numberText(const uint8_t* packed8, Decoding how);
 

@@ -33,12 +33,12 @@ void SettingsPanel::load() {
   st_.refreshing = true;
   ConfigImage& img = st_.image;
   repair::receiverNumber(img);
-  showItem(ComboBox1, img[off::kReceiverNumber]);
+  showItem(ComboBox1, img.settings().receiverNumber());
 
   applyModelRule();
 
   repair::pcFormat(img);
-  showItem(Cbformat, img[off::kPcFormat]);
+  showItem(Cbformat, img.settings().pcFormat());
 
   const SettingsFlags f = readFlags(img);
   Cbheart->setChecked(f.heartbeat);
@@ -52,11 +52,11 @@ void SettingsPanel::load() {
   Cbcomment->setChecked(f.comments);
 
   repair::handshake(img);
-  showItem(Cbhandshake, img[off::kHandshake] & 0x0F);
+  showItem(Cbhandshake, img.settings().handshake());
   repair::ackWait(img);
-  showItem(Cblisten, img[off::kAckWait] - 1);
+  showItem(Cblisten, img.settings().ackWait() - 1);
   repair::rings(img);
-  showItem(Cbnumberring, img[off::kHandshake] >> 4);
+  showItem(Cbnumberring, img.settings().rings());
   st_.refreshing = wasRefreshing;
 }
 
@@ -65,10 +65,11 @@ void SettingsPanel::nastr() {
   emit aboutToEdit();
   ConfigImage& img = st_.image;
   // No selection is stored as -1 in 8 bits; the next load repairs what the receiver cannot use.
-  img[off::kReceiverNumber] = static_cast<uint8_t>(itemIndex(ComboBox1));
-  img[off::kPcFormat] = static_cast<uint8_t>(itemIndex(Cbformat));
-  img[off::kHandshake] = static_cast<uint8_t>((itemIndex(Cbhandshake) & 0x0F) + 16 * itemIndex(Cbnumberring));
-  img[off::kAckWait] = static_cast<uint8_t>(itemIndex(Cblisten) + 1);
+  auto s = img.settings();
+  s.setReceiverNumber(itemIndex(ComboBox1));
+  s.setPcFormat(itemIndex(Cbformat));
+  s.setHandshake(itemIndex(Cbhandshake), itemIndex(Cbnumberring));
+  s.setAckWait(itemIndex(Cblisten) + 1);
 
   SettingsFlags f;
   f.heartbeat = Cbheart->isChecked();

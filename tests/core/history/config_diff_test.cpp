@@ -112,9 +112,9 @@ TEST(ConfigDiff, TelephonesMatchedByNumberNotByPosition) {
   const ExpanderDiff* e = slotDiff(d, 0);
   ASSERT_NE(e, nullptr);
   ASSERT_EQ(e->removed.size(), 1u);
-  EXPECT_EQ(e->removed[0].number, QStringLiteral("+7111"));
+  EXPECT_EQ(e->removed[0].number().toString(), QStringLiteral("+7111"));
   ASSERT_EQ(e->added.size(), 1u);
-  EXPECT_EQ(e->added[0].number, QStringLiteral("+7555"));
+  EXPECT_EQ(e->added[0].number().toString(), QStringLiteral("+7555"));
   ASSERT_EQ(e->changed.size(), 1u);
   EXPECT_EQ(e->changed[0].fields, (QStringList{QStringLiteral("объект"), QStringLiteral("комментарии")}));
   EXPECT_EQ(slotDiff(d, 1), nullptr);
@@ -141,7 +141,7 @@ TEST(ConfigDiff, DuplicateNumbersWithinAnExpanderArePairedCopyByCopy) {
   const ExpanderDiff* e = slotDiff(d, 1);
   ASSERT_NE(e, nullptr);
   EXPECT_EQ(e->removed.size(), 1u);
-  EXPECT_EQ(e->removed[0].object, QStringLiteral("0001"));
+  EXPECT_EQ(e->removed[0].object().toString(), QStringLiteral("0001"));
   EXPECT_TRUE(e->added.empty());
   EXPECT_TRUE(e->changed.empty());
 
