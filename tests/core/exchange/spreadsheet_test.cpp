@@ -113,3 +113,22 @@ TEST(SpreadsheetImport, ReplaceRefusesWhatASpreadsheetTurnedIntoNumbers) {
   // Appended, the rows stand beside the list and are taken as they read.
   EXPECT_TRUE(importInto(img, sheet).ok());
 }
+
+// Either separator may be the decimal point; a text with a blank or a letter is no number.
+TEST(SpreadsheetImport, NumbersAreReadWithEitherSeparatorAndNothingElse) {
+  ConfigImage img;
+  ExpanderSet set;
+  addExpanderAt(img, set, 2);
+  for (const char* comment : {"1.5", " 12", "12a", "3e", "1.000,5"})
+    appendPhone(img, 2, "5", "0012E13000501", comment);
+  const QString sheet = QStringLiteral(
+      "расширитель;телефон;комментарии\n"
+      "2;5;\"1,5\"\n"
+      "2;5;12\n"
+      "2;5;12\n"
+      "2;5;3\n"
+      "2;5;1000.5\n");
+  EXPECT_EQ(importInto(img, sheet, ImportMode::Replace).errors,
+            (QStringList{QStringLiteral("строка 2, комментарии \"1,5\": в текущем списке \"1.5\": ") + kAdvice,
+                         QStringLiteral("строка 6, комментарии \"1000.5\": в текущем списке \"1.000,5\": ") + kAdvice}));
+}

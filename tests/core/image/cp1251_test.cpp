@@ -17,6 +17,8 @@ TEST(Cp1251, CyrillicRoundTrip) {
 TEST(Cp1251, CharactersOutsideTheCodePage) {
   EXPECT_FALSE(fitsCp1251(QStringLiteral("漢")));
   EXPECT_FALSE(fitsCp1251(QChar(0xFFFD)));
+  // Latin and Cyrillic letters the code page lacks, among the ones it has.
+  EXPECT_EQ(toCp1251(QStringLiteral("ĀёѢ€")), QByteArray("?\xB8?\x88"));
   EXPECT_EQ(toCp1251(QStringLiteral("a漢b")), QByteArray("a?b"));
   // Every byte decodes to something, and all but the unassigned 0x98 round-trip.
   for (int b = 0; b < 256; ++b) {
