@@ -113,18 +113,21 @@ QString showText(const ConfigView& v) {
   QString s;
   s.reserve(1024 + 80 * static_cast<qsizetype>(phones));
   appendSettings(s, v);
-  const QStringList names = view::ViewTexts::phoneColumns();  // made once, not per expander
+  // Made once, not per expander.
+  const QStringList names = view::ViewTexts::phoneColumns();
   const Cells head = captions(names);
+  const QString gsm = view::ViewTexts::gsmHeading(), sim = view::ViewTexts::simHeading();
+  const QString count = view::ViewTexts::phoneCountHint();
   s += view::ViewTexts::treeCaption() + u'\n';
   for (const ExpanderView& e : v.expanders) {
     // The heading the main window shows above an expander's telephone list.
-    s += view::ViewTexts::gsmHeading();
+    s += gsm;
     s += slotChar(e.slot);
-    s += view::ViewTexts::simHeading();
+    s += sim;
     s += e.sim;
     s += u'\n';
     s += kIndent;
-    s += view::ViewTexts::phoneCountHint();
+    s += count;
     s += QString::number(e.phones.size());
     s += u'\n';
     if (!e.phones.empty()) appendPhoneTable(s, head, e.phones);

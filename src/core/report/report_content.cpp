@@ -73,14 +73,22 @@ void addSettings(ReportContent& c, const ConfigView& v) {
                 optionField(view::ViewTexts::backlightCaption(), v.backlightOff)};
 }
 
+// The texts around every expander's table, made once a report.
+struct ExpanderTexts {
+  QString gsm = view::ViewTexts::gsmHeading();
+  QString line = view::ViewTexts::lineHeading();
+  QString sim = view::ViewTexts::simHeading();
+  QString continued = report::ReportTexts::continued();
+  QString count = view::ViewTexts::phoneCountHint();
+};
+
 // head: the repaired settings and counts; img: the telephone records.
-ReportExpander expander(const ConfigImage& head, const ConfigImage& img, int slot, bool line) {
+ReportExpander expander(const ConfigImage& head, const ConfigImage& img, int slot, bool line, const ExpanderTexts& t) {
   ReportExpander e;
-  e.title = clean((line ? view::ViewTexts::lineHeading() : view::ViewTexts::gsmHeading()) + slotChar(slot) +
-                  view::ViewTexts::simHeading() + wholeNumber(head.sim(slot)));
+  e.title = clean((line ? t.line : t.gsm) + slotChar(slot) + t.sim + wholeNumber(head.sim(slot)));
   const int count = std::min(head.phoneCount(slot), kMaxPhones);
-  e.continuedTitle = e.title + report::ReportTexts::continued();
-  e.countLine = view::ViewTexts::phoneCountHint() + QString::number(count);
+  e.continuedTitle = e.title + t.continued;
+  e.countLine = t.count + QString::number(count);
   e.rows.reserve(static_cast<size_t>(std::max(count, 0)));
   for (int i = 0; i < count; ++i) {
     const uint8_t* rec = img.record(slot, i);
@@ -116,8 +124,9 @@ ReportContent reportContent(const ConfigImage& img, const ReportSource& src) {
   // Repairs are shown as on the display; the image itself stays as it is.
   const ConfigImage& head = repairedHead(img);
   addHeading(c, head, src);
+  const ExpanderTexts texts;
   for (int slot : shownSlots(head, src.channelTypes))
-    c.expanders.push_back(expander(head, img, slot, isLineChannel(src.channelTypes[static_cast<size_t>(slot)])));
+    c.expanders.push_back(expander(head, img, slot, isLineChannel(src.channelTypes[static_cast<size_t>(slot)]), texts));
   return c;
 }
 

@@ -85,7 +85,7 @@ ConfigView describe(const ConfigImage& original) {
     if (!(mask & (1u << s))) continue;
     ExpanderView e;
     e.slot = s;
-    e.sim = fromCp1251(raspactel(img.sim(s), Decoding::MainWindow));
+    e.sim = numberText(img.sim(s), Decoding::MainWindow);
     e.phones.reserve(static_cast<size_t>(img.phoneCount(s)));
     for (int i = 0; i < img.phoneCount(s); ++i) e.phones.emplace_back(original.record(s, i));
     v.expanders.push_back(std::move(e));
