@@ -8,7 +8,7 @@ QJsonObject phoneJson(const PhoneRow& p) {
   return QJsonObject{
       {QStringLiteral("number"), p.number().toString()}, {QStringLiteral("object"), p.object().toString()},
       {QStringLiteral("event"), p.event().toString()},   {QStringLiteral("zone"), p.zone().toString()},
-      {QStringLiteral("partition"), p.partition().toString()}, {QStringLiteral("comment"), p.comment()},
+      {QStringLiteral("partition"), p.partition().toString()}, {QStringLiteral("comment"), p.comment().toString()},
   };
 }
 

@@ -15,7 +15,8 @@ namespace {
 // A value as a spreadsheet writes a number it made of it: "7,91234E+10", "1.5E-3".
 bool looksLikeSpreadsheetNumber(const QString& v) {
   static const QRegularExpression re(QStringLiteral("^[+-]?\\d+([.,]\\d+)?[eE][+-]\\d+$"));
-  return re.match(v.trimmed()).hasMatch();
+  // Every refused value is asked: most hold no exponent, and no match is begun for them.
+  return v.contains(u'e', Qt::CaseInsensitive) && re.match(v.trimmed()).hasMatch();
 }
 
 struct RowContext {

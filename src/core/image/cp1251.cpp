@@ -45,18 +45,18 @@ int byteFor(QChar c) {
   return -1;
 }
 
-}  // namespace
-
 // Written in place: appending character by character checked the room for every one of the
 // thousands of comments a configuration holds.
+void decode(const unsigned char* bytes, int length, char16_t* out) {
+  for (int i = 0; i < length; ++i) out[i] = bytes[i] < 0x80 ? bytes[i] : kHigh[bytes[i] - 0x80];
+}
+
+}  // namespace
+
 QString fromCp1251(const char* bytes, int length) {
   if (length <= 0) return QString();
   QString out(length, Qt::Uninitialized);
-  QChar* to = out.data();
-  for (int i = 0; i < length; ++i) {
-    const auto b = static_cast<unsigned char>(bytes[i]);
-    to[i] = b < 0x80 ? QChar(b) : QChar(kHigh[b - 0x80]);
-  }
+  decode(reinterpret_cast<const unsigned char*>(bytes), length, reinterpret_cast<char16_t*>(out.data()));
   return out;
 }
 
@@ -96,6 +96,12 @@ QByteArray zeroEndedBytes(const uint8_t* bytes, int max) {
 
 QString zeroEndedText(const uint8_t* bytes, int max) {
   return fromCp1251(reinterpret_cast<const char*>(bytes), zeroEndedLength(bytes, max));
+}
+
+int zeroEndedChars(const uint8_t* bytes, int max, char16_t* out) {
+  const int n = zeroEndedLength(bytes, max);
+  decode(bytes, n, out);
+  return n;
 }
 
 }  // namespace orbisk

@@ -24,10 +24,11 @@ QString numberText(const uint8_t* packed8, Decoding how) {
   return QString::fromLatin1(number, numberChars(packed8, how, number));
 }
 
-PhoneRow::PhoneRow(const uint8_t* record, Decoding how)
-    : comment_(zeroEndedText(PhoneRecord<const uint8_t>(record).comment(), kCommentSize)) {
+PhoneRow::PhoneRow(const uint8_t* record, Decoding how) {
+  const PhoneRecord<const uint8_t> rec(record);
+  commentLength_ = zeroEndedChars(rec.comment(), kCommentSize, comment_.data());
   char c[2 * kPackedNumberSize + kFieldStringLength] = {};
-  numberLength_ = numberChars(PhoneRecord<const uint8_t>(record).number(), how, c);
+  numberLength_ = numberChars(rec.number(), how, c);
   fieldChars(record, c + 2 * kPackedNumberSize);
   std::copy(std::begin(c), std::end(c), chars_.begin());
 }

@@ -13,8 +13,8 @@
 
 namespace orbisk {
 
-// One telephone record as the telephone list shows it. The number's and the cells' characters are
-// kept in the row itself: a list of thousands makes one string a telephone, its comment, not six.
+// One telephone record as the telephone list shows it. Every character, the comment's too, is
+// kept in the row itself: a list of thousands of telephones makes no string at all.
 class PhoneRow {
  public:
   static constexpr int kCells = 6;  // number, object, event, zone, partition, comment
@@ -26,17 +26,18 @@ class PhoneRow {
   QStringView event() const { return field(kEventChars); }
   QStringView zone() const { return field(kZoneChars); }
   QStringView partition() const { return field(kPartitionChars); }
-  const QString& comment() const { return comment_; }
+  QStringView comment() const { return {comment_.data(), commentLength_}; }
   // The list's columns in order.
-  std::array<QStringView, kCells> cells() const { return {number(), object(), event(), zone(), partition(), comment_}; }
+  std::array<QStringView, kCells> cells() const { return {number(), object(), event(), zone(), partition(), comment()}; }
   bool operator==(const PhoneRow& o) const { return cells() == o.cells(); }
 
  private:
   QStringView field(FieldChars part) const { return {chars_.data() + 2 * kPackedNumberSize + part.from, part.length}; }
 
   std::array<char16_t, 2 * kPackedNumberSize + kFieldStringLength> chars_{};
+  std::array<char16_t, kCommentSize> comment_{};
   qsizetype numberLength_ = 0;
-  QString comment_;
+  qsizetype commentLength_ = 0;
 };
 
 struct ExpanderView {
