@@ -2,13 +2,14 @@
 // and SIM number decoded, the `show` text and JSON, the report's HTML.
 //
 // The input is a compact file: the image's first 0xB0 bytes (clock, signature, settings,
-// telephone counts, SIM numbers), the 9 identity bytes, then the records slot after slot. A
-// slot holds only the records the input gives, so the work per run follows the input's size
-// rather than the whole 131,088-byte image. An input of a whole image's size is a real file.
+// telephone counts, SIM numbers), the 9 identity bytes, then at most kGivenRecords records, slot
+// after slot. A slot holds only the records the input gives, so the work per run follows the
+// input's size rather than the whole 131,088-byte image. An input of a whole image's size is a
+// real file: every table whole, and counts above the table's room for the repairs to see.
 //
 // Every record is decoded, but the text, the JSON and the report are made of the first
-// kShownPhones telephones only: their code is the same for the 200th row as for the 20th, and
-// rendering every row of a long input made the run's inputs, and its time, grow for nothing.
+// kShownPhones telephones only. The code is the same for the 200th record as for the 20th: more
+// of them made a long run's inputs, and its time, grow for nothing.
 #include <QJsonDocument>
 #include <algorithm>
 #include <array>
@@ -27,6 +28,7 @@ namespace {
 constexpr size_t kHead = off::kTables;  // everything before slot 0's table
 constexpr size_t kIdentity = off::kIdentitySize;
 constexpr int kShownPhones = 32;
+constexpr int kGivenRecords = 64;
 
 // What the last input wrote into the two images, so the next one puts back only that.
 struct Written {
@@ -61,12 +63,12 @@ Written unpack(const uint8_t* data, size_t size, ConfigImage& img) {
   std::memcpy(img.data(), data, std::min(size, kHead));
   if (size > kHead) std::memcpy(img.data() + off::kIdentity, data + kHead, std::min(size - kHead, kIdentity));
   size_t at = kHead + kIdentity;
+  const size_t end = std::min(size, at + static_cast<size_t>(kGivenRecords) * kRecordSize);
   for (int s = 0; s < kSlotCount; ++s) {
     int taken = 0;
     const int want = std::min<int>(img.phoneCount(s), kMaxPhones);
-    for (; taken < want && at + kRecordSize <= size; ++taken, at += kRecordSize)
+    for (; taken < want && at + kRecordSize <= end; ++taken, at += kRecordSize)
       std::memcpy(img.record(s, taken), data + at, kRecordSize);
-    // A count above the table's room stays when its records are all there: the repairs see it.
     if (taken < want) img.setPhoneCount(s, taken);
     w.records[static_cast<size_t>(s)] = taken;
   }
