@@ -117,10 +117,16 @@ CsvTable splitCsv(const QString& text, QChar separator) {
   CsvTable table;
   table.separator = separator;
   CsvRow current;
+  qsizetype width = 0;  // rows are mostly as wide as the one before
   table.unclosedQuoteLine = walkCsv(
-      text, separator, [&](QStringView value) { current.fields << value.toString(); },
+      text, separator,
+      [&](QStringView value) {
+        if (current.fields.isEmpty()) current.fields.reserve(width);
+        current.fields << value.toString();
+      },
       [&](int line) {
         current.line = line;
+        width = current.fields.size();
         table.rows << std::move(current);
         current = CsvRow{};
       });

@@ -1,6 +1,7 @@
 #include "core/exchange/phone_fields.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -25,83 +26,104 @@ struct RowContext {
   QStringList& errors;
   QStringList& notices;
 
-  QString value(int column) const {
+  // A view of the cell, so that a row's checks make no string unless they report one.
+  QStringView value(int column) const {
     const int k = map[static_cast<size_t>(column)];
-    return k >= 0 && k < row.fields.size() ? row.fields.at(k) : QString();
+    return k >= 0 && k < row.fields.size() ? QStringView(row.fields.at(k)) : QStringView();
   }
-  void fail(int column, const QString& value, const QString& why) const {
-    const QString said = looksLikeSpreadsheetNumber(value) ? text::ExchangeTexts::importSpreadsheetNumber() : why;
-    errors << text::ExchangeTexts::importErrorAt().arg(row.line).arg(columnTitle(column), value, said);
+  void fail(int column, QStringView value, const QString& why) const {
+    const QString v = value.toString();
+    const QString said = looksLikeSpreadsheetNumber(v) ? text::ExchangeTexts::importSpreadsheetNumber() : why;
+    errors << text::ExchangeTexts::importErrorAt().arg(row.line).arg(columnTitle(column), v, said);
   }
-  void notice(int column, const QString& value, const QString& what) const {
-    notices << text::ExchangeTexts::importErrorAt().arg(row.line).arg(columnTitle(column), value, what);
+  void notice(int column, QStringView value, const QString& what) const {
+    notices << text::ExchangeTexts::importErrorAt().arg(row.line).arg(columnTitle(column), value.toString(), what);
   }
 };
 
 bool isHexDigit(QChar c) {
-  return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F');
+  return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F') || (c >= u'a' && c <= u'f');
 }
 
-// Up to width hex digits, padded with leading zeros as a spreadsheet dropped them; empty is all
-// zeros, as the editor fills empty cells.
-std::optional<QByteArray> hexField(const RowContext& ctx, int column, const QString& raw, int width) {
-  const QString v = raw.trimmed().toUpper();
+// An ASCII letter in upper case; anything beyond ASCII is no letter of a code.
+char upperAscii(QChar c) {
+  if (c.unicode() >= 0x80) return '\0';
+  const char a = static_cast<char>(c.unicode());
+  return a >= 'a' && a <= 'z' ? static_cast<char>(a - 'a' + 'A') : a;
+}
+
+// Up to width hex digits into to, padded with leading zeros as a spreadsheet dropped them; empty
+// is all zeros, as the editor fills empty cells.
+bool hexField(const RowContext& ctx, int column, int width, char* to) {
+  const QStringView raw = ctx.value(column);
+  const QStringView v = raw.trimmed();
   for (const QChar c : v) {
     if (!isHexDigit(c)) {
       ctx.fail(column, raw, text::ExchangeTexts::importNotHex());
-      return std::nullopt;
+      return false;
     }
   }
   if (v.size() > width) {
     ctx.fail(column, raw, text::ExchangeTexts::importTooLong().arg(width));
-    return std::nullopt;
+    return false;
   }
-  return QByteArray(width - static_cast<int>(v.size()), '0') + v.toLatin1();
+  const qsizetype pad = width - v.size();
+  std::fill(to, to + pad, '0');
+  for (qsizetype i = 0; i < v.size(); ++i) to[pad + i] = upperAscii(v[i]);
+  return true;
 }
 
 // "E" and "R" in front are the qualifier, so "E1" is E001 as "R1" is R001. Without a letter (a
 // spreadsheet took the value for a number) it is an E event. Digits filled in are told.
-std::optional<QByteArray> eventField(const RowContext& ctx) {
-  const QString raw = ctx.value(kEvent);
-  QString v = raw.trimmed().toUpper();
+bool eventField(const RowContext& ctx, char* to) {
+  const QStringView raw = ctx.value(kEvent);
+  QStringView v = raw.trimmed();
+  const bool given = !v.isEmpty();
   char qualifier = 'E';
-  if (v.startsWith(u'R') || v.startsWith(u'E')) {
-    qualifier = v.front().toLatin1();
-    v.remove(0, 1);
+  const bool lettered = given && (upperAscii(v.front()) == 'R' || upperAscii(v.front()) == 'E');
+  if (lettered) {
+    qualifier = upperAscii(v.front());
+    v = v.mid(1);
   }
   bool ok = v.size() <= 3;
   for (const QChar c : v) ok = ok && isHexDigit(c);
   if (!ok) {
     ctx.fail(kEvent, raw, text::ExchangeTexts::importBadQualifier());
-    return std::nullopt;
+    return false;
   }
-  const QByteArray event = QByteArray(1, qualifier) + QByteArray(3 - static_cast<int>(v.size()), '0') + v.toLatin1();
-  if (!raw.trimmed().isEmpty() && event != raw.trimmed().toUpper().toLatin1())
-    ctx.notice(kEvent, raw, text::ExchangeTexts::importEventExpanded().arg(QString::fromLatin1(event)));
-  return event;
+  to[0] = qualifier;
+  const qsizetype pad = 3 - v.size();
+  std::fill(to + 1, to + 1 + pad, '0');
+  for (qsizetype i = 0; i < v.size(); ++i) to[1 + pad + i] = upperAscii(v[i]);
+  // The cell read as written only with its letter and all three digits.
+  if (given && !(lettered && v.size() == 3))
+    ctx.notice(kEvent, raw, text::ExchangeTexts::importEventExpanded().arg(QLatin1String(to, 4)));
+  return true;
 }
 
 std::optional<QByteArray> numberField(const RowContext& ctx) {
-  const QString raw = ctx.value(kNumber);
-  QString v;
+  const QStringView raw = ctx.value(kNumber);
+  std::array<char, 16> digits{};
+  qsizetype n = 0;
   for (const QChar c : raw) {
     // Blanks, brackets, dashes and dots are how people and spreadsheets format numbers.
     if (c.isSpace() || c == u'(' || c == u')' || c == u'-' || c == u'.') continue;
-    if (!(c.isDigit() && c.unicode() < 0x80) && c != u'+' && c != u'*') {
+    if (!(c >= u'0' && c <= u'9') && c != u'+' && c != u'*') {
       ctx.fail(kNumber, raw, text::ExchangeTexts::importBadNumber());
       return std::nullopt;
     }
-    v += c;
+    if (n < static_cast<qsizetype>(digits.size())) digits[static_cast<size_t>(n)] = static_cast<char>(c.unicode());
+    ++n;
   }
-  if (v.size() > 16) {
+  if (n > static_cast<qsizetype>(digits.size())) {
     ctx.fail(kNumber, raw, text::ExchangeTexts::importNumberTooLong());
     return std::nullopt;
   }
-  return v.toLatin1();
+  return QByteArray(digits.data(), n);
 }
 
 std::optional<QByteArray> commentField(const RowContext& ctx) {
-  const QString raw = ctx.value(kComment);  // blanks at either end are the user's
+  const QStringView raw = ctx.value(kComment);  // blanks at either end are the user's
   for (const QChar c : raw) {
     if (c.unicode() < 0x20) {
       ctx.fail(kComment, raw, text::ExchangeTexts::importControlChar());
@@ -119,14 +141,14 @@ std::optional<QByteArray> commentField(const RowContext& ctx) {
   return toCp1251(raw);
 }
 
-std::optional<int> slotDigit(const QString& raw) {
-  const QString v = raw.trimmed().toUpper();
+std::optional<int> slotDigit(QStringView raw) {
+  const QStringView v = raw.trimmed();
   if (v.size() != 1 || !isHexDigit(v.front())) return std::nullopt;
-  return static_cast<int>(char2bcd(v.front().toLatin1()));
+  return static_cast<int>(char2bcd(upperAscii(v.front())));
 }
 
 std::optional<int> slotField(const RowContext& ctx) {
-  const QString raw = ctx.value(kSlot);
+  const QStringView raw = ctx.value(kSlot);
   const auto slot = slotDigit(raw);
   if (!slot) ctx.fail(kSlot, raw, text::ExchangeTexts::importNotSlot());
   return slot;
@@ -135,16 +157,18 @@ std::optional<int> slotField(const RowContext& ctx) {
 bool readRow(const RowContext& ctx, int targetSlot, ImportedPhone& out) {
   const auto slot = targetSlot >= 0 ? std::optional<int>(targetSlot) : slotField(ctx);
   const auto number = numberField(ctx);
-  const auto object = hexField(ctx, kObject, ctx.value(kObject), 4);
-  const auto event = eventField(ctx);
-  const auto zone = hexField(ctx, kZone, ctx.value(kZone), 3);
-  const auto partition = hexField(ctx, kPartition, ctx.value(kPartition), 2);
+  // The editor's 13 cells: object (4), event (4), zone (3), partition (2).
+  std::array<char, 13> field{};
+  const bool object = hexField(ctx, kObject, 4, field.data());
+  const bool event = eventField(ctx, field.data() + 4);
+  const bool zone = hexField(ctx, kZone, 3, field.data() + 8);
+  const bool partition = hexField(ctx, kPartition, 2, field.data() + 11);
   const auto comment = commentField(ctx);
   if (!slot || !number || !object || !event || !zone || !partition || !comment) return false;
   out.line = ctx.row.line;
   out.slot = *slot;
   out.number = *number;
-  out.field = *object + *event + *zone + *partition;
+  out.field = QByteArray(field.data(), static_cast<qsizetype>(field.size()));
   out.comment = *comment;
   for (int c = 0; c < kColumnCount; ++c)
     if (!ctx.value(c).trimmed().isEmpty()) out.given |= 1u << c;
@@ -156,7 +180,7 @@ bool readRow(const RowContext& ctx, int targetSlot, ImportedPhone& out) {
 bool checkWidth(const RowContext& ctx, int width) {
   const qsizetype used = ctx.row.fields.size();
   for (qsizetype k = width; k < used; ++k) {
-    if (ctx.row.fields.at(k).trimmed().isEmpty()) continue;
+    if (QStringView(ctx.row.fields.at(k)).trimmed().isEmpty()) continue;
     ctx.errors << text::ExchangeTexts::importErrorLine()
                       .arg(ctx.row.line)
                       .arg(text::ExchangeTexts::importExtraFields().arg(used).arg(width));

@@ -63,6 +63,21 @@ bool sameName(QStringView cell, const QString& folded) {
   return k == folded.size();
 }
 
+// The first letter of every name, folded: a cell that begins with none of them names no column,
+// and most cells are data (a telephone, a code, a comment) that fail there.
+bool mayBeName(QStringView cell) {
+  static const QString letters = [] {
+    QString s;
+    for (const QStringList& column : foldedNames())
+      for (const QString& name : column)
+        if (!s.contains(name.front())) s += name.front();
+    return s;
+  }();
+  for (const QChar c : cell)
+    if (!c.isSpace()) return letters.contains(c.toCaseFolded());
+  return false;
+}
+
 // Whether the cell is one of column c's names.
 bool names(QStringView cell, int c) {
   for (const QString& name : foldedNames()[static_cast<size_t>(c)])
@@ -71,6 +86,7 @@ bool names(QStringView cell, int c) {
 }
 
 int columnOf(QStringView cell) {
+  if (!mayBeName(cell)) return -1;
   for (int c = 0; c < kColumnCount; ++c)
     if (names(cell, c)) return c;
   return -1;
@@ -107,7 +123,7 @@ void readHeader(const CsvRow& header, PhoneHeader& out, QStringList& errors, QSt
 
 // As columnOf(cell) == kNumber, but most cells are data and fail at the number's own names.
 bool namesNumberColumn(QStringView cell) {
-  if (!names(cell, kNumber)) return false;
+  if (!mayBeName(cell) || !names(cell, kNumber)) return false;
   for (int c = 0; c < kNumber; ++c)
     if (names(cell, c)) return false;
   return true;

@@ -62,7 +62,7 @@ QString fromCp1251(const char* bytes, int length) {
 
 QString fromCp1251(const QByteArray& bytes) { return fromCp1251(bytes.constData(), static_cast<int>(bytes.size())); }
 
-QByteArray toCp1251(const QString& text) {
+QByteArray toCp1251(QStringView text) {
   QByteArray out;
   out.reserve(text.size());
   for (QChar c : text) {

@@ -10,7 +10,7 @@ namespace orbisk {
 QString fromCp1251(const QByteArray& bytes);
 QString fromCp1251(const char* bytes, int length);
 // Characters the code page cannot hold become '?'.
-QByteArray toCp1251(const QString& text);
+QByteArray toCp1251(QStringView text);
 // True when every character of text has a code page 1251 byte.
 bool fitsCp1251(const QString& text);
 bool fitsCp1251(QChar c);

@@ -166,7 +166,8 @@ TEST(PhoneCsvImport, EveryErrorNamesItsLineAndNothingChanges) {
                          "0,+7,12345,X130,1000,100,\"очень длинный текст\"\r\n"  // line 6
                          "0,+7,1,E1,1,1,\"∑\"\r\n"                             // line 7
                          "0,+7,1,E1,1,1,\"две\nстроки\"\r\n"                  // lines 8 and 9
-                         "0,+7,1,E1,1,1,\"не закрыта\r\n";                     // line 10
+                         "0,+7,1Ł,Œ01,1,1,ok\r\n"                              // line 10
+                         "0,+7,1,E1,1,1,\"не закрыта\r\n";                     // line 11
   const ImportResult r = import(*img, csv, ImportMode::Replace);
   EXPECT_EQ(
       r.errors,
@@ -184,7 +185,10 @@ TEST(PhoneCsvImport, EveryErrorNamesItsLineAndNothingChanges) {
           QStringLiteral("строка 7, комментарии \"∑\": ") +
               text::ExchangeTexts::importNotCp1251().arg(QStringLiteral("∑")),
           QStringLiteral("строка 8, комментарии \"две\nстроки\": ") + text::ExchangeTexts::importControlChar(),
-          QStringLiteral("строка 10: ") + text::ExchangeTexts::importUnclosedQuote(),
+          // Letters beyond ASCII are no hex digits nor a qualifier, whatever their low byte.
+          QStringLiteral("строка 10, объект \"1Ł\": допустимы только цифры 0-9 и буквы A-F"),
+          QStringLiteral("строка 10, код \"Œ01\": ") + text::ExchangeTexts::importBadQualifier(),
+          QStringLiteral("строка 11: ") + text::ExchangeTexts::importUnclosedQuote(),
       }));
   EXPECT_TRUE(*img == *before);
 
