@@ -52,6 +52,13 @@ char upperAscii(QChar c) {
   return a >= 'a' && a <= 'z' ? static_cast<char>(a - 'a' + 'A') : a;
 }
 
+// The digits of v in upper case after as many zeros as make width characters.
+void putPadded(QStringView v, qsizetype width, char* to) {
+  const qsizetype pad = width - v.size();
+  std::fill(to, to + pad, '0');
+  for (qsizetype i = 0; i < v.size(); ++i) to[pad + i] = upperAscii(v[i]);
+}
+
 // Up to width hex digits into to, padded with leading zeros as a spreadsheet dropped them; empty
 // is all zeros, as the editor fills empty cells.
 bool hexField(const RowContext& ctx, int column, int width, char* to) {
@@ -67,9 +74,7 @@ bool hexField(const RowContext& ctx, int column, int width, char* to) {
     ctx.fail(column, raw, text::ExchangeTexts::importTooLong().arg(width));
     return false;
   }
-  const qsizetype pad = width - v.size();
-  std::fill(to, to + pad, '0');
-  for (qsizetype i = 0; i < v.size(); ++i) to[pad + i] = upperAscii(v[i]);
+  putPadded(v, width, to);
   return true;
 }
 
@@ -92,12 +97,10 @@ bool eventField(const RowContext& ctx, char* to) {
     return false;
   }
   to[0] = qualifier;
-  const qsizetype pad = 3 - v.size();
-  std::fill(to + 1, to + 1 + pad, '0');
-  for (qsizetype i = 0; i < v.size(); ++i) to[1 + pad + i] = upperAscii(v[i]);
+  putPadded(v, 3, to + 1);
   // The cell read as written only with its letter and all three digits.
   if (given && !(lettered && v.size() == 3))
-    ctx.notice(kEvent, raw, text::ExchangeTexts::importEventExpanded().arg(QLatin1String(to, 4)));
+    ctx.notice(kEvent, raw, text::ExchangeTexts::importEventExpanded().arg(QLatin1String(to, kEventChars.length)));
   return true;
 }
 
@@ -157,12 +160,12 @@ std::optional<int> slotField(const RowContext& ctx) {
 bool readRow(const RowContext& ctx, int targetSlot, ImportedPhone& out) {
   const auto slot = targetSlot >= 0 ? std::optional<int>(targetSlot) : slotField(ctx);
   const auto number = numberField(ctx);
-  // The editor's 13 cells: object (4), event (4), zone (3), partition (2).
-  std::array<char, 13> field{};
-  const bool object = hexField(ctx, kObject, 4, field.data());
-  const bool event = eventField(ctx, field.data() + 4);
-  const bool zone = hexField(ctx, kZone, 3, field.data() + 8);
-  const bool partition = hexField(ctx, kPartition, 2, field.data() + 11);
+  std::array<char, kFieldStringLength> field{};
+  auto cell = [&](int column, FieldChars at) { return hexField(ctx, column, at.length, field.data() + at.from); };
+  const bool object = cell(kObject, kObjectChars);
+  const bool event = eventField(ctx, field.data() + kEventChars.from);
+  const bool zone = cell(kZone, kZoneChars);
+  const bool partition = cell(kPartition, kPartitionChars);
   const auto comment = commentField(ctx);
   if (!slot || !number || !object || !event || !zone || !partition || !comment) return false;
   out.line = ctx.row.line;
