@@ -113,23 +113,45 @@ int walkCsv(const QString& text, QChar separator, Field field, Row row) {
 
 }  // namespace
 
+QStringView CsvTable::field(const CsvRow& row, qsizetype k) const {
+  if (k < 0 || k >= row.width) return {};
+  const qsizetype i = row.first + k;
+  const qsizetype from = i == 0 ? 0 : ends_.at(i - 1);
+  return QStringView(chars_.constData() + from, ends_.at(i) - from);
+}
+
+QStringList CsvTable::fields(const CsvRow& row) const {
+  QStringList out;
+  for (qsizetype k = 0; k < row.width; ++k) out << field(row, k).toString();
+  return out;
+}
+
+void CsvTable::addField(QStringView value) {
+  chars_.append(value);
+  ends_ << chars_.size();
+}
+
+void CsvTable::endRow(int line) {
+  const qsizetype first = rows.isEmpty() ? 0 : rows.last().first + rows.last().width;
+  rows << CsvRow{line, first, ends_.size() - first};
+}
+
+void CsvTable::addRow(int line, const QStringList& fields) {
+  for (const QString& f : fields) addField(f);
+  endRow(line);
+}
+
+void CsvTable::reserve(qsizetype chars) {
+  chars_.reserve(chars);
+  ends_.reserve(chars / 4);
+}
+
 CsvTable splitCsv(const QString& text, QChar separator) {
   CsvTable table;
   table.separator = separator;
-  CsvRow current;
-  qsizetype width = 0;  // rows are mostly as wide as the one before
+  table.reserve(text.size());
   table.unclosedQuoteLine = walkCsv(
-      text, separator,
-      [&](QStringView value) {
-        if (current.fields.isEmpty()) current.fields.reserve(width);
-        current.fields << value.toString();
-      },
-      [&](int line) {
-        current.line = line;
-        width = current.fields.size();
-        table.rows << std::move(current);
-        current = CsvRow{};
-      });
+      text, separator, [&](QStringView value) { table.addField(value); }, [&](int line) { table.endRow(line); });
   return table;
 }
 

@@ -12,13 +12,28 @@ namespace orbisk {
 
 struct CsvRow {
   int line = 0;  // line of the text where the row begins, from 1
-  QStringList fields;
+  qsizetype first = 0;  // the row's first field among the table's
+  qsizetype width = 0;  // how many fields it has
 };
 
+// The fields' characters are kept one after another in one buffer: a list of a few hundred
+// telephones would otherwise make a string for each of its thousands of cells.
 struct CsvTable {
   QChar separator;
   QList<CsvRow> rows;
   int unclosedQuoteLine = 0;  // line where a quoted field begins that never ends; 0 = none
+
+  // Field k of the row; empty beyond its width. Valid until the table changes.
+  QStringView field(const CsvRow& row, qsizetype k) const;
+  QStringList fields(const CsvRow& row) const;
+  void addField(QStringView value);
+  void endRow(int line);  // the fields added since the row before make a row
+  void addRow(int line, const QStringList& fields);
+  void reserve(qsizetype chars);
+
+ private:
+  QString chars_;
+  QList<qsizetype> ends_;  // where each field ends in chars_
 };
 
 // UTF-16 with a byte-order mark; UTF-8 (with or without one) when the bytes are valid UTF-8;

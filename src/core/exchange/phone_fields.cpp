@@ -21,6 +21,7 @@ bool looksLikeSpreadsheetNumber(const QString& v) {
 }
 
 struct RowContext {
+  const CsvTable& table;
   const CsvRow& row;
   const ColumnMap& map;
   QStringList& errors;
@@ -29,7 +30,7 @@ struct RowContext {
   // A view of the cell, so that a row's checks make no string unless they report one.
   QStringView value(int column) const {
     const int k = map[static_cast<size_t>(column)];
-    return k >= 0 && k < row.fields.size() ? QStringView(row.fields.at(k)) : QStringView();
+    return k >= 0 ? table.field(row, k) : QStringView();
   }
   void fail(int column, QStringView value, const QString& why) const {
     const QString v = value.toString();
@@ -181,9 +182,9 @@ bool readRow(const RowContext& ctx, int targetSlot, ImportedPhone& out) {
 // Fields beyond the header's are an error when they hold anything: a separator the row did
 // not quote has cut a value short.
 bool checkWidth(const RowContext& ctx, int width) {
-  const qsizetype used = ctx.row.fields.size();
+  const qsizetype used = ctx.row.width;
   for (qsizetype k = width; k < used; ++k) {
-    if (QStringView(ctx.row.fields.at(k)).trimmed().isEmpty()) continue;
+    if (ctx.table.field(ctx.row, k).trimmed().isEmpty()) continue;
     ctx.errors << text::ExchangeTexts::importErrorLine()
                       .arg(ctx.row.line)
                       .arg(text::ExchangeTexts::importExtraFields().arg(used).arg(width));
@@ -212,10 +213,11 @@ ImportedPhones readPhoneTable(const CsvTable& table, int targetSlot) {
     return out;
   }
   std::array<int, kSlotCount> places{};
+  out.rows.reserve(table.rows.size() - header.row - 1);
   for (qsizetype r = header.row + 1; r < table.rows.size(); ++r) {
     const CsvRow& row = table.rows.at(r);
-    if (isEmptyRow(row)) continue;
-    const RowContext ctx{row, header.map, out.errors, out.notices};
+    if (isEmptyRow(table, row)) continue;
+    const RowContext ctx{table, row, header.map, out.errors, out.notices};
     // Rows refused still take their place, so the others keep theirs.
     const auto slot = targetSlot >= 0 ? std::optional<int>(targetSlot) : slotDigit(ctx.value(kSlot));
     ImportedPhone phone;

@@ -92,17 +92,17 @@ int columnOf(QStringView cell) {
   return -1;
 }
 
-bool namesNumber(const CsvRow& row) {
-  for (const QString& f : row.fields)
-    if (namesNumberColumn(f)) return true;
+bool namesNumber(const CsvTable& table, const CsvRow& row) {
+  for (qsizetype k = 0; k < row.width; ++k)
+    if (namesNumberColumn(table.field(row, k))) return true;
   return false;
 }
 
-void readHeader(const CsvRow& header, PhoneHeader& out, QStringList& errors, QStringList& notices) {
+void readHeader(const CsvTable& table, const CsvRow& header, PhoneHeader& out, QStringList& errors, QStringList& notices) {
   out.map.fill(-1);
-  out.width = static_cast<int>(header.fields.size());
-  for (int k = 0; k < header.fields.size(); ++k) {
-    const QString cell = header.fields.at(k).trimmed();
+  out.width = static_cast<int>(header.width);
+  for (int k = 0; k < header.width; ++k) {
+    const QString cell = table.field(header, k).trimmed().toString();
     const int c = columnOf(cell);
     if (c < 0) {
       if (!cell.isEmpty())
@@ -131,30 +131,30 @@ bool namesNumberColumn(QStringView cell) {
 
 const QString& columnTitle(int column) { return columnNames()[static_cast<size_t>(column)].russian; }
 
-bool isEmptyRow(const CsvRow& row) {
-  for (const QString& f : row.fields)
-    if (!f.trimmed().isEmpty()) return false;
+bool isEmptyRow(const CsvTable& table, const CsvRow& row) {
+  for (qsizetype k = 0; k < row.width; ++k)
+    if (!table.field(row, k).trimmed().isEmpty()) return false;
   return true;
 }
 
 bool hasHeaderRow(const CsvTable& table) {
   for (const CsvRow& row : table.rows)
-    if (namesNumber(row)) return true;
+    if (namesNumber(table, row)) return true;
   return false;
 }
 
 bool findHeader(const CsvTable& table, int targetSlot, PhoneHeader& out, QStringList& errors, QStringList& notices) {
   qsizetype first = -1;
   for (qsizetype r = 0; r < table.rows.size() && out.row < 0; ++r) {
-    if (isEmptyRow(table.rows.at(r))) continue;
+    if (isEmptyRow(table, table.rows.at(r))) continue;
     if (first < 0) first = r;
-    if (namesNumber(table.rows.at(r))) out.row = r;
+    if (namesNumber(table, table.rows.at(r))) out.row = r;
   }
   if (out.row < 0) out.row = first;
   if (out.row < 0) return false;
   const CsvRow& header = table.rows.at(out.row);
   const qsizetype before = errors.size();
-  readHeader(header, out, errors, notices);
+  readHeader(table, header, out, errors, notices);
   auto missing = [&](int column) {
     errors << text::ExchangeTexts::importErrorLine()
                   .arg(header.line)

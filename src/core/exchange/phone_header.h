@@ -26,7 +26,7 @@ struct PhoneHeader {
 // else the first row that is not empty. Problems go to errors, unknown cells to notices.
 bool findHeader(const CsvTable& table, int targetSlot, PhoneHeader& out, QStringList& errors, QStringList& notices);
 
-bool isEmptyRow(const CsvRow& row);
+bool isEmptyRow(const CsvTable& table, const CsvRow& row);
 // Whether some row names the number column: the table was split by the right separator.
 bool hasHeaderRow(const CsvTable& table);
 // Whether the cell, as simplified(), is a name of the number column and of no column before it.

@@ -14,9 +14,9 @@ namespace orbisk {
 namespace {
 
 // What a spreadsheet takes for a number, ASCII digits only: [+-]digit[digits . ,]...[e[+-]digits].
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-bool looksLikeNumber(QStringView t) {
+bool looksLikeNumber(QByteArrayView t) {
   qsizetype i = 0;
   const qsizetype n = t.size();
   auto digits = [&] {
@@ -24,12 +24,12 @@ bool looksLikeNumber(QStringView t) {
     while (i < n && isDigit(t[i])) ++i;
     return i > from;
   };
-  if (i < n && (t[i] == u'+' || t[i] == u'-')) ++i;
+  if (i < n && (t[i] == '+' || t[i] == '-')) ++i;
   if (i == n || !isDigit(t[i])) return false;
-  while (i < n && (isDigit(t[i]) || t[i] == u'.' || t[i] == u',')) ++i;
-  if (i < n && (t[i] == u'e' || t[i] == u'E')) {
+  while (i < n && (isDigit(t[i]) || t[i] == '.' || t[i] == ',')) ++i;
+  if (i < n && (t[i] == 'e' || t[i] == 'E')) {
     ++i;
-    if (i < n && (t[i] == u'+' || t[i] == u'-')) ++i;
+    if (i < n && (t[i] == '+' || t[i] == '-')) ++i;
     if (!digits()) return false;
   }
   return i == n;
@@ -42,25 +42,25 @@ struct Readings {
   int count = 0;
 };
 
-Readings asNumbers(const QString& text) {
+Readings asNumbers(QByteArrayView text) {
   Readings r;
   if (!looksLikeNumber(text)) return r;
-  auto read = [&r](const QString& t) {
+  auto read = [&r](QByteArrayView t) {
     bool ok = false;
     const double v = t.toDouble(&ok);
     if (ok && std::isfinite(v)) r.values[static_cast<size_t>(r.count++)] = v;
   };
   // Without a separator both readings are the text itself.
-  if (!text.contains(u',') && !text.contains(u'.')) {
+  if (!text.contains(',') && !text.contains('.')) {
     read(text);
     return r;
   }
-  read(QString(text).remove(u','));
-  read(QString(text).remove(u'.').replace(u',', u'.'));
+  read(text.toByteArray().replace(",", ""));
+  read(text.toByteArray().replace(".", "").replace(',', '.'));
   return r;
 }
 
-bool sameNumberWrittenDifferently(const QString& was, const QString& now) {
+bool sameNumberWrittenDifferently(QByteArrayView was, QByteArrayView now) {
   if (was == now) return false;
   const Readings a = asNumbers(was);
   if (a.count == 0) return false;
@@ -73,25 +73,39 @@ bool sameNumberWrittenDifferently(const QString& was, const QString& now) {
   return false;
 }
 
+// What the table holds and what the row brings for one column, code page 1251 bytes.
 struct Compared {
   int column = 0;
-  QString was;
-  QString now;
+  QByteArrayView was;
+  QByteArrayView now;
 };
 
-// What the table holds and what the row brings, for the columns the row gives: an empty cell or a
-// column the file lacks is the user's, not a spreadsheet's doing.
-int comparedValues(const uint8_t* rec, const ImportedPhone& row, std::array<Compared, 5>& out) {
-  auto latin = [](const QByteArray& b) { return QString::fromLatin1(b); };
+// The table's values of one record, decoded into the record's own buffers: a replacing import
+// compares every row, and most rows differ in no column.
+struct TableValues {
+  std::array<char, 2 * kPackedNumberSize> number{};
+  std::array<char, kFieldStringLength> field{};
+  int numberLength = 0;
+};
+
+QByteArrayView chars(QByteArrayView field, FieldChars part) {
+  return part.from + part.length <= field.size() ? field.sliced(part.from, part.length) : QByteArrayView();
+}
+
+// The columns the row gives: an empty cell or a column the file lacks is the user's, not a
+// spreadsheet's doing.
+int comparedValues(const uint8_t* rec, const ImportedPhone& row, TableValues& table, std::array<Compared, 5>& out) {
+  table.numberLength = numberChars(rec, Decoding::Editor, table.number.data());
+  fieldChars(rec, table.field.data());
+  const QByteArrayView tableField(table.field.data(), kFieldStringLength);
   int n = 0;
-  auto add = [&](int column, auto was, auto now) {
-    if (row.given & (1u << column)) out[static_cast<size_t>(n++)] = {column, was(), now()};
+  auto add = [&](int column, QByteArrayView was, QByteArrayView now) {
+    if (row.given & (1u << column)) out[static_cast<size_t>(n++)] = {column, was, now};
   };
-  add(kNumber, [&] { return latin(raspactel(rec, Decoding::Editor)); }, [&] { return latin(row.number); });
-  add(kObject, [&] { return latin(numobject(rec)); }, [&] { return latin(row.field.left(4)); });
-  add(kZone, [&] { return latin(numzona(rec)); }, [&] { return latin(row.field.mid(8, 3)); });
-  add(kPartition, [&] { return latin(numrazdel(rec)); }, [&] { return latin(row.field.mid(11, 2)); });
-  add(kComment, [&] { return fromCp1251(commentText(rec)); }, [&] { return fromCp1251(row.comment); });
+  add(kNumber, QByteArrayView(table.number.data(), table.numberLength), row.number);
+  for (const auto& [column, part] : {std::pair{kObject, kObjectChars}, {kZone, kZoneChars}, {kPartition, kPartitionChars}})
+    add(column, chars(tableField, part), chars(row.field, part));
+  add(kComment, commentChars(rec), row.comment);
   return n;
 }
 
@@ -101,13 +115,16 @@ QStringList spreadsheetDamage(const ConfigImage& img, const ImportedPhones& rows
   QStringList errors;
   for (const ImportedPhone& row : rows.rows) {
     if (row.place >= usablePhoneCount(img, row.slot)) continue;
+    TableValues table;
     std::array<Compared, 5> compared;
-    const int n = comparedValues(img.record(row.slot, row.place), row, compared);
+    const int n = comparedValues(img.record(row.slot, row.place), row, table, compared);
     for (int i = 0; i < n; ++i) {
       const Compared& c = compared[static_cast<size_t>(i)];
       if (!sameNumberWrittenDifferently(c.was, c.now)) continue;
+      const QString now = fromCp1251(c.now.data(), static_cast<int>(c.now.size()));
+      const QString was = fromCp1251(c.was.data(), static_cast<int>(c.was.size()));
       errors << text::ExchangeTexts::importErrorAt().arg(row.line).arg(
-          columnTitle(c.column), c.now, text::ExchangeTexts::importDroppedByNumber().arg(c.was));
+          columnTitle(c.column), now, text::ExchangeTexts::importDroppedByNumber().arg(was));
     }
   }
   return errors;

@@ -73,7 +73,13 @@ Cell readCell(QXmlStreamReader& xml) {
   return c;
 }
 
-void putField(CsvRow& row, int column, const QString& text) {
+// A sheet's row as it is read: cells may come in any order and leave columns out.
+struct SheetRow {
+  int line = 0;
+  QStringList fields;
+};
+
+void putField(SheetRow& row, int column, const QString& text) {
   if (column >= kMaxColumns) {
     if (text.trimmed().isEmpty()) return;
     column = kMaxColumns;
@@ -83,7 +89,7 @@ void putField(CsvRow& row, int column, const QString& text) {
 }
 
 // The text a cell shows; false when it names a shared string that is not there.
-bool cellText(const Cell& c, const QStringList& shared, CsvRow& row, SheetRows& out) {
+bool cellText(const Cell& c, const QStringList& shared, SheetRow& row, SheetRows& out) {
   if (c.type == u"s") {
     bool ok = false;
     const qsizetype i = c.value.toLongLong(&ok);
@@ -143,7 +149,7 @@ SheetRows readSheetRows(const QByteArray& bytes, const QStringList& shared) {
   int lastLine = 0;
   while (!xml.atEnd() && out.error.isEmpty()) {
     if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != u"row") continue;
-    CsvRow row;
+    SheetRow row;
     row.line = xml.attributes().value(QLatin1String("r")).toInt();
     if (row.line <= lastLine) row.line = lastLine + 1;  // rows without numbers follow on
     lastLine = row.line;
@@ -159,7 +165,7 @@ SheetRows readSheetRows(const QByteArray& bytes, const QStringList& shared) {
       if (!cellText(c, shared, row, out))
         out.error = text::ExchangeTexts::importErrorLine().arg(row.line).arg(text::ExchangeTexts::xlsxBroken());
     }
-    out.table.rows << row;
+    out.table.addRow(row.line, row.fields);
   }
   if (xml.hasError() && out.error.isEmpty()) out.error = text::ExchangeTexts::xlsxBroken();
   return out;

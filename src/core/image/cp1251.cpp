@@ -90,8 +90,12 @@ int zeroEndedLength(const uint8_t* bytes, int max) {
 
 }  // namespace
 
+QByteArrayView zeroEndedView(const uint8_t* bytes, int max) {
+  return QByteArrayView(reinterpret_cast<const char*>(bytes), zeroEndedLength(bytes, max));
+}
+
 QByteArray zeroEndedBytes(const uint8_t* bytes, int max) {
-  return QByteArray(reinterpret_cast<const char*>(bytes), zeroEndedLength(bytes, max));
+  return zeroEndedView(bytes, max).toByteArray();
 }
 
 QString zeroEndedText(const uint8_t* bytes, int max) {

@@ -17,6 +17,7 @@ bool fitsCp1251(QChar c);
 
 // How the image keeps its texts: at most max bytes, ending at the first zero byte.
 QByteArray zeroEndedBytes(const uint8_t* bytes, int max);
+QByteArrayView zeroEndedView(const uint8_t* bytes, int max);
 QString zeroEndedText(const uint8_t* bytes, int max);
 // The same characters written to out (room for max) without an allocation; returns how many.
 int zeroEndedChars(const uint8_t* bytes, int max, char16_t* out);

@@ -117,7 +117,9 @@ QByteArray kodsob(const uint8_t* rec) { return fieldPart(rec, kEventChars); }
 QByteArray numzona(const uint8_t* rec) { return fieldPart(rec, kZoneChars); }
 QByteArray numrazdel(const uint8_t* rec) { return fieldPart(rec, kPartitionChars); }
 
-QByteArray commentText(const uint8_t* rec) { return zeroEndedBytes(PhoneRecord<const uint8_t>(rec).comment(), kCommentSize); }
+QByteArray commentText(const uint8_t* rec) { return commentChars(rec).toByteArray(); }
+
+QByteArrayView commentChars(const uint8_t* rec) { return zeroEndedView(PhoneRecord<const uint8_t>(rec).comment(), kCommentSize); }
 
 QByteArray fieldString(const uint8_t* rec) { return fieldPart(rec, {0, kFieldStringLength}); }
 

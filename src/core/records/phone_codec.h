@@ -43,6 +43,8 @@ QByteArray kodsob(const uint8_t* rec);
 QByteArray numzona(const uint8_t* rec);
 QByteArray numrazdel(const uint8_t* rec);
 QByteArray commentText(const uint8_t* rec);
+// The same bytes as a view into the record.
+QByteArrayView commentChars(const uint8_t* rec);
 // The 13 cell characters of the editor for a record.
 QByteArray fieldString(const uint8_t* rec);
 // The same 13 characters written to out13: object 0-3, event 4-7, zone 8-10, partition 11-12.

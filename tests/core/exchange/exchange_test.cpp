@@ -270,12 +270,15 @@ TEST(PhoneCsvText, SplitsAndQuotesAsSpreadsheetsDo) {
   EXPECT_EQ(detectSeparator(QStringLiteral("a\tb,c\td")), u'\t');
   const CsvTable t = splitCsv(QStringLiteral("a,\"b\"\"c\",\"d\ne\"\r\n\r\nlast,"), u',');
   ASSERT_EQ(t.rows.size(), 3);
-  EXPECT_EQ(t.rows[0].fields, (QStringList{"a", "b\"c", "d\ne"}));
+  EXPECT_EQ(t.fields(t.rows[0]), (QStringList{"a", "b\"c", "d\ne"}));
   EXPECT_EQ(t.rows[1].line, 3);
+  EXPECT_EQ(t.fields(t.rows[1]), QStringList{""});
   EXPECT_EQ(t.rows[2].line, 4);
-  EXPECT_EQ(t.rows[2].fields, (QStringList{"last", ""}));
+  EXPECT_EQ(t.fields(t.rows[2]), (QStringList{"last", ""}));
+  EXPECT_TRUE(t.field(t.rows[2], 2).isNull());  // beyond the row, not the next row's field
   // What a spreadsheet leaves after a closing quote joins the quoted text.
-  EXPECT_EQ(splitCsv(QStringLiteral("\"ab\"cd,\"\"z,\"q\""), u',').rows.at(0).fields, (QStringList{"abcd", "z", "q"}));
+  const CsvTable joined = splitCsv(QStringLiteral("\"ab\"cd,\"\"z,\"q\""), u',');
+  EXPECT_EQ(joined.fields(joined.rows.at(0)), (QStringList{"abcd", "z", "q"}));
   EXPECT_EQ(csvRow({"a b", "c,d", "e\"f"}, u','), QStringLiteral("a b,\"c,d\",\"e\"\"f\"\r\n"));
   EXPECT_EQ(decodeCsvBytes(toCp1251(QStringLiteral("объект"))), QStringLiteral("объект"));
 }

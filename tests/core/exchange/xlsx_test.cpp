@@ -29,15 +29,17 @@ TEST(XlsxSheet, CellsReadAsTheTextTheyShow) {
                                 shared));
   EXPECT_EQ(shared, (QStringList{QStringLiteral("телефон"), QStringLiteral("+7912 ")}));
 
-  const SheetRows rows = readSheetRows(sheet("<row r=\"1\"><c r=\"B1\" t=\"s\"><v>0</v></c></row>"
+  const SheetRows rows = readSheetRows(sheet("<row r=\"1\"><c r=\"B1\" t=\"s\"><v>0</v></c></row><row r=\"2\"/>"
                                              "<row r=\"4\"><c r=\"A4\" t=\"s\"><v>1</v></c><c r=\"C4\"><v>7.9161234567E10</v></c>"
                                              "<c r=\"D4\" t=\"inlineStr\"><is><t>0012</t></is></c><c><v>12.50</v></c></row>"),
                                        shared);
   ASSERT_TRUE(rows.error.isEmpty());
-  ASSERT_EQ(rows.table.rows.size(), 2);
-  EXPECT_EQ(rows.table.rows[0].fields, (QStringList{QString(), QStringLiteral("телефон")}));
-  EXPECT_EQ(rows.table.rows[1].line, 4);
-  EXPECT_EQ(rows.table.rows[1].fields,
+  ASSERT_EQ(rows.table.rows.size(), 3);
+  const CsvTable& t = rows.table;
+  EXPECT_EQ(t.fields(t.rows[0]), (QStringList{QString(), QStringLiteral("телефон")}));
+  EXPECT_EQ(t.rows[1].width, 0);  // a row without cells
+  EXPECT_EQ(t.rows[2].line, 4);
+  EXPECT_EQ(t.fields(t.rows[2]),
             (QStringList{QStringLiteral("+7912 "), QString(), "79161234567", "0012", "12.5"}));
   // Each number is named with its row and cell.
   ASSERT_EQ(rows.notices.size(), 2);
@@ -56,7 +58,7 @@ TEST(XlsxSheet, BrokenPartsAreErrorsAndFarCellsStayCheap) {
   // The last column a sheet can have: one field past the table's, not 16,384.
   const SheetRows far = readSheetRows(sheet("<row r=\"2\"><c r=\"XFD2\" t=\"inlineStr\"><is><t>x</t></is></c></row>"), {});
   ASSERT_EQ(far.table.rows.size(), 1);
-  EXPECT_EQ(far.table.rows[0].fields.size(), 65);
+  EXPECT_EQ(far.table.rows[0].width, 65);
   EXPECT_EQ(firstSheetPart("<workbook xmlns:r=\"urn:r\"><sheets><sheet name=\"a\" r:id=\"rId3\"/></sheets></workbook>",
                            "<Relationships><Relationship Id=\"rId3\" Target=\"/xl/worksheets/x.xml\"/></Relationships>"),
             "xl/worksheets/x.xml");
