@@ -80,7 +80,7 @@ struct Compared {
   QByteArrayView now;
 };
 
-// The table's values of one record, decoded into the record's own buffers: a replacing import
+// The table's values of one record, decoded into buffers of their own: a replacing import
 // compares every row, and most rows differ in no column.
 struct TableValues {
   std::array<char, 2 * kPackedNumberSize> number{};
